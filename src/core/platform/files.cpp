@@ -1,0 +1,72 @@
+#include "platform/files.h"
+
+#include "platform/errors.h"
+#include "platform/paths.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace pw {
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(MapPath(path), ec);
+}
+
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    const fs::path native = MapPath(path);
+    std::error_code ec;
+    const auto size = fs::file_size(native, ec);
+    if (ec) throw IoError("Cannot open file \"" + path + "\". " + ec.message() + ".");
+    if (size > maxBytes)
+        throw FormatError("The file \"" + path + "\" is too large (" + std::to_string(size) +
+                          " bytes; at most " + std::to_string(maxBytes) + " are accepted).");
+    std::ifstream in(native, std::ios::binary);
+    if (!in) throw IoError("Cannot open file \"" + path + "\".");
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    // A file that shrank under us is read as far as it goes.
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) throw IoError("Read error in file \"" + path + "\".");
+    return bytes;
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    static std::atomic<unsigned> counter{0};
+    const fs::path target = MapPath(path);
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    fs::path temp = target;
+    temp += ".tmp~" + std::to_string(stamp % 1000000) + "-" + std::to_string(counter++);
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) throw IoError("Cannot create file \"" + path + "\".");
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            throw IoError("Write error in file \"" + path + "\".");
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        throw IoError("Cannot create file \"" + path + "\". " + ec.message() + ".");
+    }
+}
+
+void CreateFolders(const std::string& path) {
+    std::error_code ec;
+    fs::create_directories(MapPath(path), ec);
+    if (ec) throw IoError("Cannot create folder \"" + path + "\". " + ec.message() + ".");
+}
+
+} // namespace pw

@@ -1,0 +1,24 @@
+#pragma once
+// File access for every reader and writer. Paths are drive paths (see paths.h).
+
+#include <cstddef>
+#include <string>
+
+namespace pw {
+
+// A regular file (not a folder) exists at the path.
+bool FileExists(const std::string& path);
+
+// The whole file in one read. Throws IoError when it cannot be read and FormatError when it
+// is larger than maxBytes, before any memory is taken for it.
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes);
+
+// Writes the bytes to a temporary file beside the target and renames it over the target
+// only when it is complete, so a failure never leaves a half-written file behind.
+// Throws IoError on failure; the target is then as it was.
+void WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// Creates the folder and its parents when missing. Throws IoError on failure.
+void CreateFolders(const std::string& path);
+
+} // namespace pw

@@ -1,0 +1,32 @@
+#pragma once
+// Layouts name files with Windows paths ("C:\KVP\Display\Display.dcf"). They stay so in
+// memory and in files; only a file-system access maps them to the running system.
+
+#include <filesystem>
+#include <string>
+
+namespace pw {
+
+// The folder that stands for the root of a drive letter on this system: for C the value of
+// PANELWRIGHT_DRIVE_C, else ~/.local/share/panelwright/drive_c; likewise for other letters.
+std::filesystem::path DriveRoot(char letter);
+
+// A path as written in a layout or typed by the user, mapped to the running system. On
+// Windows it is used as it is. Elsewhere "X:\a\b" becomes <drive root of X>/a/b, a rooted
+// "\a\b" is taken as drive C, and backslashes in relative paths become slashes; POSIX paths
+// pass unchanged.
+std::filesystem::path MapPath(const std::string& path);
+
+// Position just past the last folder separator ('\', ':' or '/'), or 0 when there is none.
+std::size_t NameStart(const std::string& path);
+
+// The name after the last folder separator.
+std::string FileNamePart(const std::string& path);
+
+// Index of the '.' that starts the extension of the name part, or npos when it has none.
+std::size_t ExtensionPos(const std::string& path);
+
+// The path with its extension replaced by ext (which includes its dot), or ext appended.
+std::string ChangeExtension(const std::string& path, const std::string& ext);
+
+} // namespace pw

@@ -1,0 +1,83 @@
+#include "platform/raster_canvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace pw {
+
+void RasterCanvas::Resize(int width, int height, std::uint32_t fill) {
+    width_ = std::max(0, width);
+    height_ = std::max(0, height);
+    pixels_.assign(static_cast<std::size_t>(width_) * height_, fill);
+    dirty_ = Bounds();
+}
+
+void RasterCanvas::Fill(std::uint32_t colour) {
+    std::fill(pixels_.begin(), pixels_.end(), colour);
+    MarkDirty(Bounds());
+}
+
+void RasterCanvas::SetPixel(int x, int y, std::uint32_t colour) {
+    if (!Contains(x, y)) return;
+    Row(y)[x] = colour;
+    MarkDirty({x, y, x, y});
+}
+
+void RasterCanvas::FillRect(const Rect& r, std::uint32_t colour) {
+    const Rect c = r.Intersected(Bounds());
+    if (c.Empty()) return;
+    for (int y = c.top; y <= c.bottom; ++y) std::fill(Row(y) + c.left, Row(y) + c.right + 1, colour);
+    MarkDirty(c);
+}
+
+void RasterCanvas::HSpan(int x0, int x1, int y, std::uint32_t colour) {
+    FillRect({x0, y, x1, y}, colour);
+}
+
+void RasterCanvas::Line(int x0, int y0, int x1, int y1, std::uint32_t colour) {
+    if (y0 == y1) {
+        if (x1 > x0) HSpan(x0, x1 - 1, y0, colour);
+        else if (x1 < x0) HSpan(x1 + 1, x0, y0, colour);
+        return;
+    }
+    if (x0 == x1) {
+        if (y1 > y0) FillRect({x0, y0, x0, y1 - 1}, colour);
+        else FillRect({x0, y1 + 1, x0, y0}, colour);
+        return;
+    }
+    // Bresenham, end point excluded.
+    const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+    const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    int x = x0, y = y0;
+    while (x != x1 || y != y1) {
+        SetPixel(x, y, colour);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void RasterCanvas::FrameRect(const Rect& r, std::uint32_t colour) {
+    if (r.Empty()) return;
+    HSpan(r.left, r.right, r.top, colour);
+    HSpan(r.left, r.right, r.bottom, colour);
+    FillRect({r.left, r.top, r.left, r.bottom}, colour);
+    FillRect({r.right, r.top, r.right, r.bottom}, colour);
+}
+
+Rect RasterCanvas::TakeDirty() {
+    const Rect d = dirty_;
+    dirty_ = Rect{};
+    return d;
+}
+
+void RasterCanvas::MarkDirty(const Rect& r) { dirty_ = dirty_.United(r.Intersected(Bounds())); }
+
+} // namespace pw

@@ -1,0 +1,45 @@
+#pragma once
+// Measuring and drawing text. One engine serves the canvas preview and the font files, so
+// what the preview shows is what the display draws.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace pw {
+
+class RasterCanvas;
+
+// Font style bits as the layout stores them.
+enum FontStyleBits : std::uint8_t {
+    fsBold = 1,
+    fsItalic = 2,
+    fsUnderline = 4,
+    fsStrikeOut = 8,
+};
+
+struct FontDesc {
+    std::string face;      // Windows-1252 bytes
+    int height = 20;       // character height in pixels
+    std::uint8_t style = 0;
+    friend bool operator==(const FontDesc&, const FontDesc&) = default;
+};
+
+struct TextExtent {
+    int width = 0;
+    int height = 0;
+};
+
+class TextEngine {
+public:
+    virtual ~TextEngine() = default;
+    // Width and cell height of one line of text.
+    virtual TextExtent Measure(const FontDesc& font, const std::string& text) = 0;
+    // Draws one line with its cell's top-left corner at (x, y), clipped to the canvas. With a
+    // background the cells are filled first (opaque mode); without, only the glyphs are drawn.
+    virtual void Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y,
+                      const std::string& text, std::uint32_t colour,
+                      std::optional<std::uint32_t> background) = 0;
+};
+
+} // namespace pw

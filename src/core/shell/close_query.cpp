@@ -1,0 +1,20 @@
+#include "shell/close_query.h"
+
+#include "windows/window_list.h"
+
+namespace pw {
+
+CloseAction CloseQuery(Editor& editor) {
+    const bool named = !editor.LayoutFileName.empty();
+    if (!named && !WindowAt(editor, 1)) return CloseAction::Close;
+    switch (editor.host.Ask("Save before exit ?", Buttons::YesNoCancel)) {
+    case Answer::Yes:
+        return named ? CloseAction::SaveThenClose : CloseAction::SaveAsThenClose;
+    case Answer::No:
+        return CloseAction::Close;
+    default:
+        return CloseAction::Stay;
+    }
+}
+
+} // namespace pw

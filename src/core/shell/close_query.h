@@ -1,0 +1,19 @@
+#pragma once
+// Whether the main window may close, and what to save first.
+
+#include "shell/editor.h"
+
+namespace pw {
+
+enum class CloseAction {
+    Close,           // close without saving
+    SaveThenClose,   // save to LayoutFileName, then close
+    SaveAsThenClose, // run Save As, then close whatever the user did in its dialog
+    Stay,            // the user cancelled: keep running
+};
+
+// Asks "Save before exit ?" when there is something to save: always for a layout with a file
+// name, otherwise only when it holds more than the Background object.
+CloseAction CloseQuery(Editor& editor);
+
+} // namespace pw

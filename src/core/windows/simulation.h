@@ -1,0 +1,23 @@
+#pragma once
+// The Dynamic view: a simulated lift travels, stops and reports statuses; clocks show the
+// time; timed sequences step through their texts. The simulation only chooses index values;
+// the windows change through SetCurIndex.
+
+#include "shell/editor.h"
+
+#include <ctime>
+#include <string>
+
+namespace pw {
+
+// One step per timer tick, in every view. Outside the Dynamic view it only notices view
+// changes, which refresh the floor and status ranges from the layout.
+void SimulationStep(Editor& editor);
+// Brings one window in step with the simulation.
+void UpdateDynamicWindow(Editor& editor, cWindow& w);
+
+// The live clock text: "HH:MM  dddd d mmm yy" for a 24-hour clock (parameter 1), else
+// "h:mm am/pm  dddd d mmm yy", with the weekday and month names of the C library's locale.
+std::string FormatClock(const std::tm& time, std::int32_t parameter);
+
+} // namespace pw

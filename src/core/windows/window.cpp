@@ -1,0 +1,36 @@
+#include "windows/window.h"
+
+#include "shell/editor.h"
+#include "windows/window_list.h"
+
+namespace pw {
+
+const char* TypeName(std::uint8_t type) {
+    static const char* const names[] = {
+        "Background object",  "Position Window",    "Direction Window", "Destination Window",
+        "Time and Date Window", "Lift status Window", "Timed Sequence",   "Message Window",
+    };
+    return type < 8 ? names[type] : "";
+}
+
+void cWindow::LoadIndexImage(const std::string&, bool, int, int) {
+    // Bitmaps are read by the image store; until a window can load them the name alone is
+    // kept, which the renderer shows as a missing image.
+}
+
+void cWindow::AfterRead() {
+    if (Background(*owner_) != this) return;
+    // Forget the width so that the stored size is always applied.
+    const int width = X1 + 1;
+    X1 = 0;
+    SetDisplaySize(*owner_, width, Y1 + 1);
+}
+
+void cWindow::WriteIndexImage(std::string& file, int index) {
+    const cImage* image = owner_->ImageList.FindImage(BMP[index]);
+    if (!image) return;
+    file += "  BMP = " + std::to_string(index) + ", " + std::to_string(image->Transparent) + ", " +
+            (image->Dithered ? "1" : "0") + "\r\n|" + BMP[index] + "|\r\n";
+}
+
+} // namespace pw

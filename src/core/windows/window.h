@@ -1,0 +1,127 @@
+#pragma once
+// A window of the layout: a rectangle of the display with its kind, draw type, colours,
+// font and up to 100 indexed texts and bitmap names.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace pw {
+
+class Editor;
+
+constexpr int kIndexCount = 100; // Text and BMP entries 0..99
+
+// Window kinds (Type).
+enum WindowType : std::uint8_t {
+    wtBackground = 0,
+    wtPosition = 1,
+    wtDirection = 2,
+    wtDestination = 3,
+    wtTimeDate = 4,
+    wtLiftStatus = 5,
+    wtTimedSequence = 6,
+    wtMessage = 7,
+};
+
+// How a window is drawn (DrawType).
+enum DrawKind : std::uint8_t {
+    dtText = 0,
+    dtArrows = 1,
+    dtImage = 2,
+    dtRectangle = 3,
+    dtMat = 4,
+    dtFileName = 5,
+};
+constexpr int kDrawTypeCount = 6;
+
+// Format flags.
+enum FormatFlags : std::int32_t {
+    fmCentre = 1,
+    fmRight = 2,
+    fmVCentre = 4,
+    fmShared = 32,
+};
+
+// DragMode values.
+enum DragState : std::uint8_t {
+    dmIdle = 2,
+    dmMoving = 3,
+    dmBottomEdge = 4,
+    dmRightEdge = 5,
+};
+
+// Name of a window kind as the Window Information dialog shows it; "" beyond the kinds.
+const char* TypeName(std::uint8_t type);
+
+// Every field the layout file stores. The file reader and writer work on this class and
+// reach images only through the three virtual operations.
+class cWinFileDescription {
+public:
+    virtual ~cWinFileDescription() = default;
+
+    std::uint8_t DragMode = 0;
+    std::uint32_t Number = 0;
+    std::uint32_t ListPos = 0;
+    std::uint32_t Tag = 0;
+    std::uint8_t Type = 0;
+    std::int32_t Parameter = 0;
+    std::int32_t Texture = 0;
+    std::uint8_t DrawType = 0;
+    std::int32_t Format = 0;
+    // Colours
+    std::int32_t FG = 0;
+    std::int32_t BG0 = 0;
+    std::int32_t BG = 0;
+    std::int32_t CurIndex = 0;
+    std::int32_t FontSize = 0;
+    // Position, all inclusive
+    std::int32_t X0 = 0;
+    std::int32_t Y0 = 0;
+    std::int32_t X1 = 0;
+    std::int32_t Y1 = 0;
+    std::array<std::string, kIndexCount> Text;
+    std::array<std::string, kIndexCount> BMP;
+    std::string FontName;
+    std::string FntFile;
+    std::uint8_t FontStyle = 0;
+
+    // Called for each BMP line read while the window is drawn as an image, after the file
+    // name has been stored in BMP[index].
+    virtual void LoadIndexImage(const std::string& fileName, bool dither, int index,
+                                int transparent) = 0;
+    // Called when the window's group has been read.
+    virtual void AfterRead() = 0;
+    // Called by the writer for each non-empty BMP entry; appends that entry's lines to file.
+    virtual void WriteIndexImage(std::string& file, int index) = 0;
+
+    bool HasFlag(std::int32_t flag) const { return (Format & flag) != 0; }
+    // Background in force: BG0 while CurIndex is 0, BG otherwise.
+    std::int32_t IndexBackground() const { return CurIndex == 0 ? BG0 : BG; }
+    bool IndexInRange() const { return CurIndex >= 0 && CurIndex < kIndexCount; }
+
+protected:
+    cWinFileDescription() = default;
+    cWinFileDescription(const cWinFileDescription&) = default;
+    cWinFileDescription& operator=(const cWinFileDescription&) = default;
+};
+
+class cWindow : public cWinFileDescription {
+public:
+    explicit cWindow(Editor& owner) : owner_(&owner) {}
+    cWindow(const cWindow&) = default;
+    cWindow& operator=(const cWindow&) = default;
+
+    // TickCount when a Timed Sequence last stepped; not stored in the file.
+    std::uint32_t LastStepTick = 0;
+
+    void LoadIndexImage(const std::string& fileName, bool dither, int index,
+                        int transparent) override;
+    void AfterRead() override;
+    void WriteIndexImage(std::string& file, int index) override;
+
+private:
+    Editor* owner_;
+};
+
+} // namespace pw

@@ -1,0 +1,117 @@
+#include "windows/window_setters.h"
+
+#include "windows/renderer.h"
+#include "windows/window_list.h"
+
+namespace pw {
+
+namespace {
+
+bool IsBackground(const Editor& editor, const cWindow& w) { return Background(editor) == &w; }
+
+// Erase, change, refresh, draw: the protocol every accepted change follows.
+template <typename Change>
+void Apply(Editor& editor, cWindow& w, Change change) {
+    DrawWindow(editor, w, DrawMode::Erase);
+    change();
+    DrawWindow(editor, w, DrawMode::Draw);
+}
+
+using Coord = std::int32_t cWinFileDescription::*;
+
+// Moves the window along one axis, keeping its extent: the near edge (X0 or Y0) becomes
+// value and the far edge (X1 or Y1) follows, which must stay within the display.
+void Move(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge) {
+    if (value == w.*nearEdge || IsBackground(editor, w) || value < 0) return;
+    const long long far = static_cast<long long>(w.*farEdge) + value - w.*nearEdge;
+    if (far > Background(editor)->*farEdge) return;
+    Apply(editor, w, [&] {
+        w.*farEdge = static_cast<std::int32_t>(far);
+        w.*nearEdge = value;
+        editor.host.ShowPositionRows();
+    });
+}
+
+// Moves the far edge (X1 or Y1) alone, never before the near edge nor off the display.
+void Stretch(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge) {
+    if (value < 0 || value == w.*farEdge || IsBackground(editor, w) || value < w.*nearEdge) return;
+    if (value > Background(editor)->*farEdge) return;
+    Apply(editor, w, [&] {
+        w.*farEdge = value;
+        editor.host.ShowPositionRows();
+    });
+}
+
+} // namespace
+
+const char* TimeDateSample(std::int32_t parameter) {
+    return parameter == 1 ? "20:30  Wednesday 30 Sep 2002" : "10:30 am  Wednesday 30 Sep 2002";
+}
+
+void SetX0(Editor& editor, cWindow& w, std::int32_t value) {
+    Move(editor, w, value, &cWinFileDescription::X0, &cWinFileDescription::X1);
+}
+
+void SetY0(Editor& editor, cWindow& w, std::int32_t value) {
+    Move(editor, w, value, &cWinFileDescription::Y0, &cWinFileDescription::Y1);
+}
+
+void SetX1(Editor& editor, cWindow& w, std::int32_t value) {
+    Stretch(editor, w, value, &cWinFileDescription::X0, &cWinFileDescription::X1);
+}
+
+void SetY1(Editor& editor, cWindow& w, std::int32_t value) {
+    Stretch(editor, w, value, &cWinFileDescription::Y0, &cWinFileDescription::Y1);
+}
+
+void SetFontSize(Editor& editor, cWindow& w, std::int32_t value) {
+    if (value < 0 || value == w.FontSize || w.DrawType == dtImage) return;
+    Apply(editor, w, [&] {
+        w.FontSize = value;
+        editor.host.ShowWindowInfo();
+    });
+}
+
+void SetFormat(Editor& editor, cWindow& w, std::int32_t value) {
+    if (value == w.Format) return;
+    Apply(editor, w, [&] {
+        w.Format = value;
+        editor.host.ShowWindowInfo();
+    });
+}
+
+void SetParameter(Editor& editor, cWindow& w, std::int32_t value) {
+    if (value < 0 || value == w.Parameter) return;
+    Apply(editor, w, [&] {
+        if (w.Type == wtTimeDate) w.Text[0] = TimeDateSample(value);
+        w.Parameter = value;
+    });
+}
+
+void SetDrawType(Editor& editor, cWindow& w, std::int32_t value) {
+    const auto type = static_cast<std::uint8_t>(value);
+    if (type >= kDrawTypeCount || type == w.DrawType) return;
+    Apply(editor, w, [&] { w.DrawType = type; });
+}
+
+void SetCurIndex(Editor& editor, cWindow& w, std::int32_t value) {
+    if (value < 0 || value >= kIndexCount || value == w.CurIndex || w.Type == wtBackground)
+        return;
+    const bool design = editor.ViewMode == vmDesign;
+    if (design) DrawWindow(editor, w, DrawMode::Erase);
+    if (value == 0 || (w.CurIndex == 0 && w.HasFlag(fmShared))) {
+        if (cWindow* partner = FindSharedPartner(editor, w, 0))
+            DrawWindow(editor, *partner, DrawMode::Erase);
+    }
+    w.CurIndex = value;
+    if (design) {
+        DrawWindow(editor, w, DrawMode::Draw);
+    } else if (editor.FullRedraw) {
+        editor.host.RepaintCanvas();
+    } else {
+        DrawWindow(editor, w, DrawMode::Erase);
+        DrawWindow(editor, w, DrawMode::Draw);
+    }
+}
+
+} // namespace pw

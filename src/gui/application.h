@@ -1,0 +1,27 @@
+#pragma once
+// The application object, with the one general error handler: an error that ends a command
+// anywhere in the program is shown in a message box, and the editor goes on.
+
+#include <QApplication>
+
+#include <exception>
+
+namespace pw {
+
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Shows the error's text; the message box the error handler uses.
+    static void ShowError(const std::exception& error);
+};
+
+// The help file the dialogs name, and the one of the main window.
+constexpr const char* kHelpFile = "C:\\Usr\\PW\\Panelwright.hlp";
+constexpr const char* kMainHelpFile = "Panelwright";
+
+// Opens a help topic of a help file, or says why it cannot.
+void ShowHelp(const char* helpFile, int context);
+
+} // namespace pw

@@ -1,0 +1,82 @@
+#include "gui/canvas_view.h"
+
+#include "shell/colour.h"
+#include "windows/renderer.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace pw {
+
+CanvasView::CanvasView(Editor& editor, QWidget* parent)
+    : QAbstractScrollArea(parent), editor_(editor) {
+    setObjectName("canvas");
+    setFrameShape(QFrame::NoFrame);
+    viewport()->setAutoFillBackground(false);
+    viewport()->setMouseTracking(true);
+    UpdateScrollBars();
+}
+
+void CanvasView::SetDisplaySize(int width, int height) {
+    displayWidth_ = width;
+    displayHeight_ = height;
+    UpdateScrollBars();
+    viewport()->update();
+}
+
+void CanvasView::RequestFullRedraw() {
+    fullRedraw_ = true;
+    viewport()->update();
+}
+
+void CanvasView::LayoutChanged(const Rect& r) {
+    if (painting_ || r.Empty()) return;
+    int x = r.left, y = r.top;
+    ScrollXY(x, y, Scroll());
+    viewport()->update(x, y, r.Width(), r.Height());
+}
+
+ScrollPos CanvasView::Scroll() const {
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+void CanvasView::UpdateScrollBars() {
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, displayWidth_ - view.width()));
+    horizontalScrollBar()->setPageStep(view.width());
+    verticalScrollBar()->setRange(0, std::max(0, displayHeight_ - view.height()));
+    verticalScrollBar()->setPageStep(view.height());
+}
+
+void CanvasView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void CanvasView::scrollContentsBy(int, int) { viewport()->update(); }
+
+void CanvasView::paintEvent(QPaintEvent* event) {
+    if (fullRedraw_) {
+        fullRedraw_ = false;
+        painting_ = true;
+        RedrawAll(editor_);
+        painting_ = false;
+    }
+    QPainter painter(viewport());
+    const RasterCanvas& canvas = editor_.canvas;
+    const ScrollPos scroll = Scroll();
+    // The buffer's pixels are 0xFFRRGGBB, QImage's RGB32: shown without a copy.
+    const QImage image(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),
+                       canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
+    const QRect shown(-scroll.x, -scroll.y, canvas.Width(), canvas.Height());
+    const QRect exposed = event->rect();
+    // Outside the display the window shows the face colour, as a cleared form does.
+    const QRegion outside = QRegion(exposed).subtracted(QRegion(shown));
+    for (const QRect& r : outside) painter.fillRect(r, QColor::fromRgb(kButtonFace));
+    const QRect target = exposed.intersected(shown);
+    if (!target.isEmpty())
+        painter.drawImage(target, image, target.translated(scroll.x, scroll.y));
+}
+
+} // namespace pw

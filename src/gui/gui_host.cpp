@@ -1,0 +1,128 @@
+#include "gui/gui_host.h"
+
+#include "gui/canvas_view.h"
+#include "gui/image_dialog.h"
+#include "gui/win_info_dialog.h"
+#include "qt/win1252.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace pw {
+
+void GuiHost::Attach(QWidget* mainWindow, CanvasView* canvas, TfWinInfo* winInfo,
+                     TfImage* image) {
+    mainWindow_ = mainWindow;
+    canvas_ = canvas;
+    winInfo_ = winInfo;
+    image_ = image;
+}
+
+QWidget* GuiHost::Parent() const {
+    QWidget* active = QApplication::activeModalWidget();
+    return active ? active : mainWindow_;
+}
+
+void GuiHost::ShowMessage(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::NoIcon,
+                    caption.empty() ? QApplication::applicationDisplayName() : FromWin1252(caption),
+                    FromWin1252(text), QMessageBox::Ok, Parent());
+    box.exec();
+}
+
+Answer GuiHost::Ask(const std::string& text, Buttons buttons) {
+    QMessageBox::StandardButtons shown = QMessageBox::Ok;
+    if (buttons == Buttons::YesNo) shown = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == Buttons::YesNoCancel)
+        shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(),
+                    FromWin1252(text), shown, Parent());
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+QString GuiHost::QtFilter(const std::string& filter) {
+    const QStringList parts = FromWin1252(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << QString("%1 (%2)").arg(parts[i].trimmed(), parts[i + 1]);
+    return filters.join(";;");
+}
+
+namespace {
+
+QString StartIn(const FileDialogRequest& request) {
+    QString dir = NativePath(request.initialDir);
+    if (!request.fileName.empty()) return QDir(dir).filePath(NativePath(request.fileName));
+    return dir;
+}
+
+std::optional<std::string> Chosen(const QString& file) {
+    if (file.isEmpty()) return std::nullopt;
+    return ToWin1252(QDir::toNativeSeparators(file));
+}
+
+} // namespace
+
+std::optional<std::string> GuiHost::ChooseOpenFile(const FileDialogRequest& request) {
+    return Chosen(QFileDialog::getOpenFileName(Parent(), QString(), StartIn(request),
+                                               QtFilter(request.filter)));
+}
+
+std::optional<std::string> GuiHost::ChooseSaveFile(const FileDialogRequest& request) {
+    return Chosen(QFileDialog::getSaveFileName(Parent(), QString(), StartIn(request),
+                                               QtFilter(request.filter), nullptr,
+                                               QFileDialog::DontConfirmOverwrite));
+}
+
+void GuiHost::SetCaption(const std::string& caption) {
+    if (mainWindow_) mainWindow_->setWindowTitle(FromWin1252(caption));
+}
+
+void GuiHost::DisplaySizeChanged(int width, int height) {
+    if (canvas_) canvas_->SetDisplaySize(width, height);
+}
+
+void GuiHost::RepaintCanvas() {
+    if (canvas_) canvas_->RequestFullRedraw();
+}
+
+void GuiHost::CanvasChanged(const Rect& r) {
+    if (canvas_) canvas_->LayoutChanged(r);
+}
+
+void GuiHost::ShowWindowInfo() {
+    if (winInfo_) winInfo_->ShowWindowInfo();
+}
+
+void GuiHost::ShowPositionRows() {
+    if (winInfo_) winInfo_->ShowPositionRows();
+}
+
+void GuiHost::ImageReadingStarted() {
+    if (image_) image_->show();
+}
+
+void GuiHost::ImageReadingFinished() {
+    if (image_) image_->hide();
+}
+
+void GuiHost::ShowImageInfo(const std::string& infoLine, const std::string& caption) {
+    if (image_) image_->ShowImageInfo(FromWin1252(infoLine), FromWin1252(caption));
+}
+
+void GuiHost::ImageProgress(const std::string& text) {
+    if (image_) image_->ShowProgress(FromWin1252(text));
+}
+
+} // namespace pw

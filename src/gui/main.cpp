@@ -1,0 +1,19 @@
+// Panelwright: the editor for the screens of lift information displays.
+
+#include "gui/application.h"
+#include "gui/forms.h"
+#include "gui/gui_host.h"
+#include "gui/main_window.h"
+#include "qt/qt_text_engine.h"
+#include "shell/editor.h"
+
+int main(int argc, char** argv) {
+    pw::Application app(argc, argv);
+    pw::QtTextEngine text;
+    pw::GuiHost host;
+    pw::Editor editor(host, text);
+    pw::Forms forms;
+    const auto mainWindow = pw::CreateForms(editor, host, app.arguments().mid(1), forms);
+    mainWindow->show();
+    return app.exec();
+}

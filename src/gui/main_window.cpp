@@ -1,0 +1,196 @@
+#include "gui/main_window.h"
+
+#include "gui/application.h"
+#include "gui/canvas_view.h"
+#include "gui/gui_host.h"
+#include "gui/setup_dialog.h"
+#include "gui/view_control_dialog.h"
+#include "gui/win_info_dialog.h"
+#include "platform/win1252.h"
+#include "shell/close_query.h"
+#include "shell/startup.h"
+#include "shell/timer_step.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include <functional>
+
+namespace pw {
+
+namespace {
+
+constexpr const char* kHelpContext = "helpContext";
+
+struct Item {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    int helpContext; // 0: none of its own
+    std::function<void(TfPanelwright&, Editor&)> action;
+};
+
+std::function<void(TfPanelwright&, Editor&)> Place(std::uint8_t mode) {
+    return [mode](TfPanelwright&, Editor& editor) { editor.PlaceMode = mode; };
+}
+
+QAction* AddItem(QWidget* menu, const Item& item, TfPanelwright& window, Editor& editor) {
+    auto* action = new QAction(item.caption, menu);
+    action->setObjectName(item.name);
+    action->setStatusTip(item.hint);
+    action->setProperty(kHelpContext, item.helpContext);
+    QObject::connect(action, &QAction::triggered,
+                     [&window, &editor, f = item.action] { f(window, editor); });
+    menu->addAction(action);
+    return action;
+}
+
+} // namespace
+
+TfPanelwright::TfPanelwright(Editor& editor, GuiHost& host, QStringList arguments,
+                             const Forms& forms)
+    : editor_(editor), host_(host), arguments_(std::move(arguments)), forms_(forms),
+      canvas_(new CanvasView(editor, this)) {
+    setObjectName("fPanelwright");
+    setWindowTitle(kCaption);
+    setProperty(kHelpContext, 40);
+    QFont font("MS Sans Serif");
+    font.setPointSize(8);
+    setFont(font);
+    move(0, 6);
+    resize(650, 549);
+    setCentralWidget(canvas_);
+    statusBar()->setObjectName("hints");
+    BuildMenu();
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &TfPanelwright::Timer1Timer);
+    Timer1.start();
+}
+
+void TfPanelwright::BuildMenu() {
+    using W = TfPanelwright;
+    const auto command = [](void (W::*f)()) {
+        return [f](W& window, Editor&) { (window.*f)(); };
+    };
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("File1");
+    file->menuAction()->setProperty(kHelpContext, 790);
+    for (const Item& item : {
+             Item{"Load1", "&Load", "Load an existing layout file", 290, command(&W::Load1Click)},
+             Item{"Save1", "&Save", "Save the current layout file", 0, command(&W::Save1Click)},
+             Item{"SaveAs1", "Save &As", "Save current layout to a new filename", 0,
+                  command(&W::SaveAs1Click)},
+             Item{"Generatefiles1", "&Generate files",
+                  "Generates fonts and bitmaps ready to update displays", 0,
+                  command(&W::Generatefiles1Click)},
+             Item{"Exit1", "E&xit", "quit this program", 0, [](W& w, Editor&) { w.close(); }},
+         })
+        AddItem(file, item, *this, editor_);
+
+    QMenu* place = menuBar()->addMenu("&Place");
+    place->setObjectName("Place1");
+    place->menuAction()->setProperty(kHelpContext, 250);
+    for (const Item& item : {
+             Item{"Position1", "&Position", "Changes with lift position", 400, Place(2)},
+             Item{"Direction1", "&Direction", "Changes with (preferred) direction", 430, Place(3)},
+             Item{"LiftStatus1", "&Lift Status", "Out of service information", 460, Place(6)},
+             Item{"TimeDate1", "&Time/Date", "place clock window", 490, Place(5)},
+             Item{"DIrectory1", "De&stination", "Changes as lift stops at a floor", 520, Place(4)},
+             Item{"DirectoryStatus1", "D&estination/Status",
+                  "Shows floor directory exceptwhen lift out of service", 550, Place(7)},
+             Item{"Message1", "Me&ssage", "", 0, Place(8)},
+             Item{"TimedSequence1", "&Timed Sequence",
+                  "place a window that will change every few seconds", 580, Place(11)},
+             Item{"Background1", "&Background Obj", "place Static text and bitmaps", 610, Place(1)},
+             Item{"BackgroundRect1", "Background &Rectangle", "place a 3D style rectangle", 730,
+                  Place(9)},
+             Item{"Matsurface1", "&Mat surface", "place a mat texture window", 700, Place(10)},
+         })
+        AddItem(place, item, *this, editor_);
+
+    for (const Item& item : {
+             Item{"ViewActual1", "&View", "", 70, command(&W::ViewActual1Click)},
+             Item{"SetUp1", "&Set Up", "", 160, command(&W::SetUp1Click)},
+             Item{"Help1", "&Help (F1)", "", 0, command(&W::Help1Click)},
+         })
+        AddItem(menuBar(), item, *this, editor_);
+
+    // F1 on a highlighted menu item opens that item's topic.
+    file->installEventFilter(this);
+    place->installEventFilter(this);
+}
+
+QAction* TfPanelwright::MenuItem(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void TfPanelwright::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (editor_.StartupDone) return;
+    forms_.fWinInfo->show();
+    std::vector<std::string> arguments;
+    for (const QString& argument : arguments_) arguments.push_back(Utf8ToWin1252(argument.toStdString()));
+    FirstShow(editor_, arguments);
+    host_.ShowWindowInfo();
+}
+
+void TfPanelwright::closeEvent(QCloseEvent* event) {
+    switch (CloseQuery(editor_)) {
+    case CloseAction::Stay:
+        event->ignore();
+        return;
+    case CloseAction::Close:
+        break;
+    case CloseAction::SaveThenClose:
+    case CloseAction::SaveAsThenClose:
+        // A save that fails keeps the program running, so nothing is lost.
+        event->ignore();
+        if (editor_.LayoutFileName.empty()) SaveAs1Click();
+        else Save1Click();
+        break;
+    }
+    event->accept();
+    forms_.fWinInfo->close();
+}
+
+void TfPanelwright::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelp(kMainHelpFile, property(kHelpContext).toInt());
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool TfPanelwright::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            const QAction* active = menu->activeAction();
+            int context = active ? active->property(kHelpContext).toInt() : 0;
+            if (context == 0) context = menu->menuAction()->property(kHelpContext).toInt();
+            ShowHelp(kMainHelpFile, context);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfPanelwright::Load1Click() {}
+
+void TfPanelwright::Save1Click() {}
+
+void TfPanelwright::SaveAs1Click() {}
+
+void TfPanelwright::Generatefiles1Click() {}
+
+void TfPanelwright::ViewActual1Click() { forms_.fViewControl->exec(); }
+
+void TfPanelwright::SetUp1Click() { forms_.fSetUp->exec(); }
+
+void TfPanelwright::Help1Click() { ShowHelp(kMainHelpFile, 10); }
+
+void TfPanelwright::Timer1Timer() { TimerStep(editor_); }
+
+} // namespace pw

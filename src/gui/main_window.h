@@ -1,0 +1,54 @@
+#pragma once
+// The main editor window: caption, menu, the layout canvas and the one timer.
+
+#include "gui/forms.h"
+#include "shell/editor.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+
+namespace pw {
+
+class CanvasView;
+class GuiHost;
+
+class TfPanelwright : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kCaption = "Tarnwheel Panelwright  v5.08";
+
+    TfPanelwright(Editor& editor, GuiHost& host, QStringList arguments, const Forms& forms);
+
+    CanvasView* Canvas() const { return canvas_; }
+    // A menu item by its component name ("SaveAs1"), for the tests and the help key.
+    QAction* MenuItem(const QString& name) const;
+
+    // Menu commands.
+    void Load1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Generatefiles1Click();
+    void ViewActual1Click();
+    void SetUp1Click();
+    void Help1Click();
+    void Timer1Timer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenu();
+
+    Editor& editor_;
+    GuiHost& host_;
+    QStringList arguments_;
+    const Forms& forms_;
+    CanvasView* canvas_;
+    QTimer Timer1;
+};
+
+} // namespace pw

@@ -1,0 +1,28 @@
+#pragma once
+// The Window Information dialog: the always-open property sheet of the current window.
+
+#include "gui/form_layout.h"
+#include "shell/editor.h"
+
+#include <QDialog>
+#include <QLabel>
+
+namespace pw {
+
+class TfWinInfo : public QDialog {
+    Q_OBJECT
+public:
+    TfWinInfo(Editor& editor, QWidget* parent);
+
+    // Refills every control from the current window (nothing without one).
+    void ShowWindowInfo();
+    // Refills the position rows.
+    void ShowPositionRows();
+
+private:
+    Editor& editor_;
+    QLabel* lbNumber_;
+    QLabel* lbType_;
+};
+
+} // namespace pw

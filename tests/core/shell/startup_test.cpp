@@ -1,0 +1,79 @@
+#include "shell/close_query.h"
+#include "shell/startup.h"
+#include "shell/timer_step.h"
+#include "support/editor_fixture.h"
+
+namespace pw {
+namespace {
+
+class FreshEditor : public ::testing::Test {
+protected:
+    RecordingHost host;
+    FakeTextEngine text;
+    Editor editor{host, text};
+};
+
+TEST_F(FreshEditor, FirstShowCreatesTheDefaultLayoutOnce) {
+    EXPECT_TRUE(editor.WindowList.empty());
+    FirstShow(editor, {});
+    EXPECT_TRUE(editor.StartupDone);
+    ASSERT_EQ(editor.WindowList.size(), 1u);
+    EXPECT_EQ(editor.ViewMode, vmDesign);
+    EXPECT_EQ(editor.PlaceMode, 0);
+    FirstShow(editor, {});
+    EXPECT_EQ(editor.WindowList.size(), 1u);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(FreshEditor, AnArgumentNamingNoFileFallsBackToTheDefaultLayout) {
+    FirstShow(editor, {"/nonexistent/dir/layout.dcf"});
+    ASSERT_EQ(editor.WindowList.size(), 1u);
+    EXPECT_EQ(editor.WindowList[0]->Type, wtBackground);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("/nonexistent/dir/layout.dcf"), std::string::npos);
+}
+
+using CloseTest = EditorTest;
+
+TEST_F(CloseTest, ALayoutOfOnlyTheBackgroundClosesWithoutAQuestion) {
+    EXPECT_EQ(CloseQuery(editor), CloseAction::Close);
+    EXPECT_TRUE(host.questions.empty());
+}
+
+TEST_F(CloseTest, AnUnsavedLayoutWithWindowsAsks) {
+    AddWindow(10, 10, 50, 50);
+    host.answers = {Answer::Cancel, Answer::No, Answer::Yes};
+    EXPECT_EQ(CloseQuery(editor), CloseAction::Stay);
+    EXPECT_EQ(CloseQuery(editor), CloseAction::Close);
+    EXPECT_EQ(CloseQuery(editor), CloseAction::SaveAsThenClose);
+    ASSERT_EQ(host.questions.size(), 3u);
+    EXPECT_EQ(host.questions[0], "Save before exit ?");
+    EXPECT_EQ(editor.WindowList.size(), 2u);
+}
+
+TEST_F(CloseTest, ANamedLayoutAlwaysAsks) {
+    editor.LayoutFileName = "C:\\KVP\\Work\\lobby.dcf";
+    host.answers = {Answer::Yes, Answer::No};
+    EXPECT_EQ(CloseQuery(editor), CloseAction::SaveThenClose);
+    EXPECT_EQ(CloseQuery(editor), CloseAction::Close);
+    EXPECT_EQ(host.questions.size(), 2u);
+}
+
+using TimerTest = EditorTest;
+
+TEST_F(TimerTest, TicksCountEvenWhileAStepIsRunning) {
+    TimerStep(editor);
+    TimerStep(editor);
+    EXPECT_EQ(editor.TickCount, 2u);
+    EXPECT_FALSE(editor.TimerBusy);
+    editor.TimerBusy = true; // a step still running
+    editor.ViewMode = vmDynamic;
+    const auto position = editor.sim.SimPosition;
+    for (int i = 0; i < 20; ++i) TimerStep(editor);
+    EXPECT_EQ(editor.TickCount, 22u);
+    EXPECT_EQ(editor.sim.SimPosition, position); // no step ran
+    EXPECT_TRUE(editor.TimerBusy);
+}
+
+} // namespace
+} // namespace pw

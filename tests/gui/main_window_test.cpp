@@ -1,0 +1,149 @@
+#include "gui/canvas_view.h"
+#include "gui/win_info_dialog.h"
+#include "gui_fixture.h"
+#include "shell/colour.h"
+#include "windows/window_list.h"
+
+#include "gui/setup_dialog.h"
+
+#include <QMenuBar>
+#include <QScrollBar>
+
+namespace pw {
+namespace {
+
+using MainWindowTest = GuiTest;
+
+TEST_F(MainWindowTest, StartsWithADefaultLayoutInColour42AndTheInformationDialogOpen) {
+    Start();
+    ASSERT_EQ(editor.WindowList.size(), 1u);
+    EXPECT_TRUE(forms.fWinInfo->isVisible());
+    EXPECT_EQ(main->windowTitle(), "Tarnwheel Panelwright  v5.08");
+    EXPECT_EQ(editor.ViewMode, vmDesign);
+    EXPECT_EQ(editor.PlaceMode, 0);
+    const QImage shown = main->Canvas()->viewport()->grab().toImage();
+    // The display area in (32, 160, 160), framed by the Background object's design outline.
+    EXPECT_EQ(shown.pixelColor(100, 100), QColor(32, 160, 160));
+    EXPECT_EQ(shown.pixelColor(320, 240), QColor(32, 160, 160));
+    const QSize display = main->Canvas()->DisplaySize();
+    EXPECT_EQ(display, QSize(640, 480));
+}
+
+TEST_F(MainWindowTest, ShowingTheWindowAgainMakesNoSecondBackground) {
+    Start();
+    main->hide();
+    QApplication::processEvents();
+    main->showMinimized();
+    main->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(editor.WindowList.size(), 1u);
+}
+
+TEST_F(MainWindowTest, TheScrollableAreaCoversExactlyTheDisplay) {
+    Start();
+    SetDisplaySize(editor, 800, 600);
+    QApplication::processEvents();
+    auto* canvas = main->Canvas();
+    const QSize view = canvas->viewport()->size();
+    EXPECT_EQ(canvas->horizontalScrollBar()->maximum(), std::max(0, 800 - view.width()));
+    EXPECT_EQ(canvas->verticalScrollBar()->maximum(), std::max(0, 600 - view.height()));
+}
+
+TEST_F(MainWindowTest, TheMenuIsComplete) {
+    Start();
+    struct Expected {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    };
+    for (const Expected& e : {
+             Expected{"Load1", "&Load", "Load an existing layout file"},
+             {"Save1", "&Save", "Save the current layout file"},
+             {"SaveAs1", "Save &As", "Save current layout to a new filename"},
+             {"Generatefiles1", "&Generate files",
+              "Generates fonts and bitmaps ready to update displays"},
+             {"Exit1", "E&xit", "quit this program"},
+             {"Position1", "&Position", "Changes with lift position"},
+             {"Direction1", "&Direction", "Changes with (preferred) direction"},
+             {"LiftStatus1", "&Lift Status", "Out of service information"},
+             {"TimeDate1", "&Time/Date", "place clock window"},
+             {"DIrectory1", "De&stination", "Changes as lift stops at a floor"},
+             {"DirectoryStatus1", "D&estination/Status",
+              "Shows floor directory exceptwhen lift out of service"},
+             {"Message1", "Me&ssage", ""},
+             {"TimedSequence1", "&Timed Sequence",
+              "place a window that will change every few seconds"},
+             {"Background1", "&Background Obj", "place Static text and bitmaps"},
+             {"BackgroundRect1", "Background &Rectangle", "place a 3D style rectangle"},
+             {"Matsurface1", "&Mat surface", "place a mat texture window"},
+             {"ViewActual1", "&View", ""},
+             {"SetUp1", "&Set Up", ""},
+             {"Help1", "&Help (F1)", ""},
+         }) {
+        const QAction* item = main->MenuItem(e.name);
+        ASSERT_NE(item, nullptr) << e.name;
+        EXPECT_EQ(item->text(), e.caption);
+        EXPECT_EQ(item->statusTip(), e.hint);
+    }
+    QStringList top;
+    for (const QAction* a : main->menuBar()->actions()) top << a->text();
+    EXPECT_EQ(top, (QStringList{"&File", "&Place", "&View", "&Set Up", "&Help (F1)"}));
+}
+
+TEST_F(MainWindowTest, PlaceItemsArmThePlaceMode) {
+    Start();
+    const std::pair<const char*, int> modes[] = {
+        {"Position1", 2},       {"Direction1", 3},       {"LiftStatus1", 6},
+        {"TimeDate1", 5},       {"DIrectory1", 4},       {"DirectoryStatus1", 7},
+        {"Message1", 8},        {"TimedSequence1", 11}, {"Background1", 1},
+        {"BackgroundRect1", 9}, {"Matsurface1", 10},
+    };
+    for (const auto& [name, mode] : modes) {
+        main->MenuItem(name)->trigger();
+        EXPECT_EQ(editor.PlaceMode, mode) << name;
+    }
+}
+
+TEST_F(MainWindowTest, TheFormsAreMadeInTheirOrderWithTheirCaptions) {
+    Start();
+    const QObjectList& children = main->children();
+    QStringList dialogs;
+    for (const QObject* child : children)
+        if (child->inherits("QDialog")) dialogs << child->objectName();
+    EXPECT_EQ(dialogs, (QStringList{"fTextEdit", "fWinInfo", "fColourSelection", "fImage", "fFont",
+                                    "fViewControl", "fSetUp"}));
+    EXPECT_EQ(forms.fWinInfo->windowTitle(), "Window Information");
+    EXPECT_STREQ(forms.fSetUp->metaObject()->className(), "pw::TfSetUp");
+}
+
+TEST_F(MainWindowTest, ClosingALayoutOfOnlyTheBackgroundAsksNothing) {
+    Start();
+    auto seen = AnswerNextMessageBox(QMessageBox::Cancel);
+    EXPECT_TRUE(main->close());
+    QApplication::processEvents();
+    EXPECT_TRUE(seen->isEmpty());
+}
+
+TEST_F(MainWindowTest, CancelOnTheCloseQuestionKeepsTheProgramRunning) {
+    Start();
+    NewWindow(editor);
+    auto seen = AnswerNextMessageBox(QMessageBox::Cancel);
+    EXPECT_FALSE(main->close());
+    EXPECT_EQ(*seen, "Save before exit ?");
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(editor.WindowList.size(), 2u);
+    auto again = AnswerNextMessageBox(QMessageBox::No);
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(*again, "Save before exit ?");
+}
+
+TEST_F(MainWindowTest, TimerTicksKeepCountingWhileAModalDialogIsOpen) {
+    Start();
+    const auto before = editor.TickCount;
+    QTimer::singleShot(2300, forms.fSetUp, [this] { forms.fSetUp->reject(); });
+    main->SetUp1Click();
+    EXPECT_GE(editor.TickCount - before, 2u);
+}
+
+} // namespace
+} // namespace pw

@@ -1,0 +1,38 @@
+#pragma once
+// An editor on a recording host and the fixed-metric text engine, with a default layout.
+
+#include "shell/colour.h"
+#include "shell/editor.h"
+#include "shell/startup.h"
+#include "support/fake_text_engine.h"
+#include "support/recording_host.h"
+#include "windows/window_list.h"
+
+#include <gtest/gtest.h>
+
+namespace pw {
+
+class EditorTest : public ::testing::Test {
+protected:
+    RecordingHost host;
+    FakeTextEngine text;
+    Editor editor{host, text};
+
+    void SetUp() override { CreateDefaultLayout(editor); }
+
+    // A window appended to the layout with the given rectangle and kind.
+    cWindow& AddWindow(int x0, int y0, int x1, int y1, std::uint8_t type = wtMessage) {
+        cWindow& w = NewWindow(editor);
+        w.Type = type;
+        w.DragMode = dmIdle;
+        w.X0 = x0;
+        w.Y0 = y0;
+        w.X1 = x1;
+        w.Y1 = y1;
+        return w;
+    }
+
+    ScreenColour At(int x, int y) const { return editor.canvas.Pixel(x, y); }
+};
+
+} // namespace pw

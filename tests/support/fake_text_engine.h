@@ -1,0 +1,31 @@
+#pragma once
+// A text engine with fixed metrics, for core tests that must not depend on system fonts:
+// every character is height / 2 pixels wide and a line is height pixels high. Drawing fills
+// each character cell (with the background when there is one) and draws the glyph as a
+// one-pixel bar along the cell's baseline.
+
+#include "platform/text_engine.h"
+
+#include <vector>
+
+namespace pw {
+
+class FakeTextEngine : public TextEngine {
+public:
+    struct Drawn {
+        FontDesc font;
+        int x, y;
+        std::string text;
+        std::uint32_t colour;
+        std::optional<std::uint32_t> background;
+    };
+    std::vector<Drawn> drawn;
+
+    static int CharWidth(const FontDesc& font) { return font.height / 2; }
+
+    TextExtent Measure(const FontDesc& font, const std::string& text) override;
+    void Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y, const std::string& text,
+              std::uint32_t colour, std::optional<std::uint32_t> background) override;
+};
+
+} // namespace pw

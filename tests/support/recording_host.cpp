@@ -1,0 +1,48 @@
+#include "support/recording_host.h"
+
+namespace pw {
+
+void RecordingHost::ShowMessage(const std::string& text, const std::string& caption) {
+    messages.push_back({text, caption});
+}
+
+Answer RecordingHost::Ask(const std::string& text, Buttons) {
+    questions.push_back(text);
+    if (answers.empty()) return Answer::Cancel;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::optional<std::string> RecordingHost::ChooseOpenFile(const FileDialogRequest& request) {
+    fileRequests.push_back(request);
+    if (openFiles.empty()) return std::nullopt;
+    auto f = openFiles.front();
+    openFiles.pop_front();
+    return f;
+}
+
+std::optional<std::string> RecordingHost::ChooseSaveFile(const FileDialogRequest& request) {
+    fileRequests.push_back(request);
+    if (saveFiles.empty()) return std::nullopt;
+    auto f = saveFiles.front();
+    saveFiles.pop_front();
+    return f;
+}
+
+void RecordingHost::RepaintCanvas() {
+    ++repaints;
+    if (onRepaint) onRepaint();
+}
+
+void RecordingHost::ImageReadingStarted() {
+    ++imageReadings;
+    imageDialogShown = true;
+}
+
+void RecordingHost::ShowImageInfo(const std::string& infoLine, const std::string& caption) {
+    imageInfos.push_back(infoLine);
+    captions.push_back(caption);
+}
+
+} // namespace pw
