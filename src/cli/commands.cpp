@@ -2,8 +2,19 @@
 
 namespace pw {
 
+int RunCheck(CliContext& context, const std::vector<std::string>& arguments);
+int RunSave(CliContext& context, const std::vector<std::string>& arguments);
+int RunRender(CliContext& context, const std::vector<std::string>& arguments);
+
 const std::vector<CliCommand>& Commands() {
-    static const std::vector<CliCommand> commands = {};
+    static const std::vector<CliCommand> commands = {
+        {"check", "LAYOUT.dcf", "reads the layout as Load does and prints every message", RunCheck},
+        {"save", "IN.dcf OUT.dcf", "reads as Load does and writes as Save does (backup included)",
+         RunSave},
+        {"render", "LAYOUT.dcf OUT.png [--view design|static|dynamic] [--ticks N]",
+         "draws the layout as the canvas shows it (after N simulation ticks: Dynamic view)",
+         RunRender},
+    };
     return commands;
 }
 

@@ -7,6 +7,8 @@
 #include "gui/view_control_dialog.h"
 #include "gui/win_info_dialog.h"
 #include "platform/win1252.h"
+#include "config/layout_commands.h"
+#include "config/layout_file.h"
 #include "shell/close_query.h"
 #include "shell/startup.h"
 #include "shell/timer_step.h"
@@ -55,7 +57,7 @@ TfPanelwright::TfPanelwright(Editor& editor, GuiHost& host, QStringList argument
     : editor_(editor), host_(host), arguments_(std::move(arguments)), forms_(forms),
       canvas_(new CanvasView(editor, this)) {
     setObjectName("fPanelwright");
-    setWindowTitle(kCaption);
+    setWindowTitle(kMainCaption);
     setProperty(kHelpContext, 40);
     QFont font("MS Sans Serif");
     font.setPointSize(8);
@@ -177,11 +179,11 @@ bool TfPanelwright::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TfPanelwright::Load1Click() {}
+void TfPanelwright::Load1Click() { pw::Load1Click(editor_); }
 
-void TfPanelwright::Save1Click() {}
+void TfPanelwright::Save1Click() { pw::Save1Click(editor_); }
 
-void TfPanelwright::SaveAs1Click() {}
+void TfPanelwright::SaveAs1Click() { pw::SaveAs1Click(editor_); }
 
 void TfPanelwright::Generatefiles1Click() {}
 

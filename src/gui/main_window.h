@@ -2,6 +2,7 @@
 // The main editor window: caption, menu, the layout canvas and the one timer.
 
 #include "gui/forms.h"
+#include "shell/startup.h"
 #include "shell/editor.h"
 
 #include <QMainWindow>
@@ -16,9 +17,7 @@ class GuiHost;
 class TfPanelwright : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr const char* kCaption = "Tarnwheel Panelwright  v5.08";
-
-    TfPanelwright(Editor& editor, GuiHost& host, QStringList arguments, const Forms& forms);
+        TfPanelwright(Editor& editor, GuiHost& host, QStringList arguments, const Forms& forms);
 
     CanvasView* Canvas() const { return canvas_; }
     // A menu item by its component name ("SaveAs1"), for the tests and the help key.

@@ -5,9 +5,12 @@
 #include "windows/window_list.h"
 
 #include "gui/setup_dialog.h"
+#include "support/temp_drive.h"
 
 #include <QMenuBar>
 #include <QScrollBar>
+
+#include <fstream>
 
 namespace pw {
 namespace {
@@ -143,6 +146,19 @@ TEST_F(MainWindowTest, TimerTicksKeepCountingWhileAModalDialogIsOpen) {
     QTimer::singleShot(2300, forms.fSetUp, [this] { forms.fSetUp->reject(); });
     main->SetUp1Click();
     EXPECT_GE(editor.TickCount - before, 2u);
+}
+
+TEST_F(MainWindowTest, AFileArgumentIsLoadedInsteadOfTheDefaultLayout) {
+    TempDrive drive;
+    const auto path = drive.root / "start.dcf";
+    std::ofstream(path, std::ios::binary)
+        << "[ WINDOW\r\n  Type = 0, 1\r\n  Colours = 0, 195, 195\r\n"
+           "  Position = 0, 0, 479, 639\r\nWINDOW END ]\r\n\r\n";
+    Start({QString::fromStdString(path.string())});
+    ASSERT_EQ(editor.WindowList.size(), 1u);
+    EXPECT_EQ(editor.BackgroundColour, 195);
+    EXPECT_EQ(main->windowTitle(), QString::fromStdString("PW " + path.string()));
+    EXPECT_EQ(main->Canvas()->DisplaySize(), QSize(480, 640));
 }
 
 } // namespace

@@ -4,6 +4,15 @@
 
 namespace pw {
 
+ImageStore::ImageStore(const ImageStore& other) {
+    for (const auto& image : other.images_) images_.push_back(std::make_unique<cImage>(*image));
+}
+
+ImageStore& ImageStore::operator=(const ImageStore& other) {
+    if (this != &other) *this = ImageStore(other);
+    return *this;
+}
+
 cImage* ImageStore::FindImage(const std::string& name) const {
     for (const auto& image : images_)
         if (image->FileName == name) return image.get();

@@ -11,6 +11,13 @@ namespace pw {
 
 class ImageStore {
 public:
+    ImageStore() = default;
+    // Copies hold images of their own, so that a layout can be put back as it was.
+    ImageStore(const ImageStore& other);
+    ImageStore& operator=(const ImageStore& other);
+    ImageStore(ImageStore&&) = default;
+    ImageStore& operator=(ImageStore&&) = default;
+
     // Exact, case-sensitive name lookup; counts unchanged.
     cImage* FindImage(const std::string& name) const;
     // The stored image of that name with one more count, or a new empty one with count 1

@@ -36,31 +36,51 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     return bytes;
 }
 
-void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+namespace {
+
+// Writes the bytes to a new temporary file beside the target and returns its path.
+fs::path WriteTemporary(const std::string& path, const std::string& bytes) {
     static std::atomic<unsigned> counter{0};
-    const fs::path target = MapPath(path);
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path temp = target;
+    fs::path temp = MapPath(path);
     temp += ".tmp~" + std::to_string(stamp % 1000000) + "-" + std::to_string(counter++);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) throw IoError("Cannot create file \"" + path + "\".");
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            throw IoError("Write error in file \"" + path + "\".");
-        }
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) throw IoError("Cannot create file \"" + path + "\".");
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+        out.close();
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        throw IoError("Write error in file \"" + path + "\".");
     }
+    return temp;
+}
+
+void Replace(const fs::path& temp, const std::string& path) {
     std::error_code ec;
-    fs::rename(temp, target, ec);
+    fs::rename(temp, MapPath(path), ec);
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
         throw IoError("Cannot create file \"" + path + "\". " + ec.message() + ".");
     }
+}
+
+} // namespace
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    Replace(WriteTemporary(path, bytes), path);
+}
+
+void WriteFileWithBackup(const std::string& path, const std::string& backupPath,
+                         const std::string& bytes) {
+    const fs::path temp = WriteTemporary(path, bytes);
+    const fs::path target = MapPath(path), backup = MapPath(backupPath);
+    std::error_code ignored;
+    if (fs::is_regular_file(backup, ignored)) fs::remove(backup, ignored);
+    if (fs::exists(target, ignored)) fs::rename(target, backup, ignored);
+    Replace(temp, path);
 }
 
 void CreateFolders(const std::string& path) {

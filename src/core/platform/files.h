@@ -18,6 +18,13 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes);
 // Throws IoError on failure; the target is then as it was.
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 
+// As WriteFileAtomically, and once the new file is complete the old one is kept as backup:
+// an older backup is deleted, the file is renamed to the backup path, the new file takes its
+// place. Failures to delete or rename the old generations are ignored, as the new file
+// matters most; a failure to write the new file throws and changes nothing.
+void WriteFileWithBackup(const std::string& path, const std::string& backupPath,
+                         const std::string& bytes);
+
 // Creates the folder and its parents when missing. Throws IoError on failure.
 void CreateFolders(const std::string& path);
 

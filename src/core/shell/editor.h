@@ -78,6 +78,22 @@ public:
     bool FullRedraw = true;
 };
 
+// Sets Loading for a scope, so that nothing is drawn, and puts back what it was, also when an
+// exception passes.
+class LoadingScope {
+public:
+    explicit LoadingScope(Editor& editor) : editor_(editor), was_(editor.Loading) {
+        editor_.Loading = true;
+    }
+    ~LoadingScope() { editor_.Loading = was_; }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+
+private:
+    Editor& editor_;
+    bool was_;
+};
+
 // The Background object (element 0), or none for an empty list.
 cWindow* Background(const Editor& editor);
 

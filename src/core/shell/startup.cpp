@@ -1,9 +1,14 @@
 #include "shell/startup.h"
 
+#include "config/layout_file.h"
 #include "platform/files.h"
 #include "windows/window_list.h"
 
 namespace pw {
+
+std::string MainCaption(const Editor& editor) {
+    return editor.LayoutFileName.empty() ? kMainCaption : "PW " + editor.LayoutFileName;
+}
 
 void CreateDefaultLayout(Editor& editor) {
     cWindow& background = NewWindow(editor);
@@ -20,14 +25,25 @@ void CreateDefaultLayout(Editor& editor) {
 
 void FirstShow(Editor& editor, const std::vector<std::string>& arguments) {
     if (editor.StartupDone) return;
-    if (!arguments.empty() && !FileExists(arguments.front())) {
+    editor.StartupDone = true;
+    if (arguments.empty()) {
+        if (!editor.CurWindow) CreateDefaultLayout(editor);
+        return;
+    }
+    const std::string& path = arguments.front();
+    if (!FileExists(path)) {
         // Without a Background object neither the canvas nor the dialogs could work, so a
         // file that is not there gives a new layout, and the user is told why.
-        editor.host.ShowMessage("The layout file " + arguments.front() +
+        editor.host.ShowMessage("The layout file " + path +
                                 " was not found. A new layout has been started.");
     }
-    if (!editor.CurWindow) CreateDefaultLayout(editor);
-    editor.StartupDone = true;
+    try {
+        LoadLayout(editor, path);
+    } catch (...) {
+        if (editor.WindowList.empty()) CreateDefaultLayout(editor);
+        throw;
+    }
+    if (editor.WindowList.empty()) CreateDefaultLayout(editor);
 }
 
 } // namespace pw

@@ -1,5 +1,6 @@
 #include "windows/window.h"
 
+#include "platform/errors.h"
 #include "shell/editor.h"
 #include "windows/window_list.h"
 
@@ -20,10 +21,14 @@ void cWindow::LoadIndexImage(const std::string&, bool, int, int) {
 
 void cWindow::AfterRead() {
     if (Background(*owner_) != this) return;
+    const long long width = static_cast<long long>(X1) + 1, height = static_cast<long long>(Y1) + 1;
+    if (width > kMaxDisplaySide || height > kMaxDisplaySide || width < 1 || height < 1)
+        throw FormatError("The display size " + std::to_string(width) + " x " +
+                          std::to_string(height) + " of this layout is not supported (at most " +
+                          std::to_string(kMaxDisplaySide) + " pixels a side).");
     // Forget the width so that the stored size is always applied.
-    const int width = X1 + 1;
     X1 = 0;
-    SetDisplaySize(*owner_, width, Y1 + 1);
+    SetDisplaySize(*owner_, static_cast<int>(width), static_cast<int>(height));
 }
 
 void cWindow::WriteIndexImage(std::string& file, int index) {

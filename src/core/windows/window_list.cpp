@@ -8,25 +8,6 @@
 
 namespace pw {
 
-namespace {
-
-// Sets Loading for a scope and puts back what it was, also when an exception passes.
-class LoadingScope {
-public:
-    explicit LoadingScope(Editor& editor) : editor_(editor), was_(editor.Loading) {
-        editor_.Loading = true;
-    }
-    ~LoadingScope() { editor_.Loading = was_; }
-    LoadingScope(const LoadingScope&) = delete;
-    LoadingScope& operator=(const LoadingScope&) = delete;
-
-private:
-    Editor& editor_;
-    bool was_;
-};
-
-} // namespace
-
 cWindow& NewWindow(Editor& editor) {
     auto window = std::make_unique<cWindow>(editor);
     window->Number = editor.NextWindowNumber++;

@@ -1,0 +1,32 @@
+#pragma once
+// An editor for one command: the core with the Qt font engine, no windows on screen.
+
+#include "cli/commands.h"
+#include "qt/qt_text_engine.h"
+#include "shell/editor.h"
+
+#include <memory>
+#include <string>
+
+namespace pw {
+
+class CliEditor {
+public:
+    explicit CliEditor(CliContext& context);
+    ~CliEditor();
+
+    // Loads the layout as the Load command does; a missing file is an error here.
+    void Load(const std::string& path);
+
+    Editor& editor() { return *editor_; }
+
+private:
+    QtTextEngine text_;
+    std::unique_ptr<Editor> editor_;
+};
+
+// Makes sure a Qt GUI application exists (offscreen unless a platform is chosen), which the
+// font engine needs.
+void EnsureGuiApplication();
+
+} // namespace pw

@@ -1,0 +1,77 @@
+#include "config/dcf_file.h"
+
+#include "config/input_group.h"
+#include "config/window_group.h"
+#include "platform/errors.h"
+#include "windows/window_list.h"
+
+#include <string_view>
+
+namespace pw {
+
+namespace {
+
+// Message boxes for unknown groups are shown one by one up to this number; a damaged file
+// with thousands of them must not bury the user in boxes.
+constexpr int kUnknownGroupMessages = 5;
+// How much of a header line a message shows.
+constexpr std::size_t kShownHeader = 200;
+
+// Drops the lines of a group of another name up to one that holds "]". The header line itself
+// is not examined, so a one-line group swallows the group after it.
+void SkipGroup(DcfReader& file) {
+    std::string line;
+    while (file.ReadLine(line))
+        if (line.find(']') != std::string::npos) return;
+}
+
+void ReadAll(Editor& editor, DcfReader& file) {
+    int unknown = 0;
+    std::string line;
+    while (file.ReadLine(line)) {
+        if (StartsWith(line, "[ INPUT")) {
+            ReadInputGroup(editor.InputSpec, file);
+        } else if (StartsWith(line, "[ WINDOW")) {
+            cWindow& w = NewWindow(editor);
+            editor.CurWindow = &w;
+            ReadWindowGroup(w, file);
+            if (Background(editor) == &w) editor.BackgroundColour = w.BG0;
+        } else if (StartsWith(line, "[ ")) {
+            if (++unknown <= kUnknownGroupMessages) {
+                const bool cut = line.size() > kShownHeader;
+                editor.host.ShowMessage("Unknown group " + line.substr(0, kShownHeader) +
+                                        (cut ? "..." : ""));
+            }
+            SkipGroup(file);
+        }
+    }
+    if (unknown > kUnknownGroupMessages)
+        editor.host.ShowMessage(std::to_string(unknown - kUnknownGroupMessages) +
+                                " more unknown groups were skipped.");
+}
+
+} // namespace
+
+void WriteWindows(Editor& editor, std::string& file) {
+    for (const auto& w : editor.WindowList) WriteWindowGroup(*w, file);
+}
+
+std::string WriteLayoutText(Editor& editor) {
+    std::string file;
+    WriteInputGroup(editor.InputSpec, file);
+    WriteWindows(editor, file);
+    return file;
+}
+
+void ReadGroups(Editor& editor, DcfReader& file) {
+    ClearWindows(editor);
+    LoadingScope loading(editor);
+    try {
+        ReadAll(editor, file);
+    } catch (const FormatError& error) {
+        throw FormatError(std::string(error.what()) + " (line " +
+                          std::to_string(file.LineNumber()) + ")");
+    }
+}
+
+} // namespace pw

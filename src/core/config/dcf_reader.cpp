@@ -1,0 +1,68 @@
+#include "config/dcf_reader.h"
+
+#include "platform/errors.h"
+
+namespace pw {
+
+bool DcfReader::ReadLine(std::string& line) {
+    line.clear();
+    if (pos_ >= data_.size()) return false;
+    ++line_;
+    const std::size_t end = data_.find_first_of("\r\n", pos_);
+    if (end == std::string_view::npos) {
+        line.assign(data_.substr(pos_));
+        pos_ = data_.size();
+        return false;
+    }
+    line.assign(data_.substr(pos_, end - pos_));
+    pos_ = end + 1;
+    if (data_[end] == '\r' && pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
+    return pos_ < data_.size();
+}
+
+std::string DcfReader::ReadDelimited() {
+    std::string text;
+    if (pos_ >= data_.size()) return text;
+    const char delimiter = data_[pos_++];
+    std::size_t count = 0;
+    while (pos_ < data_.size()) {
+        const char c = data_[pos_++];
+        if (c == delimiter || ++count > kMaxFileText) break;
+        if (c == '\n') ++line_;
+        text += c;
+    }
+    return text;
+}
+
+std::uint32_t ScanNumber(std::string_view line, std::size_t& pos) {
+    while (pos < line.size() && (line[pos] == ' ' || line[pos] == ',')) ++pos;
+    std::uint32_t value = 0;
+    const std::size_t start = pos;
+    for (; pos < line.size() && line[pos] >= '0' && line[pos] <= '9'; ++pos) {
+        const std::uint32_t next = value * 10 + static_cast<std::uint32_t>(line[pos] - '0');
+        if (value > 214748364 || next > 2147483647u) {
+            std::size_t end = pos;
+            while (end < line.size() && line[end] >= '0' && line[end] <= '9') ++end;
+            const std::string_view digits = line.substr(start, std::min<std::size_t>(end - start, 40));
+            throw FormatError("Arithmetic overflow: the number " + std::string(digits) +
+                              (end - start > 40 ? "..." : "") + " is too large.");
+        }
+        value = next;
+    }
+    return value;
+}
+
+std::uint32_t FirstNumber(std::string_view line, std::size_t& pos) {
+    const std::size_t eq = line.find('=');
+    pos = eq == std::string_view::npos ? 0 : eq + 1;
+    return ScanNumber(line, pos);
+}
+
+std::string ValueText(std::string_view line) {
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos) return {};
+    const std::size_t start = std::min(line.size(), eq + 2);
+    return std::string(line.substr(start, kMaxFileText));
+}
+
+} // namespace pw

@@ -1,0 +1,47 @@
+#include "config/layout_commands.h"
+
+#include "config/layout_file.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "shell/startup.h"
+
+namespace pw {
+
+namespace {
+
+FileDialogRequest Request(const char* filter, const std::string& fileName) {
+    try {
+        CreateFolders(kWorkFolder);
+    } catch (const IoError&) {
+        // Without the work folder the dialog simply starts elsewhere.
+    }
+    return {filter, kWorkFolder, fileName};
+}
+
+} // namespace
+
+void Load1Click(Editor& editor) {
+    const auto path = editor.host.ChooseOpenFile(Request("Display config|*.dcf", {}));
+    if (path) LoadLayout(editor, *path);
+}
+
+void Save1Click(Editor& editor) {
+    if (editor.LayoutFileName.empty()) {
+        SaveAs1Click(editor);
+        return;
+    }
+    SaveLayout(editor, editor.LayoutFileName);
+}
+
+bool SaveAs1Click(Editor& editor) {
+    auto path = editor.host.ChooseSaveFile(Request("Display config( *.dcf)|*.dcf", {}));
+    if (!path) return false;
+    if (ExtensionPos(*path) == std::string::npos) *path += ".dcf";
+    editor.LayoutFileName = *path;
+    editor.host.SetCaption(MainCaption(editor));
+    SaveLayout(editor, *path);
+    return true;
+}
+
+} // namespace pw

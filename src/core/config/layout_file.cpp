@@ -1,0 +1,76 @@
+#include "config/layout_file.h"
+
+#include "config/dcf_file.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/local_time.h"
+#include "platform/paths.h"
+#include "shell/layout_snapshot.h"
+#include "shell/startup.h"
+#include "windows/renderer.h"
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+
+namespace pw {
+
+std::string BackupPath(const std::string& path) { return ChangeExtension(path, ".~dc"); }
+
+void SaveLayout(Editor& editor, const std::string& path) {
+    WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(editor));
+}
+
+std::optional<std::int32_t> FileStamp(const std::string& path) {
+    std::error_code ec;
+    const auto written = std::filesystem::last_write_time(MapPath(path), ec);
+    if (ec) return std::nullopt;
+    const auto system = std::chrono::file_clock::to_sys(written);
+    const std::time_t t = std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
+    const std::tm local = LocalTimeOf(t);
+    const std::uint32_t packed =
+        (static_cast<std::uint32_t>(local.tm_year + 1900 - 1980) << 25) |
+        (static_cast<std::uint32_t>(local.tm_mon + 1) << 21) |
+        (static_cast<std::uint32_t>(local.tm_mday) << 16) |
+        (static_cast<std::uint32_t>(local.tm_hour) << 11) |
+        (static_cast<std::uint32_t>(local.tm_min) << 5) |
+        static_cast<std::uint32_t>(local.tm_sec / 2);
+    return static_cast<std::int32_t>(packed);
+}
+
+bool IsNotOlder(const std::string& a, const std::string& b) {
+    if (!FileExists(a)) return false;
+    if (!FileExists(b)) return true;
+    const auto stampA = FileStamp(a), stampB = FileStamp(b);
+    if (!stampA || !stampB) return true;
+    return *stampA >= *stampB;
+}
+
+void LoadLayout(Editor& editor, const std::string& path) {
+    if (!FileExists(path)) return;
+    if (!IsNotOlder(path, kDefaultDisplayConfig))
+        editor.host.ShowMessage(std::string("WARNING  the default display configuration ") +
+                                kDefaultDisplayConfig +
+                                " is newer than the file you are loading.");
+    // A layout that cannot be read must not replace the one in the editor: saving it would
+    // then overwrite the file with what little was read.
+    LayoutSnapshot previous(editor);
+    try {
+        const std::string bytes = ReadFileBytes(path, kMaxLayoutFileBytes);
+        editor.ImageList.ReleaseAllImages();
+        editor.LayoutFileName = path;
+        editor.host.SetCaption(MainCaption(editor));
+        DcfReader reader(bytes);
+        ReadGroups(editor, reader);
+        // Everything in the editor expects the Background object as element 0.
+        if (editor.WindowList.empty())
+            throw FormatError("The file " + path + " holds no windows; it is not a layout file.");
+    } catch (...) {
+        previous.Restore(editor);
+        throw;
+    }
+    RedrawAll(editor);
+}
+
+} // namespace pw

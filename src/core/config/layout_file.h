@@ -1,0 +1,38 @@
+#pragma once
+// Saving and loading layout files.
+
+#include "shell/editor.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace pw {
+
+// The configuration Generate files writes when a job names no sub-folder and no net IDs.
+constexpr const char* kDefaultDisplayConfig = "C:\\KVP\\Display\\Display.dcf";
+// Layout files larger than this are refused before they are read.
+constexpr std::size_t kMaxLayoutFileBytes = 64u << 20;
+
+// The layout path with its extension replaced by ".~dc".
+std::string BackupPath(const std::string& path);
+
+// Writes the job record and every window to path. The previous file becomes the ".~dc"
+// backup (the older backup is dropped), but only once the new file is complete: a failed
+// save leaves the file and its backup as they were. Changes neither LayoutFileName nor the
+// caption.
+void SaveLayout(Editor& editor, const std::string& path);
+
+// Replaces the job by the file's contents, warning first when the default display
+// configuration is newer; nothing happens when no file is there. A file that cannot be read
+// leaves the previous layout in place and throws.
+void LoadLayout(Editor& editor, const std::string& path);
+
+// The file's last-write time in local time, packed as a FAT date and time: bits 25..31
+// year - 1980, 21..24 month, 16..20 day, 11..15 hours, 5..10 minutes, 0..4 seconds / 2.
+std::optional<std::int32_t> FileStamp(const std::string& path);
+
+// Whether file a exists and file b does not, or a's stamp is not below b's.
+bool IsNotOlder(const std::string& a, const std::string& b);
+
+} // namespace pw

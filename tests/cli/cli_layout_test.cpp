@@ -1,0 +1,93 @@
+// The command line tool, run as a user runs it.
+
+#include "support/temp_drive.h"
+
+#include <QImage>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace pw {
+namespace {
+
+struct CliRun {
+    int exitCode;
+    QString out, err;
+};
+
+CliRun Cli(const QStringList& arguments) {
+    QProcess p;
+    p.start(PW_CLI_PATH, arguments);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+class CliLayoutTest : public ::testing::Test {
+protected:
+    TempDrive drive;
+    QString Write(const std::string& name, const std::string& bytes) {
+        const auto path = drive.root / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return QString::fromStdString(path.string());
+    }
+    const std::string layout =
+        "[ INPUT\r\n  Job Name = Lobby\r\nINPUT END ]\r\n\r\n"
+        "[ WINDOW\r\n  Type = 0, 1\r\n  Colours = 0, 42, 42\r\n  Position = 0, 0, 799, 599\r\n"
+        "WINDOW END ]\r\n\r\n"
+        "[ WINDOW\r\n  Type = 7, 2\r\n  Colours = 0, 192, 192\r\n  Position = 10, 10, 109, 59\r\n"
+        "WINDOW END ]\r\n\r\n";
+};
+
+TEST_F(CliLayoutTest, HelpAndVersion) {
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("check LAYOUT.dcf"));
+    EXPECT_EQ(Cli({"--version"}).out.trimmed(), "panelwright-cli 5.08");
+    EXPECT_EQ(Cli({}).exitCode, 2);
+    EXPECT_EQ(Cli({"frobnicate"}).exitCode, 2);
+}
+
+TEST_F(CliLayoutTest, CheckReportsTheLayoutOrItsErrors) {
+    const CliRun good = Cli({"check", Write("a.dcf", layout)});
+    EXPECT_EQ(good.exitCode, 0) << good.err.toStdString();
+    EXPECT_TRUE(good.out.contains("2 windows, display 800 x 600")) << good.out.toStdString();
+    const CliRun unknown = Cli({"check", Write("u.dcf", layout + "[ ODD\r\n]\r\n\r\n")});
+    EXPECT_EQ(unknown.exitCode, 0);
+    EXPECT_TRUE(unknown.err.contains("Unknown group [ ODD"));
+    const CliRun bad = Cli({"check", Write("b.dcf", layout + "[ WINDOW\r\n  Tag = 123456789012\r\n\r\n")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains("Arithmetic overflow"));
+    EXPECT_EQ(Cli({"check", "/nonexistent.dcf"}).exitCode, 1);
+    EXPECT_EQ(Cli({"check"}).exitCode, 2);
+}
+
+TEST_F(CliLayoutTest, SaveWritesTheLayoutAsTheEditorDoes) {
+    const QString in = Write("in.dcf", layout);
+    const QString out = QString::fromStdString((drive.root / "out.dcf").string());
+    ASSERT_EQ(Cli({"save", in, out}).exitCode, 0);
+    std::ifstream written((drive.root / "out.dcf").string(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(written)), {});
+    EXPECT_NE(bytes.find("  Job Name = Lobby\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("  Position = 10, 10, 109, 59\r\n"), std::string::npos);
+    ASSERT_EQ(Cli({"save", in, out}).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::exists(drive.root / "out.~dc"));
+}
+
+TEST_F(CliLayoutTest, RenderDrawsTheCanvas) {
+    const QString in = Write("r.dcf", layout);
+    const QString png = QString::fromStdString((drive.root / "r.png").string());
+    const CliRun r = Cli({"render", in, png, "--view", "static"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QImage image(png);
+    ASSERT_EQ(image.size(), QSize(800, 600));
+    EXPECT_EQ(image.pixelColor(400, 400), QColor(32, 160, 160));
+    EXPECT_EQ(image.pixelColor(50, 30), QColor(192, 0, 0));
+    EXPECT_EQ(Cli({"render", in, png, "--view", "sideways"}).exitCode, 2);
+    EXPECT_EQ(Cli({"render", in, png, "--ticks", "x"}).exitCode, 1);
+}
+
+} // namespace
+} // namespace pw

@@ -1,0 +1,91 @@
+// Damaged layout files: whatever the bytes, reading ends with the layout read so far or with
+// a reported error, never with a crash, a hang or unbounded memory.
+
+#include "config/dcf_file.h"
+#include "platform/errors.h"
+#include "support/editor_fixture.h"
+
+#include <random>
+
+namespace pw {
+namespace {
+
+std::string SampleLayout() {
+    RecordingHost host;
+    FakeTextEngine text;
+    Editor e(host, text);
+    CreateDefaultLayout(e);
+    for (int i = 0; i < 4; ++i) {
+        cWindow& w = NewWindow(e);
+        w.Type = static_cast<std::uint8_t>(i + 1);
+        w.X1 = 100;
+        w.Y1 = 50;
+        w.FontName = "Arial";
+        w.Text[0] = "zero";
+        w.Text[7] = "seven\r\nlines";
+        w.DrawType = i == 2 ? dtImage : dtText;
+        w.BMP[1] = "C:\\x.bmp";
+    }
+    return WriteLayoutText(e);
+}
+
+void ReadHostile(const std::string& bytes) {
+    RecordingHost host;
+    FakeTextEngine text;
+    Editor editor(host, text);
+    DcfReader in(bytes);
+    try {
+        ReadGroups(editor, in);
+    } catch (const Error&) {
+        // A reported error is a fine outcome.
+    }
+    EXPECT_FALSE(editor.Loading);
+    for (const auto& w : editor.WindowList) {
+        for (const std::string& t : w->Text) ASSERT_LE(t.size(), kMaxFileText);
+        ASSERT_LE(w->FontName.size(), kMaxFileText);
+    }
+    if (const cWindow* bg = Background(editor)) {
+        EXPECT_LE(editor.canvas.Width(), 4096);
+        EXPECT_LE(editor.canvas.Height(), 4096);
+        (void)bg;
+    }
+}
+
+TEST(DcfFuzz, MutatedLayoutsAreReadSafely) {
+    const std::string sample = SampleLayout();
+    std::mt19937 rng(7);
+    const std::string pieces[] = {"[ WINDOW\r\n", "WINDOW END ]", "[ INPUT\r\n", "|", "[ X",
+                                  "  Text = ", "  BMP = 1, 2, 3\r\n", "99999999999", "=", "\r",
+                                  "  Position = 0, 0, 4095, 9999\r\n", "]"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string s = sample;
+        const int edits = 1 + static_cast<int>(rng() % 8);
+        for (int e = 0; e < edits && !s.empty(); ++e) {
+            const std::size_t at = rng() % s.size();
+            switch (rng() % 5) {
+            case 0: s[at] = static_cast<char>(rng()); break;
+            case 1: s.erase(at, rng() % 40); break;
+            case 2: s.insert(at, pieces[rng() % std::size(pieces)]); break;
+            case 3: s.resize(at); break;
+            default: s.insert(at, s.substr(rng() % s.size(), rng() % 200)); break;
+            }
+        }
+        ReadHostile(s);
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+TEST(DcfFuzz, RandomBytesAndOneHugeLine) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 200; ++round) {
+        std::string s(rng() % 5000, '\0');
+        for (char& c : s) c = static_cast<char>(rng());
+        ReadHostile(s);
+    }
+    ReadHostile("[ WINDOW\r\n  FontName = " + std::string(3'000'000, 'A') + "\r\n\r\n");
+    ReadHostile("  Text = 1\r\n" + std::string(3'000'000, '|'));
+    ReadHostile("[ WINDOW\r\n  Text = 3\r\n|" + std::string(2'000'000, 'x'));
+}
+
+} // namespace
+} // namespace pw

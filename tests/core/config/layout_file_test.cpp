@@ -1,0 +1,206 @@
+#include "config/dcf_file.h"
+#include "config/layout_commands.h"
+#include "config/layout_file.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "support/editor_fixture.h"
+#include "support/temp_drive.h"
+
+#include <chrono>
+
+namespace fs = std::filesystem;
+
+namespace pw {
+namespace {
+
+class LayoutFileTest : public EditorTest {
+protected:
+    TempDrive drive;
+    void SetUp() override {
+        EditorTest::SetUp();
+        CreateFolders("C:\\KVP\\Work");
+    }
+    std::string Read(const std::string& path) { return ReadFileBytes(path, 1 << 20); }
+    void SetStamp(const std::string& path, std::chrono::seconds offset) {
+        fs::last_write_time(MapPath(path), fs::file_time_type::clock::now() + offset);
+    }
+};
+
+TEST_F(LayoutFileTest, SaveAsAddsTheExtensionAndNamesTheLayout) {
+    host.saveFiles = {std::string("C:\\KVP\\Work\\lobby")};
+    EXPECT_TRUE(SaveAs1Click(editor));
+    EXPECT_EQ(editor.LayoutFileName, "C:\\KVP\\Work\\lobby.dcf");
+    EXPECT_EQ(host.captions.back(), "PW C:\\KVP\\Work\\lobby.dcf");
+    EXPECT_TRUE(FileExists("C:\\KVP\\Work\\lobby.dcf"));
+    EXPECT_FALSE(FileExists("C:\\KVP\\Work\\lobby.~dc")); // no backup on the first save
+    ASSERT_EQ(host.fileRequests.size(), 1u);
+    EXPECT_EQ(host.fileRequests[0].filter, "Display config( *.dcf)|*.dcf");
+    EXPECT_EQ(host.fileRequests[0].initialDir, "c:\\KVP\\Work");
+}
+
+TEST_F(LayoutFileTest, SaveAsKeepsAnotherExtensionAndItsBackupReplacesIt) {
+    host.saveFiles = {std::string("C:\\KVP\\Work\\lobby.txt")};
+    SaveAs1Click(editor);
+    Save1Click(editor);
+    EXPECT_TRUE(FileExists("C:\\KVP\\Work\\lobby.txt"));
+    EXPECT_TRUE(FileExists("C:\\KVP\\Work\\lobby.~dc"));
+}
+
+TEST_F(LayoutFileTest, CancellingSaveAsWritesNothing) {
+    host.captions.clear();
+    Save1Click(editor); // no file name yet: Save acts as Save As
+    EXPECT_EQ(host.fileRequests.size(), 1u);
+    EXPECT_TRUE(editor.LayoutFileName.empty());
+    EXPECT_TRUE(host.captions.empty());
+    EXPECT_TRUE(fs::is_empty(drive.root / "KVP" / "Work"));
+}
+
+TEST_F(LayoutFileTest, TheBackupHoldsWhatTheFirstOfTwoSavesWrote) {
+    const std::string path = "C:\\KVP\\Work\\lobby.dcf";
+    SaveLayout(editor, path);
+    const std::string first = Read(path);
+    NewWindow(editor).Text[0] = "second";
+    SaveLayout(editor, path);
+    EXPECT_EQ(Read("C:\\KVP\\Work\\lobby.~dc"), first);
+    EXPECT_NE(Read(path), first);
+    EXPECT_EQ(Read(path), WriteLayoutText(editor));
+}
+
+TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
+    const std::string path = "C:\\KVP\\Work\\lobby.dcf";
+    SaveLayout(editor, path);
+    SaveLayout(editor, path);
+    const std::string file = Read(path), backup = Read("C:\\KVP\\Work\\lobby.~dc");
+    fs::permissions(drive.root / "KVP" / "Work", fs::perms::owner_read | fs::perms::owner_exec);
+    NewWindow(editor);
+    const bool asRoot = [&] {
+        try {
+            SaveLayout(editor, path);
+            return true;
+        } catch (const IoError&) {
+            return false;
+        }
+    }();
+    fs::permissions(drive.root / "KVP" / "Work", fs::perms::owner_all);
+    if (asRoot) GTEST_SKIP() << "the folder cannot be made read-only for this user";
+    EXPECT_EQ(Read(path), file);
+    EXPECT_EQ(Read("C:\\KVP\\Work\\lobby.~dc"), backup);
+}
+
+TEST_F(LayoutFileTest, LoadReplacesTheLayoutAndNamesIt) {
+    cWindow& w = NewWindow(editor);
+    w.Type = wtMessage;
+    w.Text[0] = "hello";
+    SetDisplaySize(editor, 800, 600);
+    const std::string path = "C:\\KVP\\Work\\lobby.dcf";
+    SaveLayout(editor, path);
+    ClearWindows(editor);
+    CreateDefaultLayout(editor);
+    host.captions.clear();
+    LoadLayout(editor, path);
+    ASSERT_EQ(editor.WindowList.size(), 2u);
+    EXPECT_EQ(WindowAt(editor, 1)->Text[0], "hello");
+    EXPECT_EQ(editor.canvas.Width(), 800);
+    EXPECT_EQ(editor.LayoutFileName, path);
+    EXPECT_EQ(host.captions, (std::vector<std::string>{"PW " + path}));
+    EXPECT_EQ(editor.canvas.Pixel(300, 300), ColourOf(42)); // redrawn
+}
+
+TEST_F(LayoutFileTest, LoadingAMissingFileDoesNothing) {
+    LoadLayout(editor, "C:\\KVP\\Work\\none.dcf");
+    EXPECT_EQ(editor.WindowList.size(), 1u);
+    EXPECT_TRUE(editor.LayoutFileName.empty());
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(LayoutFileTest, JobFieldsTheFileDoesNotNameAreCarriedOver) {
+    editor.InputSpec.DestTime = 4321;
+    WriteFileAtomically("C:\\KVP\\Work\\a.dcf",
+                        "[ INPUT\r\n  Job Name = A\r\nINPUT END ]\r\n\r\n[ WINDOW\r\n"
+                        "  Position = 0, 0, 639, 479\r\nWINDOW END ]\r\n\r\n");
+    LoadLayout(editor, "C:\\KVP\\Work\\a.dcf");
+    EXPECT_EQ(editor.InputSpec.JobName, "A");
+    EXPECT_EQ(editor.InputSpec.DestTime, 4321);
+}
+
+TEST_F(LayoutFileTest, ImagesOfTheOldLayoutAreGoneAfterALoad) {
+    editor.ImageList.AcquireImage("C:\\old.bmp");
+    SaveLayout(editor, "C:\\KVP\\Work\\b.dcf");
+    LoadLayout(editor, "C:\\KVP\\Work\\b.dcf");
+    EXPECT_EQ(editor.ImageList.FindImage("C:\\old.bmp"), nullptr);
+}
+
+TEST_F(LayoutFileTest, WarnsOnlyWhenTheDisplaysConfigurationIsNewer) {
+    const std::string path = "C:\\KVP\\Work\\c.dcf";
+    SaveLayout(editor, path);
+    LoadLayout(editor, path); // no display configuration at all
+    CreateFolders("C:\\KVP\\Display");
+    WriteFileAtomically(kDefaultDisplayConfig, "x");
+    SetStamp(kDefaultDisplayConfig, std::chrono::seconds(-3600));
+    LoadLayout(editor, path); // the layout is later
+    SetStamp(path, std::chrono::seconds(-3600));
+    LoadLayout(editor, path); // equal stamps
+    EXPECT_TRUE(host.messages.empty());
+    SetStamp(kDefaultDisplayConfig, std::chrono::seconds(0));
+    LoadLayout(editor, path);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "WARNING  the default display configuration C:\\KVP\\Display\\Display.dcf is newer "
+              "than the file you are loading.");
+    EXPECT_EQ(editor.LayoutFileName, path); // the load went on
+}
+
+TEST_F(LayoutFileTest, StampsArePackedAsFatDateAndTime) {
+    WriteFileAtomically("C:\\t.txt", "");
+    const auto stamp = FileStamp("C:\\t.txt");
+    ASSERT_TRUE(stamp);
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    EXPECT_EQ((*stamp >> 25) & 0x7F, local.tm_year + 1900 - 1980);
+    EXPECT_EQ((*stamp >> 21) & 0xF, local.tm_mon + 1);
+    EXPECT_EQ((*stamp >> 16) & 0x1F, local.tm_mday);
+    EXPECT_FALSE(IsNotOlder("C:\\none.txt", "C:\\t.txt"));
+    EXPECT_TRUE(IsNotOlder("C:\\t.txt", "C:\\none.txt"));
+}
+
+TEST_F(LayoutFileTest, AFileThatCannotBeReadLeavesThePreviousLayout) {
+    cWindow& w = NewWindow(editor);
+    w.Text[0] = "mine";
+    editor.InputSpec.JobName = "mine";
+    editor.ImageList.AcquireImage("C:\\mine.bmp");
+    editor.LayoutFileName = "C:\\KVP\\Work\\mine.dcf";
+    WriteFileAtomically("C:\\KVP\\Work\\bad.dcf",
+                        "[ INPUT\r\n  Job Name = theirs\r\nINPUT END ]\r\n[ WINDOW\r\n"
+                        "  Position = 0, 0, 799, 599\r\nWINDOW END ]\r\n[ WINDOW\r\n"
+                        "  Type = 1, 99999999999\r\nWINDOW END ]\r\n\r\n");
+    EXPECT_THROW(LoadLayout(editor, "C:\\KVP\\Work\\bad.dcf"), FormatError);
+    ASSERT_EQ(editor.WindowList.size(), 2u);
+    EXPECT_EQ(WindowAt(editor, 1)->Text[0], "mine");
+    EXPECT_EQ(editor.InputSpec.JobName, "mine");
+    EXPECT_NE(editor.ImageList.FindImage("C:\\mine.bmp"), nullptr);
+    EXPECT_EQ(editor.LayoutFileName, "C:\\KVP\\Work\\mine.dcf");
+    EXPECT_EQ(host.captions.back(), "PW C:\\KVP\\Work\\mine.dcf");
+    EXPECT_EQ(editor.canvas.Width(), 640);
+    EXPECT_FALSE(editor.Loading);
+}
+
+TEST_F(LayoutFileTest, AFileWithoutWindowsIsNoLayout) {
+    WriteFileAtomically("C:\\KVP\\Work\\empty.dcf", "[ INPUT\r\nINPUT END ]\r\n\r\n");
+    EXPECT_THROW(LoadLayout(editor, "C:\\KVP\\Work\\empty.dcf"), FormatError);
+    EXPECT_EQ(editor.WindowList.size(), 1u);
+}
+
+TEST_F(LayoutFileTest, LoadFromTheMenuUsesTheOpenDialog) {
+    SaveLayout(editor, "C:\\KVP\\Work\\d.dcf");
+    host.openFiles = {std::nullopt, std::string("C:\\KVP\\Work\\d.dcf")};
+    Load1Click(editor);
+    EXPECT_TRUE(editor.LayoutFileName.empty());
+    Load1Click(editor);
+    EXPECT_EQ(editor.LayoutFileName, "C:\\KVP\\Work\\d.dcf");
+    EXPECT_EQ(host.fileRequests[0].filter, "Display config|*.dcf");
+}
+
+} // namespace
+} // namespace pw
