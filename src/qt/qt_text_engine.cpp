@@ -10,17 +10,9 @@
 
 namespace pw {
 
-namespace {
-
-// No display is taller than this; a larger size from a hand-edited layout would only make
-// Qt build enormous glyphs.
-constexpr int kMaxPixelSize = 4096;
-
-} // namespace
-
 QFont QtTextEngine::MakeFont(const FontDesc& font) {
     QFont f(FromWin1252(font.face));
-    f.setPixelSize(std::clamp(font.height, 1, kMaxPixelSize));
+    f.setPixelSize(std::clamp(font.height, 1, kMaxFontHeight));
     f.setBold(font.style & fsBold);
     f.setItalic(font.style & fsItalic);
     f.setUnderline(font.style & fsUnderline);

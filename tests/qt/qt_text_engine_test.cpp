@@ -1,11 +1,16 @@
 #include "platform/raster_canvas.h"
 #include "qt/qt_text_engine.h"
 #include "shell/colour.h"
+#include "shell/startup.h"
+#include "support/add_window.h"
+#include "support/recording_host.h"
+#include "windows/renderer.h"
 
 #include <QFontInfo>
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 
 namespace pw {
@@ -72,6 +77,19 @@ TEST_F(QtTextEngineTest, TextFarOffTheCanvasChangesNothing) {
     engine.Draw(canvas, {"Arial", 2000000000, 0}, -100000, 10, "tall", kInk, kCell);
     EXPECT_EQ(Colours(canvas.Bounds()), (std::set<ScreenColour>{kGround}));
     EXPECT_TRUE(canvas.TakeDirty().Empty());
+}
+
+TEST_F(QtTextEngineTest, AHugeTextWindowFromAHandEditedLayoutDrawsQuickly) {
+    RecordingHost host;
+    Editor editor{host, engine};
+    CreateDefaultLayout(editor);
+    cWindow& w = AddWindow(editor, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    w.FontSize = INT_MAX;
+    w.Format = fmCentre | fmVCentre;
+    w.Text[0] = "Lift\r\nout of service";
+    editor.ViewMode = vmStatic;
+    RedrawAll(editor);
+    EXPECT_EQ(w.FontSize, INT_MAX); // the window keeps what the file said
 }
 
 } // namespace

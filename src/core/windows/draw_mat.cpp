@@ -6,7 +6,6 @@
 #include "windows/random.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace pw {
 
@@ -24,9 +23,9 @@ ScreenColour LevelEnd(const Editor& editor, int code) {
     return ColourOf(code == kTransparent ? editor.BackgroundColour : code);
 }
 
-// The n levels from BG0 to BG, each the nearest display colour of the straight blend. They
-// are reduced in index order, so a running dither error carries from level to level.
-std::vector<ScreenColour> Levels(Editor& editor, const cWindow& w, int n) {
+} // namespace
+
+std::vector<ScreenColour> MatLevels(Editor& editor, const cWindow& w, int n) {
     const ScreenColour c0 = LevelEnd(editor, w.BG0), c1 = LevelEnd(editor, w.BG);
     const auto blend = [n](int i, int a, int b) { return ((n - 1 - i) * a + i * b) / (n - 1); };
     std::vector<ScreenColour> levels(n);
@@ -37,20 +36,20 @@ std::vector<ScreenColour> Levels(Editor& editor, const cWindow& w, int n) {
     return levels;
 }
 
-} // namespace
-
 void DrawMat(Editor& editor, const cWindow& w, const Rect& r) {
     const int n = w.Parameter;
     if (n < 2 || n > 255) return;
-    const long long area =
-        (static_cast<long long>(w.X1) - w.X0) * (static_cast<long long>(w.Y1) - w.Y0);
+    // In floating point: the sides of a window from a hand-edited file can each span the
+    // whole int range, and their product would leave even a long long.
+    const double area = static_cast<double>(static_cast<long long>(w.X1) - w.X0) *
+                        static_cast<double>(static_cast<long long>(w.Y1) - w.Y0);
     if (editor.ViewMode == vmDesign && area >= kLargeMatArea)
         return DrawPlaceholder(editor, r,
                                "Mat " + std::to_string(w.FontSize) + ", " + std::to_string(n));
 
     const std::uint32_t mask = MatMask(w.Texture);
     editor.RandomMask = mask;
-    const std::vector<ScreenColour> levels = Levels(editor, w, n);
+    const std::vector<ScreenColour> levels = MatLevels(editor, w, n);
 
     // Pixels go straight into the buffer. Rows and columns off the canvas still draw their
     // numbers, so the part that shows is the part the whole mat would show.

@@ -2,10 +2,12 @@
 // Mat surfaces: a texture of colour levels between BG0 and BG, drawn from the shared
 // generator.
 
+#include "shell/colour.h"
 #include "shell/editor.h"
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace pw {
 
@@ -18,11 +20,16 @@ constexpr std::array<std::uint32_t, 13> TextureSeeds = {
 // texture does not depend on the window's width.
 constexpr int MatRowLength = 1280;
 // Mats of (X1 - X0) * (Y1 - Y0) this large or larger are shown as placeholders in Design view.
-constexpr long long kLargeMatArea = 20000;
+constexpr double kLargeMatArea = 20000;
 
 // The generator mask of a Texture value. A negative Texture has no mask of its own and draws
 // as Texture 0.
 std::uint32_t MatMask(std::int32_t texture);
+
+// The screen colours of w's n levels (2..255), from BG0 to BG, each the nearest display
+// colour of the straight blend (a transparent end takes the display's background colour).
+// They are reduced in index order, so a running dither error carries from level to level.
+std::vector<ScreenColour> MatLevels(Editor& editor, const cWindow& w, int n);
 
 // Draws w's mat in r: Parameter levels (2..255, otherwise nothing) from BG0 to BG, each pixel
 // taking the level the generator picks. The generator restarts at every mat and is anchored

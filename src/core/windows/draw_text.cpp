@@ -32,7 +32,8 @@ void DrawText(Editor& editor, cWindow& w, const Rect& r) {
     }
     if (!w.IndexInRange() || w.Text[w.CurIndex].empty()) return;
 
-    const FontDesc font{w.FontName, w.FontSize, w.FontStyle};
+    // A negative size, possible only from a hand-edited file, draws as the smallest one.
+    const FontDesc font{w.FontName, std::clamp(w.FontSize, 1, kMaxFontHeight), w.FontStyle};
     const ScreenColour colour = ColourOf(w.FG);
     const int bg = w.IndexBackground();
     const std::optional<ScreenColour> background =
