@@ -6,11 +6,13 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace pw {
 
 QFont QtTextEngine::MakeFont(const FontDesc& font) {
     QFont f(FromWin1252(font.face));
-    f.setPixelSize(std::max(1, font.height));
+    f.setPixelSize(std::clamp(font.height, 1, kMaxFontHeight));
     f.setBold(font.style & fsBold);
     f.setItalic(font.style & fsItalic);
     f.setUnderline(font.style & fsUnderline);
@@ -40,6 +42,10 @@ void QtTextEngine::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y
     const QString s = FromWin1252(text);
     const QFontMetrics& m = Metrics(font);
     const QRect cell(x, y, m.horizontalAdvance(s), m.height());
+    // A cell wholly off the canvas draws nothing. Leaving it out here also keeps far-off
+    // coordinates from a hand-edited layout away from Qt's fixed-point glyph positions.
+    const QRect bounds(0, 0, canvas.Width(), canvas.Height());
+    if (!cell.adjusted(-m.height(), 0, m.height(), 0).intersects(bounds)) return;
     // The canvas pixels are 0xFFRRGGBB, which is QImage's RGB32 layout: paint in place.
     QImage image(reinterpret_cast<uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
                  canvas.Width() * 4, QImage::Format_RGB32);
@@ -52,8 +58,8 @@ void QtTextEngine::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y
         painter.drawText(x, y + m.ascent(), s);
     }
     // Underline and italic overhang can pass the cell a little; mark generously.
-    canvas.MarkDirty({cell.left() - m.height(), cell.top(), cell.right() + m.height(),
-                      cell.bottom() + 2});
+    canvas.MarkDirty(
+        {cell.left() - m.height(), cell.top(), cell.right() + m.height(), cell.bottom() + 2});
 }
 
 } // namespace pw

@@ -4,6 +4,7 @@
 #include "shell/colour.h"
 #include "shell/editor.h"
 #include "shell/startup.h"
+#include "support/add_window.h"
 #include "support/fake_text_engine.h"
 #include "support/recording_host.h"
 #include "windows/window_list.h"
@@ -22,14 +23,7 @@ protected:
 
     // A window appended to the layout with the given rectangle and kind.
     cWindow& AddWindow(int x0, int y0, int x1, int y1, std::uint8_t type = wtMessage) {
-        cWindow& w = NewWindow(editor);
-        w.Type = type;
-        w.DragMode = dmIdle;
-        w.X0 = x0;
-        w.Y0 = y0;
-        w.X1 = x1;
-        w.Y1 = y1;
-        return w;
+        return pw::AddWindow(editor, x0, y0, x1, y1, type);
     }
 
     ScreenColour At(int x, int y) const { return editor.canvas.Pixel(x, y); }

@@ -18,6 +18,9 @@ enum FontStyleBits : std::uint8_t {
     fsStrikeOut = 8,
 };
 
+// No display is taller than this; text is never drawn larger, whatever a layout says.
+constexpr int kMaxFontHeight = 4096;
+
 struct FontDesc {
     std::string face;      // Windows-1252 bytes
     int height = 20;       // character height in pixels

@@ -7,6 +7,7 @@
 #include "platform/host.h"
 #include "platform/raster_canvas.h"
 #include "platform/text_engine.h"
+#include "windows/canvas_font.h"
 #include "windows/simulation_state.h"
 #include "windows/window.h"
 
@@ -38,6 +39,7 @@ public:
 
     // The main canvas: the display's pixels in layout coordinates.
     RasterCanvas canvas;
+    CanvasFont canvasFont;
 
     // The layout. Element 0 is the Background object that covers the display.
     std::vector<std::unique_ptr<cWindow>> WindowList;

@@ -3,8 +3,7 @@
 namespace pw {
 
 std::uint32_t NextRandom(Editor& editor, std::uint32_t n) {
-    const std::uint32_t s = editor.RandomState;
-    editor.RandomState = (s >> 31) + ((s << 1) ^ editor.RandomMask);
+    editor.RandomState = NextState(editor.RandomState, editor.RandomMask);
     return editor.RandomState % n;
 }
 

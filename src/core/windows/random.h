@@ -8,8 +8,13 @@
 
 namespace pw {
 
-// One step: state := (state >> 31) + ((state << 1) xor mask), 32-bit wrap-around; returns
-// state mod n (n >= 1).
+// The generator's step: state := (state >> 31) + ((state << 1) xor mask), 32-bit wrap-around.
+// Mats run it in a tight loop on a local copy of the state, so it lives here inline.
+constexpr std::uint32_t NextState(std::uint32_t state, std::uint32_t mask) {
+    return (state >> 31) + ((state << 1) ^ mask);
+}
+
+// One step on the editor's generator; returns the new state mod n (n >= 1).
 std::uint32_t NextRandom(Editor& editor, std::uint32_t n);
 
 } // namespace pw

@@ -1,6 +1,12 @@
 #include "windows/renderer.h"
 
 #include "shell/colour.h"
+#include "windows/draw_area.h"
+#include "windows/draw_arrow.h"
+#include "windows/draw_bevel.h"
+#include "windows/draw_image.h"
+#include "windows/draw_mat.h"
+#include "windows/draw_text.h"
 #include "windows/window_list.h"
 
 #include <algorithm>
@@ -19,39 +25,56 @@ void Flush(Editor& editor) {
     if (!dirty.Empty()) editor.host.CanvasChanged(dirty);
 }
 
-} // namespace
-
-Rect CanvasRect(const cWindow& w) { return {w.X0, w.Y0, w.X1, w.Y1}; }
-
-void RedrawAll(Editor& editor) {
-    if (editor.CurWindow && editor.CurWindow == Background(editor))
-        editor.BackgroundColour = editor.CurWindow->BG0;
-    for (const auto& w : editor.WindowList)
-        if (w->Type == wtBackground) DrawWindow(editor, *w, DrawMode::Draw);
-    for (const auto& w : editor.WindowList)
-        if (w->Type != wtBackground) DrawWindow(editor, *w, DrawMode::Draw);
-    if (editor.CurWindow) DrawSelectionMark(editor, editor.CurWindow, true);
-    Flush(editor);
+// The index background, except that a transparent one is left unfilled while the window
+// rests and filled with the display's background colour while it is dragged, so the window
+// being moved stays visible.
+void FillBackground(Editor& editor, const cWindow& w, const Rect& r) {
+    const int bg = w.IndexBackground();
+    if (bg != kTransparent)
+        editor.canvas.FillRect(r, ColourOf(bg));
+    else if (w.DragMode != dmIdle)
+        editor.canvas.FillRect(r, ColourOf(editor.BackgroundColour));
 }
 
-namespace {
+void DrawContent(Editor& editor, cWindow& w, const Rect& r) {
+    switch (w.DrawType) {
+    case dtText:
+        DrawText(editor, w, r);
+        break;
+    case dtArrows:
+        editor.LineColour = w.CurIndex == 2 && w.Parameter != 0 ? w.Parameter : w.FG;
+        if (w.CurIndex != 0) DrawArrow(editor, r.left, r.top, r.right, r.bottom, w.CurIndex);
+        break;
+    case dtImage:
+        DrawImage(editor, w, r);
+        break;
+    case dtRectangle:
+        DrawBevel(editor, w, r);
+        break;
+    case dtMat:
+        DrawMat(editor, w, r);
+        break;
+    default: // FileName, and draw types a hand-edited file may hold: the background alone
+        break;
+    }
+}
 
 void Paint(Editor& editor, cWindow& w, DrawMode mode) {
-    const Rect r = CanvasRect(w);
-    RasterCanvas& canvas = editor.canvas;
+    const Rect r = WindowArea(editor.canvas, w);
     if (mode == DrawMode::Erase) {
-        canvas.FillRect(r, ColourOf(editor.BackgroundColour));
+        editor.canvas.FillRect(r, ColourOf(editor.BackgroundColour));
         return;
     }
-    const int bg = w.IndexBackground();
-    if (bg != kTransparent) canvas.FillRect(r, ColourOf(bg));
-    else if (w.DragMode != dmIdle) canvas.FillRect(r, ColourOf(editor.BackgroundColour));
-    if (editor.ViewMode == vmDesign) canvas.FrameRect(r, &w == editor.CurWindow ? kMagenta : kBlack);
+    if (w.DrawType != dtRectangle) FillBackground(editor, w, r);
+    DrawContent(editor, w, r);
+    if (editor.ViewMode == vmDesign)
+        editor.canvas.FrameRect(r, &w == editor.CurWindow ? kMagenta : kBlack);
 }
 
 // A window the sharing rule hides hands the drawing to the members of its group. Each member
 // is visited at most once per call, so no group, however its tags were edited, can make the
-// drawing call itself without end.
+// drawing call itself without end; and the scan goes on right after each member it finds, so
+// none is passed over.
 void DrawMember(Editor& editor, cWindow& w, DrawMode mode, std::vector<const cWindow*>& visited) {
     visited.push_back(&w);
     if (IsShownShared(editor, w)) return Paint(editor, w, mode);
@@ -66,6 +89,17 @@ void DrawMember(Editor& editor, cWindow& w, DrawMode mode, std::vector<const cWi
 
 } // namespace
 
+void RedrawAll(Editor& editor) {
+    if (editor.CurWindow && editor.CurWindow == Background(editor))
+        editor.BackgroundColour = editor.CurWindow->BG0;
+    for (const auto& w : editor.WindowList)
+        if (w->Type == wtBackground) DrawWindow(editor, *w, DrawMode::Draw);
+    for (const auto& w : editor.WindowList)
+        if (w->Type != wtBackground) DrawWindow(editor, *w, DrawMode::Draw);
+    if (editor.CurWindow) DrawSelectionMark(editor, editor.CurWindow, true);
+    Flush(editor);
+}
+
 void DrawWindow(Editor& editor, cWindow& w, DrawMode mode) {
     if (editor.Loading) return;
     std::vector<const cWindow*> visited;
@@ -76,7 +110,7 @@ void DrawWindow(Editor& editor, cWindow& w, DrawMode mode) {
 void DrawSelectionMark(Editor& editor, cWindow* w, bool on) {
     if (editor.ViewMode != vmDesign || !w) return;
     const ScreenColour colour = on ? kMagenta : kBlack;
-    const Rect r = CanvasRect(*w);
+    const Rect r = WindowArea(editor.canvas, *w);
     editor.canvas.FrameRect(r, colour);
     editor.canvas.FrameRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, colour);
     Flush(editor);

@@ -8,14 +8,13 @@ namespace pw {
 enum class DrawMode { Draw, Erase };
 
 // Redraws the whole layout: Background objects first, then every other window, then the
-// selection mark.
+// selection mark. The canvas is not cleared first: the first Background object covers it.
 void RedrawAll(Editor& editor);
-// Draws or erases one window (nothing while Loading, or while the sharing rule hides it).
+// Draws or erases one window (nothing while Loading). A window the sharing rule hides hands
+// the call on to the members of its group, so asking for either of a Shared pair draws the
+// one that shows.
 void DrawWindow(Editor& editor, cWindow& w, DrawMode mode);
 // Design view only: the two-pixel selection ring, magenta when on, black when off.
 void DrawSelectionMark(Editor& editor, cWindow* w, bool on);
-
-// The window's rectangle on the main canvas.
-Rect CanvasRect(const cWindow& w);
 
 } // namespace pw

@@ -1,0 +1,155 @@
+#include "support/editor_fixture.h"
+#include "windows/draw_mat.h"
+#include "windows/renderer.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace pw {
+namespace {
+
+// The generator's numbers after a reset, worked out here from its definition.
+std::vector<std::uint32_t> Numbers(std::uint32_t mask, std::size_t count) {
+    std::vector<std::uint32_t> out;
+    std::uint32_t s = 0;
+    while (out.size() < count) {
+        s = (s >> 31) + ((s << 1) ^ mask);
+        out.push_back(s);
+    }
+    return out;
+}
+
+// Two levels from black to white, which are palette colours themselves: the pixel is black
+// for an even number and white for an odd one.
+class MatTest : public EditorTest {
+protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        editor.ViewMode = vmStatic;
+        editor.CurWindow = nullptr;
+    }
+    cWindow& Mat(int x0, int y0, int x1, int y1, int texture = 0) {
+        cWindow& m = AddWindow(x0, y0, x1, y1);
+        m.DrawType = dtMat;
+        m.Parameter = 2;
+        m.FontSize = 7;
+        m.Texture = texture;
+        m.BG0 = 0;
+        m.BG = 255;
+        return m;
+    }
+    // Pixel (column j, row i) of a mat whose top-left corner is (x0, y0).
+    void ExpectTexture(int x0, int y0, int i, int j, const std::vector<std::uint32_t>& numbers) {
+        const ScreenColour expected = numbers[i * 1280 + j] % 2 ? ColourOf(255) : ColourOf(0);
+        EXPECT_EQ(At(x0 + j, y0 + i), expected) << "row " << i << " column " << j;
+    }
+};
+
+TEST_F(MatTest, EveryRowDrawsTwelveHundredAndEightyNumbers) {
+    Mat(5, 7, 24, 16);
+    RedrawAll(editor);
+    const auto numbers = Numbers(0x0C17DFD1, 10 * 1280);
+    for (int i = 0; i < 10; ++i)
+        for (int j = 0; j < 20; ++j) ExpectTexture(5, 7, i, j, numbers);
+    // The simulation goes on from where the mat left the generator.
+    EXPECT_EQ(editor.RandomMask, 0x0C17DFD1u);
+    EXPECT_EQ(editor.RandomState, numbers.back());
+}
+
+struct Seed {
+    int texture;
+    std::uint32_t mask;
+};
+class MatSeedTest : public MatTest, public ::testing::WithParamInterface<Seed> {};
+
+TEST_P(MatSeedTest, TheTextureChoosesTheGeneratorMask) {
+    Mat(0, 0, 9, 2, GetParam().texture);
+    RedrawAll(editor);
+    const auto numbers = Numbers(GetParam().mask, 3 * 1280);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 10; ++j) ExpectTexture(0, 0, i, j, numbers);
+    EXPECT_EQ(editor.RandomMask, GetParam().mask);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, MatSeedTest,
+                         ::testing::Values(Seed{1, 0x1C6E39A1}, Seed{3, 0x07FFFFFF},
+                                           Seed{12, 0x07FFFF55}, Seed{13, 13},
+                                           Seed{0x12345678, 0x12345678},
+                                           Seed{-4, 0x0C17DFD1})); // negative: as Texture 0
+
+TEST_F(MatTest, LevelsOutsideTwoTo255LeaveOnlyTheBackground) {
+    for (int levels : {1, 256, -3}) {
+        cWindow& m = Mat(0, 0, 9, 9);
+        m.Parameter = levels;
+        editor.RandomState = 77;
+        RedrawAll(editor);
+        for (int y = 0; y <= 9; ++y)
+            for (int x = 0; x <= 9; ++x) ASSERT_EQ(At(x, y), ColourOf(0)) << levels;
+        EXPECT_EQ(editor.RandomState, 77u);
+        DeleteWindow(editor, &m);
+    }
+}
+
+TEST_F(MatTest, ALevelCountOfTwoHundredAndFiftyFiveReachesBothEnds) {
+    cWindow& m = Mat(0, 0, 99, 9);
+    m.Parameter = 255;
+    RedrawAll(editor);
+    const auto numbers = Numbers(0x0C17DFD1, 10 * 1280);
+    // Level 0 is BG0 itself and level 254 is BG itself.
+    for (int i = 0; i < 10; ++i)
+        for (int j = 0; j < 100; ++j) {
+            const std::uint32_t level = numbers[i * 1280 + j] % 255;
+            if (level == 0) {
+                EXPECT_EQ(At(j, i), ColourOf(0));
+            } else if (level == 254) {
+                EXPECT_EQ(At(j, i), ColourOf(255));
+            }
+        }
+}
+
+TEST_F(MatTest, ATransparentEndTakesTheDisplaysBackgroundColour) {
+    cWindow& m = Mat(0, 0, 9, 2);
+    m.BG = kTransparent;
+    editor.BackgroundColour = 255;
+    RedrawAll(editor);
+    const auto numbers = Numbers(0x0C17DFD1, 3 * 1280);
+    for (int j = 0; j < 10; ++j) ExpectTexture(0, 0, 1, j, numbers);
+}
+
+TEST_F(MatTest, AMatPartlyOffTheCanvasShowsThePartTheWholeMatWould) {
+    Mat(-3, -2, 10, 10);
+    RedrawAll(editor);
+    const auto numbers = Numbers(0x0C17DFD1, 13 * 1280);
+    for (int i = 2; i < 13; ++i)
+        for (int j = 3; j < 14; ++j) ExpectTexture(-3, -2, i, j, numbers);
+    Mat(630, 470, 2000000000, 2000000000); // from a hand-edited file: clipped, and quick
+    RedrawAll(editor);
+    ExpectTexture(630, 470, 9, 9, numbers);
+}
+
+TEST_F(MatTest, DesignViewShowsLargeMatsAsPlaceholders) {
+    editor.ViewMode = vmDesign;
+    editor.RandomState = 77;
+    Mat(0, 0, 200, 100).Parameter = 16; // 200 x 100 = 20000
+    RedrawAll(editor);
+    EXPECT_EQ(editor.RandomState, 77u);
+    ASSERT_EQ(text.drawn.size(), 1u);
+    EXPECT_EQ(text.drawn[0].text, "Mat 7, 16");
+    EXPECT_EQ(text.drawn[0].x, 2);
+    EXPECT_EQ(text.drawn[0].y, 0);
+    EXPECT_EQ(text.drawn[0].font, (FontDesc{"Arial", 16, 0}));
+    EXPECT_EQ(text.drawn[0].colour, ColourOf(255));
+    EXPECT_EQ(text.drawn[0].background, ColourOf(42));
+    EXPECT_EQ(At(50, 25), ColourOf(255)); // on both diagonals
+    EXPECT_EQ(At(50, 75), ColourOf(255));
+    EXPECT_EQ(At(150, 50), ColourOf(0)); // elsewhere the background fill
+
+    text.drawn.clear();
+    WindowAt(editor, 1)->X1 = 199; // 199 x 100 = 19900: drawn in full
+    RedrawAll(editor);
+    EXPECT_TRUE(text.drawn.empty());
+    EXPECT_NE(editor.RandomState, 77u);
+}
+
+} // namespace
+} // namespace pw
