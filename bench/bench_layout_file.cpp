@@ -1,7 +1,7 @@
 // Saving and loading a large layout: 500 windows with 100 texts each. The reference reads the
 // file one character at a time through a stream, as a plain text-file reader would.
 
-#include "bench_host.h"
+#include "cli/cli_host.h"
 #include "config/dcf_file.h"
 #include "config/layout_file.h"
 #include "platform/paths.h"
@@ -14,12 +14,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 namespace {
 
 struct BigLayout {
-    pw::BenchHost host;
+    std::ostringstream messages;
+    pw::CliHost host{messages};
     pw::QtTextEngine text;
     pw::Editor editor{host, text};
     std::string path;
@@ -58,7 +60,7 @@ BENCHMARK(BM_SaveLayout)->Unit(benchmark::kMillisecond);
 void BM_LoadLayout(benchmark::State& state) {
     BigLayout& big = Layout();
     pw::SaveLayout(big.editor, big.path);
-    pw::BenchHost host;
+    pw::CliHost host(std::cerr);
     pw::QtTextEngine text;
     pw::Editor editor(host, text);
     for (auto _ : state) pw::LoadLayout(editor, big.path);
