@@ -4,11 +4,17 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 namespace pw {
 
-CliEditor::CliEditor(CliContext& context) : editor_(std::make_unique<Editor>(context.host, text_)) {}
+CliEditor::CliEditor(CliContext& context) {
+    // Loading draws the layout, and drawing text needs the font system.
+    EnsureGuiApplication();
+    editor_ = std::make_unique<Editor>(context.host, text_);
+}
 
 CliEditor::~CliEditor() = default;
 
@@ -20,6 +26,14 @@ void CliEditor::Load(const std::string& path) {
 void EnsureGuiApplication() {
     if (QGuiApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a runtime folder Qt warns on every run; a private one in the temporary folder
+    // keeps the tool's output to what the user asked for.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString dir = QDir::tempPath() + "/panelwright-runtime-" + qEnvironmentVariable("USER");
+        QDir().mkpath(dir);
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
+    }
     static int argc = 1;
     static char name[] = "panelwright-cli";
     static char* argv[] = {name, nullptr};

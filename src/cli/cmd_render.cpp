@@ -46,7 +46,6 @@ int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
                        "dynamic] [--ticks N]\n";
         return kExitUsage;
     }
-    EnsureGuiApplication();
     CliEditor cli(context);
     cli.Load(files[0]);
     Editor& editor = cli.editor();

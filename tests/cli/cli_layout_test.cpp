@@ -38,7 +38,7 @@ protected:
         "[ WINDOW\r\n  Type = 0, 1\r\n  Colours = 0, 42, 42\r\n  Position = 0, 0, 799, 599\r\n"
         "WINDOW END ]\r\n\r\n"
         "[ WINDOW\r\n  Type = 7, 2\r\n  Colours = 0, 192, 192\r\n  Position = 10, 10, 109, 59\r\n"
-        "WINDOW END ]\r\n\r\n";
+        "  FontName = Arial\r\n  Text = 0\r\n|Hello|\r\nWINDOW END ]\r\n\r\n";
 };
 
 TEST_F(CliLayoutTest, HelpAndVersion) {
@@ -53,6 +53,7 @@ TEST_F(CliLayoutTest, HelpAndVersion) {
 TEST_F(CliLayoutTest, CheckReportsTheLayoutOrItsErrors) {
     const CliRun good = Cli({"check", Write("a.dcf", layout)});
     EXPECT_EQ(good.exitCode, 0) << good.err.toStdString();
+    EXPECT_TRUE(good.err.isEmpty()) << good.err.toStdString();
     EXPECT_TRUE(good.out.contains("2 windows, display 800 x 600")) << good.out.toStdString();
     const CliRun unknown = Cli({"check", Write("u.dcf", layout + "[ ODD\r\n]\r\n\r\n")});
     EXPECT_EQ(unknown.exitCode, 0);
@@ -84,7 +85,11 @@ TEST_F(CliLayoutTest, RenderDrawsTheCanvas) {
     const QImage image(png);
     ASSERT_EQ(image.size(), QSize(800, 600));
     EXPECT_EQ(image.pixelColor(400, 400), QColor(32, 160, 160));
-    EXPECT_EQ(image.pixelColor(50, 30), QColor(192, 0, 0));
+    EXPECT_EQ(image.pixelColor(100, 55), QColor(192, 0, 0));
+    int ink = 0; // the text is drawn in black
+    for (int y = 12; y < 40; ++y)
+        for (int x = 12; x < 80; ++x) ink += image.pixelColor(x, y) == QColor(0, 0, 0);
+    EXPECT_GT(ink, 20);
     EXPECT_EQ(Cli({"render", in, png, "--view", "sideways"}).exitCode, 2);
     EXPECT_EQ(Cli({"render", in, png, "--ticks", "x"}).exitCode, 1);
 }
