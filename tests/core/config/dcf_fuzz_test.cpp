@@ -3,6 +3,7 @@
 
 #include "config/dcf_file.h"
 #include "platform/errors.h"
+#include "windows/renderer.h"
 #include "support/editor_fixture.h"
 
 #include <random>
@@ -40,6 +41,11 @@ void ReadHostile(const std::string& bytes) {
         // A reported error is a fine outcome.
     }
     EXPECT_FALSE(editor.Loading);
+    // Whatever was read can be drawn in every view without touching memory it does not own.
+    for (std::uint8_t view : {vmDesign, vmStatic, vmDynamic}) {
+        editor.ViewMode = view;
+        RedrawAll(editor);
+    }
     for (const auto& w : editor.WindowList) {
         for (const std::string& t : w->Text) ASSERT_LE(t.size(), kMaxFileText);
         ASSERT_LE(w->FontName.size(), kMaxFileText);
@@ -85,6 +91,13 @@ TEST(DcfFuzz, RandomBytesAndOneHugeLine) {
     ReadHostile("[ WINDOW\r\n  FontName = " + std::string(3'000'000, 'A') + "\r\n\r\n");
     ReadHostile("  Text = 1\r\n" + std::string(3'000'000, '|'));
     ReadHostile("[ WINDOW\r\n  Text = 3\r\n|" + std::string(2'000'000, 'x'));
+    ReadHostile("[ WINDOW\r\n  Position = 0, 0, 639, 479\r\nWINDOW END ]\r\n[ WINDOW\r\n"
+                "  Format = 7, 2\r\n  CurIndex = 150\r\n  Position = 2000000000, 5, 2147483647, "
+                "2147483647\r\n  FontSize = 2000000000\r\n  Text = 99\r\n|x|\r\nWINDOW END ]"
+                "\r\n[ WINDOW\r\n  Format = 0, 4\r\n  Tag = 0, 255\r\n  Texture = 2147483647\r\n"
+                "  Position = 0, 0, 2147483647, 2147483647\r\nWINDOW END ]\r\n[ WINDOW\r\n"
+                "  Format = 0, 3\r\n  FontSize = 2147483647\r\n  Position = 1, 1, 600, 400\r\n"
+                "WINDOW END ]\r\n\r\n");
 }
 
 } // namespace
