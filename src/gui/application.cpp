@@ -32,6 +32,14 @@ void Application::ShowError(const std::exception& error) {
     box.exec();
 }
 
+void RunCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& error) {
+        Application::ShowError(error);
+    }
+}
+
 void ShowHelp(const char* helpFile, int context) {
     // The main window names its help file without a folder; it is the same file.
     const std::string file = std::string(helpFile) == kMainHelpFile ? kHelpFile : helpFile;

@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include <exception>
+#include <functional>
 
 namespace pw {
 
@@ -16,6 +17,11 @@ public:
     // Shows the error's text; the message box the error handler uses.
     static void ShowError(const std::exception& error);
 };
+
+// Runs a command started by a signal. Qt's own frames are built without exception cleanup,
+// so an error that ends the command is caught here, before it would unwind through them, and
+// shown by the same handler as in notify().
+void RunCommand(const std::function<void()>& command);
 
 // The help file the dialogs name, and the one of the main window.
 constexpr const char* kHelpFile = "C:\\Usr\\PW\\Panelwright.hlp";
