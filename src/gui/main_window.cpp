@@ -45,7 +45,7 @@ QAction* AddItem(QWidget* menu, const Item& item, TfPanelwright& window, Editor&
     action->setStatusTip(item.hint);
     action->setProperty(kHelpContext, item.helpContext);
     QObject::connect(action, &QAction::triggered,
-                     [&window, &editor, f = item.action] { f(window, editor); });
+                     [&window, &editor, f = item.action] { RunCommand([&] { f(window, editor); }); });
     menu->addAction(action);
     return action;
 }
@@ -135,7 +135,7 @@ void TfPanelwright::showEvent(QShowEvent* event) {
     forms_.fWinInfo->show();
     std::vector<std::string> arguments;
     for (const QString& argument : arguments_) arguments.push_back(Utf8ToWin1252(argument.toStdString()));
-    FirstShow(editor_, arguments);
+    RunCommand([&] { FirstShow(editor_, arguments); });
     host_.ShowWindowInfo();
 }
 
@@ -148,10 +148,15 @@ void TfPanelwright::closeEvent(QCloseEvent* event) {
         break;
     case CloseAction::SaveThenClose:
     case CloseAction::SaveAsThenClose:
-        // A save that fails keeps the program running, so nothing is lost.
-        event->ignore();
-        if (editor_.LayoutFileName.empty()) SaveAs1Click();
-        else Save1Click();
+        try {
+            if (editor_.LayoutFileName.empty()) SaveAs1Click();
+            else Save1Click();
+        } catch (const std::exception& error) {
+            // A save that fails keeps the program running, so nothing is lost.
+            Application::ShowError(error);
+            event->ignore();
+            return;
+        }
         break;
     }
     event->accept();
@@ -193,6 +198,8 @@ void TfPanelwright::SetUp1Click() { forms_.fSetUp->exec(); }
 
 void TfPanelwright::Help1Click() { ShowHelp(kMainHelpFile, 10); }
 
-void TfPanelwright::Timer1Timer() { TimerStep(editor_); }
+void TfPanelwright::Timer1Timer() {
+    RunCommand([this] { TimerStep(editor_); });
+}
 
 } // namespace pw

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace pw {
 
@@ -41,8 +42,32 @@ protected:
         }
     }
 
+    // Arranges for the next message boxes to be answered with the buttons, in order, and
+    // records their texts; returns the holder of the texts (the first one in front).
+    std::shared_ptr<QStringList> AnswerMessageBoxes(std::vector<QMessageBox::StandardButton> buttons) {
+        auto seen = std::make_shared<QStringList>();
+        auto pending = std::make_shared<std::vector<QMessageBox::StandardButton>>(std::move(buttons));
+        auto answer = std::make_shared<std::function<void(int)>>();
+        *answer = [seen, pending, answer](int tries) {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible() || pending->empty()) continue;
+                *seen << box->text();
+                const auto button = pending->front();
+                pending->erase(pending->begin());
+                box->button(button)->click();
+                if (!pending->empty()) QTimer::singleShot(0, [answer] { (*answer)(0); });
+                return;
+            }
+            // The box may not be open yet; look again a little later.
+            if (tries < 200) QTimer::singleShot(10, [answer, tries] { (*answer)(tries + 1); });
+        };
+        QTimer::singleShot(0, [answer] { (*answer)(0); });
+        return seen;
+    }
+
     // Arranges for the next message box to be answered with the button, and records its
-    // text; returns the recorded text's holder.
+    // text; returns the recorded text's holder (empty when no box opened at once).
     std::shared_ptr<QString> AnswerNextMessageBox(QMessageBox::StandardButton button) {
         auto seen = std::make_shared<QString>();
         QTimer::singleShot(0, [seen, button] {

@@ -140,6 +140,17 @@ TEST_F(MainWindowTest, CancelOnTheCloseQuestionKeepsTheProgramRunning) {
     EXPECT_EQ(*again, "Save before exit ?");
 }
 
+TEST_F(MainWindowTest, AFailedSaveAtExitKeepsTheProgramRunning) {
+    Start();
+    editor.LayoutFileName = "/nonexistent/folder/lobby.dcf";
+    auto seen = AnswerMessageBoxes({QMessageBox::Yes, QMessageBox::Ok});
+    EXPECT_FALSE(main->close());
+    ASSERT_EQ(seen->size(), 2);
+    EXPECT_EQ((*seen)[0], "Save before exit ?");
+    EXPECT_TRUE((*seen)[1].contains("Cannot create file")) << (*seen)[1].toStdString();
+    EXPECT_TRUE(main->isVisible());
+}
+
 TEST_F(MainWindowTest, TimerTicksKeepCountingWhileAModalDialogIsOpen) {
     Start();
     const auto before = editor.TickCount;
