@@ -5,6 +5,8 @@ namespace pw {
 int RunCheck(CliContext& context, const std::vector<std::string>& arguments);
 int RunSave(CliContext& context, const std::vector<std::string>& arguments);
 int RunRender(CliContext& context, const std::vector<std::string>& arguments);
+int RunConvert(CliContext& context, const std::vector<std::string>& arguments);
+int RunInspect(CliContext& context, const std::vector<std::string>& arguments);
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
@@ -14,6 +16,11 @@ const std::vector<CliCommand>& Commands() {
         {"render", "LAYOUT.dcf OUT.png [--view design|static|dynamic] [--ticks N]",
          "draws the layout as the canvas shows it (after N simulation ticks: Dynamic view)",
          RunRender},
+        {"convert", "IN.bmp OUT.bm [--dither]",
+         "converts one bitmap into a display bitmap as the image store does", RunConvert},
+        {"inspect", "FILE.bm [--png OUT.png]",
+         "prints a display bitmap's header and draws its picture as the display shows it",
+         RunInspect},
     };
     return commands;
 }

@@ -1,32 +1,17 @@
 #include "images/nearest_code.h"
 
-#include "shell/colour.h"
+#include "images/palette_match.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace pw {
 
 int NearestCode(Editor& editor, int red, int green, int blue) {
-    if (editor.Dither) {
-        red = std::clamp(red - editor.DitherError[0], 0, 255);
-        green = std::clamp(green - editor.DitherError[1], 0, 255);
-        blue = std::clamp(blue - editor.DitherError[2], 0, 255);
-    }
-    int best = 0, bestDistance = 1 << 30;
-    for (int k = 0; k < 256; ++k) {
-        const ScreenColour c = ColourOf(k);
-        const int d = std::abs(red - Red(c)) + std::abs(green - Green(c)) + std::abs(blue - Blue(c));
-        if (d < bestDistance) {
-            best = k;
-            bestDistance = d;
-        }
-    }
-    if (editor.Dither) {
-        const ScreenColour c = ColourOf(best);
-        editor.DitherError = {Red(c) - red, Green(c) - green, Blue(c) - blue};
-    }
-    return best;
+    if (editor.Dither) return DitheredPaletteCode(editor.DitherError, red, green, blue);
+    // A component beyond 0..255 is as far from every palette level as its bound plus a
+    // constant, so clamping it changes no comparison.
+    return NearestPaletteCode(std::clamp(red, 0, 255), std::clamp(green, 0, 255),
+                              std::clamp(blue, 0, 255));
 }
 
 } // namespace pw

@@ -1,5 +1,6 @@
 #include "windows/window.h"
 
+#include "images/load_image.h"
 #include "platform/errors.h"
 #include "shell/editor.h"
 #include "windows/window_list.h"
@@ -14,9 +15,21 @@ const char* TypeName(std::uint8_t type) {
     return type < 8 ? names[type] : "";
 }
 
-void cWindow::LoadIndexImage(const std::string&, bool, int, int) {
-    // Bitmaps are read by the image store; until a window can load them the name alone is
-    // kept, which the renderer shows as a missing image.
+void cWindow::LoadIndexImage(const std::string& fileName, bool dither, int index, int transparent) {
+    Editor& editor = *owner_;
+    {
+        // The Image dialog shows the reader's information line and progress while the file
+        // is read, and goes away again whatever happens.
+        struct ReadingShown {
+            Host& host;
+            explicit ReadingShown(Host& h) : host(h) { host.ImageReadingStarted(); }
+            ~ReadingShown() { host.ImageReadingFinished(); }
+        } shown(editor.host);
+        editor.Dither = dither;
+        LoadImage(editor, fileName);
+    }
+    if (index < 0 || index >= kIndexCount) return;
+    if (cImage* image = editor.ImageList.FindImage(BMP[index])) image->Transparent = transparent;
 }
 
 void cWindow::AfterRead() {

@@ -1,0 +1,78 @@
+#include "images/bm_file.h"
+
+#include "images/bitmap_header.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "shell/colour.h"
+
+namespace pw {
+
+namespace {
+
+void Field(std::string& out, std::int32_t value) {
+    const auto v = static_cast<std::uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((v >> shift) & 0xFF);
+}
+
+std::int32_t FieldAt(std::string_view bytes, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<std::uint8_t>(bytes[at + i]);
+    return static_cast<std::int32_t>(v);
+}
+
+} // namespace
+
+std::string BitmapFileName(const std::string& path) {
+    return ChangeExtension(FileNamePart(path), ".bm");
+}
+
+std::string BitmapFileBytes(const cImage& image) {
+    std::string out;
+    out.reserve(kBmHeaderSize + image.Data.size());
+    for (const std::int32_t field :
+         {image.Width, image.Height, image.Bits, image.Transparent, image.Spare})
+        Field(out, field);
+    out.append(image.Data.begin(), image.Data.end());
+    return out;
+}
+
+void WriteBitmapFile(const cImage& image, const std::string& directory) {
+    WriteFileAtomically(directory + BitmapFileName(image.FileName), BitmapFileBytes(image));
+}
+
+void WriteAllBitmaps(const Editor& editor, const std::string& directory) {
+    for (const auto& image : editor.ImageList.Images()) WriteBitmapFile(*image, directory);
+}
+
+cImage ParseBitmapFile(std::string_view bytes, const std::string& name) {
+    const auto bad = [&](const std::string& why) {
+        return FormatError("The file " + name + " is not a display bitmap: " + why + ".");
+    };
+    if (bytes.size() < kBmHeaderSize)
+        throw bad("it has " + std::to_string(bytes.size()) + " bytes, less than its " +
+                  std::to_string(kBmHeaderSize) + "-byte header");
+    cImage image;
+    image.FileName = name;
+    image.Width = FieldAt(bytes, 0);
+    image.Height = FieldAt(bytes, 4);
+    image.Bits = FieldAt(bytes, 8);
+    image.Transparent = FieldAt(bytes, 12);
+    image.Spare = FieldAt(bytes, 16);
+    image.Data.assign(bytes.begin() + kBmHeaderSize, bytes.end());
+    // The image of a missing bitmap is a header of zeros and nothing else.
+    const bool empty = image.Width == 0 && image.Height == 0 && image.Bits == 0 &&
+                       image.Transparent == 0 && image.Data.empty();
+    if (empty) return image;
+    if (image.Width < 1 || image.Width > kMaxBitmapSide || image.Height < 1 ||
+        image.Height > kMaxBitmapSide)
+        throw bad("its size " + std::to_string(image.Width) + " x " + std::to_string(image.Height) +
+                  " is not 1 to " + std::to_string(kMaxBitmapSide) + " pixels a side");
+    if (image.Bits != 1 && image.Bits != 8)
+        throw bad("its bits field is " + std::to_string(image.Bits) + ", not 1 or 8");
+    if (image.Transparent < 0 || image.Transparent > kTransparent)
+        throw bad("its transparent code " + std::to_string(image.Transparent) + " is not 0 to 256");
+    return image;
+}
+
+} // namespace pw

@@ -1,0 +1,112 @@
+#include "images/bm_file.h"
+
+#include "images/bitmap_reader.h"
+#include "platform/errors.h"
+#include "support/bmp_bytes.h"
+#include "support/fake_text_engine.h"
+#include "support/recording_host.h"
+#include "support/temp_drive.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace pw {
+namespace {
+
+std::string Contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(BitmapFileName, KeepsTheNameAndMakesItABmFile) {
+    EXPECT_EQ(BitmapFileName("C:\\KVP\\Work\\logo.bmp"), "logo.bm");
+    EXPECT_EQ(BitmapFileName("C:logo.BMP"), "logo.bm");
+    EXPECT_EQ(BitmapFileName("/home/ann/pics/lift.arrow.bmp"), "lift.arrow.bm");
+    EXPECT_EQ(BitmapFileName("D:\\odd.dir\\noext"), "noext.bm");
+    EXPECT_EQ(BitmapFileName("..\\..\\up.bmp"), "up.bm");
+    EXPECT_EQ(BitmapFileName(""), ".bm");
+}
+
+class BmFileTest : public ::testing::Test {
+protected:
+    TempDrive drive;
+    RecordingHost host;
+    FakeTextEngine text;
+    Editor editor{host, text};
+};
+
+TEST_F(BmFileTest, ATwoByOneOneColourPictureGivesA22ByteFile) {
+    cImage& image = *editor.ImageList.AcquireImage("C:\\Work\\pair.bmp");
+    EXPECT_EQ(ReadBitmap(editor, image, test::Bitmap24({{0x20A0A0, 0x20A0A0}})), 22u);
+    std::filesystem::create_directories(drive.root / "Out");
+    WriteBitmapFile(image, "C:\\Out\\");
+    EXPECT_EQ(Contents(drive.root / "Out" / "pair.bm"),
+              std::string("\2\0\0\0\1\0\0\0\x08\0\0\0\0\1\0\0\0\0\0\0\x2A\xFF", 22));
+}
+
+TEST_F(BmFileTest, AnImageWhoseFileWasMissingWritesTheHeaderAlone) {
+    std::filesystem::create_directories(drive.root / "Out");
+    WriteBitmapFile(*editor.ImageList.AcquireImage("C:\\gone.bmp"), "C:\\Out\\");
+    EXPECT_EQ(Contents(drive.root / "Out" / "gone.bm"), std::string(20, '\0'));
+}
+
+TEST_F(BmFileTest, EveryStoredImageIsWrittenInStoreOrder) {
+    std::filesystem::create_directories(drive.root / "Out");
+    cImage& a = *editor.ImageList.AcquireImage("C:\\A\\logo.bmp");
+    cImage& b = *editor.ImageList.AcquireImage("C:\\B\\logo.bmp");
+    cImage& c = *editor.ImageList.AcquireImage("C:\\B\\unused.bmp");
+    a.Width = 1;
+    b.Width = 2;
+    c.Bits = 1;
+    c.Transparent = 256;
+    c.Data = {0, 255};
+    WriteAllBitmaps(editor, "C:\\Out\\");
+    // Both pictures named logo write logo.bm: the later one is what stays.
+    EXPECT_EQ(Contents(drive.root / "Out" / "logo.bm").substr(0, 4), std::string("\2\0\0\0", 4));
+    EXPECT_EQ(Contents(drive.root / "Out" / "unused.bm"),
+              std::string(8, '\0') + std::string("\1\0\0\0\0\1\0\0\0\0\0\0\0\xFF", 14));
+}
+
+TEST_F(BmFileTest, AFailedWriteIsAnErrorAndLeavesNoFile) {
+    cImage& image = *editor.ImageList.AcquireImage("C:\\x.bmp");
+    EXPECT_THROW(WriteBitmapFile(image, "C:\\No\\Such\\Folder\\"), IoError);
+    EXPECT_FALSE(std::filesystem::exists(drive.root / "No"));
+}
+
+TEST(ParseBitmapFile, ReadsBackTheHeaderAndData) {
+    const cImage image = ParseBitmapFile(
+        std::string("\5\0\0\0\1\0\0\0\x08\0\0\0\x2A\0\0\0\0\0\0\0\x2A\2\xC3\xFF", 24), "x.bm");
+    EXPECT_EQ(image.Width, 5);
+    EXPECT_EQ(image.Height, 1);
+    EXPECT_EQ(image.Bits, 8);
+    EXPECT_EQ(image.Transparent, 42);
+    EXPECT_EQ(image.Data, (std::vector<std::uint8_t>{42, 2, 195, 255}));
+    EXPECT_EQ(ParseBitmapFile(std::string(20, '\0'), "empty.bm").Width, 0);
+}
+
+TEST(ParseBitmapFile, RefusesWhatCannotBeADisplayBitmap) {
+    const auto header = [](std::int32_t w, std::int32_t h, std::int32_t bits, std::int32_t t) {
+        std::string s;
+        for (const std::int32_t v : {w, h, bits, t, 0})
+            test::Put32(s, static_cast<std::uint32_t>(v));
+        return s + "\xFF";
+    };
+    EXPECT_THROW(ParseBitmapFile(std::string(19, '\0'), "short.bm"), FormatError);
+    EXPECT_THROW(ParseBitmapFile(header(0, 1, 8, 256), "a.bm"), FormatError);
+    EXPECT_THROW(ParseBitmapFile(header(1, -1, 8, 256), "a.bm"), FormatError);
+    EXPECT_THROW(ParseBitmapFile(header(16385, 1, 8, 256), "a.bm"), FormatError);
+    EXPECT_THROW(ParseBitmapFile(header(1, 1, 24, 256), "a.bm"), FormatError);
+    EXPECT_THROW(ParseBitmapFile(header(1, 1, 8, 257), "a.bm"), FormatError);
+    EXPECT_NO_THROW(ParseBitmapFile(header(1, 1, 1, 256), "a.bm"));
+    try {
+        ParseBitmapFile(header(1, 1, 3, 256), "C:\\Out\\a.bm");
+    } catch (const FormatError& e) {
+        EXPECT_NE(std::string(e.what()).find("C:\\Out\\a.bm"), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace pw
