@@ -3,7 +3,7 @@
 // from the file stream, each pixel matched by the full palette search), and against just
 // reading the file's bytes.
 
-#include "bench_host.h"
+#include "cli/cli_host.h"
 #include "images/load_image.h"
 #include "photo_bitmap.h"
 #include "platform/files.h"
@@ -12,6 +12,7 @@
 #include "ratio_report.h"
 #include "reference/bitmap_reference.h"
 
+#include <iostream>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,7 +22,7 @@ namespace {
 constexpr const char* kPhotoPath = "C:\\photo.bmp";
 
 struct Setting {
-    pw::BenchHost host;
+    pw::CliHost host{std::cerr};
     pw::QtTextEngine text;
     pw::Editor editor{host, text};
 

@@ -1,7 +1,9 @@
 // The nearest display colour for every pixel of an 800 x 600 photo-like picture, against the
 // search through all 256 palette colours, with and without dithering.
 
-#include "bench_host.h"
+#include "cli/cli_host.h"
+
+#include <iostream>
 #include "images/nearest_code.h"
 #include "photo_bitmap.h"
 #include "qt/qt_text_engine.h"
@@ -12,7 +14,7 @@ namespace {
 
 struct Pixels {
     std::vector<std::vector<std::uint32_t>> rows = pw::bench::PhotoRows();
-    pw::BenchHost host;
+    pw::CliHost host{std::cerr};
     pw::QtTextEngine text;
     pw::Editor editor{host, text};
 };
