@@ -2,13 +2,13 @@
 // search through all 256 palette colours, with and without dithering.
 
 #include "cli/cli_host.h"
-
-#include <iostream>
 #include "images/nearest_code.h"
 #include "photo_bitmap.h"
 #include "qt/qt_text_engine.h"
 #include "ratio_report.h"
 #include "reference/nearest_code_reference.h"
+
+#include <iostream>
 
 namespace {
 
