@@ -26,9 +26,10 @@ void cWindow::LoadIndexImage(const std::string& fileName, bool dither, int index
             ~ReadingShown() { host.ImageReadingFinished(); }
         } shown(editor.host);
         editor.Dither = dither;
-        LoadImage(editor, fileName);
+        if (!LoadImage(editor, fileName)) return;
     }
     if (index < 0 || index >= kIndexCount) return;
+    ImageHeld.set(static_cast<std::size_t>(index));
     if (cImage* image = editor.ImageList.FindImage(BMP[index])) image->Transparent = transparent;
 }
 

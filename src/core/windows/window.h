@@ -3,6 +3,7 @@
 // font and up to 100 indexed texts and bitmap names.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 
@@ -114,6 +115,9 @@ public:
 
     // TickCount when a Timed Sequence last stepped; not stored in the file.
     std::uint32_t LastStepTick = 0;
+    // The BMP entries that hold a count on their image in the store. A name read before the
+    // window's draw type was known holds none, and deleting the window must not give one up.
+    std::bitset<kIndexCount> ImageHeld;
 
     void LoadIndexImage(const std::string& fileName, bool dither, int index,
                         int transparent) override;

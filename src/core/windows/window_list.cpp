@@ -39,12 +39,10 @@ void DeleteWindow(Editor& editor, cWindow* window) {
     if (i <= 0) return;
     std::unique_ptr<cWindow> removed = std::move(editor.WindowList[i]);
     editor.WindowList.erase(editor.WindowList.begin() + i);
-    if (removed->DrawType == dtImage) {
-        for (const std::string& name : removed->BMP) {
-            if (name.empty()) continue;
-            cImage* image = editor.ImageList.FindImage(name);
-            editor.ImageList.ReleaseImage(image);
-        }
+    for (int i = 0; i < kIndexCount; ++i) {
+        if (!removed->ImageHeld[i] || removed->BMP[i].empty()) continue;
+        cImage* image = editor.ImageList.FindImage(removed->BMP[i]);
+        editor.ImageList.ReleaseImage(image);
     }
     if (editor.CurWindow == window) editor.CurWindow = nullptr;
     RenumberWindows(editor);

@@ -69,6 +69,17 @@ TEST_F(DcfReadTest, ABmpLineBeforeTheFormatLineStoresTheNameOnly) {
     EXPECT_TRUE(host.messages.empty()); // nothing was loaded, so nothing reported missing
 }
 
+TEST_F(DcfReadTest, ANameReadBeforeTheDrawTypeHoldsNoCountToGiveUp) {
+    Read(background + Window("  BMP = 0, 12, 1\r\n|/nonexistent/shared.bmp|\r\n  Format = 0, 2\r\n") +
+         Window("  Format = 0, 2\r\n  BMP = 0, 12, 1\r\n|/nonexistent/shared.bmp|\r\n"));
+    ASSERT_NE(editor.ImageList.FindImage("/nonexistent/shared.bmp"), nullptr);
+    EXPECT_EQ(editor.ImageList.FindImage("/nonexistent/shared.bmp")->RefCount, 1u);
+    DeleteWindow(editor, WindowAt(editor, 1));
+    EXPECT_NE(editor.ImageList.FindImage("/nonexistent/shared.bmp"), nullptr);
+    DeleteWindow(editor, WindowAt(editor, 1));
+    EXPECT_EQ(editor.ImageList.FindImage("/nonexistent/shared.bmp"), nullptr);
+}
+
 TEST_F(DcfReadTest, AOneLineUnknownGroupSwallowsTheNextWindowGroup) {
     Read(background + "[ EXTRA ]\r\n" + Window("  Type = 7, 5\r\n") + Window("  Type = 2, 6\r\n"));
     ASSERT_EQ(host.messages.size(), 1u);

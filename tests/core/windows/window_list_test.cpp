@@ -73,6 +73,7 @@ TEST_F(WindowListTest, DeleteGivesUpTheImagesOfAnImageWindow) {
     w.DrawType = dtImage;
     w.BMP[0] = "a.bmp";
     w.BMP[99] = "b.bmp";
+    w.ImageHeld.set(0).set(99); // as loading them left them
     editor.ImageList.AcquireImage("a.bmp");
     editor.ImageList.AcquireImage("a.bmp"); // also held elsewhere
     editor.ImageList.AcquireImage("b.bmp");
