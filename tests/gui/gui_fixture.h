@@ -45,25 +45,10 @@ protected:
     // Arranges for the next message boxes to be answered with the buttons, in order, and
     // records their texts; returns the holder of the texts (the first one in front).
     std::shared_ptr<QStringList> AnswerMessageBoxes(std::vector<QMessageBox::StandardButton> buttons) {
-        auto seen = std::make_shared<QStringList>();
-        auto pending = std::make_shared<std::vector<QMessageBox::StandardButton>>(std::move(buttons));
-        auto answer = std::make_shared<std::function<void(int)>>();
-        *answer = [seen, pending, answer](int tries) {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(w);
-                if (!box || !box->isVisible() || pending->empty()) continue;
-                *seen << box->text();
-                const auto button = pending->front();
-                pending->erase(pending->begin());
-                box->button(button)->click();
-                if (!pending->empty()) QTimer::singleShot(0, [answer] { (*answer)(0); });
-                return;
-            }
-            // The box may not be open yet; look again a little later.
-            if (tries < 200) QTimer::singleShot(10, [answer, tries] { (*answer)(tries + 1); });
-        };
-        QTimer::singleShot(0, [answer] { (*answer)(0); });
-        return seen;
+        answered_ = std::make_shared<QStringList>();
+        pending_ = std::move(buttons);
+        QTimer::singleShot(0, &timers_, [this] { AnswerPending(0); });
+        return answered_;
     }
 
     // Arranges for the next message box to be answered with the button, and records its
@@ -81,6 +66,27 @@ protected:
         });
         return seen;
     }
+
+private:
+    void AnswerPending(int tries) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible() || pending_.empty()) continue;
+            *answered_ << box->text();
+            const auto button = pending_.front();
+            pending_.erase(pending_.begin());
+            box->button(button)->click();
+            if (!pending_.empty()) QTimer::singleShot(0, &timers_, [this] { AnswerPending(0); });
+            return;
+        }
+        // The box may not be open yet; look again a little later.
+        if (tries < 200 && !pending_.empty())
+            QTimer::singleShot(10, &timers_, [this, tries] { AnswerPending(tries + 1); });
+    }
+
+    std::shared_ptr<QStringList> answered_;
+    std::vector<QMessageBox::StandardButton> pending_;
+    QObject timers_; // its timers end with the test
 };
 
 } // namespace pw
