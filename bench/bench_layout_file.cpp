@@ -1,6 +1,7 @@
 // Saving and loading a large layout: 500 windows with 100 texts each. The reference reads the
 // file one character at a time through a stream, as a plain text-file reader would.
 
+#include "cli/cli_editor.h"
 #include "cli/cli_host.h"
 #include "config/dcf_file.h"
 #include "config/layout_file.h"
@@ -27,6 +28,7 @@ struct BigLayout {
     std::string path;
 
     BigLayout() {
+        pw::EnsureGuiApplication(); // loading draws the texts
         const auto root = std::filesystem::temp_directory_path() / "pw_bench_drive";
         std::filesystem::create_directories(root);
         setenv("PANELWRIGHT_DRIVE_C", root.c_str(), 1);

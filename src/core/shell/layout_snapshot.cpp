@@ -5,11 +5,13 @@
 
 namespace pw {
 
-LayoutSnapshot::LayoutSnapshot(const Editor& editor)
-    : current_(IndexOf(editor, editor.CurWindow)), job_(editor.InputSpec),
-      images_(editor.ImageList), backgroundColour_(editor.BackgroundColour),
-      layoutFileName_(editor.LayoutFileName) {
-    for (const auto& w : editor.WindowList) windows_.push_back(std::make_unique<cWindow>(*w));
+LayoutSnapshot::LayoutSnapshot(Editor& editor)
+    : current_(IndexOf(editor, editor.CurWindow)), job_(editor.InputSpec), images_(std::move(editor.ImageList)),
+      backgroundColour_(editor.BackgroundColour), layoutFileName_(editor.LayoutFileName) {
+    windows_ = std::move(editor.WindowList);
+    editor.WindowList.clear();
+    editor.ImageList = ImageStore();
+    editor.CurWindow = nullptr;
 }
 
 void LayoutSnapshot::Restore(Editor& editor) {

@@ -1,6 +1,7 @@
 #pragma once
-// A copy of the layout — windows, job record, images — and the selection, file name and
-// background colour that go with it, to put back when a command fails half-way.
+// The layout — windows, job record, images — and the selection, file name and background
+// colour that go with it, taken out of the editor by a command that replaces the layout, so
+// that it can be put back when the command fails half-way.
 
 #include "shell/editor.h"
 
@@ -8,7 +9,9 @@ namespace pw {
 
 class LayoutSnapshot {
 public:
-    explicit LayoutSnapshot(const Editor& editor);
+    // Takes the windows and images out of the editor (which is left without any) and keeps a
+    // copy of the rest.
+    explicit LayoutSnapshot(Editor& editor);
     // Puts the layout back, with its display size and caption, and asks for a repaint.
     void Restore(Editor& editor);
 
