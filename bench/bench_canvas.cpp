@@ -1,7 +1,7 @@
 // Filling window rectangles on the canvas buffer against painting the same pixels one by one.
 
 #include "platform/raster_canvas.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,7 +8,6 @@
 #include "photo_bitmap.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "qt/qt_text_engine.h"
 #include "ratio_report.h"
 #include "reference/bitmap_reference.h"
 
@@ -23,8 +22,8 @@ constexpr const char* kPhotoPath = "C:\\photo.bmp";
 
 struct Setting {
     pw::CliHost host{std::cerr};
-    pw::QtTextEngine text;
-    pw::Editor editor{host, text};
+    pw::Observers observers;
+    pw::ImageBank images{host, observers};
 
     Setting() {
         const auto root = std::filesystem::temp_directory_path() / "pw_bench_drive";
@@ -40,22 +39,22 @@ Setting& Bench() {
 }
 
 void Load(benchmark::State& state, bool dither) {
-    pw::Editor& editor = Bench().editor;
-    editor.Dither = dither;
+    pw::ImageBank& images = Bench().images;
+    images.Dither = dither;
     for (auto _ : state) {
-        const pw::cImage* image = pw::LoadImage(editor, kPhotoPath);
+        const pw::cImage* image = pw::LoadImage(images, kPhotoPath);
         if (!image) return state.SkipWithError("the picture was refused");
         benchmark::DoNotOptimize(image->Data.data());
-        editor.ImageList.DiscardImage(kPhotoPath);
+        images.ImageList.DiscardImage(kPhotoPath);
     }
 }
 
 void Reference(benchmark::State& state, bool dither) {
-    pw::Editor& editor = Bench().editor;
-    editor.Dither = dither;
+    pw::ImageBank& images = Bench().images;
+    images.Dither = dither;
     for (auto _ : state) {
         std::ifstream in(pw::MapPath(kPhotoPath), std::ios::binary);
-        const auto data = pw::reference::ConvertBitmap(editor, in);
+        const auto data = pw::reference::ConvertBitmap(images, in);
         if (!data) return state.SkipWithError("the picture was refused");
         benchmark::DoNotOptimize(data->data());
     }

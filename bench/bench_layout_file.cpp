@@ -35,7 +35,7 @@ struct BigLayout {
         path = "C:\\big.dcf";
         pw::CreateDefaultLayout(editor);
         for (int i = 0; i < 500; ++i) {
-            pw::cWindow& w = pw::NewWindow(editor);
+            pw::cWindow& w = pw::NewWindow(editor.layout);
             w.Type = pw::wtPosition;
             w.X0 = i % 500;
             w.X1 = w.X0 + 100;
@@ -66,7 +66,7 @@ void BM_LoadLayout(benchmark::State& state) {
     pw::QtTextEngine text;
     pw::Editor editor(host, text);
     for (auto _ : state) pw::LoadLayout(editor, big.path);
-    if (editor.WindowList.size() != 501) state.SkipWithError("layout not read back");
+    if (editor.layout.WindowList.size() != 501) state.SkipWithError("layout not read back");
 }
 BENCHMARK(BM_LoadLayout)->Unit(benchmark::kMillisecond);
 

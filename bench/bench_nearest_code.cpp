@@ -4,7 +4,6 @@
 #include "cli/cli_host.h"
 #include "images/nearest_code.h"
 #include "photo_bitmap.h"
-#include "qt/qt_text_engine.h"
 #include "ratio_report.h"
 #include "reference/nearest_code_reference.h"
 
@@ -15,8 +14,8 @@ namespace {
 struct Pixels {
     std::vector<std::vector<std::uint32_t>> rows = pw::bench::PhotoRows();
     pw::CliHost host{std::cerr};
-    pw::QtTextEngine text;
-    pw::Editor editor{host, text};
+    pw::Observers observers;
+    pw::ImageBank images{host, observers};
 };
 
 Pixels& Photo() {
@@ -27,13 +26,13 @@ Pixels& Photo() {
 // Every pixel through match, the dither error cleared at each row as the reader does.
 template <class Match> void MatchAll(benchmark::State& state, bool dither, Match match) {
     Pixels& p = Photo();
-    p.editor.Dither = dither;
+    p.images.Dither = dither;
     for (auto _ : state) {
         int sum = 0;
         for (const auto& row : p.rows) {
-            p.editor.DitherError = {0, 0, 0};
+            p.images.DitherError = {0, 0, 0};
             for (const std::uint32_t rgb : row)
-                sum += match(p.editor, static_cast<int>(rgb >> 16),
+                sum += match(p.images, static_cast<int>(rgb >> 16),
                              static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>(rgb & 0xFF));
         }
         benchmark::DoNotOptimize(sum);

@@ -4,7 +4,7 @@
 #include "cli/cli_host.h"
 #include "images/image.h"
 #include "qt/qt_text_engine.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "shell/editor.h"
 #include "windows/draw_mat.h"
 #include "windows/random.h"
@@ -37,7 +37,7 @@ void EnsureApp() {
 
 pw::cWindow& Add(pw::Editor& editor, int x0, int y0, int x1, int y1, std::uint8_t type,
                  std::uint8_t drawType) {
-    pw::cWindow& w = pw::NewWindow(editor);
+    pw::cWindow& w = pw::NewWindow(editor.layout);
     w.Type = type;
     w.DrawType = drawType;
     w.DragMode = pw::dmIdle;
@@ -50,7 +50,7 @@ pw::cWindow& Add(pw::Editor& editor, int x0, int y0, int x1, int y1, std::uint8_
 
 // A 200 x 150 colour-code picture of twelve bands per row, shifting from row to row.
 void AddPicture(pw::Editor& editor, const std::string& name) {
-    pw::cImage& image = *editor.ImageList.AcquireImage(name);
+    pw::cImage& image = *editor.images.ImageList.AcquireImage(name);
     image.Width = 200;
     image.Height = 150;
     image.Bits = 8;
@@ -76,7 +76,7 @@ struct BusyLayout {
         background.Tag = 0;
         background.BG0 = background.BG = 42;
         pw::SetDisplaySize(editor, kW, kH);
-        editor.BackgroundColour = 42;
+        editor.layout.BackgroundColour = 42;
         editor.ViewMode = view;
 
         pw::cWindow& mat = Add(editor, 0, 0, kW - 1, kH - 1, pw::wtBackground, pw::dtMat);
@@ -123,7 +123,7 @@ struct BusyLayout {
             r.BG = 84;
             r.FG = 169;
         }
-        editor.CurWindow = nullptr;
+        editor.layout.CurWindow = nullptr;
     }
 };
 
@@ -143,7 +143,7 @@ BENCHMARK(BM_RedrawAllBusyLayout)
 // The full-screen mat alone, as the renderer draws it.
 void BM_MatFullScreen(benchmark::State& state) {
     BusyLayout layout(pw::vmStatic);
-    pw::cWindow& mat = *pw::WindowAt(layout.editor, 1);
+    pw::cWindow& mat = *pw::WindowAt(layout.editor.layout, 1);
     const pw::Rect r{0, 0, kW - 1, kH - 1};
     for (auto _ : state) {
         pw::DrawMat(layout.editor, mat, r);
@@ -156,7 +156,7 @@ BENCHMARK(BM_MatFullScreen)->Unit(benchmark::kMillisecond);
 // The same mat the straightforward way: one pen change and one drawPoint per pixel.
 void BM_MatFullScreenDrawPoint(benchmark::State& state) {
     BusyLayout layout(pw::vmStatic);
-    const pw::cWindow& mat = *pw::WindowAt(layout.editor, 1);
+    const pw::cWindow& mat = *pw::WindowAt(layout.editor.layout, 1);
     QImage image(kW, kH, QImage::Format_RGB32);
     const std::vector<pw::ScreenColour> levels = pw::MatLevels(layout.editor, mat, mat.Parameter);
     const std::uint32_t mask = pw::MatMask(mat.Texture);

@@ -25,7 +25,7 @@ public:
 };
 
 // The run data of a 1-bit or 24-bit uncompressed bitmap, or nothing for any other kind.
-inline std::optional<std::vector<std::uint8_t>> ConvertBitmap(Editor& editor, std::istream& in) {
+inline std::optional<std::vector<std::uint8_t>> ConvertBitmap(ImageBank& images, std::istream& in) {
     const auto byte = [&] { return in.get(); };
     const auto u16 = [&] { return byte() | byte() << 8; };
     const auto u32 = [&] { return static_cast<std::uint32_t>(u16() | u16() << 16); };
@@ -65,11 +65,11 @@ inline std::optional<std::vector<std::uint8_t>> ConvertBitmap(Editor& editor, st
     const int stride = (3 * width + 3) / 4 * 4;
     for (int r = 0; r < height; ++r) {
         in.seekg(offset + static_cast<std::uint32_t>(height - 1 - r) * stride);
-        if (editor.Dither) editor.DitherError = {0, 0, 0};
+        if (images.Dither) images.DitherError = {0, 0, 0};
         int run = 0, current = -1;
         for (int x = 0; x < width; ++x, ++run) {
             const int blue = byte(), green = byte(), red = byte();
-            const int code = NearestCode(editor, red, green, blue);
+            const int code = NearestCode(images, red, green, blue);
             if (code != current) {
                 if (current >= 0) out.Length(run);
                 run = 0;

@@ -3,19 +3,19 @@
 // the plain statement of what NearestCode must return, kept to check it and to time it
 // against.
 
-#include "shell/colour.h"
-#include "shell/editor.h"
+#include "display/colour.h"
+#include "images/image_bank.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace pw::reference {
 
-inline int NearestCode(Editor& editor, int red, int green, int blue) {
-    if (editor.Dither) {
-        red = std::clamp(red - editor.DitherError[0], 0, 255);
-        green = std::clamp(green - editor.DitherError[1], 0, 255);
-        blue = std::clamp(blue - editor.DitherError[2], 0, 255);
+inline int NearestCode(ImageBank& images, int red, int green, int blue) {
+    if (images.Dither) {
+        red = std::clamp(red - images.DitherError[0], 0, 255);
+        green = std::clamp(green - images.DitherError[1], 0, 255);
+        blue = std::clamp(blue - images.DitherError[2], 0, 255);
     }
     int best = 0, bestDistance = 1 << 30;
     for (int k = 0; k < 256; ++k) {
@@ -27,9 +27,9 @@ inline int NearestCode(Editor& editor, int red, int green, int blue) {
             bestDistance = d;
         }
     }
-    if (editor.Dither) {
+    if (images.Dither) {
         const ScreenColour c = ColourOf(best);
-        editor.DitherError = {Red(c) - red, Green(c) - green, Blue(c) - blue};
+        images.DitherError = {Red(c) - red, Green(c) - green, Blue(c) - blue};
     }
     return best;
 }

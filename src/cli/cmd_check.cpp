@@ -12,10 +12,10 @@ int RunCheck(CliContext& context, const std::vector<std::string>& arguments) {
     CliEditor cli(context);
     cli.Load(arguments[0]);
     const Editor& editor = cli.editor();
-    const cWindow& background = *WindowAt(editor, 0);
-    context.out << arguments[0] << ": " << editor.WindowList.size() << " windows, display "
+    const cWindow& background = *WindowAt(editor.layout, 0);
+    context.out << arguments[0] << ": " << editor.layout.WindowList.size() << " windows, display "
                 << background.X1 + 1 << " x " << background.Y1 + 1 << ", "
-                << editor.ImageList.Images().size() << " images\n";
+                << editor.images.ImageList.Images().size() << " images\n";
     return kExitOk;
 }
 

@@ -27,8 +27,8 @@ int RunConvert(CliContext& context, const std::vector<std::string>& arguments) {
     if (!FileExists(in)) throw IoError("The file \"" + in + "\" does not exist.");
     CliEditor cli(context);
     Editor& editor = cli.editor();
-    editor.Dither = dither;
-    const cImage* image = LoadImage(editor, in);
+    editor.images.Dither = dither;
+    const cImage* image = LoadImage(editor.images, in);
     if (!image) return kExitError; // refused; the reason has been printed
     WriteFileAtomically(out, BitmapFileBytes(*image));
     context.out << in << " -> " << out << ":" << ImageInfoLine(*image) << '\n';

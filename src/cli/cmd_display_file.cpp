@@ -6,7 +6,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 
 #include <QImage>
 #include <QString>

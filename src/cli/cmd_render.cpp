@@ -2,7 +2,7 @@
 #include "cli/cli.h"
 #include "platform/errors.h"
 #include "qt/win1252.h"
-#include "shell/int_text.h"
+#include "display/int_text.h"
 #include "shell/timer_step.h"
 #include "windows/renderer.h"
 

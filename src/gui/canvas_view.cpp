@@ -1,6 +1,6 @@
 #include "gui/canvas_view.h"
 
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "windows/renderer.h"
 
 #include <QPaintEvent>
@@ -10,7 +10,7 @@
 namespace pw {
 
 CanvasView::CanvasView(Editor& editor, QWidget* parent)
-    : QAbstractScrollArea(parent), editor_(editor) {
+    : QAbstractScrollArea(parent), AttachedObserver(editor.observers), editor_(editor) {
     setObjectName("canvas");
     setFrameShape(QFrame::NoFrame);
     viewport()->setAutoFillBackground(false);
@@ -18,19 +18,19 @@ CanvasView::CanvasView(Editor& editor, QWidget* parent)
     UpdateScrollBars();
 }
 
-void CanvasView::SetDisplaySize(int width, int height) {
+void CanvasView::DisplaySizeChanged(int width, int height) {
     displayWidth_ = width;
     displayHeight_ = height;
     UpdateScrollBars();
     viewport()->update();
 }
 
-void CanvasView::RequestFullRedraw() {
+void CanvasView::RedrawRequested() {
     fullRedraw_ = true;
     viewport()->update();
 }
 
-void CanvasView::LayoutChanged(const Rect& r) {
+void CanvasView::CanvasChanged(const Rect& r) {
     if (painting_ || r.Empty()) return;
     int x = r.left, y = r.top;
     ScrollXY(x, y, Scroll());

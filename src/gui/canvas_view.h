@@ -2,23 +2,18 @@
 // The layout canvas: shows the main canvas buffer, scrolled when the display is larger than
 // the window. Its scrollable area covers exactly the display.
 
-#include "shell/canvas_coords.h"
+#include "display/canvas_coords.h"
 #include "shell/editor.h"
 
 #include <QAbstractScrollArea>
 
 namespace pw {
 
-class CanvasView : public QAbstractScrollArea {
+class CanvasView : public QAbstractScrollArea, private AttachedObserver {
     Q_OBJECT
 public:
     CanvasView(Editor& editor, QWidget* parent);
 
-    void SetDisplaySize(int width, int height);
-    // The whole layout is redrawn before the next frame.
-    void RequestFullRedraw();
-    // Pixels of the buffer in r (layout coordinates) changed.
-    void LayoutChanged(const Rect& r);
     ScrollPos Scroll() const;
     QSize DisplaySize() const { return {displayWidth_, displayHeight_}; }
 
@@ -28,6 +23,11 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    void DisplaySizeChanged(int width, int height) override;
+    // The whole layout is redrawn before the next frame.
+    void RedrawRequested() override;
+    // Pixels of the buffer in r (layout coordinates) changed.
+    void CanvasChanged(const Rect& r) override;
     void UpdateScrollBars();
 
     Editor& editor_;

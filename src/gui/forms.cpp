@@ -14,7 +14,7 @@ namespace pw {
 
 std::unique_ptr<TfPanelwright> CreateForms(Editor& editor, GuiHost& host,
                                            const QStringList& arguments, Forms& forms) {
-    auto main = std::make_unique<TfPanelwright>(editor, host, arguments, forms);
+    auto main = std::make_unique<TfPanelwright>(editor, arguments, forms);
     forms.fPanelwright = main.get();
     forms.fTextEdit = new TfTextEdit(editor, main.get());
     forms.fWinInfo = new TfWinInfo(editor, main.get());
@@ -23,7 +23,7 @@ std::unique_ptr<TfPanelwright> CreateForms(Editor& editor, GuiHost& host,
     forms.fFont = new TfFont(main.get());
     forms.fViewControl = new TfViewControl(editor, main.get());
     forms.fSetUp = new TfSetUp(editor, main.get());
-    host.Attach(main.get(), main->Canvas(), forms.fWinInfo, forms.fImage);
+    host.Attach(main.get());
     return main;
 }
 

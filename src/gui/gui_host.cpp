@@ -1,8 +1,5 @@
 #include "gui/gui_host.h"
 
-#include "gui/canvas_view.h"
-#include "gui/image_dialog.h"
-#include "gui/win_info_dialog.h"
 #include "qt/win1252.h"
 
 #include <QApplication>
@@ -11,14 +8,6 @@
 #include <QMessageBox>
 
 namespace pw {
-
-void GuiHost::Attach(QWidget* mainWindow, CanvasView* canvas, TfWinInfo* winInfo,
-                     TfImage* image) {
-    mainWindow_ = mainWindow;
-    canvas_ = canvas;
-    winInfo_ = winInfo;
-    image_ = image;
-}
 
 QWidget* GuiHost::Parent() const {
     QWidget* active = QApplication::activeModalWidget();
@@ -83,46 +72,6 @@ std::optional<std::string> GuiHost::ChooseSaveFile(const FileDialogRequest& requ
     return Chosen(QFileDialog::getSaveFileName(Parent(), QString(), StartIn(request),
                                                QtFilter(request.filter), nullptr,
                                                QFileDialog::DontConfirmOverwrite));
-}
-
-void GuiHost::SetCaption(const std::string& caption) {
-    if (mainWindow_) mainWindow_->setWindowTitle(FromWin1252(caption));
-}
-
-void GuiHost::DisplaySizeChanged(int width, int height) {
-    if (canvas_) canvas_->SetDisplaySize(width, height);
-}
-
-void GuiHost::RepaintCanvas() {
-    if (canvas_) canvas_->RequestFullRedraw();
-}
-
-void GuiHost::CanvasChanged(const Rect& r) {
-    if (canvas_) canvas_->LayoutChanged(r);
-}
-
-void GuiHost::ShowWindowInfo() {
-    if (winInfo_) winInfo_->ShowWindowInfo();
-}
-
-void GuiHost::ShowPositionRows() {
-    if (winInfo_) winInfo_->ShowPositionRows();
-}
-
-void GuiHost::ImageReadingStarted() {
-    if (image_) image_->show();
-}
-
-void GuiHost::ImageReadingFinished() {
-    if (image_) image_->hide();
-}
-
-void GuiHost::ShowImageInfo(const std::string& infoLine, const std::string& caption) {
-    if (image_) image_->ShowImageInfo(FromWin1252(infoLine), FromWin1252(caption));
-}
-
-void GuiHost::ImageProgress(const std::string& text) {
-    if (image_) image_->ShowProgress(FromWin1252(text));
 }
 
 } // namespace pw

@@ -9,18 +9,22 @@
 
 namespace pw {
 
-class TfImage : public QDialog {
+class TfImage : public QDialog, private AttachedObserver, private Progress {
     Q_OBJECT
 public:
     TfImage(Editor& editor, QWidget* parent);
-
-    // The reader's information line (at 120, 10) and the caption.
-    void ShowImageInfo(const QString& infoLine, const QString& caption);
-    // The reader's "Row N of H" line (at 10, 30).
-    void ShowProgress(const QString& text);
+    ~TfImage() override;
 
 private:
-    [[maybe_unused]] Editor& editor_;
+    // The reader's information line (at 120, 10) and the caption.
+    void ImageInfoChanged(const std::string& infoLine, const std::string& caption) override;
+    // While a layout is read the dialog is shown without waiting, and closed again.
+    void Begin(const std::string&) override { show(); }
+    void End() override { hide(); }
+    // The reader's "Row N of H" line (at 10, 30).
+    void Step(long done, long total, const std::string& text) override;
+
+    Editor& editor_;
     QLabel* info_;
     QLabel* progress_;
 };

@@ -6,10 +6,11 @@
 #include "gui/setup_dialog.h"
 #include "gui/view_control_dialog.h"
 #include "gui/win_info_dialog.h"
-#include "platform/win1252.h"
+#include "qt/win1252.h"
 #include "config/layout_commands.h"
 #include "config/layout_file.h"
 #include "shell/close_query.h"
+#include "shell/place_mode.h"
 #include "shell/startup.h"
 #include "shell/timer_step.h"
 
@@ -35,8 +36,8 @@ struct Item {
     std::function<void(TfPanelwright&, Editor&)> action;
 };
 
-std::function<void(TfPanelwright&, Editor&)> Place(std::uint8_t mode) {
-    return [mode](TfPanelwright&, Editor& editor) { editor.PlaceMode = mode; };
+std::function<void(TfPanelwright&, Editor&)> Place(PlaceKind kind) {
+    return [kind](TfPanelwright&, Editor& editor) { ArmPlace(editor, kind); };
 }
 
 QAction* AddItem(QWidget* menu, const Item& item, TfPanelwright& window, Editor& editor) {
@@ -52,9 +53,9 @@ QAction* AddItem(QWidget* menu, const Item& item, TfPanelwright& window, Editor&
 
 } // namespace
 
-TfPanelwright::TfPanelwright(Editor& editor, GuiHost& host, QStringList arguments,
-                             const Forms& forms)
-    : editor_(editor), host_(host), arguments_(std::move(arguments)), forms_(forms),
+TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms& forms)
+    : AttachedObserver(editor.observers), editor_(editor), arguments_(std::move(arguments)),
+      forms_(forms),
       canvas_(new CanvasView(editor, this)) {
     setObjectName("fPanelwright");
     setWindowTitle(kMainCaption);
@@ -96,20 +97,20 @@ void TfPanelwright::BuildMenu() {
     place->setObjectName("Place1");
     place->menuAction()->setProperty(kHelpContext, 250);
     for (const Item& item : {
-             Item{"Position1", "&Position", "Changes with lift position", 400, Place(2)},
-             Item{"Direction1", "&Direction", "Changes with (preferred) direction", 430, Place(3)},
-             Item{"LiftStatus1", "&Lift Status", "Out of service information", 460, Place(6)},
-             Item{"TimeDate1", "&Time/Date", "place clock window", 490, Place(5)},
-             Item{"DIrectory1", "De&stination", "Changes as lift stops at a floor", 520, Place(4)},
+             Item{"Position1", "&Position", "Changes with lift position", 400, Place(pmPosition)},
+             Item{"Direction1", "&Direction", "Changes with (preferred) direction", 430, Place(pmDirection)},
+             Item{"LiftStatus1", "&Lift Status", "Out of service information", 460, Place(pmLiftStatus)},
+             Item{"TimeDate1", "&Time/Date", "place clock window", 490, Place(pmTimeDate)},
+             Item{"DIrectory1", "De&stination", "Changes as lift stops at a floor", 520, Place(pmDestination)},
              Item{"DirectoryStatus1", "D&estination/Status",
-                  "Shows floor directory exceptwhen lift out of service", 550, Place(7)},
-             Item{"Message1", "Me&ssage", "", 0, Place(8)},
+                  "Shows floor directory exceptwhen lift out of service", 550, Place(pmDestinationStatus)},
+             Item{"Message1", "Me&ssage", "", 0, Place(pmMessage)},
              Item{"TimedSequence1", "&Timed Sequence",
-                  "place a window that will change every few seconds", 580, Place(11)},
-             Item{"Background1", "&Background Obj", "place Static text and bitmaps", 610, Place(1)},
+                  "place a window that will change every few seconds", 580, Place(pmTimedSequence)},
+             Item{"Background1", "&Background Obj", "place Static text and bitmaps", 610, Place(pmBackground)},
              Item{"BackgroundRect1", "Background &Rectangle", "place a 3D style rectangle", 730,
-                  Place(9)},
-             Item{"Matsurface1", "&Mat surface", "place a mat texture window", 700, Place(10)},
+                  Place(pmBackgroundRect)},
+             Item{"Matsurface1", "&Mat surface", "place a mat texture window", 700, Place(pmMatSurface)},
          })
         AddItem(place, item, *this, editor_);
 
@@ -134,9 +135,12 @@ void TfPanelwright::showEvent(QShowEvent* event) {
     if (editor_.StartupDone) return;
     forms_.fWinInfo->show();
     std::vector<std::string> arguments;
-    for (const QString& argument : arguments_) arguments.push_back(Utf8ToWin1252(argument.toStdString()));
+    for (const QString& argument : arguments_) arguments.push_back(ToWin1252(argument));
     RunCommand([&] { FirstShow(editor_, arguments); });
-    host_.ShowWindowInfo();
+}
+
+void TfPanelwright::CaptionChanged(const std::string& caption) {
+    setWindowTitle(FromWin1252(caption));
 }
 
 void TfPanelwright::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,6 @@
 // The main editor window: caption, menu, the layout canvas and the one timer.
 
 #include "gui/forms.h"
-#include "shell/startup.h"
 #include "shell/editor.h"
 
 #include <QMainWindow>
@@ -12,12 +11,10 @@
 namespace pw {
 
 class CanvasView;
-class GuiHost;
-
-class TfPanelwright : public QMainWindow {
+class TfPanelwright : public QMainWindow, private AttachedObserver {
     Q_OBJECT
 public:
-        TfPanelwright(Editor& editor, GuiHost& host, QStringList arguments, const Forms& forms);
+    TfPanelwright(Editor& editor, QStringList arguments, const Forms& forms);
 
     CanvasView* Canvas() const { return canvas_; }
     // A menu item by its component name ("SaveAs1"), for the tests and the help key.
@@ -41,9 +38,9 @@ protected:
 
 private:
     void BuildMenu();
+    void CaptionChanged(const std::string& caption) override;
 
     Editor& editor_;
-    GuiHost& host_;
     QStringList arguments_;
     const Forms& forms_;
     CanvasView* canvas_;

@@ -1,12 +1,11 @@
 #include "gui/setup_dialog.h"
 
+#include "config/job_commands.h"
 #include "config/net_addresses.h"
 #include "gui/application.h"
 #include "gui/form_print.h"
 #include "gui/up_down_edit.h"
-#include "platform/errors.h"
 #include "qt/win1252.h"
-#include "shell/int_text.h"
 #include "windows/window_list.h"
 
 #include <QButtonGroup>
@@ -74,22 +73,6 @@ Button* AddChoice(QWidget* parent, const char* name, const QString& caption, int
     auto* button = AddButton<Button>(parent, name, caption, left, top, 0, 17);
     button->resize(button->sizeHint().width(), 17);
     return button;
-}
-
-void SetBits(std::int32_t& set, std::int32_t value, bool on) {
-    set = on ? (set | value) : (set & ~value);
-}
-
-// A number box read for the record. A box that holds no number is given the focus with its
-// text selected, so the user sees at once what the error message is about.
-template <typename Box, typename Convert> std::int32_t Take(Box* box, Convert convert) {
-    try {
-        return convert(ToWin1252(box->text()));
-    } catch (const ConversionError&) {
-        box->setFocus();
-        box->selectAll();
-        throw;
-    }
 }
 
 } // namespace
@@ -278,7 +261,7 @@ void TfSetUp::keyPressEvent(QKeyEvent* event) {
 
 void TfSetUp::FormShow() {
     ControlsFilled = false;
-    const cInputSpec& job = editor_.InputSpec;
+    const cInputSpec& job = editor_.layout.InputSpec;
     ebJobName->setText(FromWin1252(job.JobName));
     ebSubDirectory->setText(FromWin1252(job.SubDirectory));
     ebIDs->setText(FromWin1252(job.NetIDs));
@@ -291,7 +274,7 @@ void TfSetUp::FormShow() {
     // the user changed it.
     ebSecScreenSave->setText(QString::number(job.ScreenSave));
 
-    if (const cWindow* background = WindowAt(editor_, 0)) {
+    if (const cWindow* background = WindowAt(editor_.layout, 0)) {
         if (QAbstractButton* size = sizeButtons_->button(background->X1 + 1))
             size->setChecked(true);
     }
@@ -321,7 +304,7 @@ void TfSetUp::FormPaint() {
     painter.setPen(colours.color(QPalette::WindowText));
     const int ascent = painter.fontMetrics().ascent();
     const TerminalLabels labels =
-        TerminalFunctions(editor_.InputSpec.InputMode, editor_.InputSpec.Flags);
+        TerminalFunctions(editor_.layout.InputSpec.InputMode, editor_.layout.InputSpec.Flags);
     for (std::size_t row = 0; row < labels.size(); ++row)
         if (!labels[row].empty())
             painter.drawText(g.textX, g.RowY(row) + ascent, FromWin1252(labels[row]));
@@ -334,39 +317,50 @@ void TfSetUp::rb640Click(int width) {
 }
 
 void TfSetUp::InputModeClick(std::uint8_t code) {
-    if (ControlsFilled) editor_.InputSpec.InputMode = code;
+    if (ControlsFilled) SetInputMode(editor_, code);
     update();
 }
 
 void TfSetUp::cb14TestPatClick() {
-    if (ControlsFilled) SetBits(editor_.InputSpec.Flags, jfTestPattern, cb14TestPat->isChecked());
+    if (ControlsFilled) SetJobFlag(editor_, jfTestPattern, cb14TestPat->isChecked());
     update();
 }
 
 void TfSetUp::cbZeroPosnClick() {
-    if (ControlsFilled) SetBits(editor_.InputSpec.Flags, jfZeroPosn, cbZeroPosn->isChecked());
+    if (ControlsFilled) SetJobFlag(editor_, jfZeroPosn, cbZeroPosn->isChecked());
     update();
 }
 
 void TfSetUp::cbPAClick(int tag) {
     if (!ControlsFilled || tag < 1 || tag > static_cast<int>(kTerminalCount)) return;
-    SetBits(editor_.InputSpec.Invert, std::int32_t{1} << (tag - 1),
-            terminalBoxes[static_cast<std::size_t>(tag - 1)]->isChecked());
+    SetTerminalInverted(editor_, tag - 1,
+                        terminalBoxes[static_cast<std::size_t>(tag - 1)]->isChecked());
 }
 
 void TfSetUp::btKeepClick() {
-    // Taken one after another: a box that holds no number stops OK there, with the boxes
-    // before it already in the record and the dialog still open.
-    cInputSpec& job = editor_.InputSpec;
-    job.JobName = ToWin1252(ebJobName->text());
-    job.SubDirectory = ToWin1252(ebSubDirectory->text());
-    job.NetIDs = ToWin1252(ebIDs->text());
-    job.NLifts = Take(ebNLifts, StrToInt);
-    job.ID0 = Take(ebLiftID1, DisplayIdFromText);
-    job.SlaveID0 = Take(ebSlave, SlaveIdFromText);
-    job.PosnOffset = ToWin1252(ebPosnOffset->text());
-    job.DestTime = Take(ebDestTime, StrToInt);
-    job.ScreenSave = Take(ebSecScreenSave, StrToInt);
+    const JobEntries entries{ToWin1252(ebJobName->text()),    ToWin1252(ebSubDirectory->text()),
+                             ToWin1252(ebIDs->text()),        ToWin1252(ebNLifts->text()),
+                             ToWin1252(ebLiftID1->text()),    ToWin1252(ebSlave->text()),
+                             ToWin1252(ebPosnOffset->text()), ToWin1252(ebDestTime->text()),
+                             ToWin1252(ebSecScreenSave->text())};
+    try {
+        KeepJobEntries(editor_, entries);
+    } catch (const JobEntryError& error) {
+        // The box that holds no number gets the focus with its text selected, so the user
+        // sees at once what the message is about; the dialog stays open.
+        const auto point = [](auto* box) {
+            box->setFocus();
+            box->selectAll();
+        };
+        switch (error.entry) {
+        case JobEntry::NLifts: point(ebNLifts); break;
+        case JobEntry::LiftID1: point(ebLiftID1); break;
+        case JobEntry::Slave: point(ebSlave); break;
+        case JobEntry::DestTime: point(ebDestTime); break;
+        case JobEntry::SecScreenSave: point(ebSecScreenSave); break;
+        }
+        throw;
+    }
     accept();
 }
 

@@ -3,7 +3,8 @@
 namespace pw {
 
 TfWinInfo::TfWinInfo(Editor& editor, QWidget* parent)
-    : QDialog(parent), editor_(editor), lbNumber_(new QLabel(this)), lbType_(new QLabel(this)) {
+    : QDialog(parent), AttachedObserver(editor.observers), editor_(editor),
+      lbNumber_(new QLabel(this)), lbType_(new QLabel(this)) {
     DesignForm(this, "fWinInfo", "Window Information", 648, 6, 217, 596);
     setModal(false);
     lbNumber_->setObjectName("lbNumber");
@@ -12,8 +13,15 @@ TfWinInfo::TfWinInfo(Editor& editor, QWidget* parent)
     lbType_->setGeometry(56, 8, 150, 20);
 }
 
+void TfWinInfo::SelectionChanged() {
+    // The only property sheet there is: once the user has closed it, choosing a window
+    // brings it back.
+    if (!isVisible() && editor_.StartupDone) show();
+    ShowWindowInfo();
+}
+
 void TfWinInfo::ShowWindowInfo() {
-    const cWindow* w = editor_.CurWindow;
+    const cWindow* w = editor_.layout.CurWindow;
     if (!w) return;
     lbNumber_->setText(QString::number(w->Number));
     lbType_->setText(TypeName(w->Type));

@@ -9,7 +9,7 @@
 
 namespace pw {
 
-class TfWinInfo : public QDialog {
+class TfWinInfo : public QDialog, private AttachedObserver {
     Q_OBJECT
 public:
     TfWinInfo(Editor& editor, QWidget* parent);
@@ -19,7 +19,16 @@ public:
     // Refills the position rows.
     void ShowPositionRows();
 
+protected:
+    // The sheet is never put away from the keyboard: Escape leaves it open.
+    void reject() override {}
+
 private:
+    void LayoutReplaced() override { ShowWindowInfo(); }
+    void SelectionChanged() override;
+    void WindowChanged() override { ShowWindowInfo(); }
+    void PositionChanged() override { ShowPositionRows(); }
+
     Editor& editor_;
     QLabel* lbNumber_;
     QLabel* lbType_;

@@ -1,6 +1,6 @@
 #include "gui/canvas_view.h"
 #include "gui_fixture.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "support/add_window.h"
 #include "windows/renderer.h"
 #include "windows/window_list.h"

@@ -1,7 +1,7 @@
 #include "gui/gui_host.h"
 #include "gui_fixture.h"
 #include "platform/errors.h"
-#include "shell/int_text.h"
+#include "display/int_text.h"
 
 #include <QEvent>
 

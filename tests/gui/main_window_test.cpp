@@ -1,7 +1,7 @@
 #include "gui/canvas_view.h"
 #include "gui/win_info_dialog.h"
 #include "gui_fixture.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "windows/window_list.h"
 
 #include "gui/setup_dialog.h"
@@ -19,7 +19,7 @@ using MainWindowTest = GuiTest;
 
 TEST_F(MainWindowTest, StartsWithADefaultLayoutInColour42AndTheInformationDialogOpen) {
     Start();
-    ASSERT_EQ(editor.WindowList.size(), 1u);
+    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
     EXPECT_TRUE(forms.fWinInfo->isVisible());
     EXPECT_EQ(main->windowTitle(), "Tarnwheel Panelwright  v5.08");
     EXPECT_EQ(editor.ViewMode, vmDesign);
@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, ShowingTheWindowAgainMakesNoSecondBackground) {
     main->showMinimized();
     main->showNormal();
     QApplication::processEvents();
-    EXPECT_EQ(editor.WindowList.size(), 1u);
+    EXPECT_EQ(editor.layout.WindowList.size(), 1u);
 }
 
 TEST_F(MainWindowTest, TheScrollableAreaCoversExactlyTheDisplay) {
@@ -129,12 +129,12 @@ TEST_F(MainWindowTest, ClosingALayoutOfOnlyTheBackgroundAsksNothing) {
 
 TEST_F(MainWindowTest, CancelOnTheCloseQuestionKeepsTheProgramRunning) {
     Start();
-    NewWindow(editor);
+    NewWindow(editor.layout);
     auto seen = AnswerNextMessageBox(QMessageBox::Cancel);
     EXPECT_FALSE(main->close());
     EXPECT_EQ(*seen, "Save before exit ?");
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(editor.WindowList.size(), 2u);
+    EXPECT_EQ(editor.layout.WindowList.size(), 2u);
     auto again = AnswerNextMessageBox(QMessageBox::No);
     EXPECT_TRUE(main->close());
     EXPECT_EQ(*again, "Save before exit ?");
@@ -166,8 +166,8 @@ TEST_F(MainWindowTest, AFileArgumentIsLoadedInsteadOfTheDefaultLayout) {
         << "[ WINDOW\r\n  Type = 0, 1\r\n  Colours = 0, 195, 195\r\n"
            "  Position = 0, 0, 479, 639\r\nWINDOW END ]\r\n\r\n";
     Start({QString::fromStdString(path.string())});
-    ASSERT_EQ(editor.WindowList.size(), 1u);
-    EXPECT_EQ(editor.BackgroundColour, 195);
+    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.layout.BackgroundColour, 195);
     EXPECT_EQ(main->windowTitle(), QString::fromStdString("PW " + path.string()));
     EXPECT_EQ(main->Canvas()->DisplaySize(), QSize(480, 640));
 }

@@ -12,7 +12,7 @@ namespace {
 class SetUpDialogTest : public SetUpTest {
 protected:
     QSize LayoutSize() const {
-        const cWindow* b = WindowAt(editor, 0);
+        const cWindow* b = WindowAt(editor.layout, 0);
         return {b->X1 + 1, b->Y1 + 1};
     }
 };
@@ -36,8 +36,8 @@ TEST_F(SetUpDialogTest, ANewJobOpensWithItsStartValues) {
 }
 
 TEST_F(SetUpDialogTest, AddressesAreShownAndStoredLessOne) {
-    editor.InputSpec.ID0 = 4;
-    editor.InputSpec.SlaveID0 = 6;
+    editor.layout.InputSpec.ID0 = 4;
+    editor.layout.InputSpec.SlaveID0 = 6;
     Open();
     EXPECT_EQ(dialog->ebLiftID1->text(), "5");
     EXPECT_EQ(dialog->ebSlave->text(), "7");
@@ -45,8 +45,8 @@ TEST_F(SetUpDialogTest, AddressesAreShownAndStoredLessOne) {
     Type(dialog->ebSlave, "1");
     Click(dialog->btKeep);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(editor.InputSpec.ID0, 6);
-    EXPECT_EQ(editor.InputSpec.SlaveID0, 0);
+    EXPECT_EQ(editor.layout.InputSpec.ID0, 6);
+    EXPECT_EQ(editor.layout.InputSpec.SlaveID0, 0);
     Open();
     EXPECT_EQ(dialog->ebSlave->text(), "0");
 }
@@ -60,7 +60,7 @@ TEST_F(SetUpDialogTest, OkTakesEveryBoxAsTyped) {
     Type(dialog->ebSecScreenSave, "90");
     QTest::keyClick(dialog->ebDestTime, Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
-    const cInputSpec& job = editor.InputSpec;
+    const cInputSpec& job = editor.layout.InputSpec;
     EXPECT_EQ(job.JobName, "Harbour Tower");
     EXPECT_EQ(job.NLifts, 40);
     EXPECT_EQ(job.PosnOffset, "1,2,-3");
@@ -70,7 +70,7 @@ TEST_F(SetUpDialogTest, OkTakesEveryBoxAsTyped) {
 }
 
 TEST_F(SetUpDialogTest, OkWithoutEditsChangesNothingStored) {
-    cInputSpec& job = editor.InputSpec;
+    cInputSpec& job = editor.layout.InputSpec;
     job = {"Pier", "B", "4 5", 6, 9, 3, "0,1", 1500, 25, imCountPlates, jfZeroPosn, 0x4001};
     Open();
     Click(dialog->btKeep);
@@ -116,7 +116,7 @@ TEST_F(SetUpDialogTest, ADisplaySizeActsAtOnceAndOutlastsCancel) {
     Click(dialog->btClose);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(LayoutSize(), QSize(800, 600));
-    EXPECT_EQ(editor.InputSpec.JobName, "");
+    EXPECT_EQ(editor.layout.InputSpec.JobName, "");
     Open();
     EXPECT_TRUE(dialog->rb800->isChecked());
 }
@@ -138,27 +138,27 @@ TEST_F(SetUpDialogTest, ModeFlagsAndTerminalsReachTheRecordAtOnce) {
     Open();
     Click(dialog->terminalBoxes[2]); // PC
     EXPECT_EQ(dialog->terminalBoxes[2]->text(), "PC");
-    EXPECT_EQ(editor.InputSpec.Invert, 4);
+    EXPECT_EQ(editor.layout.InputSpec.Invert, 4);
     Click(dialog->terminalBoxes[14]); // 15
-    EXPECT_EQ(editor.InputSpec.Invert, 4 | (1 << 14));
+    EXPECT_EQ(editor.layout.InputSpec.Invert, 4 | (1 << 14));
     Click(dialog->terminalBoxes[2]);
-    EXPECT_EQ(editor.InputSpec.Invert, 1 << 14);
+    EXPECT_EQ(editor.layout.InputSpec.Invert, 1 << 14);
     Click(dialog->terminalBoxes[2]);
     Click(dialog->rbParallel);
-    EXPECT_EQ(editor.InputSpec.InputMode, imParallel);
+    EXPECT_EQ(editor.layout.InputSpec.InputMode, imParallel);
     Click(dialog->cb14TestPat);
     Click(dialog->cbZeroPosn);
-    EXPECT_EQ(editor.InputSpec.Flags, jfTestPattern | jfZeroPosn);
+    EXPECT_EQ(editor.layout.InputSpec.Flags, jfTestPattern | jfZeroPosn);
     Click(dialog->cb14TestPat);
-    EXPECT_EQ(editor.InputSpec.Flags, jfZeroPosn);
+    EXPECT_EQ(editor.layout.InputSpec.Flags, jfZeroPosn);
     Click(dialog->btClose);
-    EXPECT_EQ(editor.InputSpec.Invert, 4 | (1 << 14));
-    EXPECT_EQ(editor.InputSpec.InputMode, imParallel);
+    EXPECT_EQ(editor.layout.InputSpec.Invert, 4 | (1 << 14));
+    EXPECT_EQ(editor.layout.InputSpec.InputMode, imParallel);
     // Filling the boxes from the record while the dialog is closed is no edit.
     dialog->terminalBoxes[0]->setChecked(true);
     dialog->cb14TestPat->setChecked(true);
-    EXPECT_EQ(editor.InputSpec.Invert, 4 | (1 << 14));
-    EXPECT_EQ(editor.InputSpec.Flags, jfZeroPosn);
+    EXPECT_EQ(editor.layout.InputSpec.Invert, 4 | (1 << 14));
+    EXPECT_EQ(editor.layout.InputSpec.Flags, jfZeroPosn);
     Open();
     EXPECT_TRUE(dialog->rbParallel->isChecked());
     EXPECT_TRUE(dialog->terminalBoxes[2]->isChecked());
@@ -171,12 +171,12 @@ TEST_F(SetUpDialogTest, AnUnknownModeLeavesTheModeButtonsAndAClickSetsOne) {
     Open();
     Click(dialog->rbBinary);
     Click(dialog->btClose);
-    editor.InputSpec.InputMode = 7;
+    editor.layout.InputSpec.InputMode = 7;
     Open();
     EXPECT_TRUE(dialog->rbBinary->isChecked());
-    EXPECT_EQ(editor.InputSpec.InputMode, 7);
+    EXPECT_EQ(editor.layout.InputSpec.InputMode, 7);
     Click(dialog->rbBinary);
-    EXPECT_EQ(editor.InputSpec.InputMode, imBinary);
+    EXPECT_EQ(editor.layout.InputSpec.InputMode, imBinary);
 }
 
 TEST_F(SetUpDialogTest, LettersForTheNumberOfLiftsStopOkThere) {
@@ -191,7 +191,7 @@ TEST_F(SetUpDialogTest, LettersForTheNumberOfLiftsStopOkThere) {
     Click(dialog->btKeep);
     EXPECT_EQ(*shown, "'four' is not a valid integer value");
     EXPECT_TRUE(dialog->isVisible());
-    const cInputSpec& job = editor.InputSpec;
+    const cInputSpec& job = editor.layout.InputSpec;
     EXPECT_EQ(job.JobName, "Quay");
     EXPECT_EQ(job.SubDirectory, "B2");
     EXPECT_EQ(job.NetIDs, "3 4");

@@ -1,6 +1,6 @@
 #include "platform/raster_canvas.h"
 #include "qt/qt_text_engine.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "shell/startup.h"
 #include "support/add_window.h"
 #include "support/recording_host.h"

@@ -1,12 +1,13 @@
 #pragma once
 // An editor on a recording host and the fixed-metric text engine, with a default layout.
 
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "shell/editor.h"
 #include "shell/startup.h"
 #include "support/add_window.h"
 #include "support/fake_text_engine.h"
 #include "support/recording_host.h"
+#include "support/recording_views.h"
 #include "windows/window_list.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ protected:
     RecordingHost host;
     FakeTextEngine text;
     Editor editor{host, text};
+    RecordingViews views{editor};
 
     void SetUp() override { CreateDefaultLayout(editor); }
 

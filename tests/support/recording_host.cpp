@@ -30,19 +30,4 @@ std::optional<std::string> RecordingHost::ChooseSaveFile(const FileDialogRequest
     return f;
 }
 
-void RecordingHost::RepaintCanvas() {
-    ++repaints;
-    if (onRepaint) onRepaint();
-}
-
-void RecordingHost::ImageReadingStarted() {
-    ++imageReadings;
-    imageDialogShown = true;
-}
-
-void RecordingHost::ShowImageInfo(const std::string& infoLine, const std::string& caption) {
-    imageInfos.push_back(infoLine);
-    captions.push_back(caption);
-}
-
 } // namespace pw

@@ -25,49 +25,48 @@ void SkipGroup(DcfReader& file) {
         if (line.find(']') != std::string::npos) return;
 }
 
-void ReadAll(Editor& editor, DcfReader& file) {
+void ReadAll(Layout& layout, DcfReader& file, Host& host) {
     int unknown = 0;
     std::string line;
     while (file.ReadLine(line)) {
         if (StartsWith(line, "[ INPUT")) {
-            ReadInputGroup(editor.InputSpec, file);
+            ReadInputGroup(layout.InputSpec, file);
         } else if (StartsWith(line, "[ WINDOW")) {
-            cWindow& w = NewWindow(editor);
-            editor.CurWindow = &w;
+            cWindow& w = NewWindow(layout);
+            layout.CurWindow = &w;
             ReadWindowGroup(w, file);
-            if (Background(editor) == &w) editor.BackgroundColour = w.BG0;
+            if (Background(layout) == &w) layout.BackgroundColour = w.BG0;
         } else if (StartsWith(line, "[ ")) {
             if (++unknown <= kUnknownGroupMessages) {
                 const bool cut = line.size() > kShownHeader;
-                editor.host.ShowMessage("Unknown group " + line.substr(0, kShownHeader) +
+                host.ShowMessage("Unknown group " + line.substr(0, kShownHeader) +
                                         (cut ? "..." : ""));
             }
             SkipGroup(file);
         }
     }
     if (unknown > kUnknownGroupMessages)
-        editor.host.ShowMessage(std::to_string(unknown - kUnknownGroupMessages) +
+        host.ShowMessage(std::to_string(unknown - kUnknownGroupMessages) +
                                 " more unknown groups were skipped.");
 }
 
 } // namespace
 
-void WriteWindows(Editor& editor, std::string& file) {
-    for (const auto& w : editor.WindowList) WriteWindowGroup(*w, file);
+void WriteWindows(const Layout& layout, std::string& file) {
+    for (const auto& w : layout.WindowList) WriteWindowGroup(*w, file);
 }
 
-std::string WriteLayoutText(Editor& editor) {
+std::string WriteLayoutText(const Layout& layout) {
     std::string file;
-    WriteInputGroup(editor.InputSpec, file);
-    WriteWindows(editor, file);
+    WriteInputGroup(layout.InputSpec, file);
+    WriteWindows(layout, file);
     return file;
 }
 
-void ReadGroups(Editor& editor, DcfReader& file) {
-    ClearWindows(editor);
-    LoadingScope loading(editor);
+void ReadGroups(Layout& layout, DcfReader& file, Host& host) {
+    ClearWindows(layout);
     try {
-        ReadAll(editor, file);
+        ReadAll(layout, file, host);
     } catch (const FormatError& error) {
         throw FormatError(std::string(error.what()) + " (line " +
                           std::to_string(file.LineNumber()) + ")");

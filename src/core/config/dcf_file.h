@@ -2,20 +2,22 @@
 // A whole layout file: the INPUT group, then one WINDOW group per window in list order.
 
 #include "config/dcf_reader.h"
-#include "shell/editor.h"
+#include "platform/host.h"
+#include "shell/layout.h"
 
 #include <string>
 
 namespace pw {
 
 // The layout file's bytes for the job record and every window.
-std::string WriteLayoutText(Editor& editor);
+std::string WriteLayoutText(const Layout& layout);
 // Appends the WINDOW group of every window, element 0 first.
-void WriteWindows(Editor& editor, std::string& file);
+void WriteWindows(const Layout& layout, std::string& file);
 
-// Reads a whole file into InputSpec and a fresh window list. InputSpec is not reset: fields
-// the file does not name keep their values. Nothing is drawn while reading. The last window
-// read is left current.
-void ReadGroups(Editor& editor, DcfReader& file);
+// Reads a whole file into the layout's InputSpec and a fresh window list. InputSpec is not
+// reset: fields the file does not name keep their values. Groups of another name are
+// reported to the user through host. The last window read is left current. The caller keeps
+// the editor from drawing meanwhile (LoadingScope).
+void ReadGroups(Layout& layout, DcfReader& file, Host& host);
 
 } // namespace pw

@@ -4,7 +4,6 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "shell/startup.h"
 
 namespace pw {
 
@@ -38,8 +37,7 @@ bool SaveAs1Click(Editor& editor) {
     auto path = editor.host.ChooseSaveFile(Request("Display config( *.dcf)|*.dcf", {}));
     if (!path) return false;
     if (ExtensionPos(*path) == std::string::npos) *path += ".dcf";
-    editor.LayoutFileName = *path;
-    editor.host.SetCaption(MainCaption(editor));
+    SetLayoutFileName(editor, *path);
     SaveLayout(editor, *path);
     return true;
 }

@@ -6,7 +6,6 @@
 #include "platform/local_time.h"
 #include "platform/paths.h"
 #include "shell/layout_snapshot.h"
-#include "shell/startup.h"
 #include "windows/renderer.h"
 
 #include <chrono>
@@ -18,7 +17,7 @@ namespace pw {
 std::string BackupPath(const std::string& path) { return ChangeExtension(path, ".~dc"); }
 
 void SaveLayout(Editor& editor, const std::string& path) {
-    WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(editor));
+    WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(editor.layout));
 }
 
 std::optional<std::int32_t> FileStamp(const std::string& path) {
@@ -47,6 +46,15 @@ bool IsNotOlder(const std::string& a, const std::string& b) {
     return *stampA >= *stampB;
 }
 
+void SetLayoutFileName(Editor& editor, const std::string& path) {
+    editor.LayoutFileName = path;
+    editor.observers.Notify(&EditorObserver::CaptionChanged, MainCaption(path));
+}
+
+std::string MainCaption(const std::string& layoutFileName) {
+    return layoutFileName.empty() ? kMainCaption : "PW " + layoutFileName;
+}
+
 void LoadLayout(Editor& editor, const std::string& path) {
     if (!FileExists(path)) return;
     if (!IsNotOlder(path, kDefaultDisplayConfig))
@@ -54,22 +62,28 @@ void LoadLayout(Editor& editor, const std::string& path) {
                                 kDefaultDisplayConfig +
                                 " is newer than the file you are loading.");
     // A layout that cannot be read must not replace the one in the editor: saving it would
-    // then overwrite the file with what little was read.
-    LayoutSnapshot previous(editor);
+    // then overwrite the file with what little was read. The old windows are taken aside,
+    // not copied; the job record stays, as the file may name only some of its fields.
+    LayoutSnapshot previous(TakeWindows(editor.layout), editor.images.ImageList);
+    const std::string previousName = editor.LayoutFileName;
     try {
         const std::string bytes = ReadFileBytes(path, kMaxLayoutFileBytes);
-        editor.ImageList.ReleaseAllImages();
-        editor.LayoutFileName = path;
-        editor.host.SetCaption(MainCaption(editor));
+        editor.images.ImageList.ReleaseAllImages();
+        SetLayoutFileName(editor, path);
         DcfReader reader(bytes);
-        ReadGroups(editor, reader);
+        {
+            LoadingScope loading(editor);
+            ReadGroups(editor.layout, reader, editor.host);
+        }
         // Everything in the editor expects the Background object as element 0.
-        if (editor.WindowList.empty())
+        if (editor.layout.WindowList.empty())
             throw FormatError("The file " + path + " holds no windows; it is not a layout file.");
     } catch (...) {
-        previous.Restore(editor);
+        SetLayoutFileName(editor, previousName);
+        std::move(previous).RestoreTo(editor);
         throw;
     }
+    editor.observers.Notify(&EditorObserver::LayoutReplaced);
     RedrawAll(editor);
 }
 

@@ -14,6 +14,13 @@ constexpr const char* kDefaultDisplayConfig = "C:\\KVP\\Display\\Display.dcf";
 // Layout files larger than this are refused before they are read.
 constexpr std::size_t kMaxLayoutFileBytes = 64u << 20;
 
+// The main window's caption before a layout file is named.
+constexpr const char* kMainCaption = "Tarnwheel Panelwright  v5.08";
+// The caption for a layout file: "PW " and the file, or the program's own without one.
+std::string MainCaption(const std::string& layoutFileName);
+// Names the layout's file, which the main window's caption shows.
+void SetLayoutFileName(Editor& editor, const std::string& path);
+
 // The layout path with its extension replaced by ".~dc".
 std::string BackupPath(const std::string& path);
 

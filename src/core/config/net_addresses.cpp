@@ -1,7 +1,7 @@
 #include "config/net_addresses.h"
 
 #include "platform/errors.h"
-#include "shell/int_text.h"
+#include "display/int_text.h"
 
 #include <limits>
 

@@ -14,9 +14,9 @@ namespace {
 
 constexpr char kFileTypeError[] = "FILE TYPE ERROR";
 
-std::uint32_t Refuse(Editor& editor, cImage& image, const std::string& text) {
+std::uint32_t Refuse(ImageBank& images, cImage& image, const std::string& text) {
     image.Data.clear();
-    editor.host.ShowMessage(text, kFileTypeError);
+    images.host.ShowMessage(text, kFileTypeError);
     return 0;
 }
 
@@ -76,11 +76,11 @@ void AppendCodeRuns(std::vector<std::uint8_t>& data, const std::vector<std::uint
     data.resize(static_cast<std::size_t>(out - data.data()));
 }
 
-void EncodeColourCodes(Editor& editor, cImage& image, std::string_view file,
+void EncodeColourCodes(ImageBank& images, cImage& image, std::string_view file,
                        const BitmapHeader& h) {
     std::vector<std::uint8_t> codes(static_cast<std::size_t>(h.Width));
     // Nothing can change the switch while a picture is read, so it is looked at once.
-    const bool dither = editor.Dither;
+    const bool dither = images.Dither;
     for (int r = 0; r < h.Height; ++r) {
         const std::uint8_t* p = FileRow(file, h, r); // blue, green, red
         if (dither) {
@@ -91,7 +91,7 @@ void EncodeColourCodes(Editor& editor, cImage& image, std::string_view file,
                 code = static_cast<std::uint8_t>(DitheredPaletteCode(error, p[2], p[1], p[0]));
                 p += 3;
             }
-            editor.DitherError = error;
+            images.DitherError = error;
         } else {
             for (std::uint8_t& code : codes) {
                 code = static_cast<std::uint8_t>(NearestPaletteCode(p[2], p[1], p[0]));
@@ -100,51 +100,52 @@ void EncodeColourCodes(Editor& editor, cImage& image, std::string_view file,
         }
         AppendCodeRuns(image.Data, codes);
         if ((r + 1) % 10 == 0)
-            editor.host.ImageProgress("Row " + std::to_string(r + 1) + " of " +
+            images.progress->Step(r + 1, h.Height,
+                                  "Row " + std::to_string(r + 1) + " of " +
                                       std::to_string(h.Height));
     }
 }
 
 } // namespace
 
-std::uint32_t ReadBitmap(Editor& editor, cImage& image, std::string_view file) {
+std::uint32_t ReadBitmap(ImageBank& images, cImage& image, std::string_view file) {
     const std::string& name = image.FileName;
     image.Data.clear();
     if (file.size() < 2 || file[0] != 'B' || file[1] != 'M')
-        return Refuse(editor, image, "The specified file was NOT a bit map.");
+        return Refuse(images, image, "The specified file was NOT a bit map.");
     if (file.size() < kBitmapHeadersSize)
-        return Refuse(editor, image,
+        return Refuse(images, image,
                       "The bitmap " + name + " is cut short: it ends inside its headers (" +
                           std::to_string(file.size()) + " of " +
                           std::to_string(kBitmapHeadersSize) + " bytes).");
     const BitmapHeader h = ParseBitmapHeader(file);
     if (h.Compression != 0)
-        return Refuse(editor, image, "Only uncompressed images supported, sorry.");
+        return Refuse(images, image, "Only uncompressed images supported, sorry.");
     if (const std::string problem = SizeProblem(h, name); !problem.empty())
-        return Refuse(editor, image, problem);
+        return Refuse(images, image, problem);
 
     image.Width = h.Width;
     image.Height = h.Height;
     image.Bits = h.BitCount == 24 ? 8 : h.BitCount;
     image.Transparent = kTransparent;
-    image.Dithered = editor.Dither;
+    image.Dithered = images.Dither;
     // Shown before the bit count is judged, so a refused 256-colour file still shows its
     // size and colours.
-    ShowImageInfo(editor, &image);
+    ShowImageInfo(images, &image);
 
     if (h.BitCount != 1 && h.BitCount != 24)
-        return Refuse(editor, image,
+        return Refuse(images, image,
                       "Please convert this image to a black and white or 24 bit colour image "
                       "with Paint.exe.");
     if (const std::string problem = LayoutProblem(h, file.size(), name); !problem.empty())
-        return Refuse(editor, image, problem);
+        return Refuse(images, image, problem);
 
     // Two bytes a row at the least; the rest grows as it comes.
     image.Data.reserve(2 * static_cast<std::size_t>(h.Height));
     if (h.BitCount == 1)
         EncodeTwoColour(image, file, h);
     else
-        EncodeColourCodes(editor, image, file, h);
+        EncodeColourCodes(images, image, file, h);
     return 20 + image.DataLength();
 }
 

@@ -4,7 +4,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 
 namespace pw {
 
@@ -41,8 +41,8 @@ void WriteBitmapFile(const cImage& image, const std::string& directory) {
     WriteFileAtomically(directory + BitmapFileName(image.FileName), BitmapFileBytes(image));
 }
 
-void WriteAllBitmaps(const Editor& editor, const std::string& directory) {
-    for (const auto& image : editor.ImageList.Images()) WriteBitmapFile(*image, directory);
+void WriteAllBitmaps(const ImageStore& store, const std::string& directory) {
+    for (const auto& image : store.Images()) WriteBitmapFile(*image, directory);
 }
 
 cImage ParseBitmapFile(std::string_view bytes, const std::string& name) {

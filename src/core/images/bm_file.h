@@ -3,7 +3,7 @@
 // transparent code, spare 0), then the image's run data exactly as held in memory.
 
 #include "images/image.h"
-#include "shell/editor.h"
+#include "images/image_store.h"
 
 #include <cstddef>
 #include <string>
@@ -27,7 +27,7 @@ void WriteBitmapFile(const cImage& image, const std::string& directory);
 
 // Every image of the store, in store order, whether or not a window still names it. Two
 // images of the same name from different folders write the same file; the later one stays.
-void WriteAllBitmaps(const Editor& editor, const std::string& directory);
+void WriteAllBitmaps(const ImageStore& store, const std::string& directory);
 
 // The image a .bm file holds (FileName = name, RefCount 1). Throws FormatError naming the
 // file when the header is cut short or its fields cannot be a display bitmap; the run data

@@ -10,10 +10,11 @@ std::string ImageInfoLine(const cImage& image) {
            "    Transparent = " + std::to_string(image.Transparent);
 }
 
-void ShowImageInfo(Editor& editor, const cImage* image) {
+void ShowImageInfo(ImageBank& images, const cImage* image) {
     if (!image) return;
-    editor.Dither = image->Dithered;
-    editor.host.ShowImageInfo(ImageInfoLine(*image), image->FileName);
+    images.Dither = image->Dithered;
+    images.observers.Notify(&EditorObserver::ImageInfoChanged, ImageInfoLine(*image),
+                            image->FileName);
 }
 
 } // namespace pw

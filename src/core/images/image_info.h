@@ -2,7 +2,7 @@
 // The facts of an image as the Image dialog's information line shows them.
 
 #include "images/image.h"
-#include "shell/editor.h"
+#include "images/image_bank.h"
 
 #include <string>
 
@@ -16,6 +16,6 @@ std::string ImageInfoLine(const cImage& image);
 // Writes the information line on the Image dialog, captioned with the image's file name, and
 // sets the Dither box to the way the image was read (which does not read it again). Nothing
 // for none.
-void ShowImageInfo(Editor& editor, const cImage* image);
+void ShowImageInfo(ImageBank& images, const cImage* image);
 
 } // namespace pw

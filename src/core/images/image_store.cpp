@@ -4,15 +4,6 @@
 
 namespace pw {
 
-ImageStore::ImageStore(const ImageStore& other) {
-    for (const auto& image : other.images_) images_.push_back(std::make_unique<cImage>(*image));
-}
-
-ImageStore& ImageStore::operator=(const ImageStore& other) {
-    if (this != &other) *this = ImageStore(other);
-    return *this;
-}
-
 cImage* ImageStore::FindImage(const std::string& name) const {
     for (const auto& image : images_)
         if (image->FileName == name) return image.get();
@@ -25,7 +16,7 @@ cImage* ImageStore::AcquireImage(const std::string& name) {
         ++image->RefCount;
         return image;
     }
-    auto image = std::make_unique<cImage>();
+    auto image = std::make_shared<cImage>();
     image->FileName = name;
     images_.push_back(std::move(image));
     return images_.back().get();

@@ -11,13 +11,6 @@ namespace pw {
 
 class ImageStore {
 public:
-    ImageStore() = default;
-    // Copies hold images of their own, so that a layout can be put back as it was.
-    ImageStore(const ImageStore& other);
-    ImageStore& operator=(const ImageStore& other);
-    ImageStore(ImageStore&&) = default;
-    ImageStore& operator=(ImageStore&&) = default;
-
     // Exact, case-sensitive name lookup; counts unchanged.
     cImage* FindImage(const std::string& name) const;
     // The stored image of that name with one more count, or a new empty one with count 1
@@ -30,11 +23,15 @@ public:
     // Destroys the image of that name and returns the count it had (0 when not stored).
     std::uint32_t DiscardImage(const std::string& name);
 
-    // In the order the images were added, which is the order their files are written.
-    const std::vector<std::unique_ptr<cImage>>& Images() const { return images_; }
+    // In the order the images were added, which is the order their files are written. The
+    // images are shared: a layout kept aside for undo holds on to the ones it names, so
+    // putting it back never reads a file again.
+    const std::vector<std::shared_ptr<cImage>>& Images() const { return images_; }
+    // Takes these images, in this order, in place of the stored ones; counts as they are.
+    void Replace(std::vector<std::shared_ptr<cImage>> images) { images_ = std::move(images); }
 
 private:
-    std::vector<std::unique_ptr<cImage>> images_;
+    std::vector<std::shared_ptr<cImage>> images_;
 };
 
 } // namespace pw

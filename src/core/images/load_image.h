@@ -2,7 +2,7 @@
 // Loading a bitmap into the image store: where windows and the Image dialog get their images.
 
 #include "images/image.h"
-#include "shell/editor.h"
+#include "images/image_bank.h"
 
 #include <cstddef>
 #include <string>
@@ -18,6 +18,6 @@ constexpr std::size_t kMaxBitmapFileBytes = std::size_t{1} << 30;
 // (the user has been told why, and no image is left behind). A missing file is reported and
 // gives an image without data, so that windows naming it still find an object.
 // Throws IoError when the file exists but cannot be read; the store is then as it was.
-cImage* LoadImage(Editor& editor, const std::string& name);
+cImage* LoadImage(ImageBank& images, const std::string& name);
 
 } // namespace pw

@@ -6,8 +6,8 @@
 
 namespace pw {
 
-int NearestCode(Editor& editor, int red, int green, int blue) {
-    if (editor.Dither) return DitheredPaletteCode(editor.DitherError, red, green, blue);
+int NearestCode(ImageBank& images, int red, int green, int blue) {
+    if (images.Dither) return DitheredPaletteCode(images.DitherError, red, green, blue);
     // A component beyond 0..255 is as far from every palette level as its bound plus a
     // constant, so clamping it changes no comparison.
     return NearestPaletteCode(std::clamp(red, 0, 255), std::clamp(green, 0, 255),

@@ -1,7 +1,7 @@
 #include "images/paint_image.h"
 
 #include "images/run_walk.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 
 namespace pw {
 

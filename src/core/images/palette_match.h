@@ -13,7 +13,7 @@
 // no key's place: a key whose code is 255 is replaced by the best of the grey level 3 colours
 // that differ from it, and white is compared as a colour of its own.
 
-#include "shell/colour.h"
+#include "display/colour.h"
 
 #include <algorithm>
 #include <array>

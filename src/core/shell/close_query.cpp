@@ -6,7 +6,7 @@ namespace pw {
 
 CloseAction CloseQuery(Editor& editor) {
     const bool named = !editor.LayoutFileName.empty();
-    if (!named && !WindowAt(editor, 1)) return CloseAction::Close;
+    if (!named && !WindowAt(editor.layout, 1)) return CloseAction::Close;
     switch (editor.host.Ask("Save before exit ?", Buttons::YesNoCancel)) {
     case Answer::Yes:
         return named ? CloseAction::SaveThenClose : CloseAction::SaveAsThenClose;

@@ -1,23 +1,20 @@
 #pragma once
-// The editor's state: the layout, the job record, the image store and everything the
-// commands, the canvas and the dialogs share. The application makes exactly one.
+// The editor's state: the layout with everything that goes with showing and editing it. The
+// application makes exactly one; the command line tool one per command.
 
-#include "config/job_record.h"
-#include "images/image_store.h"
+#include "images/image_bank.h"
+#include "platform/editor_observer.h"
 #include "platform/host.h"
 #include "platform/raster_canvas.h"
 #include "platform/text_engine.h"
+#include "shell/layout.h"
 #include "windows/canvas_font.h"
 #include "windows/simulation_state.h"
-#include "windows/window.h"
 
-#include <array>
+#include <cstdint>
 #include <ctime>
 #include <functional>
-#include <cstdint>
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace pw {
 
@@ -28,56 +25,51 @@ enum ViewKind : std::uint8_t {
     vmDynamic = 2,
 };
 
-class Editor {
+class Editor final : private WindowContext {
 public:
     Editor(Host& host, TextEngine& textEngine);
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
+    // Whom the core asks, and whom it tells what changed.
     Host& host;
+    Observers observers;
     TextEngine& textEngine;
 
-    // The main canvas: the display's pixels in layout coordinates.
+    // The layout being edited, and the images its windows name.
+    Layout layout;
+    ImageBank images;
+    std::string LayoutFileName;
+
+    // The view: the display's pixels in layout coordinates, and how they are drawn.
     RasterCanvas canvas;
     CanvasFont canvasFont;
-
-    // The layout. Element 0 is the Background object that covers the display.
-    std::vector<std::unique_ptr<cWindow>> WindowList;
-    cWindow* CurWindow = nullptr;
-    std::uint32_t NextWindowNumber = 1;
-
     std::uint8_t ViewMode = vmDesign;
     bool Loading = false; // nothing is drawn while set
-    std::int32_t BackgroundColour = 0;
-    std::uint32_t TickCount = 0;
     std::int32_t LineColour = 0;
     std::int32_t FillColour = 0;
+    // The View Control dialog's Full Redraw box, which steers index changes outside Design.
+    bool FullRedraw = true;
 
     // Canvas editing.
     std::uint8_t PlaceMode = 0;
     std::int32_t LastMouseX = 0;
     std::int32_t LastMouseY = 0;
 
-    std::string LayoutFileName;
+    // The run: start-up, the one-second timer and the simulation it drives.
     bool StartupDone = false;
     bool TimerBusy = false;
-
-    cInputSpec InputSpec;
-    ImageStore ImageList;
-
-    // Running error of dithered colour reduction, red, green, blue.
-    std::array<std::int32_t, 3> DitherError{};
+    std::uint32_t TickCount = 0;
+    Simulation sim;
     // Generator shared by mat surfaces and the simulation.
     std::uint32_t RandomState = 0;
     std::uint32_t RandomMask = 0x0C17DFD1;
-    Simulation sim;
     // The local time the clocks show; replaceable so that tests can set the time.
     std::function<std::tm()> LocalTime;
 
-    // Switches that live on dialogs but steer the core: the Image dialog's Dither box and
-    // the View Control dialog's Full Redraw box.
-    bool Dither = false;
-    bool FullRedraw = true;
+private:
+    ImageBank& Images() override { return images; }
+    void DisplaySizeRead(int width, int height) override;
 };
 
 // Sets Loading for a scope, so that nothing is drawn, and puts back what it was, also when an
@@ -95,8 +87,5 @@ private:
     Editor& editor_;
     bool was_;
 };
-
-// The Background object (element 0), or none for an empty list.
-cWindow* Background(const Editor& editor);
 
 } // namespace pw

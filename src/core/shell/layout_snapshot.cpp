@@ -1,34 +1,61 @@
 #include "shell/layout_snapshot.h"
 
-#include "shell/startup.h"
 #include "windows/window_list.h"
+
+#include <unordered_map>
 
 namespace pw {
 
-LayoutSnapshot::LayoutSnapshot(Editor& editor)
-    : current_(IndexOf(editor, editor.CurWindow)), job_(editor.InputSpec), images_(std::move(editor.ImageList)),
-      backgroundColour_(editor.BackgroundColour), layoutFileName_(editor.LayoutFileName) {
-    windows_ = std::move(editor.WindowList);
-    editor.WindowList.clear();
-    editor.ImageList = ImageStore();
-    editor.CurWindow = nullptr;
+LayoutSnapshot::LayoutSnapshot(const Editor& editor)
+    : LayoutSnapshot(editor.layout, editor.images.ImageList) {}
+
+LayoutSnapshot::LayoutSnapshot(Layout layout, const ImageStore& store)
+    : layout_(std::move(layout)) {
+    for (const auto& image : store.Images()) images_.push_back({image, image->Transparent});
 }
 
-void LayoutSnapshot::Restore(Editor& editor) {
-    editor.WindowList = std::move(windows_);
-    editor.CurWindow = current_ >= 0 ? WindowAt(editor, static_cast<std::size_t>(current_)) : nullptr;
-    editor.InputSpec = job_;
-    editor.ImageList = std::move(images_);
-    editor.BackgroundColour = backgroundColour_;
-    editor.LayoutFileName = layoutFileName_;
-    editor.host.SetCaption(MainCaption(editor));
-    if (cWindow* background = Background(editor)) {
-        // The display size may have been changed by what was read; apply the stored one.
+void LayoutSnapshot::RestoreTo(Editor& editor) const& { PutBack(editor, layout_, images_); }
+
+void LayoutSnapshot::RestoreTo(Editor& editor) && {
+    PutBack(editor, std::move(layout_), images_);
+}
+
+void LayoutSnapshot::PutBack(Editor& editor, Layout layout, const std::vector<HeldImage>& images) {
+    // Windows made by this editor reach its store and display; a layout kept aside from it
+    // does too, as it came from here.
+    layout.context = editor.layout.context;
+    editor.layout = std::move(layout);
+    std::vector<std::shared_ptr<cImage>> held;
+    held.reserve(images.size());
+    for (const HeldImage& h : images) {
+        h.image->Transparent = h.transparent;
+        held.push_back(h.image);
+    }
+    editor.images.ImageList.Replace(std::move(held));
+    RecountImages(editor.layout, editor.images.ImageList);
+    if (cWindow* background = Background(editor.layout)) {
+        // The display size may have been changed since; apply the stored one.
         const int width = background->X1 + 1;
         background->X1 = 0;
         SetDisplaySize(editor, width, background->Y1 + 1);
     }
-    editor.host.RepaintCanvas();
+    editor.observers.Notify(&EditorObserver::LayoutReplaced);
+    editor.observers.Notify(&EditorObserver::RedrawRequested);
+}
+
+void RecountImages(const Layout& layout, ImageStore& store) {
+    std::unordered_map<std::string, std::uint32_t> holders;
+    for (const auto& w : layout.WindowList)
+        for (int i = 0; i < kIndexCount; ++i)
+            if (w->ImageHeld[i] && !w->BMP[i].empty()) ++holders[w->BMP[i]];
+    std::vector<std::shared_ptr<cImage>> kept;
+    for (const auto& image : store.Images()) {
+        const auto found = holders.find(image->FileName);
+        if (found == holders.end()) continue;
+        image->RefCount = found->second;
+        kept.push_back(image);
+    }
+    store.Replace(std::move(kept));
 }
 
 } // namespace pw

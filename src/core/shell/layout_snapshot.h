@@ -1,27 +1,47 @@
 #pragma once
-// The layout — windows, job record, images — and the selection, file name and background
-// colour that go with it, taken out of the editor by a command that replaces the layout, so
-// that it can be put back when the command fails half-way.
+// A layout as it was at one moment, to be put back later: by undo, or when a load fails
+// half-way. The windows and the job record are held as a value; the images are shared with
+// the store, never copied, and their counts are worked out again from the windows' entries
+// when the layout is put back.
 
 #include "shell/editor.h"
+
+#include <memory>
+#include <vector>
 
 namespace pw {
 
 class LayoutSnapshot {
 public:
-    // Takes the windows and images out of the editor (which is left without any) and keeps a
-    // copy of the rest.
-    explicit LayoutSnapshot(Editor& editor);
-    // Puts the layout back, with its display size and caption, and asks for a repaint.
-    void Restore(Editor& editor);
+    // A copy of the editor's layout, with the images of its store.
+    explicit LayoutSnapshot(const Editor& editor);
+    // The given layout (typically taken out of the editor) with the store's images.
+    LayoutSnapshot(Layout layout, const ImageStore& store);
+
+    // Puts the layout back in the editor, with its images, display size and colours, and
+    // tells the views that the layout was replaced. The snapshot can be restored again.
+    void RestoreTo(Editor& editor) const&;
+    // The same, handing the snapshot's windows over instead of copying them.
+    void RestoreTo(Editor& editor) &&;
+
+    const Layout& layout() const { return layout_; }
 
 private:
-    std::vector<std::unique_ptr<cWindow>> windows_;
-    int current_;
-    cInputSpec job_;
-    ImageStore images_;
-    std::int32_t backgroundColour_;
-    std::string layoutFileName_;
+    // An image as the layout knew it: its transparent colour is a property the layout's
+    // file stores, and it may have been picked anew since.
+    struct HeldImage {
+        std::shared_ptr<cImage> image;
+        std::int32_t transparent;
+    };
+
+    static void PutBack(Editor& editor, Layout layout, const std::vector<HeldImage>& images);
+
+    Layout layout_;
+    std::vector<HeldImage> images_;
 };
+
+// Sets every stored image's count to the number of window entries that hold it, and drops
+// the images no entry holds.
+void RecountImages(const Layout& layout, ImageStore& store);
 
 } // namespace pw

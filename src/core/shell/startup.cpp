@@ -6,28 +6,25 @@
 
 namespace pw {
 
-std::string MainCaption(const Editor& editor) {
-    return editor.LayoutFileName.empty() ? kMainCaption : "PW " + editor.LayoutFileName;
-}
-
 void CreateDefaultLayout(Editor& editor) {
-    cWindow& background = NewWindow(editor);
-    editor.CurWindow = &background;
+    cWindow& background = NewWindow(editor.layout);
+    editor.layout.CurWindow = &background;
     background.Tag = 0;
     background.Type = wtBackground;
     background.DragMode = dmIdle;
     SetDisplaySize(editor, 640, 480);
-    editor.BackgroundColour = 42;
+    editor.layout.BackgroundColour = 42;
     background.BG0 = 42;
     background.BG = 42;
     background.CurIndex = 0;
+    editor.observers.Notify(&EditorObserver::LayoutReplaced);
 }
 
 void FirstShow(Editor& editor, const std::vector<std::string>& arguments) {
     if (editor.StartupDone) return;
     editor.StartupDone = true;
     if (arguments.empty()) {
-        if (!editor.CurWindow) CreateDefaultLayout(editor);
+        if (!editor.layout.CurWindow) CreateDefaultLayout(editor);
         return;
     }
     const std::string& path = arguments.front();
@@ -40,10 +37,10 @@ void FirstShow(Editor& editor, const std::vector<std::string>& arguments) {
     try {
         LoadLayout(editor, path);
     } catch (...) {
-        if (editor.WindowList.empty()) CreateDefaultLayout(editor);
+        if (editor.layout.WindowList.empty()) CreateDefaultLayout(editor);
         throw;
     }
-    if (editor.WindowList.empty()) CreateDefaultLayout(editor);
+    if (editor.layout.WindowList.empty()) CreateDefaultLayout(editor);
 }
 
 } // namespace pw

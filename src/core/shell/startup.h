@@ -8,12 +8,6 @@
 
 namespace pw {
 
-// The main window's caption before a layout file is named.
-constexpr const char* kMainCaption = "Tarnwheel Panelwright  v5.08";
-
-// The caption for the current layout: "PW " and the file, or the program's own.
-std::string MainCaption(const Editor& editor);
-
 // One Background object of 640 x 480 in colour 42, made current.
 void CreateDefaultLayout(Editor& editor);
 

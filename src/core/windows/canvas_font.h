@@ -3,7 +3,7 @@
 // the "?? " that stands for a missing image draws in whatever it was left as.
 
 #include "platform/text_engine.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 
 namespace pw {
 

@@ -1,6 +1,6 @@
 #include "windows/draw_arrow.h"
 
-#include "shell/canvas_coords.h"
+#include "display/draw_hline.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #include "windows/draw_bevel.h"
 
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "windows/draw_area.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "windows/draw_image.h"
 
 #include "images/paint_image.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "windows/draw_area.h"
 #include "windows/draw_placeholder.h"
 
@@ -30,7 +30,7 @@ void DrawImage(Editor& editor, const cWindow& w, const Rect& r) {
     const std::string& name = w.BMP[w.CurIndex];
     editor.LineColour = w.FG;
     editor.FillColour = w.IndexBackground();
-    const cImage* image = editor.ImageList.FindImage(name);
+    const cImage* image = editor.images.ImageList.FindImage(name);
     if (!image) return DrawMissing(editor, w, r, name);
 
     long long x = r.left, y = r.top;

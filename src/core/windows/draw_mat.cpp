@@ -1,7 +1,7 @@
 #include "windows/draw_mat.h"
 
 #include "images/nearest_code.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "windows/draw_placeholder.h"
 #include "windows/random.h"
 
@@ -20,7 +20,7 @@ namespace {
 // A transparent end of the gradient has no colour of its own; it takes the display's
 // background colour, which stands in for transparency everywhere else.
 ScreenColour LevelEnd(const Editor& editor, int code) {
-    return ColourOf(code == kTransparent ? editor.BackgroundColour : code);
+    return ColourOf(code == kTransparent ? editor.layout.BackgroundColour : code);
 }
 
 } // namespace
@@ -31,7 +31,7 @@ std::vector<ScreenColour> MatLevels(Editor& editor, const cWindow& w, int n) {
     std::vector<ScreenColour> levels(n);
     for (int i = 0; i < n; ++i)
         levels[i] =
-            ColourOf(NearestCode(editor, blend(i, Red(c0), Red(c1)), blend(i, Green(c0), Green(c1)),
+            ColourOf(NearestCode(editor.images, blend(i, Red(c0), Red(c1)), blend(i, Green(c0), Green(c1)),
                                  blend(i, Blue(c0), Blue(c1))));
     return levels;
 }

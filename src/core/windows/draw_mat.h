@@ -2,7 +2,7 @@
 // Mat surfaces: a texture of colour levels between BG0 and BG, drawn from the shared
 // generator.
 
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "shell/editor.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "windows/draw_placeholder.h"
 
-#include "shell/colour.h"
+#include "display/colour.h"
 
 namespace pw {
 
@@ -10,7 +10,7 @@ void DrawPlaceholder(Editor& editor, const Rect& r, const std::string& caption) 
     editor.canvas.Line(r.left, r.bottom, r.right, r.top, kWhite);
     editor.canvasFont = {{"Arial", 16, 0}, kWhite};
     editor.textEngine.Draw(editor.canvas, editor.canvasFont.font, r.left + 2, r.top, caption,
-                           kWhite, ColourOf(editor.BackgroundColour));
+                           kWhite, ColourOf(editor.layout.BackgroundColour));
 }
 
 } // namespace pw

@@ -1,7 +1,7 @@
 #include "windows/draw_text.h"
 
-#include "shell/colour.h"
-#include "shell/text_lines.h"
+#include "display/colour.h"
+#include "display/text_lines.h"
 #include "windows/window_setters.h"
 
 #include <algorithm>
@@ -22,15 +22,17 @@ long long LineLeft(const cWindow& w, const Rect& r, int width) {
 } // namespace
 
 void DrawText(Editor& editor, cWindow& w, const Rect& r) {
-    if (w.FontName.empty()) w.FontName = "Arial";
-    if (w.FontSize == 0) w.FontSize = 20;
     // The clock shows live only in Dynamic view; elsewhere its place shows a fixed sample,
     // which is also what a window without a text there would show.
     if (w.Type == wtTimeDate && editor.ViewMode != vmDynamic) {
         w.CurIndex = 0;
         w.Text[0] = TimeDateSample(w.Parameter);
     }
+    // A window that shows no text is left as it is: drawing it must not give it a font, or
+    // merely loading and saving a layout would change the file.
     if (!w.IndexInRange() || w.Text[w.CurIndex].empty()) return;
+    if (w.FontName.empty()) w.FontName = "Arial";
+    if (w.FontSize == 0) w.FontSize = 20;
 
     // A negative size, possible only from a hand-edited file, draws as the smallest one.
     const FontDesc font{w.FontName, std::clamp(w.FontSize, 1, kMaxFontHeight), w.FontStyle};

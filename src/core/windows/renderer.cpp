@@ -1,6 +1,6 @@
 #include "windows/renderer.h"
 
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "windows/draw_area.h"
 #include "windows/draw_arrow.h"
 #include "windows/draw_bevel.h"
@@ -22,7 +22,7 @@ constexpr ScreenColour kBlack = MakeColour(0, 0, 0);
 // Tells the canvas widget which pixels changed.
 void Flush(Editor& editor) {
     const Rect dirty = editor.canvas.TakeDirty();
-    if (!dirty.Empty()) editor.host.CanvasChanged(dirty);
+    if (!dirty.Empty()) editor.observers.Notify(&EditorObserver::CanvasChanged, dirty);
 }
 
 // The index background, except that a transparent one is left unfilled while the window
@@ -33,7 +33,7 @@ void FillBackground(Editor& editor, const cWindow& w, const Rect& r) {
     if (bg != kTransparent)
         editor.canvas.FillRect(r, ColourOf(bg));
     else if (w.DragMode != dmIdle)
-        editor.canvas.FillRect(r, ColourOf(editor.BackgroundColour));
+        editor.canvas.FillRect(r, ColourOf(editor.layout.BackgroundColour));
 }
 
 void DrawContent(Editor& editor, cWindow& w, const Rect& r) {
@@ -62,13 +62,13 @@ void DrawContent(Editor& editor, cWindow& w, const Rect& r) {
 void Paint(Editor& editor, cWindow& w, DrawMode mode) {
     const Rect r = WindowArea(editor.canvas, w);
     if (mode == DrawMode::Erase) {
-        editor.canvas.FillRect(r, ColourOf(editor.BackgroundColour));
+        editor.canvas.FillRect(r, ColourOf(editor.layout.BackgroundColour));
         return;
     }
     if (w.DrawType != dtRectangle) FillBackground(editor, w, r);
     DrawContent(editor, w, r);
     if (editor.ViewMode == vmDesign)
-        editor.canvas.FrameRect(r, &w == editor.CurWindow ? kMagenta : kBlack);
+        editor.canvas.FrameRect(r, &w == editor.layout.CurWindow ? kMagenta : kBlack);
 }
 
 // A window the sharing rule hides hands the drawing to the members of its group. Each member
@@ -77,26 +77,26 @@ void Paint(Editor& editor, cWindow& w, DrawMode mode) {
 // none is passed over.
 void DrawMember(Editor& editor, cWindow& w, DrawMode mode, std::vector<const cWindow*>& visited) {
     visited.push_back(&w);
-    if (IsShownShared(editor, w)) return Paint(editor, w, mode);
+    if (IsShownShared(editor.layout, w)) return Paint(editor, w, mode);
     if (!w.HasFlag(fmShared)) return;
     std::size_t i = 1;
-    while (cWindow* partner = FindSharedPartner(editor, w, i)) {
+    while (cWindow* partner = FindSharedPartner(editor.layout, w, i)) {
         if (std::find(visited.begin(), visited.end(), partner) == visited.end())
             DrawMember(editor, *partner, mode, visited);
-        i = static_cast<std::size_t>(IndexOf(editor, partner)) + 1;
+        i = static_cast<std::size_t>(IndexOf(editor.layout, partner)) + 1;
     }
 }
 
 } // namespace
 
 void RedrawAll(Editor& editor) {
-    if (editor.CurWindow && editor.CurWindow == Background(editor))
-        editor.BackgroundColour = editor.CurWindow->BG0;
-    for (const auto& w : editor.WindowList)
+    if (editor.layout.CurWindow && editor.layout.CurWindow == Background(editor.layout))
+        editor.layout.BackgroundColour = editor.layout.CurWindow->BG0;
+    for (const auto& w : editor.layout.WindowList)
         if (w->Type == wtBackground) DrawWindow(editor, *w, DrawMode::Draw);
-    for (const auto& w : editor.WindowList)
+    for (const auto& w : editor.layout.WindowList)
         if (w->Type != wtBackground) DrawWindow(editor, *w, DrawMode::Draw);
-    if (editor.CurWindow) DrawSelectionMark(editor, editor.CurWindow, true);
+    if (editor.layout.CurWindow) DrawSelectionMark(editor, editor.layout.CurWindow, true);
     Flush(editor);
 }
 

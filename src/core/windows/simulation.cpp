@@ -18,7 +18,7 @@ std::int32_t TopIndex(const cWindow& w) {
 
 void RefreshRanges(Editor& editor) {
     bool positionSeen = false, statusSeen = false;
-    for (const auto& w : editor.WindowList) {
+    for (const auto& w : editor.layout.WindowList) {
         if (w->Type == wtPosition && !positionSeen) {
             editor.sim.SimTopPosition = TopIndex(*w);
             positionSeen = true;
@@ -130,8 +130,8 @@ void SimulationStep(Editor& editor) {
     if (s.SimPosition == 0) s.SimPosition = 1;
     StepStatus(editor);
     StepLift(editor);
-    for (std::size_t i = 0; i < editor.WindowList.size(); ++i)
-        UpdateDynamicWindow(editor, *editor.WindowList[i]);
+    for (std::size_t i = 0; i < editor.layout.WindowList.size(); ++i)
+        UpdateDynamicWindow(editor, *editor.layout.WindowList[i]);
 }
 
 } // namespace pw

@@ -1,9 +1,8 @@
 #include "windows/window.h"
 
+#include "images/image_bank.h"
 #include "images/load_image.h"
 #include "platform/errors.h"
-#include "shell/editor.h"
-#include "windows/window_list.h"
 
 namespace pw {
 
@@ -16,25 +15,23 @@ const char* TypeName(std::uint8_t type) {
 }
 
 void cWindow::LoadIndexImage(const std::string& fileName, bool dither, int index, int transparent) {
-    Editor& editor = *owner_;
+    if (!context_) return;
+    ImageBank& images = context_->Images();
     {
         // The Image dialog shows the reader's information line and progress while the file
         // is read, and goes away again whatever happens.
-        struct ReadingShown {
-            Host& host;
-            explicit ReadingShown(Host& h) : host(h) { host.ImageReadingStarted(); }
-            ~ReadingShown() { host.ImageReadingFinished(); }
-        } shown(editor.host);
-        editor.Dither = dither;
-        if (!LoadImage(editor, fileName)) return;
+        ProgressScope shown(*images.progress, "Reading " + fileName);
+        images.Dither = dither;
+        if (!LoadImage(images, fileName)) return;
     }
     if (index < 0 || index >= kIndexCount) return;
     ImageHeld.set(static_cast<std::size_t>(index));
-    if (cImage* image = editor.ImageList.FindImage(BMP[index])) image->Transparent = transparent;
+    if (cImage* image = images.ImageList.FindImage(BMP[index])) image->Transparent = transparent;
 }
 
 void cWindow::AfterRead() {
-    if (Background(*owner_) != this) return;
+    // Only the Background object, element 0, holds the display size.
+    if (!context_ || ListPos != 1) return;
     const long long width = static_cast<long long>(X1) + 1, height = static_cast<long long>(Y1) + 1;
     if (width > kMaxDisplaySide || height > kMaxDisplaySide || width < 1 || height < 1)
         throw FormatError("The display size " + std::to_string(width) + " x " +
@@ -42,11 +39,12 @@ void cWindow::AfterRead() {
                           std::to_string(kMaxDisplaySide) + " pixels a side).");
     // Forget the width so that the stored size is always applied.
     X1 = 0;
-    SetDisplaySize(*owner_, static_cast<int>(width), static_cast<int>(height));
+    context_->DisplaySizeRead(static_cast<int>(width), static_cast<int>(height));
 }
 
 void cWindow::WriteIndexImage(std::string& file, int index) {
-    const cImage* image = owner_->ImageList.FindImage(BMP[index]);
+    if (!context_) return;
+    const cImage* image = context_->Images().ImageList.FindImage(BMP[index]);
     if (!image) return;
     file += "  BMP = " + std::to_string(index) + ", " + std::to_string(image->Transparent) + ", " +
             (image->Dithered ? "1" : "0") + "\r\n|" + BMP[index] + "|\r\n";

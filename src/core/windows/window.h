@@ -9,9 +9,11 @@
 
 namespace pw {
 
-class Editor;
+class ImageBank;
 
 constexpr int kIndexCount = 100; // Text and BMP entries 0..99
+// The largest display side the editor accepts; the real displays are at most 800 pixels.
+constexpr int kMaxDisplaySide = 4096;
 
 // Window kinds (Type).
 enum WindowType : std::uint8_t {
@@ -107,9 +109,23 @@ protected:
     cWinFileDescription& operator=(const cWinFileDescription&) = default;
 };
 
+// What a window reaches beyond its own fields while its layout is read or written: the
+// images its BMP entries name, and the display whose size the Background object holds.
+class WindowContext {
+public:
+    virtual ImageBank& Images() = 0;
+    // The Background object was read from a layout file: the display takes its size.
+    virtual void DisplaySizeRead(int width, int height) = 0;
+
+protected:
+    ~WindowContext() = default;
+};
+
 class cWindow : public cWinFileDescription {
 public:
-    explicit cWindow(Editor& owner) : owner_(&owner) {}
+    // Without a context a window is plain data: it loads and writes no images and gives no
+    // display size.
+    explicit cWindow(WindowContext* context) : context_(context) {}
     cWindow(const cWindow&) = default;
     cWindow& operator=(const cWindow&) = default;
 
@@ -125,7 +141,7 @@ public:
     void WriteIndexImage(std::string& file, int index) override;
 
 private:
-    Editor* owner_;
+    WindowContext* context_;
 };
 
 } // namespace pw

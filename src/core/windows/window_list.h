@@ -1,49 +1,49 @@
 #pragma once
 // The window list and its operations. Element 0 is always the Background object, whose
-// position is the whole display; the other windows are held inside it.
+// position is the whole display; the other windows are held inside it. What works on the
+// list alone takes the layout; what draws or tells the views takes the editor.
 
+#include "images/image_store.h"
 #include "shell/editor.h"
+#include "shell/layout.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace pw {
 
-// The largest display side the editor accepts; the real displays are at most 800 pixels.
-constexpr int kMaxDisplaySide = 4096;
-
 // A new window with every field zero or empty, appended to the list, with the next Number
 // and its Tag equal to that Number.
-cWindow& NewWindow(Editor& editor);
+cWindow& NewWindow(Layout& layout);
 // Element i, or none when i is not below the list length.
-cWindow* WindowAt(const Editor& editor, std::size_t i);
+cWindow* WindowAt(const Layout& layout, std::size_t i);
 // Position of the window in the list, or -1 when it is not in it.
-int IndexOf(const Editor& editor, const cWindow* window);
+int IndexOf(const Layout& layout, const cWindow* window);
 
 // Removes every window, the Background object included; no current window afterwards. The
 // windows' image counts are left alone: loading a layout empties the whole store itself.
-void ClearWindows(Editor& editor);
-// Removes the window (never element 0), giving up the counts of its images.
-void DeleteWindow(Editor& editor, cWindow* window);
+void ClearWindows(Layout& layout);
+// Removes the window (never element 0), giving up the counts its images hold in the store.
+void DeleteWindow(Layout& layout, ImageStore& store, cWindow* window);
 // Moves the window (never element 0) to the end of the list, above the others of its pass.
-void PutOnTop(Editor& editor, cWindow* window);
-void RenumberWindows(Editor& editor);
+void PutOnTop(Layout& layout, cWindow* window);
+void RenumberWindows(Layout& layout);
 // The window d places on, wrapping at both ends; element 0 for a window not in the list.
-cWindow* StepWindow(const Editor& editor, const cWindow* window, int d);
-// Makes the window current, moving the selection mark and refilling the information dialog.
+cWindow* StepWindow(const Layout& layout, const cWindow* window, int d);
+// Makes the window current, moving the selection mark and telling the views.
 void SelectWindow(Editor& editor, cWindow* window);
 
 // The first window from list index start on, other than w, with w's Tag.
-cWindow* FindSharedPartner(const Editor& editor, const cWindow& w, std::size_t start);
+cWindow* FindSharedPartner(const Layout& layout, const cWindow& w, std::size_t start);
 // Whether w is the member of its Shared group that shows now.
-bool IsShownShared(const Editor& editor, const cWindow& w);
+bool IsShownShared(const Layout& layout, const cWindow& w);
 
 // Sets the display size, held as the Background object's position. Only the width is
 // compared: the four display sizes all differ in width. Sizes outside 1..kMaxDisplaySide
 // are refused, so no layout can make the canvas take unbounded memory.
 void SetDisplaySize(Editor& editor, int width, int height);
 // Holds the window inside the display.
-void ClipToDisplay(Editor& editor, cWindow& window);
+void ClipToDisplay(const Layout& layout, cWindow& window);
 // SetCurIndex on every window of the kind, in list order.
 void SetIndexForType(Editor& editor, std::uint8_t type, std::int32_t index);
 

@@ -7,7 +7,7 @@ namespace pw {
 
 namespace {
 
-bool IsBackground(const Editor& editor, const cWindow& w) { return Background(editor) == &w; }
+bool IsBackground(const Editor& editor, const cWindow& w) { return Background(editor.layout) == &w; }
 
 // Erase, change, refresh, draw: the protocol every accepted change follows.
 template <typename Change>
@@ -24,21 +24,21 @@ using Coord = std::int32_t cWinFileDescription::*;
 void Move(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge) {
     if (value == w.*nearEdge || IsBackground(editor, w) || value < 0) return;
     const long long far = static_cast<long long>(w.*farEdge) + value - w.*nearEdge;
-    if (far > Background(editor)->*farEdge) return;
+    if (far > Background(editor.layout)->*farEdge) return;
     Apply(editor, w, [&] {
         w.*farEdge = static_cast<std::int32_t>(far);
         w.*nearEdge = value;
-        editor.host.ShowPositionRows();
+        editor.observers.Notify(&EditorObserver::PositionChanged);
     });
 }
 
 // Moves the far edge (X1 or Y1) alone, never before the near edge nor off the display.
 void Stretch(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge) {
     if (value < 0 || value == w.*farEdge || IsBackground(editor, w) || value < w.*nearEdge) return;
-    if (value > Background(editor)->*farEdge) return;
+    if (value > Background(editor.layout)->*farEdge) return;
     Apply(editor, w, [&] {
         w.*farEdge = value;
-        editor.host.ShowPositionRows();
+        editor.observers.Notify(&EditorObserver::PositionChanged);
     });
 }
 
@@ -68,7 +68,7 @@ void SetFontSize(Editor& editor, cWindow& w, std::int32_t value) {
     if (value < 0 || value == w.FontSize || w.DrawType == dtImage) return;
     Apply(editor, w, [&] {
         w.FontSize = value;
-        editor.host.ShowWindowInfo();
+        editor.observers.Notify(&EditorObserver::WindowChanged);
     });
 }
 
@@ -76,7 +76,7 @@ void SetFormat(Editor& editor, cWindow& w, std::int32_t value) {
     if (value == w.Format) return;
     Apply(editor, w, [&] {
         w.Format = value;
-        editor.host.ShowWindowInfo();
+        editor.observers.Notify(&EditorObserver::WindowChanged);
     });
 }
 
@@ -100,14 +100,14 @@ void SetCurIndex(Editor& editor, cWindow& w, std::int32_t value) {
     const bool design = editor.ViewMode == vmDesign;
     if (design) DrawWindow(editor, w, DrawMode::Erase);
     if (value == 0 || (w.CurIndex == 0 && w.HasFlag(fmShared))) {
-        if (cWindow* partner = FindSharedPartner(editor, w, 0))
+        if (cWindow* partner = FindSharedPartner(editor.layout, w, 0))
             DrawWindow(editor, *partner, DrawMode::Erase);
     }
     w.CurIndex = value;
     if (design) {
         DrawWindow(editor, w, DrawMode::Draw);
     } else if (editor.FullRedraw) {
-        editor.host.RepaintCanvas();
+        editor.observers.Notify(&EditorObserver::RedrawRequested);
     } else {
         DrawWindow(editor, w, DrawMode::Erase);
         DrawWindow(editor, w, DrawMode::Draw);

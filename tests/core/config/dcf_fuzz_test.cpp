@@ -17,7 +17,7 @@ std::string SampleLayout() {
     Editor e(host, text);
     CreateDefaultLayout(e);
     for (int i = 0; i < 4; ++i) {
-        cWindow& w = NewWindow(e);
+        cWindow& w = NewWindow(e.layout);
         w.Type = static_cast<std::uint8_t>(i + 1);
         w.X1 = 100;
         w.Y1 = 50;
@@ -27,7 +27,7 @@ std::string SampleLayout() {
         w.DrawType = i == 2 ? dtImage : dtText;
         w.BMP[1] = "C:\\x.bmp";
     }
-    return WriteLayoutText(e);
+    return WriteLayoutText(e.layout);
 }
 
 void ReadHostile(const std::string& bytes) {
@@ -36,7 +36,7 @@ void ReadHostile(const std::string& bytes) {
     Editor editor(host, text);
     DcfReader in(bytes);
     try {
-        ReadGroups(editor, in);
+        ReadGroups(editor.layout, in, host);
     } catch (const Error&) {
         // A reported error is a fine outcome.
     }
@@ -46,11 +46,11 @@ void ReadHostile(const std::string& bytes) {
         editor.ViewMode = view;
         RedrawAll(editor);
     }
-    for (const auto& w : editor.WindowList) {
+    for (const auto& w : editor.layout.WindowList) {
         for (const std::string& t : w->Text) ASSERT_LE(t.size(), kMaxFileText);
         ASSERT_LE(w->FontName.size(), kMaxFileText);
     }
-    if (const cWindow* bg = Background(editor)) {
+    if (const cWindow* bg = Background(editor.layout)) {
         EXPECT_LE(editor.canvas.Width(), 4096);
         EXPECT_LE(editor.canvas.Height(), 4096);
         (void)bg;

@@ -34,7 +34,7 @@ TEST_F(LayoutFileTest, SaveAsAddsTheExtensionAndNamesTheLayout) {
     host.saveFiles = {std::string("C:\\KVP\\Work\\lobby")};
     EXPECT_TRUE(SaveAs1Click(editor));
     EXPECT_EQ(editor.LayoutFileName, "C:\\KVP\\Work\\lobby.dcf");
-    EXPECT_EQ(host.captions.back(), "PW C:\\KVP\\Work\\lobby.dcf");
+    EXPECT_EQ(views.captions.back(), "PW C:\\KVP\\Work\\lobby.dcf");
     EXPECT_TRUE(FileExists("C:\\KVP\\Work\\lobby.dcf"));
     EXPECT_FALSE(FileExists("C:\\KVP\\Work\\lobby.~dc")); // no backup on the first save
     ASSERT_EQ(host.fileRequests.size(), 1u);
@@ -51,11 +51,11 @@ TEST_F(LayoutFileTest, SaveAsKeepsAnotherExtensionAndItsBackupReplacesIt) {
 }
 
 TEST_F(LayoutFileTest, CancellingSaveAsWritesNothing) {
-    host.captions.clear();
+    views.captions.clear();
     Save1Click(editor); // no file name yet: Save acts as Save As
     EXPECT_EQ(host.fileRequests.size(), 1u);
     EXPECT_TRUE(editor.LayoutFileName.empty());
-    EXPECT_TRUE(host.captions.empty());
+    EXPECT_TRUE(views.captions.empty());
     EXPECT_TRUE(fs::is_empty(drive.root / "KVP" / "Work"));
 }
 
@@ -63,11 +63,11 @@ TEST_F(LayoutFileTest, TheBackupHoldsWhatTheFirstOfTwoSavesWrote) {
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
     SaveLayout(editor, path);
     const std::string first = Read(path);
-    NewWindow(editor).Text[0] = "second";
+    NewWindow(editor.layout).Text[0] = "second";
     SaveLayout(editor, path);
     EXPECT_EQ(Read("C:\\KVP\\Work\\lobby.~dc"), first);
     EXPECT_NE(Read(path), first);
-    EXPECT_EQ(Read(path), WriteLayoutText(editor));
+    EXPECT_EQ(Read(path), WriteLayoutText(editor.layout));
 }
 
 TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
@@ -76,7 +76,7 @@ TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
     SaveLayout(editor, path);
     const std::string file = Read(path), backup = Read("C:\\KVP\\Work\\lobby.~dc");
     // A file size limit makes the write fail half-way, for any user.
-    NewWindow(editor).Text[0] = std::string(5000, 'x');
+    NewWindow(editor.layout).Text[0] = std::string(5000, 'x');
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -94,46 +94,46 @@ TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
 }
 
 TEST_F(LayoutFileTest, LoadReplacesTheLayoutAndNamesIt) {
-    cWindow& w = NewWindow(editor);
+    cWindow& w = NewWindow(editor.layout);
     w.Type = wtMessage;
     w.Text[0] = "hello";
     SetDisplaySize(editor, 800, 600);
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
     SaveLayout(editor, path);
-    ClearWindows(editor);
+    ClearWindows(editor.layout);
     CreateDefaultLayout(editor);
-    host.captions.clear();
+    views.captions.clear();
     LoadLayout(editor, path);
-    ASSERT_EQ(editor.WindowList.size(), 2u);
-    EXPECT_EQ(WindowAt(editor, 1)->Text[0], "hello");
+    ASSERT_EQ(editor.layout.WindowList.size(), 2u);
+    EXPECT_EQ(WindowAt(editor.layout, 1)->Text[0], "hello");
     EXPECT_EQ(editor.canvas.Width(), 800);
     EXPECT_EQ(editor.LayoutFileName, path);
-    EXPECT_EQ(host.captions, (std::vector<std::string>{"PW " + path}));
+    EXPECT_EQ(views.captions, (std::vector<std::string>{"PW " + path}));
     EXPECT_EQ(editor.canvas.Pixel(300, 300), ColourOf(42)); // redrawn
 }
 
 TEST_F(LayoutFileTest, LoadingAMissingFileDoesNothing) {
     LoadLayout(editor, "C:\\KVP\\Work\\none.dcf");
-    EXPECT_EQ(editor.WindowList.size(), 1u);
+    EXPECT_EQ(editor.layout.WindowList.size(), 1u);
     EXPECT_TRUE(editor.LayoutFileName.empty());
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(LayoutFileTest, JobFieldsTheFileDoesNotNameAreCarriedOver) {
-    editor.InputSpec.DestTime = 4321;
+    editor.layout.InputSpec.DestTime = 4321;
     WriteFileAtomically("C:\\KVP\\Work\\a.dcf",
                         "[ INPUT\r\n  Job Name = A\r\nINPUT END ]\r\n\r\n[ WINDOW\r\n"
                         "  Position = 0, 0, 639, 479\r\nWINDOW END ]\r\n\r\n");
     LoadLayout(editor, "C:\\KVP\\Work\\a.dcf");
-    EXPECT_EQ(editor.InputSpec.JobName, "A");
-    EXPECT_EQ(editor.InputSpec.DestTime, 4321);
+    EXPECT_EQ(editor.layout.InputSpec.JobName, "A");
+    EXPECT_EQ(editor.layout.InputSpec.DestTime, 4321);
 }
 
 TEST_F(LayoutFileTest, ImagesOfTheOldLayoutAreGoneAfterALoad) {
-    editor.ImageList.AcquireImage("C:\\old.bmp");
+    editor.images.ImageList.AcquireImage("C:\\old.bmp");
     SaveLayout(editor, "C:\\KVP\\Work\\b.dcf");
     LoadLayout(editor, "C:\\KVP\\Work\\b.dcf");
-    EXPECT_EQ(editor.ImageList.FindImage("C:\\old.bmp"), nullptr);
+    EXPECT_EQ(editor.images.ImageList.FindImage("C:\\old.bmp"), nullptr);
 }
 
 TEST_F(LayoutFileTest, WarnsOnlyWhenTheDisplaysConfigurationIsNewer) {
@@ -171,22 +171,24 @@ TEST_F(LayoutFileTest, StampsArePackedAsFatDateAndTime) {
 }
 
 TEST_F(LayoutFileTest, AFileThatCannotBeReadLeavesThePreviousLayout) {
-    cWindow& w = NewWindow(editor);
+    cWindow& w = NewWindow(editor.layout);
     w.Text[0] = "mine";
-    editor.InputSpec.JobName = "mine";
-    editor.ImageList.AcquireImage("C:\\mine.bmp");
+    w.BMP[1] = "C:\\mine.bmp";
+    w.ImageHeld.set(1);
+    editor.layout.InputSpec.JobName = "mine";
+    editor.images.ImageList.AcquireImage("C:\\mine.bmp");
     editor.LayoutFileName = "C:\\KVP\\Work\\mine.dcf";
     WriteFileAtomically("C:\\KVP\\Work\\bad.dcf",
                         "[ INPUT\r\n  Job Name = theirs\r\nINPUT END ]\r\n[ WINDOW\r\n"
                         "  Position = 0, 0, 799, 599\r\nWINDOW END ]\r\n[ WINDOW\r\n"
                         "  Type = 1, 99999999999\r\nWINDOW END ]\r\n\r\n");
     EXPECT_THROW(LoadLayout(editor, "C:\\KVP\\Work\\bad.dcf"), FormatError);
-    ASSERT_EQ(editor.WindowList.size(), 2u);
-    EXPECT_EQ(WindowAt(editor, 1)->Text[0], "mine");
-    EXPECT_EQ(editor.InputSpec.JobName, "mine");
-    EXPECT_NE(editor.ImageList.FindImage("C:\\mine.bmp"), nullptr);
+    ASSERT_EQ(editor.layout.WindowList.size(), 2u);
+    EXPECT_EQ(WindowAt(editor.layout, 1)->Text[0], "mine");
+    EXPECT_EQ(editor.layout.InputSpec.JobName, "mine");
+    EXPECT_NE(editor.images.ImageList.FindImage("C:\\mine.bmp"), nullptr);
     EXPECT_EQ(editor.LayoutFileName, "C:\\KVP\\Work\\mine.dcf");
-    EXPECT_EQ(host.captions.back(), "PW C:\\KVP\\Work\\mine.dcf");
+    EXPECT_EQ(views.captions.back(), "PW C:\\KVP\\Work\\mine.dcf");
     EXPECT_EQ(editor.canvas.Width(), 640);
     EXPECT_FALSE(editor.Loading);
 }
@@ -194,7 +196,7 @@ TEST_F(LayoutFileTest, AFileThatCannotBeReadLeavesThePreviousLayout) {
 TEST_F(LayoutFileTest, AFileWithoutWindowsIsNoLayout) {
     WriteFileAtomically("C:\\KVP\\Work\\empty.dcf", "[ INPUT\r\nINPUT END ]\r\n\r\n");
     EXPECT_THROW(LoadLayout(editor, "C:\\KVP\\Work\\empty.dcf"), FormatError);
-    EXPECT_EQ(editor.WindowList.size(), 1u);
+    EXPECT_EQ(editor.layout.WindowList.size(), 1u);
 }
 
 TEST_F(LayoutFileTest, LoadFromTheMenuUsesTheOpenDialog) {

@@ -4,6 +4,7 @@
 #include "images/bitmap_reader.h"
 #include "images/load_image.h"
 #include "images/run_walk.h"
+#include "shell/editor.h"
 #include "support/bmp_bytes.h"
 #include "support/fake_text_engine.h"
 #include "support/recording_host.h"
@@ -104,8 +105,8 @@ TEST_F(BitmapFuzzTest, MutatedBitmapsAreRefusedOrConvertedCleanly) {
         host.messages.clear();
         cImage image;
         image.FileName = "fuzz.bmp";
-        editor.Dither = round % 3 == 0;
-        const std::uint32_t result = ReadBitmap(editor, image, file);
+        editor.images.Dither = round % 3 == 0;
+        const std::uint32_t result = ReadBitmap(editor.images, image, file);
         ASSERT_NO_FATAL_FAILURE(Check(image, result, file)) << "round " << round;
     }
 }
@@ -118,13 +119,13 @@ TEST_F(BitmapFuzzTest, TheStoreKeepsOnlyTheImagesItCouldRead) {
         std::ofstream(drive.root / ("f" + std::to_string(round) + ".bmp"), std::ios::binary)
             << Mutated(RandomBitmap());
         host.messages.clear();
-        const cImage* image = LoadImage(editor, name);
+        const cImage* image = LoadImage(editor.images, name);
         EXPECT_EQ(image == nullptr, !host.messages.empty());
-        EXPECT_EQ(editor.ImageList.FindImage(name), image);
+        EXPECT_EQ(editor.images.ImageList.FindImage(name), image);
         if (image) ++loaded;
     }
-    ASSERT_EQ(editor.ImageList.Images().size(), static_cast<std::size_t>(loaded));
-    for (const auto& image : editor.ImageList.Images()) EXPECT_EQ(image->RefCount, 1u);
+    ASSERT_EQ(editor.images.ImageList.Images().size(), static_cast<std::size_t>(loaded));
+    for (const auto& image : editor.images.ImageList.Images()) EXPECT_EQ(image->RefCount, 1u);
     EXPECT_GT(loaded, 10);  // the mutations leave plenty of good files
     EXPECT_LT(loaded, 140); // and plenty of bad ones
 }

@@ -1,9 +1,11 @@
 #include "images/bitmap_reader.h"
 
-#include "shell/colour.h"
+#include "display/colour.h"
+#include "shell/editor.h"
 #include "support/bmp_bytes.h"
 #include "support/fake_text_engine.h"
 #include "support/recording_host.h"
+#include "support/recording_views.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +26,10 @@ protected:
     RecordingHost host;
     FakeTextEngine text;
     Editor editor{host, text};
-    cImage& image = *editor.ImageList.AcquireImage("C:\\Work\\pic.bmp");
+    RecordingViews views{editor};
+    cImage& image = *editor.images.ImageList.AcquireImage("C:\\Work\\pic.bmp");
 
-    std::uint32_t Read(const std::string& file) { return ReadBitmap(editor, image, file); }
+    std::uint32_t Read(const std::string& file) { return ReadBitmap(editor.images, image, file); }
 
     // The file is refused with the text, in a "FILE TYPE ERROR" box, leaving no data.
     void ExpectRefused(const std::string& file, const std::string& text) {
@@ -98,11 +101,11 @@ TEST_F(BitmapReaderTest, DitheringStartsEveryRowAfresh) {
     // Dithered, (8, 8, 8) alternates black (leaving -8) and code 1 (16, 16, 16, leaving 0).
     // Each row of three ends owing -8; a row that inherited it would start with code 1.
     const std::string file = Bitmap24({Row(3, 0x080808), Row(3, 0x080808)});
-    editor.Dither = true;
+    editor.images.Dither = true;
     Read(file);
     EXPECT_EQ(image.Data, (Bytes{0, 1, 1, 1, 0, 255, 0, 1, 1, 1, 0, 255}));
     EXPECT_TRUE(image.Dithered);
-    editor.Dither = false;
+    editor.images.Dither = false;
     Read(file);
     EXPECT_EQ(image.Data, (Bytes{0, 255, 0, 255}));
     EXPECT_FALSE(image.Dithered);
@@ -110,19 +113,19 @@ TEST_F(BitmapReaderTest, DitheringStartsEveryRowAfresh) {
 
 TEST_F(BitmapReaderTest, TheInformationLineIsShownBeforeThePixelsAreRead) {
     Read(Bitmap1({"1110011111", "0011111111"}));
-    ASSERT_EQ(host.imageInfos.size(), 1u);
-    EXPECT_EQ(host.imageInfos[0],
+    ASSERT_EQ(views.imageInfos.size(), 1u);
+    EXPECT_EQ(views.imageInfos[0],
               "    Bytes = 20    Width = 10    Height = 2    Colours = 2    Transparent = 256");
-    EXPECT_EQ(host.captions.back(), "C:\\Work\\pic.bmp");
+    EXPECT_EQ(views.captions.back(), "C:\\Work\\pic.bmp");
 }
 
 TEST_F(BitmapReaderTest, ColourCodeReadingReportsEveryTenthRow) {
     std::vector<std::vector<std::uint32_t>> rows(25, Row(1, kTeal));
     Read(Bitmap24(rows));
-    EXPECT_EQ(host.progress, (std::vector<std::string>{"Row 10 of 25", "Row 20 of 25"}));
-    host.progress.clear();
+    EXPECT_EQ(views.progress, (std::vector<std::string>{"Row 10 of 25", "Row 20 of 25"}));
+    views.progress.clear();
     Read(Bitmap1(std::vector<std::string>(25, "1")));
-    EXPECT_TRUE(host.progress.empty());
+    EXPECT_TRUE(views.progress.empty());
 }
 
 TEST_F(BitmapReaderTest, TheThreeKindsOfFileThatAreNoUsableBitmap) {
@@ -138,16 +141,16 @@ TEST_F(BitmapReaderTest, TheThreeKindsOfFileThatAreNoUsableBitmap) {
                               "image with Paint.exe.";
     const std::string eightBit =
         test::Headers(4, 2, 8, std::vector<std::uint32_t>(256, 0), 8) + std::string(8, '\0');
-    host.imageInfos.clear();
+    views.imageInfos.clear();
     ExpectRefused(eightBit, paint);
     // The facts were shown before the bit count was judged.
-    ASSERT_EQ(host.imageInfos.size(), 1u);
-    EXPECT_EQ(host.imageInfos[0],
+    ASSERT_EQ(views.imageInfos.size(), 1u);
+    EXPECT_EQ(views.imageInfos[0],
               "    Bytes = 20    Width = 4    Height = 2    Colours = 256    Transparent = 256");
     const std::string fourBit =
         test::Headers(8, 2, 4, std::vector<std::uint32_t>(16, 0), 8) + std::string(8, '\0');
     ExpectRefused(fourBit, paint);
-    EXPECT_NE(host.imageInfos.back().find("Colours = 2 "), std::string::npos);
+    EXPECT_NE(views.imageInfos.back().find("Colours = 2 "), std::string::npos);
 }
 
 TEST_F(BitmapReaderTest, DamagedHeadersAreRefusedNamingTheFile) {

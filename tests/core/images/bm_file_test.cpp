@@ -2,6 +2,7 @@
 
 #include "images/bitmap_reader.h"
 #include "platform/errors.h"
+#include "shell/editor.h"
 #include "support/bmp_bytes.h"
 #include "support/fake_text_engine.h"
 #include "support/recording_host.h"
@@ -39,8 +40,8 @@ protected:
 };
 
 TEST_F(BmFileTest, ATwoByOneOneColourPictureGivesA22ByteFile) {
-    cImage& image = *editor.ImageList.AcquireImage("C:\\Work\\pair.bmp");
-    EXPECT_EQ(ReadBitmap(editor, image, test::Bitmap24({{0x20A0A0, 0x20A0A0}})), 22u);
+    cImage& image = *editor.images.ImageList.AcquireImage("C:\\Work\\pair.bmp");
+    EXPECT_EQ(ReadBitmap(editor.images, image, test::Bitmap24({{0x20A0A0, 0x20A0A0}})), 22u);
     std::filesystem::create_directories(drive.root / "Out");
     WriteBitmapFile(image, "C:\\Out\\");
     EXPECT_EQ(Contents(drive.root / "Out" / "pair.bm"),
@@ -49,21 +50,21 @@ TEST_F(BmFileTest, ATwoByOneOneColourPictureGivesA22ByteFile) {
 
 TEST_F(BmFileTest, AnImageWhoseFileWasMissingWritesTheHeaderAlone) {
     std::filesystem::create_directories(drive.root / "Out");
-    WriteBitmapFile(*editor.ImageList.AcquireImage("C:\\gone.bmp"), "C:\\Out\\");
+    WriteBitmapFile(*editor.images.ImageList.AcquireImage("C:\\gone.bmp"), "C:\\Out\\");
     EXPECT_EQ(Contents(drive.root / "Out" / "gone.bm"), std::string(20, '\0'));
 }
 
 TEST_F(BmFileTest, EveryStoredImageIsWrittenInStoreOrder) {
     std::filesystem::create_directories(drive.root / "Out");
-    cImage& a = *editor.ImageList.AcquireImage("C:\\A\\logo.bmp");
-    cImage& b = *editor.ImageList.AcquireImage("C:\\B\\logo.bmp");
-    cImage& c = *editor.ImageList.AcquireImage("C:\\B\\unused.bmp");
+    cImage& a = *editor.images.ImageList.AcquireImage("C:\\A\\logo.bmp");
+    cImage& b = *editor.images.ImageList.AcquireImage("C:\\B\\logo.bmp");
+    cImage& c = *editor.images.ImageList.AcquireImage("C:\\B\\unused.bmp");
     a.Width = 1;
     b.Width = 2;
     c.Bits = 1;
     c.Transparent = 256;
     c.Data = {0, 255};
-    WriteAllBitmaps(editor, "C:\\Out\\");
+    WriteAllBitmaps(editor.images.ImageList, "C:\\Out\\");
     // Both pictures named logo write logo.bm: the later one is what stays.
     EXPECT_EQ(Contents(drive.root / "Out" / "logo.bm").substr(0, 4), std::string("\2\0\0\0", 4));
     EXPECT_EQ(Contents(drive.root / "Out" / "unused.bm"),
@@ -71,7 +72,7 @@ TEST_F(BmFileTest, EveryStoredImageIsWrittenInStoreOrder) {
 }
 
 TEST_F(BmFileTest, AFailedWriteIsAnErrorAndLeavesNoFile) {
-    cImage& image = *editor.ImageList.AcquireImage("C:\\x.bmp");
+    cImage& image = *editor.images.ImageList.AcquireImage("C:\\x.bmp");
     EXPECT_THROW(WriteBitmapFile(image, "C:\\No\\Such\\Folder\\"), IoError);
     EXPECT_FALSE(std::filesystem::exists(drive.root / "No"));
 }

@@ -14,21 +14,21 @@ protected:
 };
 
 TEST_F(FreshEditor, FirstShowCreatesTheDefaultLayoutOnce) {
-    EXPECT_TRUE(editor.WindowList.empty());
+    EXPECT_TRUE(editor.layout.WindowList.empty());
     FirstShow(editor, {});
     EXPECT_TRUE(editor.StartupDone);
-    ASSERT_EQ(editor.WindowList.size(), 1u);
+    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
     EXPECT_EQ(editor.ViewMode, vmDesign);
     EXPECT_EQ(editor.PlaceMode, 0);
     FirstShow(editor, {});
-    EXPECT_EQ(editor.WindowList.size(), 1u);
+    EXPECT_EQ(editor.layout.WindowList.size(), 1u);
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(FreshEditor, AnArgumentNamingNoFileFallsBackToTheDefaultLayout) {
     FirstShow(editor, {"/nonexistent/dir/layout.dcf"});
-    ASSERT_EQ(editor.WindowList.size(), 1u);
-    EXPECT_EQ(editor.WindowList[0]->Type, wtBackground);
+    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.layout.WindowList[0]->Type, wtBackground);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].text.find("/nonexistent/dir/layout.dcf"), std::string::npos);
 }
@@ -48,7 +48,7 @@ TEST_F(CloseTest, AnUnsavedLayoutWithWindowsAsks) {
     EXPECT_EQ(CloseQuery(editor), CloseAction::SaveAsThenClose);
     ASSERT_EQ(host.questions.size(), 3u);
     EXPECT_EQ(host.questions[0], "Save before exit ?");
-    EXPECT_EQ(editor.WindowList.size(), 2u);
+    EXPECT_EQ(editor.layout.WindowList.size(), 2u);
 }
 
 TEST_F(CloseTest, ANamedLayoutAlwaysAsks) {

@@ -17,7 +17,7 @@ protected:
     }
     // A 4 x 2 colour-code picture: row 0 two pixels of 192 then 48 to the end, row 1 all 195.
     cImage& ColourPicture(const std::string& name = "pic.bmp") {
-        cImage& image = *editor.ImageList.AcquireImage(name);
+        cImage& image = *editor.images.ImageList.AcquireImage(name);
         image.Width = 4;
         image.Height = 2;
         image.Bits = 8;
@@ -71,7 +71,7 @@ TEST_F(ImageTest, DesignViewShowsPicturesOfTenThousandBytesAsPlaceholders) {
     image.Data.resize(10000, 255); // further row ends beyond the two rows
     w->Format = fmCentre | fmVCentre;
     editor.ViewMode = vmDesign;
-    editor.CurWindow = nullptr;
+    editor.layout.CurWindow = nullptr;
     RedrawAll(editor);
     ASSERT_EQ(text.drawn.size(), 1u);
     EXPECT_EQ(text.drawn[0].text, "pic.bmp");
@@ -104,7 +104,7 @@ TEST_F(ImageTest, AMissingPictureShowsItsNameInTheLastFontOutsideDesignView) {
     EXPECT_EQ(text.drawn[0].x, 102);
     EXPECT_EQ(text.drawn[0].y, 50);
     EXPECT_EQ(text.drawn[0].font, (FontDesc{"Arial", 16, 0})); // nothing drawn before it
-    PutOnTop(editor, w);
+    PutOnTop(editor.layout, w);
     text.drawn.clear();
     RedrawAll(editor);
     ASSERT_EQ(text.drawn.size(), 2u);

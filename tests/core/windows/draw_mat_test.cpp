@@ -26,7 +26,7 @@ protected:
     void SetUp() override {
         EditorTest::SetUp();
         editor.ViewMode = vmStatic;
-        editor.CurWindow = nullptr;
+        editor.layout.CurWindow = nullptr;
     }
     cWindow& Mat(int x0, int y0, int x1, int y1, int texture = 0) {
         cWindow& m = AddWindow(x0, y0, x1, y1);
@@ -86,7 +86,7 @@ TEST_F(MatTest, LevelsOutsideTwoTo255LeaveOnlyTheBackground) {
         for (int y = 0; y <= 9; ++y)
             for (int x = 0; x <= 9; ++x) ASSERT_EQ(At(x, y), ColourOf(0)) << levels;
         EXPECT_EQ(editor.RandomState, 77u);
-        DeleteWindow(editor, &m);
+        DeleteWindow(editor.layout, editor.images.ImageList, &m);
     }
 }
 
@@ -110,7 +110,7 @@ TEST_F(MatTest, ALevelCountOfTwoHundredAndFiftyFiveReachesBothEnds) {
 TEST_F(MatTest, ATransparentEndTakesTheDisplaysBackgroundColour) {
     cWindow& m = Mat(0, 0, 9, 2);
     m.BG = kTransparent;
-    editor.BackgroundColour = 255;
+    editor.layout.BackgroundColour = 255;
     RedrawAll(editor);
     const auto numbers = Numbers(0x0C17DFD1, 3 * 1280);
     for (int j = 0; j < 10; ++j) ExpectTexture(0, 0, 1, j, numbers);
@@ -145,7 +145,7 @@ TEST_F(MatTest, DesignViewShowsLargeMatsAsPlaceholders) {
     EXPECT_EQ(At(150, 50), ColourOf(0)); // elsewhere the background fill
 
     text.drawn.clear();
-    WindowAt(editor, 1)->X1 = 199; // 199 x 100 = 19900: drawn in full
+    WindowAt(editor.layout, 1)->X1 = 199; // 199 x 100 = 19900: drawn in full
     RedrawAll(editor);
     EXPECT_TRUE(text.drawn.empty());
     EXPECT_NE(editor.RandomState, 77u);

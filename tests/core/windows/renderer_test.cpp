@@ -32,19 +32,19 @@ TEST_F(RendererTest, BackgroundObjectsAreDrawnFirstWhereverTheyStandInTheList) {
 }
 
 TEST_F(RendererTest, RedrawAllTakesTheDisplayColourFromTheCurrentBackgroundObject) {
-    WindowAt(editor, 0)->BG0 = 195;
+    WindowAt(editor.layout, 0)->BG0 = 195;
     RedrawAll(editor);
-    EXPECT_EQ(editor.BackgroundColour, 195);
-    WindowAt(editor, 0)->BG0 = 3;
-    editor.CurWindow = &Box(10, 10, 50, 50, 192);
+    EXPECT_EQ(editor.layout.BackgroundColour, 195);
+    WindowAt(editor.layout, 0)->BG0 = 3;
+    editor.layout.CurWindow = &Box(10, 10, 50, 50, 192);
     RedrawAll(editor);
-    EXPECT_EQ(editor.BackgroundColour, 195);
+    EXPECT_EQ(editor.layout.BackgroundColour, 195);
 }
 
 TEST_F(RendererTest, DesignViewOutlinesEveryWindowAndMarksTheCurrentOne) {
     cWindow& a = Box(10, 10, 50, 50, 192);
     cWindow& b = Box(100, 10, 150, 50, 192);
-    editor.CurWindow = &b;
+    editor.layout.CurWindow = &b;
     RedrawAll(editor);
     EXPECT_EQ(At(10, 30), kBlack);
     EXPECT_EQ(At(11, 30), ColourOf(192));
@@ -68,8 +68,8 @@ TEST_F(RendererTest, DesignViewOutlinesEveryWindowAndMarksTheCurrentOne) {
 
 TEST_F(RendererTest, ATransparentWindowShowsWhatLiesBeneathUntilItIsDragged) {
     editor.ViewMode = vmStatic;
-    editor.BackgroundColour = 3;
-    editor.CurWindow = nullptr; // keeps RedrawAll from resetting BackgroundColour
+    editor.layout.BackgroundColour = 3;
+    editor.layout.CurWindow = nullptr; // keeps RedrawAll from resetting BackgroundColour
     Box(10, 10, 50, 50, 192);
     cWindow& top = Box(10, 10, 50, 50, kTransparent);
     top.DrawType = dtText;
@@ -152,13 +152,13 @@ TEST_F(RendererTest, AGroupOfThreeDrawsEachShowingMemberOnce) {
     RedrawAll(editor);
     editor.canvas.Fill(kBlack);
     editor.canvas.TakeDirty();
-    host.changed.clear();
+    views.changed.clear();
     DrawWindow(editor, a, DrawMode::Draw);
     EXPECT_EQ(At(30, 30), kBlack);
     EXPECT_EQ(At(70, 30), ColourOf(12));
     EXPECT_EQ(At(110, 30), ColourOf(48));
-    ASSERT_EQ(host.changed.size(), 1u);
-    EXPECT_EQ(host.changed[0], (Rect{60, 10, 130, 50}));
+    ASSERT_EQ(views.changed.size(), 1u);
+    EXPECT_EQ(views.changed[0], (Rect{60, 10, 130, 50}));
 }
 
 TEST_F(RendererTest, AFileNameWindowShowsItsBackgroundAndOutline) {
@@ -173,11 +173,11 @@ TEST_F(RendererTest, AFileNameWindowShowsItsBackgroundAndOutline) {
 TEST_F(RendererTest, DrawingReportsOnlyTheWindowsArea) {
     cWindow& f = Box(10, 20, 50, 60, 192);
     RedrawAll(editor);
-    host.changed.clear();
+    views.changed.clear();
     SetX1(editor, f, 70);
-    ASSERT_EQ(host.changed.size(), 2u);
-    EXPECT_EQ(host.changed[0], (Rect{10, 20, 50, 60}));
-    EXPECT_EQ(host.changed[1], (Rect{10, 20, 70, 60}));
+    ASSERT_EQ(views.changed.size(), 2u);
+    EXPECT_EQ(views.changed[0], (Rect{10, 20, 50, 60}));
+    EXPECT_EQ(views.changed[1], (Rect{10, 20, 70, 60}));
 }
 
 TEST_F(RendererTest, WindowsOfAnySizeAndPlaceAreDrawnInsideTheCanvas) {
@@ -201,10 +201,10 @@ TEST_F(RendererTest, WindowsOfAnySizeAndPlaceAreDrawnInsideTheCanvas) {
                 w.Format = fmCentre | fmVCentre;
                 w.Text[2] = "text\r\nmore";
                 w.BMP[2] = "none.bmp";
-                editor.CurWindow = &w;
+                editor.layout.CurWindow = &w;
                 RedrawAll(editor);
                 DrawWindow(editor, w, DrawMode::Erase);
-                DeleteWindow(editor, &w);
+                DeleteWindow(editor.layout, editor.images.ImageList, &w);
             }
         }
     }

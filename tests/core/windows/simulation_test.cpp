@@ -88,13 +88,13 @@ TEST_F(SimulationTest, ClockChangesOnlyWhenItsTextDoes) {
     editor.ViewMode = vmDynamic;
     Tick();
     EXPECT_EQ(clock.Text[0], "18:05  Tuesday 8 Dec 26");
-    host.repaints = 0;
+    views.repaints = 0;
     Tick(3);
-    EXPECT_EQ(host.repaints, 0);
+    EXPECT_EQ(views.repaints, 0);
     time.tm_min = 6;
     Tick();
     EXPECT_EQ(clock.Text[0], "18:06  Tuesday 8 Dec 26");
-    EXPECT_EQ(host.repaints, 1);
+    EXPECT_EQ(views.repaints, 1);
     EXPECT_EQ(FormatClock(time, 0), "6:06 pm  Tuesday 8 Dec 26");
     time.tm_hour = 0;
     EXPECT_EQ(FormatClock(time, 0), "12:06 am  Tuesday 8 Dec 26");

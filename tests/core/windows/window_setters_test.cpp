@@ -12,7 +12,7 @@ protected:
         w = &AddWindow(100, 100, 219, 129);
         w->BG0 = w->BG = 195;
         RedrawAll(editor);
-        host.positionRowRefills = host.windowInfoRefills = 0;
+        views.positionRowRefills = views.windowInfoRefills = 0;
     }
     Rect Pos() const { return {w->X0, w->Y0, w->X1, w->Y1}; }
     cWindow* w = nullptr;
@@ -21,12 +21,12 @@ protected:
 TEST_F(SettersTest, SetX0MovesKeepingTheWidthWithinTheDisplay) {
     SetX0(editor, *w, 150);
     EXPECT_EQ(Pos(), (Rect{150, 100, 269, 129}));
-    EXPECT_EQ(host.positionRowRefills, 1);
+    EXPECT_EQ(views.positionRowRefills, 1);
     SetX0(editor, *w, 521); // X1 would be 640
     SetX0(editor, *w, -1);
     SetX0(editor, *w, 150);
     EXPECT_EQ(Pos(), (Rect{150, 100, 269, 129}));
-    EXPECT_EQ(host.positionRowRefills, 1);
+    EXPECT_EQ(views.positionRowRefills, 1);
     SetX0(editor, *w, 520); // X1 = 639 is the last column
     EXPECT_EQ(w->X1, 639);
     SetX0(editor, *w, 2147483647); // no overflow on the way
@@ -57,7 +57,7 @@ TEST_F(SettersTest, SetX1AndY1RefuseWhatWouldLeaveTheDisplayOrInvertTheWindow) {
 }
 
 TEST_F(SettersTest, PositionSettersRefuseTheBackgroundObject) {
-    cWindow& bg = *WindowAt(editor, 0);
+    cWindow& bg = *WindowAt(editor.layout, 0);
     SetX0(editor, bg, 5);
     SetY0(editor, bg, 5);
     SetX1(editor, bg, 300);
@@ -74,13 +74,13 @@ TEST_F(SettersTest, AChangeErasesTheOldPlaceAndDrawsTheNewOne) {
 }
 
 TEST_F(SettersTest, ARefusedValueDrawsNothing) {
-    host.changed.clear();
+    views.changed.clear();
     SetX1(editor, *w, 5000);
     SetFontSize(editor, *w, -1);
     SetParameter(editor, *w, -1);
     SetDrawType(editor, *w, 6);
     SetDrawType(editor, *w, 256 + 6);
-    EXPECT_TRUE(host.changed.empty());
+    EXPECT_TRUE(views.changed.empty());
 }
 
 TEST_F(SettersTest, FontSizeAndFormatRefillTheWholeDialog) {
@@ -89,7 +89,7 @@ TEST_F(SettersTest, FontSizeAndFormatRefillTheWholeDialog) {
     SetFormat(editor, *w, fmCentre);
     EXPECT_EQ(w->Format, fmCentre);
     SetFormat(editor, *w, fmCentre);
-    EXPECT_EQ(host.windowInfoRefills, 2);
+    EXPECT_EQ(views.windowInfoRefills, 2);
     w->DrawType = dtImage;
     SetFontSize(editor, *w, 30);
     EXPECT_EQ(w->FontSize, 24);
@@ -115,7 +115,7 @@ TEST_F(SettersTest, ParameterOfAClockWindowSetsItsSampleText) {
 }
 
 TEST_F(SettersTest, CurIndexIsRefusedForBackgroundObjectsAndOutsideTheTexts) {
-    cWindow& bg = *WindowAt(editor, 0);
+    cWindow& bg = *WindowAt(editor.layout, 0);
     SetCurIndex(editor, bg, 3);
     EXPECT_EQ(bg.CurIndex, 0);
     SetCurIndex(editor, *w, -1);
@@ -137,21 +137,21 @@ TEST_F(SettersTest, SharedPairSwapsWithTheLaterMembersIndex) {
     RedrawAll(editor);
     EXPECT_EQ(At(150, 110), ColourOf(192));
     SetCurIndex(editor, status, 3);
-    EXPECT_TRUE(IsShownShared(editor, status));
+    EXPECT_TRUE(IsShownShared(editor.layout, status));
     EXPECT_EQ(At(150, 110), ColourOf(12));
     SetCurIndex(editor, status, 0);
-    EXPECT_TRUE(IsShownShared(editor, dest));
+    EXPECT_TRUE(IsShownShared(editor.layout, dest));
     EXPECT_EQ(At(150, 110), ColourOf(192)); // drawing the hidden member draws its partner
 }
 
 TEST_F(SettersTest, IndexChangeOutsideDesignViewRepaintsAllWithFullRedraw) {
     editor.ViewMode = vmStatic;
-    host.repaints = 0;
+    views.repaints = 0;
     SetCurIndex(editor, *w, 2);
-    EXPECT_EQ(host.repaints, 1);
+    EXPECT_EQ(views.repaints, 1);
     editor.FullRedraw = false;
     SetCurIndex(editor, *w, 3);
-    EXPECT_EQ(host.repaints, 1);
+    EXPECT_EQ(views.repaints, 1);
     EXPECT_EQ(w->CurIndex, 3);
 }
 

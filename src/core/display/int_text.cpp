@@ -1,4 +1,4 @@
-#include "shell/int_text.h"
+#include "display/int_text.h"
 
 #include "platform/errors.h"
 

@@ -1,4 +1,4 @@
-#include "shell/text_lines.h"
+#include "display/text_lines.h"
 
 #include <algorithm>
 

@@ -1,7 +1,4 @@
-#include "shell/int_text.h"
-#include "shell/text_lines.h"
-
-#include "platform/errors.h"
+#include "display/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -37,23 +34,6 @@ TEST(GetLine, EdgeCases) {
     EXPECT_EQ(GetLine("a\nb\r\nc", 3), "c");
     // A carriage return alone cuts the line short.
     EXPECT_EQ(GetLine("ab\rcd", 1), "ab");
-}
-
-TEST(StrToInt, AcceptsWholeNumbersOnly) {
-    EXPECT_EQ(StrToInt("0"), 0);
-    EXPECT_EQ(StrToInt("  42"), 42);
-    EXPECT_EQ(StrToInt("-7"), -7);
-    EXPECT_EQ(StrToInt("+7"), 7);
-    EXPECT_EQ(StrToInt("2147483647"), 2147483647);
-    EXPECT_EQ(StrToInt("-2147483648"), -2147483647 - 1);
-    for (const char* bad : {"", " ", "-", "1.5", "abc", "12a", "2147483648", "99999999999", "1 "}) {
-        try {
-            StrToInt(bad);
-            ADD_FAILURE() << "accepted '" << bad << "'";
-        } catch (const ConversionError& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
-        }
-    }
 }
 
 } // namespace

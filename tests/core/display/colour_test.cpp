@@ -1,4 +1,4 @@
-#include "shell/colour.h"
+#include "display/colour.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,50 @@
+#include "config/job_commands.h"
+
+#include "config/net_addresses.h"
+#include "config/terminal_diagram.h"
+#include "display/int_text.h"
+
+namespace pw {
+
+namespace {
+
+void SetBits(std::int32_t& set, std::int32_t value, bool on) {
+    set = on ? (set | value) : (set & ~value);
+}
+
+template <typename Convert>
+std::int32_t Take(const std::string& text, JobEntry entry, Convert convert) {
+    try {
+        return convert(text);
+    } catch (const ConversionError&) {
+        throw JobEntryError(text, entry);
+    }
+}
+
+} // namespace
+
+void KeepJobEntries(Editor& editor, const JobEntries& e) {
+    cInputSpec& job = editor.layout.InputSpec;
+    job.JobName = e.JobName;
+    job.SubDirectory = e.SubDirectory;
+    job.NetIDs = e.NetIDs;
+    job.NLifts = Take(e.NLifts, JobEntry::NLifts, StrToInt);
+    job.ID0 = Take(e.LiftID1, JobEntry::LiftID1, DisplayIdFromText);
+    job.SlaveID0 = Take(e.Slave, JobEntry::Slave, SlaveIdFromText);
+    job.PosnOffset = e.PosnOffset;
+    job.DestTime = Take(e.DestTime, JobEntry::DestTime, StrToInt);
+    job.ScreenSave = Take(e.SecScreenSave, JobEntry::SecScreenSave, StrToInt);
+}
+
+void SetInputMode(Editor& editor, std::uint8_t code) { editor.layout.InputSpec.InputMode = code; }
+
+void SetJobFlag(Editor& editor, std::int32_t flag, bool on) {
+    SetBits(editor.layout.InputSpec.Flags, flag, on);
+}
+
+void SetTerminalInverted(Editor& editor, int bit, bool on) {
+    if (bit < 0 || bit >= static_cast<int>(kTerminalCount)) return;
+    SetBits(editor.layout.InputSpec.Invert, std::int32_t{1} << bit, on);
+}
+
+} // namespace pw

@@ -1,0 +1,29 @@
+#pragma once
+// The Place menu's choices: the kind of window the next press on the canvas places.
+
+#include "shell/editor.h"
+
+#include <cstdint>
+
+namespace pw {
+
+// PlaceMode values.
+enum PlaceKind : std::uint8_t {
+    pmNone = 0, // the mouse selects, moves and resizes
+    pmBackground = 1,
+    pmPosition = 2,
+    pmDirection = 3,
+    pmDestination = 4,
+    pmTimeDate = 5,
+    pmLiftStatus = 6,
+    pmDestinationStatus = 7, // a Destination and a Lift status window sharing one place
+    pmMessage = 8,
+    pmBackgroundRect = 9,
+    pmMatSurface = 10,
+    pmTimedSequence = 11,
+};
+
+// Arms the Place menu choice; a second choice replaces the first.
+void ArmPlace(Editor& editor, PlaceKind kind);
+
+} // namespace pw
