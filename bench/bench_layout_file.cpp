@@ -1,11 +1,15 @@
 // Saving and loading a large layout: 500 windows with 100 texts each. The reference reads the
-// file one character at a time through a stream, as a plain text-file reader would.
+// file one character at a time through a stream, as a plain text-file reader would. And
+// keeping that layout aside and putting it back, as undo does, against doing the same through
+// the layout file's text.
 
 #include "cli/cli_editor.h"
 #include "cli/cli_host.h"
 #include "config/dcf_file.h"
 #include "config/layout_file.h"
 #include "platform/paths.h"
+#include "ratio_report.h"
+#include "shell/layout_snapshot.h"
 #include "qt/qt_text_engine.h"
 #include "shell/startup.h"
 #include "windows/window_list.h"
@@ -43,6 +47,13 @@ struct BigLayout {
             w.FontName = "Arial";
             for (int k = 0; k < pw::kIndexCount; ++k)
                 w.Text[k] = "Floor " + std::to_string(k) + "\r\nwindow " + std::to_string(i);
+            // Every tenth window shows one of five shared pictures.
+            if (i % 10 == 0) {
+                w.DrawType = pw::dtImage;
+                w.BMP[1] = "C:\\pic" + std::to_string(i % 5) + ".bmp";
+                w.ImageHeld.set(1);
+                editor.images.ImageList.AcquireImage(w.BMP[1]);
+            }
         }
     }
 };
@@ -91,4 +102,35 @@ void BM_ReferenceCharByCharRead(benchmark::State& state) {
 }
 BENCHMARK(BM_ReferenceCharByCharRead)->Unit(benchmark::kMillisecond);
 
+// Keeping the layout aside and putting it back: the windows copied, the images shared.
+void BM_SnapshotAndRestore(benchmark::State& state) {
+    BigLayout& big = Layout();
+    for (auto _ : state) {
+        const pw::LayoutSnapshot kept(big.editor);
+        kept.RestoreTo(big.editor);
+    }
+    if (big.editor.layout.WindowList.size() != 501) state.SkipWithError("layout not restored");
+}
+BENCHMARK(BM_SnapshotAndRestore)->Unit(benchmark::kMillisecond);
+
+// The same through the layout file's text: written out, then read back into the layout.
+void BM_ReferenceSnapshotAsText(benchmark::State& state) {
+    BigLayout& big = Layout();
+    for (auto _ : state) {
+        const std::string kept = pw::WriteLayoutText(big.editor.layout);
+        pw::LoadingScope loading(big.editor);
+        pw::DcfReader in(kept);
+        pw::ReadGroups(big.editor.layout, in, big.host);
+    }
+    if (big.editor.layout.WindowList.size() != 501) state.SkipWithError("layout not read back");
+}
+BENCHMARK(BM_ReferenceSnapshotAsText)->Unit(benchmark::kMillisecond);
+
 } // namespace
+
+int main(int argc, char** argv) {
+    return pw::bench::RunWithRatios(
+        argc, argv,
+        {{"BM_SnapshotAndRestore", "BM_ReferenceSnapshotAsText",
+          "Keeping a layout aside and back: times faster than through its text"}});
+}

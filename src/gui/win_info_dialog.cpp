@@ -1,5 +1,7 @@
 #include "gui/win_info_dialog.h"
 
+#include <QKeyEvent>
+
 namespace pw {
 
 TfWinInfo::TfWinInfo(Editor& editor, QWidget* parent)
@@ -11,6 +13,11 @@ TfWinInfo::TfWinInfo(Editor& editor, QWidget* parent)
     lbNumber_->setGeometry(8, 8, 40, 20);
     lbType_->setObjectName("lbType");
     lbType_->setGeometry(56, 8, 150, 20);
+}
+
+void TfWinInfo::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return event->accept();
+    QDialog::keyPressEvent(event);
 }
 
 void TfWinInfo::SelectionChanged() {

@@ -21,7 +21,7 @@ public:
 
 protected:
     // The sheet is never put away from the keyboard: Escape leaves it open.
-    void reject() override {}
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void LayoutReplaced() override { ShowWindowInfo(); }

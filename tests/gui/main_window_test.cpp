@@ -5,6 +5,7 @@
 #include "windows/window_list.h"
 
 #include "gui/setup_dialog.h"
+#include "support/add_window.h"
 #include "support/temp_drive.h"
 
 #include <QMenuBar>
@@ -30,6 +31,18 @@ TEST_F(MainWindowTest, StartsWithADefaultLayoutInColour42AndTheInformationDialog
     EXPECT_EQ(shown.pixelColor(320, 240), QColor(32, 160, 160));
     const QSize display = main->Canvas()->DisplaySize();
     EXPECT_EQ(display, QSize(640, 480));
+}
+
+TEST_F(MainWindowTest, TheInformationSheetIgnoresEscapeAndComesBackWithTheNextSelection) {
+    Start();
+    AddWindow(editor, 10, 10, 100, 60);
+    QTest::keyClick(forms.fWinInfo, Qt::Key_Escape);
+    EXPECT_TRUE(forms.fWinInfo->isVisible());
+    forms.fWinInfo->close(); // its close box
+    ASSERT_FALSE(forms.fWinInfo->isVisible());
+    SelectWindow(editor, WindowAt(editor.layout, 1));
+    EXPECT_TRUE(forms.fWinInfo->isVisible());
+    EXPECT_EQ(forms.fWinInfo->findChild<QLabel*>("lbType")->text(), "Message Window");
 }
 
 TEST_F(MainWindowTest, ShowingTheWindowAgainMakesNoSecondBackground) {

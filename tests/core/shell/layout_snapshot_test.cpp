@@ -1,0 +1,123 @@
+#include "config/dcf_file.h"
+#include "config/layout_file.h"
+#include "platform/files.h"
+#include "shell/layout_snapshot.h"
+#include "support/editor_fixture.h"
+#include "support/temp_drive.h"
+#include "windows/renderer.h"
+#include "windows/window_setters.h"
+
+namespace pw {
+namespace {
+
+class LayoutSnapshotTest : public EditorTest {
+protected:
+    // Two picture windows sharing one image, a text window and a job record.
+    void SetUp() override {
+        EditorTest::SetUp();
+        for (int i = 0; i < 2; ++i) {
+            cWindow& w = AddWindow(10 + 50 * i, 10, 40 + 50 * i, 40);
+            w.DrawType = dtImage;
+            w.BMP[0] = "C:\\logo.bmp";
+            w.ImageHeld.set(0);
+            editor.images.ImageList.AcquireImage(w.BMP[0])->Transparent = 7;
+        }
+        AddWindow(200, 100, 300, 140).Text[1] = "Ground\r\nfloor";
+        editor.layout.InputSpec.JobName = "Tower";
+        editor.layout.CurWindow = WindowAt(editor.layout, 2);
+    }
+    const cImage* Logo() const { return editor.images.ImageList.FindImage("C:\\logo.bmp"); }
+};
+
+TEST_F(LayoutSnapshotTest, PuttingALayoutBackUndoesEveryChangeAndSharesItsImages) {
+    const std::string before = WriteLayoutText(editor.layout);
+    const cImage* logo = Logo();
+    const LayoutSnapshot kept(editor);
+
+    // Change windows, selection, job record, display size and the image's colour; give up
+    // both counts, so the image leaves the store.
+    SetX0(editor, *WindowAt(editor.layout, 3), 0);
+    editor.layout.InputSpec.JobName = "Other";
+    SetDisplaySize(editor, 800, 600);
+    editor.images.ImageList.FindImage("C:\\logo.bmp")->Transparent = 42;
+    DeleteWindow(editor.layout, editor.images.ImageList, WindowAt(editor.layout, 1));
+    DeleteWindow(editor.layout, editor.images.ImageList, WindowAt(editor.layout, 1));
+    ASSERT_EQ(Logo(), nullptr);
+
+    for (int round = 0; round < 2; ++round) { // a snapshot can be put back again and again
+        views.layoutsReplaced = 0;
+        kept.RestoreTo(editor);
+        EXPECT_EQ(WriteLayoutText(editor.layout), before);
+        EXPECT_EQ(Logo(), logo) << "the image itself comes back, never read again";
+        EXPECT_EQ(Logo()->RefCount, 2u) << "one count per entry that holds it";
+        EXPECT_EQ(editor.layout.CurWindow, WindowAt(editor.layout, 2));
+        EXPECT_EQ(editor.canvas.Width(), 640);
+        EXPECT_EQ(views.layoutsReplaced, 1);
+        SetX0(editor, *WindowAt(editor.layout, 2), 0);
+    }
+}
+
+TEST_F(LayoutSnapshotTest, ACopiedLayoutHoldsWindowsOfItsOwn) {
+    Layout copy = editor.layout;
+    ASSERT_EQ(copy.WindowList.size(), 4u);
+    EXPECT_NE(copy.WindowList[2].get(), editor.layout.WindowList[2].get());
+    EXPECT_EQ(copy.CurWindow, copy.WindowList[2].get());
+    copy.WindowList[3]->Text[1] = "changed";
+    EXPECT_EQ(WindowAt(editor.layout, 3)->Text[1], "Ground\r\nfloor");
+}
+
+TEST_F(LayoutSnapshotTest, CountsFollowTheEntriesThatHoldThem) {
+    ImageStore& store = editor.images.ImageList;
+    store.AcquireImage("C:\\orphan.bmp");   // no entry holds it
+    store.AcquireImage("C:\\logo.bmp");     // one count too many
+    WindowAt(editor.layout, 3)->BMP[5] = "C:\\logo.bmp"; // named, but it took no count
+    RecountImages(editor.layout, store);
+    EXPECT_EQ(store.FindImage("C:\\orphan.bmp"), nullptr);
+    EXPECT_EQ(Logo()->RefCount, 2u);
+}
+
+TEST_F(LayoutSnapshotTest, LoadingAndSavingALayoutThisProgramWroteChangesNoByte) {
+    TempDrive drive;
+    // Windows that show no text at their index, the Background object among them, and a
+    // window whose text gets the default font when drawn: neither may change on the way.
+    AddWindow(20, 200, 140, 230, wtPosition).CurIndex = 3;
+    cWindow& shown = AddWindow(20, 300, 140, 330);
+    shown.Text[0] = "Welcome";
+    RedrawAll(editor);
+    SaveLayout(editor, "C:\\first.dcf");
+    for (const std::uint8_t view : {vmDesign, vmStatic}) {
+        editor.ViewMode = view;
+        LoadLayout(editor, "C:\\first.dcf");
+        SaveLayout(editor, "C:\\again.dcf");
+        EXPECT_EQ(ReadFileBytes("C:\\again.dcf", 1 << 20), ReadFileBytes("C:\\first.dcf", 1 << 20))
+            << "view " << int(view);
+    }
+    EXPECT_TRUE(WindowAt(editor.layout, 0)->FontName.empty());
+}
+
+TEST(ObserverList, EveryAttachedViewIsToldAndADetachedOneNoLonger) {
+    struct Counter : EditorObserver {
+        int told = 0;
+        Observers* list = nullptr;
+        EditorObserver* detachOther = nullptr;
+        void SelectionChanged() override {
+            ++told;
+            if (detachOther) list->Detach(*detachOther);
+        }
+    };
+    Observers list;
+    Counter first, second;
+    first.list = &list;
+    first.detachOther = &second; // a view that removes another while being told
+    list.Attach(first);
+    list.Attach(second);
+    list.Notify(&EditorObserver::SelectionChanged);
+    EXPECT_EQ(first.told, 1);
+    EXPECT_EQ(second.told, 0);
+    list.Notify(&EditorObserver::SelectionChanged);
+    EXPECT_EQ(first.told, 2);
+    EXPECT_EQ(second.told, 0);
+}
+
+} // namespace
+} // namespace pw
