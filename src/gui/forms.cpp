@@ -18,7 +18,7 @@ std::unique_ptr<TfPanelwright> CreateForms(Editor& editor, GuiHost& host,
     forms.fPanelwright = main.get();
     forms.fTextEdit = new TfTextEdit(editor, main.get());
     forms.fWinInfo = new TfWinInfo(editor, main.get());
-    forms.fColourSelection = new TfColourSelection(editor, main.get());
+    forms.fColourSelection = new TfColourSelection(main.get());
     forms.fImage = new TfImage(editor, main.get());
     forms.fFont = new TfFont(main.get());
     forms.fViewControl = new TfViewControl(editor, main.get());
