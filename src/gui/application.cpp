@@ -6,6 +6,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -53,6 +54,12 @@ void ShowHelp(const char* helpFile, int context) {
                                      "installed on this computer.")
                                  .arg(context)
                                  .arg(FromWin1252(file)));
+}
+
+bool HelpKey(const QKeyEvent* event, int context) {
+    if (event->key() != Qt::Key_F1) return false;
+    ShowHelp(kHelpFile, context);
+    return true;
 }
 
 } // namespace pw

@@ -7,6 +7,8 @@
 #include <exception>
 #include <functional>
 
+class QKeyEvent;
+
 namespace pw {
 
 class Application : public QApplication {
@@ -29,5 +31,8 @@ constexpr const char* kMainHelpFile = "Panelwright";
 
 // Opens a help topic of a help file, or says why it cannot.
 void ShowHelp(const char* helpFile, int context);
+
+// F1 pressed in a dialog opens the dialog's topic; true when the key was F1.
+bool HelpKey(const QKeyEvent* event, int context);
 
 } // namespace pw

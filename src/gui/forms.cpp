@@ -16,9 +16,9 @@ std::unique_ptr<TfPanelwright> CreateForms(Editor& editor, GuiHost& host,
                                            const QStringList& arguments, Forms& forms) {
     auto main = std::make_unique<TfPanelwright>(editor, arguments, forms);
     forms.fPanelwright = main.get();
-    forms.fTextEdit = new TfTextEdit(editor, main.get());
+    forms.fTextEdit = new TfTextEdit(main.get());
     forms.fWinInfo = new TfWinInfo(editor, main.get());
-    forms.fColourSelection = new TfColourSelection(editor, main.get());
+    forms.fColourSelection = new TfColourSelection(main.get());
     forms.fImage = new TfImage(editor, main.get());
     forms.fFont = new TfFont(main.get());
     forms.fViewControl = new TfViewControl(editor, main.get());

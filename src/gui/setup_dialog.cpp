@@ -81,12 +81,8 @@ TfSetUp::TfSetUp(Editor& editor, QWidget* parent)
     : QDialog(parent), editor_(editor), sizeButtons_(new QButtonGroup(this)) {
     DesignForm(this, "fSetUp", "Set Up", 120, 40, 568, 520);
     setModal(true);
-    // Where the designed face is missing, a face of Arial's metrics keeps the captions
-    // inside the designed widths (the terminal boxes are 41 pixels wide).
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial"});
-    font.setPointSize(8);
-    setFont(font);
+    // The terminal boxes are 41 pixels wide: the design face keeps their captions inside.
+    setFont(DesignFont());
     // Made in the order the Tab key visits them.
     BuildJobControls();
     BuildModeControls();
@@ -252,11 +248,7 @@ void TfSetUp::paintEvent(QPaintEvent* event) {
 }
 
 void TfSetUp::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp(kHelpFile, kHelpContext);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!HelpKey(event, kHelpContext)) QDialog::keyPressEvent(event);
 }
 
 void TfSetUp::FormShow() {

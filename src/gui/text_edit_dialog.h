@@ -1,23 +1,61 @@
 #pragma once
-// The Text Edit dialog: the indexed texts of the current window.
+// The Text Edit dialog: the indexed texts of a window, one index at a time.
 
+#include "dialogs/text_edit_session.h"
 #include "gui/form_layout.h"
-#include "shell/editor.h"
 
 #include <QDialog>
 
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
 namespace pw {
 
-class TfTextEdit : public QDialog {
+class UpDownEdit;
+
+class TfTextEdit : public QDialog, private TextMemo {
     Q_OBJECT
 public:
-    TfTextEdit(Editor& editor, QWidget* parent) : QDialog(parent), editor_(editor) {
-        DesignForm(this, "fTextEdit", "Text Edit", 124, 61, 568, 480);
-        setModal(true);
-    }
+    static constexpr int kHelpContext = 640;
+
+    explicit TfTextEdit(QWidget* parent);
+
+    // Edits the window's texts: shows the dialog modally on the window's current index and
+    // returns once it is closed, with the edit stored in the window and its CurIndex at the
+    // index the user left on. The window is not redrawn.
+    void Edit(cWindow& window);
+    // The same without waiting for the dialog to close.
+    void Open(cWindow& window);
+
+    // The controls, by their design names. The index box holds its up-down (UpDown1).
+    QLabel* StaticText1;
+    UpDownEdit* ebIndex;
+    QPushButton* btOK;
+    QPlainTextEdit* Memo1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    [[maybe_unused]] Editor& editor_;
+    void FormShow();
+    void Memo1Change();
+    void ebIndexChange();
+    // The controls the window allows to be used.
+    void ShowEnabled();
+    // Removes what the layout file cannot hold from the memo, and tells the user.
+    void DropUnstorable();
+    // The memo's lines, separated by LF.
+    QString MemoLines() const;
+
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+
+    TextEditSession session_{*this};
+    cWindow* window_ = nullptr;
 };
 
 } // namespace pw

@@ -11,6 +11,7 @@ UpDownEdit::UpDownEdit(int minimum, int maximum, QWidget* parent)
     // Whatever is typed stays as typed; nothing is corrected when the box loses focus.
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setAccelerated(false);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &UpDownEdit::textChanged);
 }
 
 void UpDownEdit::setText(const QString& text) {

@@ -19,6 +19,10 @@ public:
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
 
+signals:
+    // The text changed, typed, stepped or set.
+    void textChanged(const QString& text);
+
 protected:
     StepEnabled stepEnabled() const override;
 

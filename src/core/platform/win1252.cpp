@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace pw {
 
@@ -28,14 +29,18 @@ void AppendUtf8(std::string& out, char32_t u) {
     }
 }
 
-char ToByte(char32_t u) {
+std::optional<char> ToByte(char32_t u) {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
     for (std::size_t i = 0; i < kHigh.size(); ++i)
         if (kHigh[i] == u) return static_cast<char>(0x80 + i);
-    return '?';
+    return std::nullopt;
 }
 
 } // namespace
+
+bool InWin1252(char32_t u) {
+    return ToByte(u).has_value();
+}
 
 std::string Win1252ToUtf8(const std::string& bytes) {
     std::string out;
@@ -65,7 +70,7 @@ std::string Utf8ToWin1252(const std::string& utf8) {
             if ((c & 0xC0) != 0x80) ok = false;
             u = (u << 6) | (c & 0x3F);
         }
-        out += ok ? ToByte(u) : '?';
+        out += ok ? ToByte(u).value_or('?') : '?';
         i += ok ? extra + 1 : 1;
     }
     return out;
