@@ -35,6 +35,8 @@ public:
     std::uint8_t InputMode = imGray;
     std::int32_t Flags = 0;
     std::int32_t Invert = 0; // bit i: input terminal i + 1 inverted
+
+    friend bool operator==(const cInputSpec&, const cInputSpec&) = default;
 };
 
 } // namespace pw

@@ -6,30 +6,23 @@
 
 namespace pw {
 
-LayoutSnapshot::LayoutSnapshot(const Editor& editor)
-    : LayoutSnapshot(editor.layout, editor.images.ImageList) {}
-
-LayoutSnapshot::LayoutSnapshot(Layout layout, const ImageStore& store)
-    : layout_(std::move(layout)) {
-    for (const auto& image : store.Images()) images_.push_back({image, image->Transparent});
+std::vector<KeptImage> KeepImages(const ImageStore& store) {
+    std::vector<KeptImage> kept;
+    kept.reserve(store.Images().size());
+    for (const auto& image : store.Images()) kept.push_back({image, image->Transparent});
+    return kept;
 }
 
-void LayoutSnapshot::RestoreTo(Editor& editor) const& { PutBack(editor, layout_, images_); }
-
-void LayoutSnapshot::RestoreTo(Editor& editor) && {
-    PutBack(editor, std::move(layout_), images_);
-}
-
-void LayoutSnapshot::PutBack(Editor& editor, Layout layout, const std::vector<HeldImage>& images) {
+void PutLayoutBack(Editor& editor, Layout layout, const std::vector<KeptImage>& images) {
     // Windows made by this editor reach its store and display; a layout kept aside from it
     // does too, as it came from here.
     layout.context = editor.layout.context;
     editor.layout = std::move(layout);
     std::vector<std::shared_ptr<cImage>> held;
     held.reserve(images.size());
-    for (const HeldImage& h : images) {
-        h.image->Transparent = h.transparent;
-        held.push_back(h.image);
+    for (const KeptImage& kept : images) {
+        kept.image->Transparent = kept.transparent;
+        held.push_back(kept.image);
     }
     editor.images.ImageList.Replace(std::move(held));
     RecountImages(editor.layout, editor.images.ImageList);
@@ -42,6 +35,12 @@ void LayoutSnapshot::PutBack(Editor& editor, Layout layout, const std::vector<He
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
     editor.observers.Notify(&EditorObserver::RedrawRequested);
 }
+
+LayoutSnapshot::LayoutSnapshot(const Editor& editor)
+    : LayoutSnapshot(editor.layout, editor.images.ImageList) {}
+
+LayoutSnapshot::LayoutSnapshot(Layout layout, const ImageStore& store)
+    : layout_(std::move(layout)), images_(KeepImages(store)) {}
 
 void RecountImages(const Layout& layout, ImageStore& store) {
     std::unordered_map<std::string, std::uint32_t> holders;

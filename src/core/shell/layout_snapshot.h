@@ -11,6 +11,21 @@
 
 namespace pw {
 
+// An image of the store as a layout knew it: its transparent colour is a property the
+// layout's file stores, and it may have been picked anew since.
+struct KeptImage {
+    std::shared_ptr<cImage> image;
+    std::int32_t transparent;
+};
+
+// The store's images, in store order, as they are now.
+std::vector<KeptImage> KeepImages(const ImageStore& store);
+
+// Puts a layout in the editor with the images it knew: the store takes them (their counts
+// recomputed), the display takes the layout's size, and the views are told that the layout
+// was replaced.
+void PutLayoutBack(Editor& editor, Layout layout, const std::vector<KeptImage>& images);
+
 class LayoutSnapshot {
 public:
     // A copy of the editor's layout, with the images of its store.
@@ -18,26 +33,16 @@ public:
     // The given layout (typically taken out of the editor) with the store's images.
     LayoutSnapshot(Layout layout, const ImageStore& store);
 
-    // Puts the layout back in the editor, with its images, display size and colours, and
-    // tells the views that the layout was replaced. The snapshot can be restored again.
-    void RestoreTo(Editor& editor) const&;
+    // Puts the layout back in the editor (PutLayoutBack). The snapshot can be restored again.
+    void RestoreTo(Editor& editor) const& { PutLayoutBack(editor, layout_, images_); }
     // The same, handing the snapshot's windows over instead of copying them.
-    void RestoreTo(Editor& editor) &&;
+    void RestoreTo(Editor& editor) && { PutLayoutBack(editor, std::move(layout_), images_); }
 
     const Layout& layout() const { return layout_; }
 
 private:
-    // An image as the layout knew it: its transparent colour is a property the layout's
-    // file stores, and it may have been picked anew since.
-    struct HeldImage {
-        std::shared_ptr<cImage> image;
-        std::int32_t transparent;
-    };
-
-    static void PutBack(Editor& editor, Layout layout, const std::vector<HeldImage>& images);
-
     Layout layout_;
-    std::vector<HeldImage> images_;
+    std::vector<KeptImage> images_;
 };
 
 // Sets every stored image's count to the number of window entries that hold it, and drops

@@ -4,6 +4,8 @@
 #include "images/load_image.h"
 #include "platform/errors.h"
 
+#include <tuple>
+
 namespace pw {
 
 const char* TypeName(std::uint8_t type) {
@@ -12,6 +14,15 @@ const char* TypeName(std::uint8_t type) {
         "Time and Date Window", "Lift status Window", "Timed Sequence",   "Message Window",
     };
     return type < 8 ? names[type] : "";
+}
+
+bool SameContent(const cWindow& a, const cWindow& b) {
+    const auto fields = [](const cWindow& w) {
+        return std::tie(w.Number, w.Tag, w.Type, w.Parameter, w.Texture, w.DrawType, w.Format,
+                        w.FG, w.BG0, w.BG, w.CurIndex, w.FontSize, w.X0, w.Y0, w.X1, w.Y1,
+                        w.FontName, w.FntFile, w.FontStyle, w.ImageHeld, w.Text, w.BMP);
+    };
+    return fields(a) == fields(b);
 }
 
 void cWindow::LoadIndexImage(const std::string& fileName, bool dither, int index, int transparent) {

@@ -144,4 +144,9 @@ private:
     WindowContext* context_;
 };
 
+// Whether two windows hold the same: every field the layout file stores, and the same
+// entries holding images. Where they are in a list and how they are being dragged or stepped
+// do not count.
+bool SameContent(const cWindow& a, const cWindow& b);
+
 } // namespace pw

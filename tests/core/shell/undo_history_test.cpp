@@ -1,0 +1,102 @@
+#include "config/dcf_file.h"
+#include "shell/undo_history.h"
+#include "support/editor_fixture.h"
+#include "windows/window_setters.h"
+
+namespace pw {
+namespace {
+
+class UndoHistoryTest : public EditorTest {
+protected:
+    UndoHistory history{3};
+
+    void SetUp() override {
+        EditorTest::SetUp();
+        for (int i = 0; i < 4; ++i) AddWindow(10 + 40 * i, 10, 40 + 40 * i, 40).Text[0] = "w";
+        history.Reset(editor);
+    }
+    std::string Text() const { return WriteLayoutText(editor.layout); }
+    cWindow& At(std::size_t i) { return *WindowAt(editor.layout, i); }
+};
+
+TEST_F(UndoHistoryTest, EachChangingCommandIsOneStepThatUndoesAndRedoesExactly) {
+    const std::string start = Text();
+    EXPECT_FALSE(history.Commit(editor, "Nothing")); // changed nothing: no step
+    EXPECT_FALSE(history.CanUndo());
+
+    SelectWindow(editor, &At(2));
+    SetX0(editor, At(2), 300);
+    SetY0(editor, At(2), 200);
+    ASSERT_TRUE(history.Commit(editor, "Move Message Window"));
+    const std::string moved = Text();
+    SelectWindow(editor, &At(1));
+    DeleteWindow(editor.layout, editor.images.ImageList, &At(1));
+    ASSERT_TRUE(history.Commit(editor, "Delete Message Window"));
+
+    EXPECT_EQ(history.UndoName(), "Delete Message Window");
+    history.Undo(editor);
+    EXPECT_EQ(Text(), moved);
+    EXPECT_EQ(editor.layout.CurWindow, &At(2)) << "the selection of that moment";
+    history.Undo(editor);
+    EXPECT_EQ(Text(), start);
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_EQ(history.RedoName(), "Move Message Window");
+    history.Redo(editor);
+    EXPECT_EQ(Text(), moved);
+
+    // A new command after an undo makes the undone one unreachable.
+    SetX1(editor, At(3), 150);
+    history.Commit(editor, "Resize");
+    EXPECT_FALSE(history.CanRedo());
+}
+
+TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
+    for (int x = 1; x <= 5; ++x) {
+        SetX0(editor, At(4), 300 + x);
+        history.Commit(editor, "Move");
+    }
+    EXPECT_EQ(history.UndoSteps(), 3u);
+    // Five windows once, and one copy of the moved window for each state kept besides.
+    EXPECT_EQ(history.WindowCopies(), 5u + 3u);
+    while (history.CanUndo()) history.Undo(editor);
+    EXPECT_EQ(At(4).X0, 302);
+}
+
+TEST_F(UndoHistoryTest, ModifiedFollowsSavesUndoAndUncommittedChanges) {
+    EXPECT_FALSE(history.Modified(editor));
+    editor.layout.InputSpec.JobName = "Tower";
+    EXPECT_TRUE(history.Modified(editor)) << "changed, not yet a step";
+    history.Commit(editor, "Set Up");
+    history.MarkSaved();
+    EXPECT_FALSE(history.Modified(editor));
+    history.Undo(editor);
+    EXPECT_TRUE(history.Modified(editor));
+    history.Redo(editor);
+    EXPECT_FALSE(history.Modified(editor));
+}
+
+TEST_F(UndoHistoryTest, AnImageGivenUpComesBackWithItsTransparentColour) {
+    cWindow& w = At(1);
+    w.DrawType = dtImage;
+    w.BMP[0] = "C:\\logo.bmp";
+    w.ImageHeld.set(0);
+    editor.images.ImageList.AcquireImage(w.BMP[0])->Transparent = 5;
+    history.Reset(editor);
+    const cImage* logo = editor.images.ImageList.FindImage("C:\\logo.bmp");
+
+    editor.images.ImageList.FindImage("C:\\logo.bmp")->Transparent = 9; // picked anew
+    ASSERT_TRUE(history.Commit(editor, "Pick Transparent Colour"));
+    DeleteWindow(editor.layout, editor.images.ImageList, &At(1));
+    history.Commit(editor, "Delete");
+    ASSERT_EQ(editor.images.ImageList.FindImage("C:\\logo.bmp"), nullptr);
+
+    history.Undo(editor);
+    EXPECT_EQ(editor.images.ImageList.FindImage("C:\\logo.bmp"), logo);
+    EXPECT_EQ(logo->Transparent, 9);
+    EXPECT_EQ(logo->RefCount, 1u);
+    history.Undo(editor);
+    EXPECT_EQ(logo->Transparent, 5);
+}
+
+} // namespace
+} // namespace pw
