@@ -1,8 +1,12 @@
 #include "gui/canvas_view.h"
 
 #include "display/colour.h"
+#include "gui/application.h"
+#include "gui/canvas_mouse.h"
 #include "windows/renderer.h"
 
+#include <QCursor>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -55,6 +59,38 @@ void CanvasView::resizeEvent(QResizeEvent* event) {
 }
 
 void CanvasView::scrollContentsBy(int, int) { viewport()->update(); }
+
+QPoint CanvasView::LayoutPoint(QPoint viewportPoint) const {
+    int x = viewportPoint.x(), y = viewportPoint.y();
+    UnscrollXY(x, y, Scroll());
+    return {x, y};
+}
+
+void CanvasView::UpdatePointer(QPoint layoutPoint) {
+    viewport()->setCursor(CursorOf(PointerAt(editor_, layoutPoint.x(), layoutPoint.y())));
+}
+
+void CanvasView::PlaceModeChanged() {
+    UpdatePointer(LayoutPoint(viewport()->mapFromGlobal(QCursor::pos())));
+}
+
+void CanvasView::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = LayoutPoint(event->position().toPoint());
+    RunCommand([&] { FormMouseDown(editor_, ButtonOf(*event), ShiftOf(*event), p.x(), p.y()); });
+    UpdatePointer(p);
+}
+
+void CanvasView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = LayoutPoint(event->position().toPoint());
+    RunCommand([&] { FormMouseMove(editor_, ShiftOf(*event), p.x(), p.y()); });
+    UpdatePointer(p);
+}
+
+void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = LayoutPoint(event->position().toPoint());
+    RunCommand([&] { FormMouseUp(editor_, ButtonOf(*event), ShiftOf(*event), p.x(), p.y()); });
+    UpdatePointer(p);
+}
 
 void CanvasView::paintEvent(QPaintEvent* event) {
     if (fullRedraw_) {

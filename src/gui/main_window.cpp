@@ -3,6 +3,7 @@
 #include "gui/application.h"
 #include "gui/canvas_view.h"
 #include "gui/gui_host.h"
+#include "gui/place_hint.h"
 #include "gui/setup_dialog.h"
 #include "gui/view_control_dialog.h"
 #include "gui/win_info_dialog.h"
@@ -67,6 +68,7 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     resize(650, 549);
     setCentralWidget(canvas_);
     statusBar()->setObjectName("hints");
+    statusBar()->addWidget(new PlaceHintLabel(editor, statusBar()));
     BuildMenu();
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TfPanelwright::Timer1Timer);

@@ -1,27 +1,15 @@
 #include "gui/canvas_view.h"
 #include "gui_fixture.h"
+#include "paint_spy.h"
 #include "display/colour.h"
 #include "support/add_window.h"
 #include "windows/renderer.h"
 #include "windows/window_list.h"
 
-#include <QPaintEvent>
 #include <QScrollBar>
 
 namespace pw {
 namespace {
-
-// Collects what the canvas widget is asked to repaint.
-class PaintSpy : public QObject {
-public:
-    QRegion painted;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
-        return false;
-    }
-};
 
 class CanvasViewTest : public GuiTest {
 protected:

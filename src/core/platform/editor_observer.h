@@ -32,6 +32,8 @@ public:
     virtual void WindowChanged() {}
     // A window's position changed: show the position rows again.
     virtual void PositionChanged() {}
+    // A Place menu choice was armed, or the press it waited for placed its window.
+    virtual void PlaceModeChanged() {}
     // An image's facts, for the Image dialog's information line and caption.
     virtual void ImageInfoChanged(const std::string& /*infoLine*/, const std::string& /*caption*/) {}
 };

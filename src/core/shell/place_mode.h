@@ -4,6 +4,7 @@
 #include "shell/editor.h"
 
 #include <cstdint>
+#include <string>
 
 namespace pw {
 
@@ -23,7 +24,11 @@ enum PlaceKind : std::uint8_t {
     pmTimedSequence = 11,
 };
 
-// Arms the Place menu choice; a second choice replaces the first.
+// Arms the Place menu choice; a second choice replaces the first, pmNone disarms.
 void ArmPlace(Editor& editor, PlaceKind kind);
+// Whether the next press on the canvas places a window.
+bool PlaceArmed(const Editor& editor);
+// The status line while a choice is armed: what the next press places; empty otherwise.
+std::string PlaceHint(const Editor& editor);
 
 } // namespace pw

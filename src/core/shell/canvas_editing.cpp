@@ -1,0 +1,245 @@
+#include "shell/canvas_editing.h"
+
+#include "display/colour.h"
+#include "shell/place_mode.h"
+#include "windows/renderer.h"
+#include "windows/window_list.h"
+#include "windows/window_setters.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace pw {
+
+namespace {
+
+constexpr int kEdgeBand = 2; // pixels on either side of an edge that grab it
+constexpr int kDefaultWidth = 120, kDefaultHeight = 30;
+constexpr int kWideWidth = 250, kClockWidth = 330;
+
+// A coordinate a drag step computes, held in the range a window field takes. Only a
+// hand-edited layout comes near the limits, and the setters refuse such values anyway.
+std::int32_t Held(long long v) {
+    return static_cast<std::int32_t>(std::clamp<long long>(
+        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+bool Inside(const cWindow& w, int x, int y) {
+    return w.X0 < x && x < w.X1 && w.Y0 < y && y < w.Y1;
+}
+
+bool IsBackground(const Layout& layout, const cWindow* w) {
+    return w && w == Background(layout);
+}
+
+// The Type a Place choice makes.
+std::uint8_t KindOf(std::uint8_t placeMode) {
+    switch (placeMode) {
+    case pmPosition: return wtPosition;
+    case pmDirection: return wtDirection;
+    case pmDestination: return wtDestination;
+    case pmTimeDate: return wtTimeDate;
+    case pmLiftStatus: return wtLiftStatus;
+    case pmMessage: return wtMessage;
+    case pmTimedSequence: return wtTimedSequence;
+    default: return wtBackground; // Background Obj, Rectangle and Mat surface
+    }
+}
+
+void Place(Editor& editor, int x, int y) {
+    if (editor.PlaceMode == pmDestinationStatus) {
+        const cWindow& destination = PlaceNewWindow(editor, wtDestination, x, y, 0, true);
+        PlaceNewWindow(editor, wtLiftStatus, x, y, destination.Tag, true);
+    } else {
+        PlaceNewWindow(editor, KindOf(editor.PlaceMode), x, y, 0, false);
+    }
+}
+
+void BackgroundDefaults(Editor& editor, cWindow& w) {
+    const std::int32_t colour = editor.layout.BackgroundColour;
+    w.Tag = 0;
+    switch (editor.PlaceMode) {
+    case pmBackgroundRect:
+        // A bevel a little lighter and darker than the display around it.
+        w.FG = kTransparent;
+        w.DrawType = dtRectangle;
+        w.FontSize = 2;
+        w.BG0 = colour <= 253 ? colour + 2 : 255;
+        w.BG = colour >= 2 ? colour - 2 : 0;
+        w.Parameter = 1;
+        break;
+    case pmMatSurface:
+        w.FontSize = 1;
+        w.Parameter = 16;
+        w.BG0 = colour;
+        w.BG = 0;
+        w.DrawType = dtMat;
+        break;
+    default: break;
+    }
+}
+
+void ContentDefaults(cWindow& w, int x, std::uint32_t tag, bool shared) {
+    if (tag != 0) w.Tag = tag;
+    w.BG = kTransparent;
+    w.CurIndex = 1;
+    w.Format = fmCentre | fmVCentre | (shared ? fmShared : 0);
+    switch (w.Type) {
+    case wtPosition:
+        w.Text[0] = "unknown";
+        w.Text[1] = "lowest floor";
+        break;
+    case wtDirection: w.DrawType = dtArrows; break;
+    case wtDestination:
+        w.Text[0] = "running";
+        w.Text[1] = "lowest floor";
+        break;
+    case wtTimeDate:
+        w.CurIndex = 0;
+        w.Text[0] = TimeDateSample(0);
+        w.X1 = x + kClockWidth;
+        break;
+    case wtLiftStatus:
+        w.Text[1] = "OVERLOAD";
+        w.Text[2] = "FIRE SERVICE";
+        w.Text[3] = "INDEPENDENT SERVICE";
+        w.Text[4] = "DOOR HELD";
+        w.Text[5] = "LIFT RECALLED";
+        w.Text[6] = "LIFT CANNOT RUN";
+        w.BG = 195;
+        w.X1 = x + kWideWidth;
+        break;
+    case wtTimedSequence:
+        w.CurIndex = 0;
+        w.Parameter = 5;
+        w.Text[0] = "first 5 seconds";
+        w.Text[1] = "next 5 seconds...";
+        w.X1 = x + kWideWidth;
+        break;
+    case wtMessage:
+        w.Text[0] = "Default Message";
+        w.X1 = x + kWideWidth;
+        w.CurIndex = 0;
+        break;
+    default: break;
+    }
+}
+
+} // namespace
+
+bool OnDisplay(const Layout& layout, int x, int y) {
+    const cWindow* background = Background(layout);
+    return background && x >= 0 && y >= 0 && x <= background->X1 && y <= background->Y1;
+}
+
+void FormMouseDown(Editor& editor, MouseButton, ShiftState, int x, int y) {
+    Layout& layout = editor.layout;
+    if (PlaceArmed(editor)) {
+        // Beside the display a window could only be clipped inside out; the choice waits for
+        // a press on the display.
+        if (OnDisplay(layout, x, y)) Place(editor, x, y);
+    } else if (cWindow* w = HitRightEdge(layout, x, y)) {
+        w->DragMode = dmRightEdge;
+    } else if (cWindow* w = HitBottomEdge(layout, x, y)) {
+        w->DragMode = dmBottomEdge;
+    } else if (cWindow* w = HitWindow(layout, x, y)) {
+        SelectWindow(editor, w);
+        if (!IsBackground(layout, w)) w->DragMode = dmMoving;
+    } else {
+        layout.CurWindow = nullptr;
+        RedrawAll(editor);
+    }
+    editor.LastMouseX = x;
+    editor.LastMouseY = y;
+}
+
+void FormMouseMove(Editor& editor, ShiftState shift, int x, int y) {
+    cWindow* w = editor.layout.CurWindow;
+    if ((shift & ssLeft) && w) {
+        const long long dx = static_cast<long long>(x) - editor.LastMouseX;
+        const long long dy = static_cast<long long>(y) - editor.LastMouseY;
+        switch (w->DragMode) {
+        case dmMoving:
+            if (w->X0 + dx >= 0 && w->Y0 + dy >= 0) {
+                SetX0(editor, *w, Held(w->X0 + dx));
+                SetY0(editor, *w, Held(w->Y0 + dy));
+            }
+            break;
+        case dmRightEdge: SetX1(editor, *w, Held(w->X1 + dx)); break;
+        case dmBottomEdge: SetY1(editor, *w, Held(w->Y1 + dy)); break;
+        default: break;
+        }
+    }
+    editor.LastMouseX = x;
+    editor.LastMouseY = y;
+}
+
+void FormMouseUp(Editor& editor, MouseButton, ShiftState, int, int) {
+    cWindow* w = editor.layout.CurWindow;
+    if (!w) return;
+    w->DragMode = dmIdle;
+    editor.observers.Notify(&EditorObserver::WindowChanged);
+    RedrawAll(editor);
+}
+
+cWindow& PlaceNewWindow(Editor& editor, std::uint8_t kind, int x, int y, std::uint32_t tag,
+                        bool shared) {
+    cWindow& w = NewWindow(editor.layout);
+    // Made current without moving the selection mark: the redraw at the release clears it.
+    editor.layout.CurWindow = &w;
+    w.Type = kind;
+    w.DragMode = dmIdle;
+    w.X0 = x;
+    w.Y0 = y;
+    w.X1 = x + kDefaultWidth;
+    w.Y1 = y + kDefaultHeight;
+    w.FG = 0;
+    w.BG0 = kTransparent;
+    if (kind == wtBackground)
+        BackgroundDefaults(editor, w);
+    else
+        ContentDefaults(w, x, tag, shared);
+    ClipToDisplay(editor.layout, w);
+    ArmPlace(editor, pmNone);
+    return w;
+}
+
+cWindow* HitRightEdge(const Layout& layout, int x, int y) {
+    cWindow* w = layout.CurWindow;
+    if (!w) return nullptr;
+    const long long right = w->X1;
+    const bool hit = right - kEdgeBand <= x && x <= right + kEdgeBand && w->Y0 <= y && y <= w->Y1;
+    return hit ? w : nullptr;
+}
+
+cWindow* HitBottomEdge(const Layout& layout, int x, int y) {
+    cWindow* w = layout.CurWindow;
+    if (!w) return nullptr;
+    const long long bottom = w->Y1;
+    const bool hit = w->X0 <= x && x <= w->X1 && bottom - kEdgeBand <= y && y <= bottom + kEdgeBand;
+    return hit ? w : nullptr;
+}
+
+cWindow* HitWindow(const Layout& layout, int x, int y) {
+    cWindow* current = layout.CurWindow;
+    if (current && !IsBackground(layout, current) && Inside(*current, x, y)) return current;
+    cWindow* found = nullptr;
+    unsigned long long foundArea = 0;
+    // From the top of the drawing order down, so that on equal areas the window drawn on top
+    // wins; the Background object, last, only where no other window is.
+    for (auto it = layout.WindowList.rbegin(); it != layout.WindowList.rend(); ++it) {
+        cWindow* w = it->get();
+        if (!Inside(*w, x, y) || (found && IsBackground(layout, w))) continue;
+        // Both sides are at least 2 inside a strict hit, and their product fits 64 bits.
+        const unsigned long long area =
+            static_cast<unsigned long long>(static_cast<long long>(w->X1) - w->X0) *
+            static_cast<unsigned long long>(static_cast<long long>(w->Y1) - w->Y0);
+        if (!found || area < foundArea) {
+            found = w;
+            foundArea = area;
+        }
+    }
+    return found;
+}
+
+} // namespace pw
