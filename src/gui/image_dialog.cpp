@@ -176,18 +176,24 @@ void TfImage::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfImage::Sync() {
+    ShowPicture();
+    progress_->hide();
+    progressShown_.invalidate();
+}
+
+void TfImage::ShowPicture() {
     cbDither->setChecked(editor_.images.Dither);
     const RasterCanvas& picture = logic_.Picture();
     Picture->setFixedSize(picture.Width(), picture.Height());
     Picture->update();
-    progress_->hide();
-    progressShown_.invalidate();
 }
 
 void TfImage::ImageInfoChanged(const std::string& infoLine, const std::string& caption) {
     info_->setText(FromWin1252(infoLine));
     setWindowTitle(FromWin1252(caption));
-    cbDither->setChecked(editor_.images.Dither);
+    // A command may go on to ask the user something (a refused file): what it has done so
+    // far is on screen meanwhile.
+    ShowPicture();
     // Shown at once, as the reader goes on without letting events in.
     if (isVisible()) info_->repaint();
 }

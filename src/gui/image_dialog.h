@@ -74,8 +74,9 @@ private:
     void Step(long done, long total, const std::string& text) override;
 
     QAction* AddMenuItem(const char* name, const char* caption, void (TfImage::*click)());
-    // Shows what the logic holds now: the picture and the Dither box.
+    // Shows what the logic holds now: the picture and the Dither box, without the progress.
     void Sync();
+    void ShowPicture();
 
     Editor& editor_;
     ImageDialogLogic logic_;

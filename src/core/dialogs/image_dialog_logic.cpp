@@ -52,9 +52,9 @@ void ImageDialogLogic::Browse1Click() {
         editor_.host.ShowMessage(ImageName + " was not found.", "FILE NAME ERROR");
         return;
     }
-    ShowInfo({}, caption);
     editor_.images.ImageList.ReleaseImage(CurrentImage);
     PaintPicture();
+    ShowInfo({}, caption);
     CurrentImage = LoadImage(editor_.images, ImageName);
     if (!CurrentImage) return;
     ShowImageInfo(editor_.images, CurrentImage);
