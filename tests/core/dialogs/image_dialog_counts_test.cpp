@@ -146,7 +146,7 @@ TEST_F(ImageDialogCountsTest, EverySequenceLeavesTheCountsTheEntriesHold) {
     }
 }
 
-TEST_F(ImageDialogCountsTest, DitherReadsASharedImageOnceAndKeepsBothHolds) {
+TEST_F(ImageDialogCountsTest, DitherReadsASharedImageAgainAndKeepsBothHolds) {
     Hold(*w2, 0, kA);
     const cImage* undithered = editor.images.ImageList.FindImage(kA);
     Session(*w1, 0, "t");
