@@ -14,16 +14,17 @@ namespace pw::bench {
 
 constexpr int kPhotoWidth = 800, kPhotoHeight = 600;
 
-inline std::vector<std::vector<std::uint32_t>> PhotoRows() {
+inline std::vector<std::vector<std::uint32_t>> PhotoRows(int width = kPhotoWidth,
+                                                         int height = kPhotoHeight) {
     std::mt19937 random(42);
     std::uniform_int_distribution<int> noise(-10, 10);
     const auto channel = [&](double v) {
         const int c = static_cast<int>(v) + noise(random);
         return static_cast<std::uint32_t>(c < 0 ? 0 : c > 255 ? 255 : c);
     };
-    std::vector<std::vector<std::uint32_t>> rows(kPhotoHeight);
-    for (int y = 0; y < kPhotoHeight; ++y) {
-        for (int x = 0; x < kPhotoWidth; ++x) {
+    std::vector<std::vector<std::uint32_t>> rows(static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             const double r = 128 + 120 * std::sin(x / 97.0 + y / 211.0);
             const double g = 128 + 120 * std::cos(x / 153.0 - y / 71.0);
             const double b = 128 + 120 * std::sin((x + y) / 131.0 + 1.0);
@@ -34,9 +35,8 @@ inline std::vector<std::vector<std::uint32_t>> PhotoRows() {
 }
 
 // The picture as a bitmap file's bytes.
-inline const std::string& PhotoBitmap() {
-    static const std::string file = test::Bitmap24(PhotoRows());
-    return file;
+inline std::string PhotoBitmap(int width = kPhotoWidth, int height = kPhotoHeight) {
+    return test::Bitmap24(PhotoRows(width, height));
 }
 
 } // namespace pw::bench

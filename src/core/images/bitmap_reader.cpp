@@ -5,6 +5,7 @@
 #include "images/palette_match.h"
 #include "images/run_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -76,33 +77,55 @@ void AppendCodeRuns(std::vector<std::uint8_t>& data, const std::vector<std::uint
     data.resize(static_cast<std::size_t>(out - data.data()));
 }
 
+// Rows converted side by side. The dither error starts afresh at every row, so the rows of a
+// group never wait for one another: the processor overlaps their chains of dependent steps,
+// where one row alone would leave it waiting on each pixel's error.
+constexpr int kRowGroup = 4;
+using RowCodes = std::array<std::vector<std::uint8_t>, kRowGroup>;
+
+// The codes of count rows from first, each dithered from no error. Returns the error the last
+// of them left.
+std::array<std::int32_t, 3> DitherRows(std::string_view file, const BitmapHeader& h, int first,
+                                       int count, RowCodes& codes) {
+    std::array<const std::uint8_t*, kRowGroup> rows{};
+    for (int k = 0; k < count; ++k) rows[k] = FileRow(file, h, first + k);
+    std::array<std::array<std::int32_t, 3>, kRowGroup> error{};
+    for (std::size_t x = 0; x < codes[0].size(); ++x) {
+        for (int k = 0; k < count; ++k) {
+            const std::uint8_t* p = rows[k] + 3 * x; // blue, green, red
+            codes[k][x] =
+                static_cast<std::uint8_t>(DitheredPaletteCode(error[k], p[2], p[1], p[0]));
+        }
+    }
+    return error[count - 1];
+}
+
+void MatchRow(const std::uint8_t* p, std::vector<std::uint8_t>& codes) {
+    for (std::uint8_t& code : codes) {
+        code = static_cast<std::uint8_t>(NearestPaletteCode(p[2], p[1], p[0]));
+        p += 3;
+    }
+}
+
 void EncodeColourCodes(ImageBank& images, cImage& image, std::string_view file,
                        const BitmapHeader& h) {
-    std::vector<std::uint8_t> codes(static_cast<std::size_t>(h.Width));
+    RowCodes codes;
+    for (auto& row : codes) row.resize(static_cast<std::size_t>(h.Width));
     // Nothing can change the switch while a picture is read, so it is looked at once.
     const bool dither = images.Dither;
-    for (int r = 0; r < h.Height; ++r) {
-        const std::uint8_t* p = FileRow(file, h, r); // blue, green, red
-        if (dither) {
-            // The error never crosses a row: every row starts undithered. It is carried in
-            // a local while the row is read, where the compiler can keep it in registers.
-            std::array<std::int32_t, 3> error{};
-            for (std::uint8_t& code : codes) {
-                code = static_cast<std::uint8_t>(DitheredPaletteCode(error, p[2], p[1], p[0]));
-                p += 3;
-            }
-            images.DitherError = error;
-        } else {
-            for (std::uint8_t& code : codes) {
-                code = static_cast<std::uint8_t>(NearestPaletteCode(p[2], p[1], p[0]));
-                p += 3;
-            }
+    for (int r = 0; r < h.Height; r += kRowGroup) {
+        const int count = std::min(kRowGroup, h.Height - r);
+        if (dither)
+            images.DitherError = DitherRows(file, h, r, count, codes);
+        else
+            for (int k = 0; k < count; ++k) MatchRow(FileRow(file, h, r + k), codes[k]);
+        for (int k = 0; k < count; ++k) {
+            AppendCodeRuns(image.Data, codes[k]);
+            if (const int done = r + k + 1; done % 10 == 0)
+                images.progress->Step(done, h.Height,
+                                      "Row " + std::to_string(done) + " of " +
+                                          std::to_string(h.Height));
         }
-        AppendCodeRuns(image.Data, codes);
-        if ((r + 1) % 10 == 0)
-            images.progress->Step(r + 1, h.Height,
-                                  "Row " + std::to_string(r + 1) + " of " +
-                                      std::to_string(h.Height));
     }
 }
 

@@ -20,4 +20,11 @@ constexpr std::size_t kMaxBitmapFileBytes = std::size_t{1} << 30;
 // Throws IoError when the file exists but cannot be read; the store is then as it was.
 cImage* LoadImage(ImageBank& images, const std::string& name);
 
+// Reads the file of the stored image of that name again, under the Dither switch, into a new
+// image that takes the stored one's place in the store and its count, so that every holder
+// holds the new one. When the file is missing or refused the user is told why and the store
+// keeps the image it had. Returns the image now stored under the name, none when there is none.
+// Throws IoError when the file exists but cannot be read; the store is then as it was.
+cImage* ReloadImage(ImageBank& images, const std::string& name);
+
 } // namespace pw

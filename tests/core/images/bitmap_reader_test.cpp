@@ -1,6 +1,7 @@
 #include "images/bitmap_reader.h"
 
 #include "display/colour.h"
+#include "reference/bitmap_reference.h"
 #include "shell/editor.h"
 #include "support/bmp_bytes.h"
 #include "support/fake_text_engine.h"
@@ -8,6 +9,9 @@
 #include "support/recording_views.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
 
 namespace pw {
 namespace {
@@ -109,6 +113,19 @@ TEST_F(BitmapReaderTest, DitheringStartsEveryRowAfresh) {
     Read(file);
     EXPECT_EQ(image.Data, (Bytes{0, 255, 0, 255}));
     EXPECT_FALSE(image.Dithered);
+}
+
+TEST_F(BitmapReaderTest, DitheredRowsAreThoseOfThePlainConversionInAnyNumber) {
+    // Rows are converted a few at a time; seven make a full group and a short one.
+    std::mt19937 random(7);
+    std::vector<std::vector<std::uint32_t>> rows(7);
+    for (auto& row : rows)
+        for (int x = 0; x < 13; ++x) row.push_back(random() & 0xFFFFFF);
+    const std::string file = Bitmap24(rows);
+    editor.images.Dither = true;
+    Read(file);
+    std::istringstream in(file);
+    EXPECT_EQ(image.Data, reference::ConvertBitmap(editor.images, in));
 }
 
 TEST_F(BitmapReaderTest, TheInformationLineIsShownBeforeThePixelsAreRead) {
