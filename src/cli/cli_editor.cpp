@@ -29,8 +29,7 @@ void EnsureGuiApplication() {
     // Without a runtime folder Qt warns on every run; a private one in the temporary folder
     // keeps the tool's output to what the user asked for.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString dir =
-            QDir::tempPath() + "/panelwright-runtime-" + qEnvironmentVariable("USER");
+        const QString dir = QDir::tempPath() + "/panelwright-runtime-" + qEnvironmentVariable("USER");
         QDir().mkpath(dir);
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());

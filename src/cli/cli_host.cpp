@@ -12,10 +12,7 @@ void CliHost::ShowMessage(const std::string& text, const std::string& caption) {
 
 Answer CliHost::Ask(const std::string& text, Buttons) {
     err_ << Win1252ToUtf8(text) << " -> "
-         << (answer == Answer::Yes  ? "yes"
-             : answer == Answer::No ? "no"
-                                    : "cancel")
-         << '\n';
+         << (answer == Answer::Yes ? "yes" : answer == Answer::No ? "no" : "cancel") << '\n';
     return answer;
 }
 

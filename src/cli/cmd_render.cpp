@@ -1,5 +1,5 @@
-#include "cli/cli.h"
 #include "cli/cli_editor.h"
+#include "cli/cli.h"
 #include "platform/errors.h"
 #include "qt/win1252.h"
 #include "shell/int_text.h"
@@ -24,12 +24,9 @@ int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
         }
         if (a == "--view") {
             const std::string& v = arguments[++i];
-            if (v == "design")
-                view = vmDesign;
-            else if (v == "static")
-                view = vmStatic;
-            else if (v == "dynamic")
-                view = vmDynamic;
+            if (v == "design") view = vmDesign;
+            else if (v == "static") view = vmStatic;
+            else if (v == "dynamic") view = vmDynamic;
             else {
                 context.err << "panelwright-cli render: unknown view '" << v << "'\n";
                 return kExitUsage;

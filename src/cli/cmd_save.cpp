@@ -1,5 +1,5 @@
-#include "cli/cli.h"
 #include "cli/cli_editor.h"
+#include "cli/cli.h"
 #include "config/layout_file.h"
 
 namespace pw {

@@ -58,8 +58,7 @@ TEST_F(CliLayoutTest, CheckReportsTheLayoutOrItsErrors) {
     const CliRun unknown = Cli({"check", Write("u.dcf", layout + "[ ODD\r\n]\r\n\r\n")});
     EXPECT_EQ(unknown.exitCode, 0);
     EXPECT_TRUE(unknown.err.contains("Unknown group [ ODD"));
-    const CliRun bad =
-        Cli({"check", Write("b.dcf", layout + "[ WINDOW\r\n  Tag = 123456789012\r\n\r\n")});
+    const CliRun bad = Cli({"check", Write("b.dcf", layout + "[ WINDOW\r\n  Tag = 123456789012\r\n\r\n")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.err.contains("Arithmetic overflow"));
     EXPECT_EQ(Cli({"check", "/nonexistent.dcf"}).exitCode, 1);
