@@ -44,14 +44,6 @@ TEST(FntFile, HeaderIndexAndRecordsBackToBack) {
     EXPECT_EQ(read.glyphs, TwoGlyphs().glyphs);
 }
 
-TEST(FntFile, AFontWithoutGlyphsIsItsHeaderAndAnEmptyIndex) {
-    FntFont font;
-    font.rowsPerGlyph = 20;
-    const std::string bytes = FontFileBytes(font);
-    EXPECT_EQ(bytes, std::string("\x14\0\0\0", 4) + std::string(524, '\0'));
-    EXPECT_EQ(ParseFontFile(bytes, "none.fnt").rowsPerGlyph, 20);
-}
-
 TEST(FntFile, DamagedFilesAreRefusedNamingTheFile) {
     const std::function<void(std::string&)> damages[] = {
         [](std::string& s) { s.resize(527); },

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace pw {
 namespace {
 
@@ -57,21 +55,6 @@ TEST(GlyphRows, EachRowIsItsRunsThenTheRowEnd) {
         EXPECT_EQ(end, out.size()) << c.pixels;
         EXPECT_EQ(pixels, c.pixels);
     }
-}
-
-TEST(GlyphRows, ReadingStopsAtRowsThatAreCutShortOrPassTheWidth) {
-    EXPECT_EQ(WalkGlyphRows(Bytes({3, 2}), 0, 8, 1, [](int, int, int) {}), std::nullopt);
-    EXPECT_EQ(WalkGlyphRows(Bytes({255}), 0, 8, 2, [](int, int, int) {}), std::nullopt);
-    EXPECT_EQ(WalkGlyphRows(Bytes({9, 255}), 0, 8, 1, [](int, int, int) {}), std::nullopt);
-    EXPECT_EQ(WalkGlyphRows(Bytes({5, 4, 255}), 0, 8, 1, [](int, int, int) {}), std::nullopt);
-    // Two rows of an 8-pixel glyph: the second ends with a run that reaches the last column.
-    std::vector<std::vector<int>> spans;
-    EXPECT_EQ(WalkGlyphRows(Bytes({255, 0, 8, 255, 7}), 0, 8, 2,
-                            [&](int row, int x0, int x1) {
-                                spans.push_back({row, x0, x1});
-                            }),
-              4u);
-    EXPECT_EQ(spans, (std::vector<std::vector<int>>{{1, 0, 7}}));
 }
 
 } // namespace
