@@ -61,24 +61,22 @@ RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
 
     // The cells are measured before anything is drawn, so that their size is known to be
     // sane before the canvas takes memory for them.
+    const std::string tooLarge = "its cells pass " + std::to_string(kMaxGlyphCell) + " pixels";
     const int cellHeight = engine.Measure(font, "").height;
+    if (cellHeight < 0 || cellHeight > kMaxGlyphCell) throw Unusable(font, tooLarge);
     std::array<int, kGlyphSlots> widths{};
     int widest = 0;
     for (int c = 0; c < kGlyphSlots; ++c) {
         if (!selection.codes[c]) continue;
         widths[c] = engine.Measure(font, std::string(1, static_cast<char>(c))).width;
-        if (widths[c] < 0 || widths[c] > kMaxGlyphCell)
-            widest = INT_MAX;
-        else
-            widest = std::max(widest, widths[c]);
+        if (widths[c] < 0 || widths[c] > kMaxGlyphCell) throw Unusable(font, tooLarge);
+        widest = std::max(widest, widths[c]);
     }
-    if (cellHeight < 0 || cellHeight > kMaxGlyphCell || widest > kMaxGlyphCell)
-        throw Unusable(font, "its cells pass " + std::to_string(kMaxGlyphCell) + " pixels");
 
     RasterisedGlyphs out;
     out.leftOut = std::move(selection.leftOut);
     RasterCanvas canvas(widest, cellHeight, kCell);
-    int topMargin = INT_MAX; // the highest ink row of any glyph, once one has ink
+    int topMargin = INT_MAX; // the first row with ink in any glyph, once one has ink
     bool last = false;
     for (int c = 0; c < kGlyphSlots && !last; ++c) {
         if (!selection.codes[c]) continue;
