@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
+#include "cli/inspect_font.h"
+#include "cli/picture_file.h"
 #include "images/bm_file.h"
 #include "images/paint_image.h"
 #include "images/run_walk.h"
@@ -7,9 +9,6 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "display/colour.h"
-
-#include <QImage>
-#include <QString>
 
 #include <algorithm>
 #include <cctype>
@@ -20,8 +19,6 @@ namespace {
 
 // .bm files are small; anything far larger is no display bitmap.
 constexpr std::size_t kMaxBmFileBytes = std::size_t{1} << 30;
-// Pictures are drawn in memory first; beyond this many pixels that is refused.
-constexpr long long kMaxPicturePixels = 1LL << 26;
 
 bool HasExtension(const std::string& path, const std::string& ext) {
     const std::size_t dot = ExtensionPos(path);
@@ -35,17 +32,29 @@ bool HasExtension(const std::string& path, const std::string& ext) {
 // The picture as a display shows it: colour codes in their colours, the transparent code
 // left in the face colour, and a two-colour image's set pixels white on black.
 void WritePicture(const cImage& image, const std::string& path) {
-    if (image.Width < 1 || image.Height < 1)
-        throw FormatError("The image holds no picture; nothing was written to " + path + ".");
-    if (static_cast<long long>(image.Width) * image.Height > kMaxPicturePixels)
-        throw FormatError("The picture is too large to draw (" + std::to_string(image.Width) +
-                          " x " + std::to_string(image.Height) + " pixels).");
+    CheckPictureSize(image.Width, image.Height, "image");
     RasterCanvas canvas(image.Width, image.Height, kButtonFace);
     PaintImage(image, 0, 0, canvas, 0, kWhiteCode);
-    const QImage picture(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),
-                         canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
-    if (!picture.save(QString::fromStdString(MapPath(path).string()), "PNG"))
-        throw IoError("Cannot write the picture \"" + path + "\".");
+    SavePicture(canvas, path);
+}
+
+void InspectBitmapFile(CliContext& context, const std::string& path, const std::string& png) {
+    const cImage image = ParseBitmapFile(ReadFileBytes(path, kMaxBmFileBytes), path);
+    context.out << path << '\n'
+                << "  Width       = " << image.Width << '\n'
+                << "  Height      = " << image.Height << '\n'
+                << "  Bits        = " << image.Bits << '\n'
+                << "  Transparent = " << image.Transparent << '\n'
+                << "  Spare       = " << image.Spare << '\n'
+                << "  Data        = " << image.DataLength() << " bytes\n";
+    const RunWalkResult walk = WalkRuns(image, [](int, int, int, int) {});
+    if (walk.rowsEnded != image.Height || walk.bytesUsed != image.Data.size())
+        throw FormatError("The run data of " + path +
+                          " is damaged: " + std::to_string(walk.rowsEnded) + " of its " +
+                          std::to_string(image.Height) + " rows end properly, " +
+                          std::to_string(walk.bytesUsed) + " of " +
+                          std::to_string(image.Data.size()) + " bytes are read.");
+    if (!png.empty()) WritePicture(image, png);
 }
 
 } // namespace
@@ -64,32 +73,15 @@ int RunInspect(CliContext& context, const std::vector<std::string>& arguments) {
         }
     }
     if (files.size() != 1) {
-        context.err << "Usage: panelwright-cli inspect FILE.bm [--png OUT.png]\n";
+        context.err << "Usage: panelwright-cli inspect FILE.bm|FILE.fnt [--png OUT.png]\n";
         return kExitUsage;
     }
     const std::string& path = files[0];
-    if (HasExtension(path, ".fnt")) {
-        context.err << "panelwright-cli inspect: font files (.fnt) cannot be inspected yet; "
-                       "only display bitmaps (.bm).\n";
-        return kExitError;
-    }
     if (!FileExists(path)) throw IoError("The file \"" + path + "\" does not exist.");
-    const cImage image = ParseBitmapFile(ReadFileBytes(path, kMaxBmFileBytes), path);
-    context.out << path << '\n'
-                << "  Width       = " << image.Width << '\n'
-                << "  Height      = " << image.Height << '\n'
-                << "  Bits        = " << image.Bits << '\n'
-                << "  Transparent = " << image.Transparent << '\n'
-                << "  Spare       = " << image.Spare << '\n'
-                << "  Data        = " << image.DataLength() << " bytes\n";
-    const RunWalkResult walk = WalkRuns(image, [](int, int, int, int) {});
-    if (walk.rowsEnded != image.Height || walk.bytesUsed != image.Data.size())
-        throw FormatError("The run data of " + path +
-                          " is damaged: " + std::to_string(walk.rowsEnded) + " of its " +
-                          std::to_string(image.Height) + " rows end properly, " +
-                          std::to_string(walk.bytesUsed) + " of " +
-                          std::to_string(image.Data.size()) + " bytes are read.");
-    if (!png.empty()) WritePicture(image, png);
+    if (HasExtension(path, ".fnt"))
+        InspectFontFile(context, path, png);
+    else
+        InspectBitmapFile(context, path, png);
     return kExitOk;
 }
 

@@ -18,8 +18,9 @@ const std::vector<CliCommand>& Commands() {
          RunRender},
         {"convert", "IN.bmp OUT.bm [--dither]",
          "converts one bitmap into a display bitmap as the image store does", RunConvert},
-        {"inspect", "FILE.bm [--png OUT.png]",
-         "prints a display bitmap's header and draws its picture as the display shows it",
+        {"inspect", "FILE.bm|FILE.fnt [--png OUT.png]",
+         "prints a display file's header; draws a bitmap as the display shows it, a font as a "
+         "sheet of its glyphs",
          RunInspect},
     };
     return commands;

@@ -7,8 +7,27 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <climits>
 
 namespace pw {
+
+namespace {
+
+// The renderer switches between the fonts of its windows on every frame; this many stay
+// measured.
+constexpr std::size_t kFacesKept = 16;
+
+// Each Windows-1252 byte as the one-character text Qt draws.
+const QString& CharText(unsigned char c) {
+    static const std::array<QString, 256> texts = [] {
+        std::array<QString, 256> all;
+        for (int i = 0; i < 256; ++i) all[i] = FromWin1252(std::string(1, static_cast<char>(i)));
+        return all;
+    }();
+    return texts[c];
+}
+
+} // namespace
 
 QFont QtTextEngine::MakeFont(const FontDesc& font) {
     QFont f(FromWin1252(font.face));
@@ -19,47 +38,76 @@ QFont QtTextEngine::MakeFont(const FontDesc& font) {
     f.setStrikeOut(font.style & fsStrikeOut);
     f.setStyleStrategy(QFont::NoAntialias);
     f.setHintingPreference(QFont::PreferFullHinting);
+    f.setKerning(false);
     return f;
 }
 
-const QFontMetrics& QtTextEngine::Metrics(const FontDesc& font) {
-    if (!cachedMetrics_ || !(cachedDesc_ == font)) {
-        cachedMetrics_.emplace(MakeFont(font));
-        cachedDesc_ = font;
+QtTextEngine::Face::Face(const FontDesc& d) : desc(d), font(MakeFont(d)), metrics(font) {
+    widths.fill(-1);
+}
+
+int QtTextEngine::Face::CellWidth(unsigned char c) {
+    if (widths[c] < 0) widths[c] = std::max(0, metrics.horizontalAdvance(CharText(c)));
+    return widths[c];
+}
+
+QtTextEngine::Face& QtTextEngine::FaceOf(const FontDesc& font) {
+    auto found = std::find_if(faces_.begin(), faces_.end(),
+                              [&](const auto& face) { return face->desc == font; });
+    if (found == faces_.end()) {
+        if (faces_.size() == kFacesKept) faces_.pop_back();
+        faces_.insert(faces_.begin(), std::make_unique<Face>(font));
+    } else {
+        std::rotate(faces_.begin(), found, found + 1);
     }
-    return *cachedMetrics_;
+    return *faces_.front();
 }
 
 TextExtent QtTextEngine::Measure(const FontDesc& font, const std::string& text) {
-    const QFontMetrics& m = Metrics(font);
-    return {m.horizontalAdvance(FromWin1252(text)), m.height()};
+    Face& face = FaceOf(font);
+    long long width = 0;
+    for (const char c : text) width += face.CellWidth(static_cast<unsigned char>(c));
+    return {static_cast<int>(std::min<long long>(width, INT_MAX)), face.metrics.height()};
 }
 
 void QtTextEngine::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y,
                         const std::string& text, std::uint32_t colour,
                         std::optional<std::uint32_t> background) {
     if (canvas.Width() == 0 || canvas.Height() == 0) return;
-    const QString s = FromWin1252(text);
-    const QFontMetrics& m = Metrics(font);
-    const QRect cell(x, y, m.horizontalAdvance(s), m.height());
-    // A cell wholly off the canvas draws nothing. Leaving it out here also keeps far-off
-    // coordinates from a hand-edited layout away from Qt's fixed-point glyph positions.
-    const QRect bounds(0, 0, canvas.Width(), canvas.Height());
-    if (!cell.adjusted(-m.height(), 0, m.height(), 0).intersects(bounds)) return;
-    // The canvas pixels are 0xFFRRGGBB, which is QImage's RGB32 layout: paint in place.
-    QImage image(reinterpret_cast<uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
-                 canvas.Width() * 4, QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        if (background) painter.fillRect(cell, QColor::fromRgb(*background));
-        painter.setFont(MakeFont(font));
-        painter.setPen(QColor::fromRgb(colour));
-        painter.drawText(x, y + m.ascent(), s);
+    Face& face = FaceOf(font);
+    const int height = face.metrics.height();
+    if (static_cast<long long>(y) + height <= 0 || y >= canvas.Height()) return;
+    // The canvas pixels are 0xFFRRGGBB, which is QImage's RGB32 layout: paint in place. The
+    // painter is made only once a cell meets the canvas, and cells wholly off it are passed
+    // over, so far-off coordinates from a hand-edited layout never reach Qt's fixed-point
+    // glyph positions.
+    QImage image;
+    std::optional<QPainter> painter;
+    long long left = x;
+    Rect drawn;
+    for (const char ch : text) {
+        if (left >= canvas.Width()) break;
+        const auto c = static_cast<unsigned char>(ch);
+        const int width = face.CellWidth(c);
+        if (width > 0 && left + width > 0) {
+            if (!painter) {
+                image = QImage(reinterpret_cast<uchar*>(canvas.Bits()), canvas.Width(),
+                               canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
+                painter.emplace(&image);
+                painter->setRenderHint(QPainter::TextAntialiasing, false);
+                painter->setFont(face.font);
+                painter->setPen(QColor::fromRgb(colour));
+            }
+            const QRect cell(static_cast<int>(left), y, width, height);
+            painter->setClipRect(cell);
+            if (background) painter->fillRect(cell, QColor::fromRgb(*background));
+            painter->drawText(cell.left(), y + face.metrics.ascent(), CharText(c));
+            drawn = drawn.United({cell.left(), cell.top(), cell.right(), cell.bottom()});
+        }
+        left += width;
     }
-    // Underline and italic overhang can pass the cell a little; mark generously.
-    canvas.MarkDirty(
-        {cell.left() - m.height(), cell.top(), cell.right() + m.height(), cell.bottom() + 2});
+    painter.reset();
+    canvas.MarkDirty(drawn);
 }
 
 } // namespace pw

@@ -1,12 +1,20 @@
 #pragma once
 // Text through Qt's fonts, drawn straight into a canvas buffer without antialiasing.
+//
+// Every character is drawn on its own, at the integer width its cell has alone and clipped to
+// that cell, with no kerning between neighbours. The font files hold each glyph the same way,
+// so a text on the canvas and the same text composed from the font file's glyphs are the same
+// pixels.
 
 #include "platform/text_engine.h"
 
 #include <QFont>
 #include <QFontMetrics>
 
+#include <array>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace pw {
 
@@ -20,10 +28,21 @@ public:
     static QFont MakeFont(const FontDesc& font);
 
 private:
-    const QFontMetrics& Metrics(const FontDesc& font);
+    // A font with its metrics and the cell widths of the characters measured so far.
+    struct Face {
+        explicit Face(const FontDesc& desc);
+        int CellWidth(unsigned char c);
 
-    FontDesc cachedDesc_;
-    std::optional<QFontMetrics> cachedMetrics_;
+        FontDesc desc;
+        QFont font;
+        QFontMetrics metrics;
+        std::array<int, 256> widths; // -1 until measured
+    };
+
+    // The face for a font; the few in use stay measured, most recently used first.
+    Face& FaceOf(const FontDesc& font);
+
+    std::vector<std::unique_ptr<Face>> faces_;
 };
 
 } // namespace pw

@@ -33,10 +33,13 @@ struct TextExtent {
     int height = 0;
 };
 
+// Every character has a cell of its own: as wide as the character measures alone, as high
+// as a line. A line is its characters' cells side by side, with no kerning, and nothing is
+// drawn outside them, so the font files can hold each character's cell as it is drawn.
 class TextEngine {
 public:
     virtual ~TextEngine() = default;
-    // Width and cell height of one line of text.
+    // Width (the sum of the characters' cell widths) and cell height of one line of text.
     virtual TextExtent Measure(const FontDesc& font, const std::string& text) = 0;
     // Draws one line with its cell's top-left corner at (x, y), clipped to the canvas. With a
     // background the cells are filled first (opaque mode); without, only the glyphs are drawn.

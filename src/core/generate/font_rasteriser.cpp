@@ -1,0 +1,120 @@
+#include "generate/font_rasteriser.h"
+
+#include "generate/glyph_rows.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/name_chars.h"
+#include "platform/raster_canvas.h"
+#include "shell/colour.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <climits>
+
+namespace pw {
+
+namespace {
+
+constexpr ScreenColour kInk = MakeColour(0, 0, 0);
+constexpr ScreenColour kCell = MakeColour(255, 255, 255);
+constexpr int kStandardFirst = 32;
+constexpr int kStandardLast = 127;
+
+struct Selection {
+    std::bitset<kGlyphSlots> codes;
+    std::string leftOut;
+};
+
+// The codes to render, each once, and the characters that have no slot.
+Selection Select(const std::string& characters) {
+    Selection s;
+    if (characters.empty()) {
+        for (int c = kStandardFirst; c <= kStandardLast; ++c) s.codes.set(c);
+        return s;
+    }
+    std::bitset<256> above;
+    for (const char ch : characters) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < kGlyphSlots)
+            s.codes.set(c);
+        else
+            above.set(c);
+    }
+    for (int c = kGlyphSlots; c < 256; ++c)
+        if (above[c]) s.leftOut += static_cast<char>(c);
+    return s;
+}
+
+FormatError Unusable(const FontDesc& font, const std::string& why) {
+    return FormatError("The font " + font.face + " " + std::to_string(font.height) +
+                       " cannot be made for the display: " + why + ".");
+}
+
+} // namespace
+
+RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
+                                 const std::string& characters, std::int32_t limit) {
+    if (font.height < 1 || font.height > kMaxGlyphCell)
+        throw Unusable(font, "its height is not 1 to " + std::to_string(kMaxGlyphCell) + " pixels");
+    Selection selection = Select(characters);
+
+    // The cells are measured before anything is drawn, so that their size is known to be
+    // sane before the canvas takes memory for them.
+    const std::string tooLarge = "its cells pass " + std::to_string(kMaxGlyphCell) + " pixels";
+    const int cellHeight = engine.Measure(font, "").height;
+    if (cellHeight < 0 || cellHeight > kMaxGlyphCell) throw Unusable(font, tooLarge);
+    std::array<int, kGlyphSlots> widths{};
+    int widest = 0;
+    for (int c = 0; c < kGlyphSlots; ++c) {
+        if (!selection.codes[c]) continue;
+        widths[c] = engine.Measure(font, std::string(1, static_cast<char>(c))).width;
+        if (widths[c] < 0 || widths[c] > kMaxGlyphCell) throw Unusable(font, tooLarge);
+        widest = std::max(widest, widths[c]);
+    }
+
+    RasterisedGlyphs out;
+    out.leftOut = std::move(selection.leftOut);
+    RasterCanvas canvas(widest, cellHeight, kCell);
+    int topMargin = INT_MAX; // the first row with ink in any glyph, once one has ink
+    bool last = false;
+    for (int c = 0; c < kGlyphSlots && !last; ++c) {
+        if (!selection.codes[c]) continue;
+        last = limit != 0 && out.dataSize > limit;
+        // The engine fills the whole cell, so nothing of the glyph before stays inside it.
+        engine.Draw(canvas, font, 0, 0, std::string(1, static_cast<char>(c)), kInk, kCell);
+        FntGlyph glyph;
+        glyph.width = static_cast<std::uint16_t>(widths[c]);
+        for (int y = 0; y < cellHeight; ++y) {
+            const ScreenColour* row = canvas.Row(y);
+            const bool ink = AppendGlyphRow(glyph.rows, widths[c],
+                                            [row](int x) { return Blue(row[x]) < kInkBlueBelow; });
+            if (ink) topMargin = std::min(topMargin, y);
+        }
+        out.dataSize += static_cast<std::int32_t>(2 + glyph.rows.size());
+        out.font.glyphs[c] = std::move(glyph);
+    }
+
+    // Rows above the margin are blank in every glyph, one row end byte each.
+    if (topMargin == INT_MAX) topMargin = 0;
+    for (auto& glyph : out.font.glyphs)
+        if (glyph) glyph->rows.erase(0, static_cast<std::size_t>(topMargin));
+    out.font.rowsPerGlyph = cellHeight - topMargin;
+    out.font.topMargin = topMargin;
+    out.font.size = font.height;
+    return out;
+}
+
+RasteriseResult RasteriseFont(TextEngine& engine, const FontDesc& font,
+                              const std::string& directory, const std::string& fileName,
+                              const std::string& characters, std::int32_t limit) {
+    if (!IsPlainFileName(fileName))
+        throw FormatError("\"" + fileName +
+                          "\" cannot name a font file: it is no plain file name.");
+    RasterisedGlyphs glyphs = RasteriseGlyphs(engine, font, characters, limit);
+    if (glyphs.dataSize > 0) WriteFileAtomically(directory + fileName, FontFileBytes(glyphs.font));
+    return {glyphs.dataSize + static_cast<std::int32_t>(kFntRecordsStart),
+            std::move(glyphs.leftOut)};
+}
+
+} // namespace pw

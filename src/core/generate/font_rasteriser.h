@@ -1,0 +1,54 @@
+#pragma once
+// Bitmap fonts for the display. Every character is drawn by the text engine, black on its
+// white cell, exactly as the canvas draws text; its pixels are read back and stored as run
+// lengths of ink and background, row by row; the blank rows that all glyphs share at the top
+// are trimmed.
+
+#include "generate/fnt_file.h"
+#include "platform/text_engine.h"
+
+#include <cstdint>
+#include <string>
+
+namespace pw {
+
+// The largest display is 800 pixels a side; no cell beyond this many pixels high or wide is a
+// font it can show, and the bound keeps a layout's font size from taking memory without end.
+constexpr int kMaxGlyphCell = 1000;
+
+// A pixel is ink when its blue component is below this: black text and dark greys.
+constexpr int kInkBlueBelow = 176;
+
+struct RasterisedGlyphs {
+    FntFont font; // as the file holds it, top margin trimmed
+    // Bytes of the glyphs (widths and rows) before the top margin was trimmed.
+    std::int32_t dataSize = 0;
+    // The characters asked for above code 127, in ascending order. The file has no slot for
+    // them, so they are left out.
+    std::string leftOut;
+};
+
+// Rasterises the characters (each once, in ascending order of code), or the standard set 32
+// to 127 when characters is empty. With a limit other than 0, the character picked while the
+// data size exceeds the limit is the last one rendered. A font with no ink at all gets a top
+// margin of 0. Throws FormatError for a font below 1 pixel or with cells beyond
+// kMaxGlyphCell.
+RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
+                                 const std::string& characters, std::int32_t limit);
+
+struct RasteriseResult {
+    // The data size plus the header and index, before trimming: what decides whether the
+    // standard set makes too large a file.
+    std::int32_t size = 0;
+    std::string leftOut; // as in RasterisedGlyphs
+};
+
+// RasteriseGlyphs, then writes directory + fileName when at least one glyph was rendered;
+// an existing file is replaced once the new one is complete. The directory ends with a
+// backslash; the file name must be a plain name (see IsPlainFileName), so the file stays in
+// the directory. Throws FormatError for a name that is not, IoError when writing fails.
+RasteriseResult RasteriseFont(TextEngine& engine, const FontDesc& font,
+                              const std::string& directory, const std::string& fileName,
+                              const std::string& characters, std::int32_t limit);
+
+} // namespace pw
