@@ -7,7 +7,7 @@
 
 #include "platform/raster_canvas.h"
 #include "platform/text_engine.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 #include "generate/fnt_file.h"
 #include "generate/fnt_text.h"
 #include "platform/files.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 
 #include <algorithm>
 

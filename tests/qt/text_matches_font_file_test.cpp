@@ -8,7 +8,7 @@
 #include "platform/files.h"
 #include "platform/raster_canvas.h"
 #include "qt/qt_text_engine.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "support/temp_drive.h"
 
 #include <gtest/gtest.h>

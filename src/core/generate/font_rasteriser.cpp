@@ -5,7 +5,7 @@
 #include "platform/files.h"
 #include "platform/name_chars.h"
 #include "platform/raster_canvas.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 
 #include <algorithm>
 #include <array>

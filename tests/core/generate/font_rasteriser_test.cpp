@@ -2,7 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/raster_canvas.h"
-#include "shell/colour.h"
+#include "display/colour.h"
 #include "support/bmp_bytes.h"
 #include "support/fake_text_engine.h"
 #include "support/temp_drive.h"
