@@ -26,11 +26,11 @@ Control* Add(QWidget* parent, const char* name, const QString& caption, int left
 TfViewControl::TfViewControl(Editor& editor, QWidget* parent) : QDialog(parent), editor_(editor) {
     DesignForm(this, "fViewControl", "View Control", 253, 103, 343, 128);
     setModal(true);
-    rbDesign = Add<QRadioButton>(this, "rbDesign", "Design", 16, 12);
-    rbStatic = Add<QRadioButton>(this, "rbStatic", "Static", 120, 12);
-    rbDynamic = Add<QRadioButton>(this, "rbDynamic", "Dynamic", 224, 12);
+    rbDesign = Add<QRadioButton>(this, "rbDesign", "Design", 8, 12);
+    rbStatic = Add<QRadioButton>(this, "rbStatic", "Static", 112, 12);
+    rbDynamic = Add<QRadioButton>(this, "rbDynamic", "Dynamic", 216, 12);
     cbFullRedraw = Add<QCheckBox>(this, "cbFullRedraw",
-                                  "Full Redraw (with transparent foreground windows)", 16, 44);
+                                  "Full Redraw (with transparent foreground windows)", 8, 44);
     btCancel = Add<QPushButton>(this, "btCancel", "Close", 248, 72);
     btCancel->resize(75, 25);
     rbDesign->setChecked(true);
