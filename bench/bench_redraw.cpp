@@ -6,7 +6,6 @@
 #include "windows/draw_mat.h"
 #include "windows/random.h"
 #include "windows/renderer.h"
-#include "windows/window_list.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,6 +3,7 @@
 #include "config/layout_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "qt/calendar_names.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@ CliEditor::CliEditor(CliContext& context) {
     // Loading draws the layout, and drawing text needs the font system.
     EnsureGuiApplication();
     editor_ = std::make_unique<Editor>(context.host, text_);
+    editor_->calendarNames = LocaleCalendarNames();
 }
 
 CliEditor::~CliEditor() = default;

@@ -1,24 +1,49 @@
-#include "cli/cli_editor.h"
 #include "cli/cli.h"
-#include "platform/errors.h"
-#include "qt/win1252.h"
+#include "cli/cli_editor.h"
+#include "cli/pending_redraw.h"
 #include "display/int_text.h"
+#include "platform/errors.h"
 #include "shell/timer_step.h"
-#include "windows/renderer.h"
+#include "shell/view_modes.h"
 
+#include <QDateTime>
 #include <QImage>
 
 #include <optional>
 
 namespace pw {
 
+namespace {
+
+// "2026-03-14T09:05" or "2026-03-14 09:05", seconds optional, as the local time of the clocks.
+std::optional<std::tm> ClockTime(const std::string& text) {
+    QString iso = QString::fromStdString(text);
+    iso.replace(' ', 'T');
+    const QDateTime t = QDateTime::fromString(iso, Qt::ISODate);
+    if (!t.isValid()) return std::nullopt;
+    std::tm time{};
+    time.tm_year = t.date().year() - 1900;
+    time.tm_mon = t.date().month() - 1;
+    time.tm_mday = t.date().day();
+    time.tm_wday = t.date().dayOfWeek() % 7; // Qt counts Sunday as 7
+    time.tm_yday = t.date().dayOfYear() - 1;
+    time.tm_hour = t.time().hour();
+    time.tm_min = t.time().minute();
+    time.tm_sec = t.time().second();
+    time.tm_isdst = -1;
+    return time;
+}
+
+} // namespace
+
 int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
     std::vector<std::string> files;
-    std::optional<std::uint8_t> view;
+    std::optional<ViewKind> view;
+    std::optional<std::tm> clock;
     int ticks = 0;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
-        if ((a == "--view" || a == "--ticks") && i + 1 == arguments.size()) {
+        if ((a == "--view" || a == "--ticks" || a == "--time") && i + 1 == arguments.size()) {
             context.err << "panelwright-cli render: " << a << " needs a value\n";
             return kExitUsage;
         }
@@ -37,27 +62,48 @@ int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
                 context.err << "panelwright-cli render: --ticks must not be negative\n";
                 return kExitUsage;
             }
+        } else if (a == "--time") {
+            clock = ClockTime(arguments[++i]);
+            if (!clock) {
+                context.err << "panelwright-cli render: --time wants YYYY-MM-DDTHH:MM[:SS], not '"
+                            << arguments[i] << "'\n";
+                return kExitUsage;
+            }
         } else {
             files.push_back(a);
         }
     }
     if (files.size() != 2) {
         context.err << "Usage: panelwright-cli render LAYOUT.dcf OUT.png [--view design|static|"
-                       "dynamic] [--ticks N]\n";
+                       "dynamic] [--ticks N] [--time YYYY-MM-DDTHH:MM]\n";
         return kExitUsage;
     }
     CliEditor cli(context);
     cli.Load(files[0]);
     Editor& editor = cli.editor();
-    // Ticks play the Dynamic view; the picture shows the view asked for, by default the one
-    // the ticks ran in.
-    editor.ViewMode = vmDynamic;
-    for (int t = 0; t < ticks; ++t) TimerStep(editor);
-    editor.ViewMode = view.value_or(ticks > 0 ? std::uint8_t{vmDynamic} : std::uint8_t{vmDesign});
-    RedrawAll(editor);
-    const RasterCanvas& canvas = editor.canvas;
-    const QImage image(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),
-                       canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
+    if (clock) editor.LocalTime = [time = *clock] { return time; };
+    // The picture shows the view asked for, by default the one the ticks ran in.
+    const ViewKind shown = view.value_or(ticks > 0 ? vmDynamic : vmDesign);
+    // Played as the editor plays it: the View Control dialog's Dynamic view before the first
+    // tick, then one tick a second, each followed by the paint it asked for. Mats drawn by a
+    // paint restart the generator the lift draws its trips from, so the paints must come
+    // where the editor's come.
+    PendingRedraw canvas(editor);
+    if (ticks > 0) {
+        SetViewMode(editor, vmDynamic);
+        canvas.Paint();
+        for (int t = 0; t < ticks; ++t) {
+            TimerStep(editor);
+            canvas.Paint();
+        }
+    }
+    if (ticks == 0 || shown != vmDynamic) {
+        SetViewMode(editor, shown);
+        canvas.Paint();
+    }
+    const RasterCanvas& pixels = editor.canvas;
+    const QImage image(reinterpret_cast<const uchar*>(pixels.Bits()), pixels.Width(),
+                       pixels.Height(), pixels.Width() * 4, QImage::Format_RGB32);
     if (!image.save(QString::fromStdString(files[1]), "PNG"))
         throw IoError("Cannot write the picture \"" + files[1] + "\".");
     return kExitOk;

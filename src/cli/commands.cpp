@@ -13,8 +13,10 @@ const std::vector<CliCommand>& Commands() {
         {"check", "LAYOUT.dcf", "reads the layout as Load does and prints every message", RunCheck},
         {"save", "IN.dcf OUT.dcf", "reads as Load does and writes as Save does (backup included)",
          RunSave},
-        {"render", "LAYOUT.dcf OUT.png [--view design|static|dynamic] [--ticks N]",
-         "draws the layout as the canvas shows it (after N simulation ticks: Dynamic view)",
+        {"render",
+         "LAYOUT.dcf OUT.png [--view design|static|dynamic] [--ticks N] [--time YYYY-MM-DDTHH:MM]",
+         "draws the layout as the canvas shows it (after N simulation ticks: Dynamic view; "
+         "clocks at the time given, else now)",
          RunRender},
         {"convert", "IN.bmp OUT.bm [--dither]",
          "converts one bitmap into a display bitmap as the image store does", RunConvert},

@@ -4,6 +4,7 @@
 #include "gui/forms.h"
 #include "gui/gui_host.h"
 #include "gui/main_window.h"
+#include "qt/calendar_names.h"
 #include "qt/qt_text_engine.h"
 #include "shell/editor.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     pw::QtTextEngine text;
     pw::GuiHost host;
     pw::Editor editor(host, text);
+    editor.calendarNames = pw::LocaleCalendarNames();
     pw::Forms forms;
     const auto mainWindow = pw::CreateForms(editor, host, app.arguments().mid(1), forms);
     mainWindow->show();

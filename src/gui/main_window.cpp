@@ -6,6 +6,7 @@
 #include "gui/place_hint.h"
 #include "gui/setup_dialog.h"
 #include "gui/view_control_dialog.h"
+#include "gui/view_mode_label.h"
 #include "gui/win_info_dialog.h"
 #include "qt/win1252.h"
 #include "config/layout_commands.h"
@@ -56,8 +57,7 @@ QAction* AddItem(QWidget* menu, const Item& item, TfPanelwright& window, Editor&
 
 TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms& forms)
     : AttachedObserver(editor.observers), editor_(editor), arguments_(std::move(arguments)),
-      forms_(forms),
-      canvas_(new CanvasView(editor, this)) {
+      forms_(forms), canvas_(new CanvasView(editor, this)), Timer1(this) {
     setObjectName("fPanelwright");
     setWindowTitle(kMainCaption);
     setProperty(kHelpContext, 40);
@@ -69,7 +69,9 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     setCentralWidget(canvas_);
     statusBar()->setObjectName("hints");
     statusBar()->addWidget(new PlaceHintLabel(editor, statusBar()));
+    statusBar()->addPermanentWidget(new ViewModeLabel(editor, this));
     BuildMenu();
+    Timer1.setObjectName("Timer1");
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TfPanelwright::Timer1Timer);
     Timer1.start();

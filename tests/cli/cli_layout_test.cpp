@@ -92,6 +92,7 @@ TEST_F(CliLayoutTest, RenderDrawsTheCanvas) {
     EXPECT_GT(ink, 20);
     EXPECT_EQ(Cli({"render", in, png, "--view", "sideways"}).exitCode, 2);
     EXPECT_EQ(Cli({"render", in, png, "--ticks", "x"}).exitCode, 1);
+    EXPECT_EQ(Cli({"render", in, png, "--time", "noon"}).exitCode, 2);
 }
 
 } // namespace

@@ -28,6 +28,8 @@ public:
     virtual void CanvasChanged(const Rect&) {}
     // Another window, or none, is the current one.
     virtual void SelectionChanged() {}
+    // Design, Static or Dynamic view is shown now (ViewMode).
+    virtual void ViewModeChanged() {}
     // The current window's properties changed: show all of them again.
     virtual void WindowChanged() {}
     // A window's position changed: show the position rows again.

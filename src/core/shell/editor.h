@@ -3,6 +3,7 @@
 // application makes exactly one; the command line tool one per command.
 
 #include "images/image_bank.h"
+#include "platform/calendar_names.h"
 #include "platform/editor_observer.h"
 #include "platform/host.h"
 #include "platform/raster_canvas.h"
@@ -66,6 +67,8 @@ public:
     std::uint32_t RandomMask = 0x0C17DFD1;
     // The local time the clocks show; replaceable so that tests can set the time.
     std::function<std::tm()> LocalTime;
+    // The names the clocks show it with.
+    CalendarNames calendarNames;
 
 private:
     ImageBank& Images() override { return images; }

@@ -3,8 +3,6 @@
 #include "windows/random.h"
 #include "windows/window_setters.h"
 
-#include <cstdio>
-
 namespace pw {
 
 namespace {
@@ -66,27 +64,32 @@ void Follow(Editor& editor, cWindow& w, std::int32_t value) {
     if (w.CurIndex != value) SetCurIndex(editor, w, value);
 }
 
+// The last two decimal digits of a non-negative number.
+std::string TwoDigits(int value) {
+    value %= 100;
+    return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+}
+
+// value mod n in 0..n-1: the times a caller hands in need not come from the C library, which
+// keeps weekday and month in range.
+std::size_t Wrapped(int value, int n) {
+    return static_cast<std::size_t>((value % n + n) % n);
+}
+
 } // namespace
 
-std::string FormatClock(const std::tm& time, std::int32_t parameter) {
-    char names[64];
-    std::strftime(names, sizeof names, "%A", &time);
-    const std::string weekday = names;
-    std::strftime(names, sizeof names, "%b", &time);
-    const std::string month = names;
-    char clock[32];
+std::string FormatClock(const std::tm& time, std::int32_t parameter, const CalendarNames& names) {
+    std::string clock;
     if (parameter == 1) {
-        std::snprintf(clock, sizeof clock, "%02d:%02d", time.tm_hour, time.tm_min);
+        clock = TwoDigits(time.tm_hour) + ":" + TwoDigits(time.tm_min);
     } else {
         const int hour = time.tm_hour % 12 == 0 ? 12 : time.tm_hour % 12;
-        std::snprintf(clock, sizeof clock, "%d:%02d %s", hour, time.tm_min,
-                      time.tm_hour < 12 ? "am" : "pm");
+        clock = std::to_string(hour) + ":" + TwoDigits(time.tm_min) +
+                (time.tm_hour < 12 ? " am" : " pm");
     }
-    char date[16];
-    std::snprintf(date, sizeof date, "%d", time.tm_mday);
-    char year[8];
-    std::snprintf(year, sizeof year, "%02d", (time.tm_year + 1900) % 100);
-    return std::string(clock) + "  " + weekday + " " + date + " " + month + " " + year;
+    return clock + "  " + names.weekdays[Wrapped(time.tm_wday, 7)] + " " +
+           std::to_string(time.tm_mday) + " " + names.shortMonths[Wrapped(time.tm_mon, 12)] + " " +
+           TwoDigits(time.tm_year + 1900);
 }
 
 void UpdateDynamicWindow(Editor& editor, cWindow& w) {
@@ -101,7 +104,7 @@ void UpdateDynamicWindow(Editor& editor, cWindow& w) {
     case wtLiftStatus:
         return Follow(editor, w, s.SimStatus);
     case wtTimeDate: {
-        const std::string now = FormatClock(editor.LocalTime(), w.Parameter);
+        const std::string now = FormatClock(editor.LocalTime(), w.Parameter, editor.calendarNames);
         if (now == w.Text[0]) return;
         w.Text[0] = now;
         w.CurIndex = 1;

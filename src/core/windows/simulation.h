@@ -17,7 +17,7 @@ void SimulationStep(Editor& editor);
 void UpdateDynamicWindow(Editor& editor, cWindow& w);
 
 // The live clock text: "HH:MM  dddd d mmm yy" for a 24-hour clock (parameter 1), else
-// "h:mm am/pm  dddd d mmm yy", with the weekday and month names of the C library's locale.
-std::string FormatClock(const std::tm& time, std::int32_t parameter);
+// "h:mm am/pm  dddd d mmm yy", with the full weekday and the abbreviated month name.
+std::string FormatClock(const std::tm& time, std::int32_t parameter, const CalendarNames& names);
 
 } // namespace pw

@@ -1,4 +1,6 @@
+#include "shell/view_modes.h"
 #include "support/editor_fixture.h"
+#include "support/local_time_at.h"
 #include "windows/simulation.h"
 
 namespace pw {
@@ -77,13 +79,7 @@ TEST_F(SimulationTest, TimedSequenceStepsEveryParameterTicks) {
 TEST_F(SimulationTest, ClockChangesOnlyWhenItsTextDoes) {
     cWindow& clock = AddWindow(10, 10, 300, 40, wtTimeDate);
     clock.Parameter = 1;
-    std::tm time{};
-    time.tm_year = 2026 - 1900;
-    time.tm_mon = 11;
-    time.tm_mday = 8;
-    time.tm_wday = 2;
-    time.tm_hour = 18;
-    time.tm_min = 5;
+    std::tm time = LocalTimeAt(2026, 12, 8, 2, 18, 5);
     editor.LocalTime = [&] { return time; };
     editor.ViewMode = vmDynamic;
     Tick();
@@ -95,9 +91,67 @@ TEST_F(SimulationTest, ClockChangesOnlyWhenItsTextDoes) {
     Tick();
     EXPECT_EQ(clock.Text[0], "18:06  Tuesday 8 Dec 26");
     EXPECT_EQ(views.repaints, 1);
-    EXPECT_EQ(FormatClock(time, 0), "6:06 pm  Tuesday 8 Dec 26");
+    EXPECT_EQ(FormatClock(time, 0, editor.calendarNames), "6:06 pm  Tuesday 8 Dec 26");
     time.tm_hour = 0;
-    EXPECT_EQ(FormatClock(time, 0), "12:06 am  Tuesday 8 Dec 26");
+    EXPECT_EQ(FormatClock(time, 0, editor.calendarNames), "12:06 am  Tuesday 8 Dec 26");
+    // The names are the user's, as the application supplies them.
+    editor.calendarNames.weekdays[2] = "Dienstag";
+    editor.calendarNames.shortMonths[11] = "Dez";
+    time.tm_year = 2005 - 1900;
+    Tick();
+    EXPECT_EQ(clock.Text[0], "00:06  Dienstag 8 Dez 05");
+}
+
+// The generator starts at 0 with the mask 0x0C17DFD1, so the first trips are
+// 0x0C17DFD1 mod 4 + 1 = 2 floors and then 0x14386073 mod 4 + 1 = 4 floors.
+TEST_F(SimulationTest, TripsStartOnMultiplesOfEightAndPauseOutsideTheDynamicView) {
+    cWindow& pos = AddWindow(10, 10, 100, 40, wtPosition);
+    for (int k = 0; k <= 9; ++k) pos.Text[k] = "floor " + std::to_string(k);
+    cWindow& dir = AddWindow(110, 10, 140, 40, wtDirection);
+    cWindow& dest = AddWindow(150, 10, 240, 40, wtDestination);
+    SetViewMode(editor, vmDynamic);
+    struct Expected {
+        int tick, position, direction, destination;
+    };
+    const auto check = [&](const Expected& e) {
+        SCOPED_TRACE(e.tick);
+        EXPECT_EQ(editor.TickCount, static_cast<std::uint32_t>(e.tick));
+        EXPECT_EQ(pos.CurIndex, e.position);
+        EXPECT_EQ(dir.CurIndex, e.direction);
+        EXPECT_EQ(dest.CurIndex, e.destination);
+    };
+    Tick(7);
+    check({7, 1, 1, 0}); // standing at floor 1 since the start
+    Tick();
+    EXPECT_EQ(editor.sim.SimTopPosition, 9);
+    check({8, 2, 1, 0}); // leaves on the departure tick itself
+    Tick();
+    check({9, 3, 1, 3}); // the second move ends the trip
+    Tick(6);
+    check({15, 3, 1, 3});
+    SetViewMode(editor, vmStatic);
+    Tick(9);
+    check({24, 3, 1, 3}); // nothing moves in Static view
+    SetViewMode(editor, vmDynamic);
+    for (const Expected& e :
+         {Expected{25, 3, 1, 3}, {32, 4, 1, 0}, {33, 5, 1, 0}, {35, 7, 1, 7}, {39, 7, 1, 7}}) {
+        Tick(e.tick - static_cast<int>(editor.TickCount));
+        check(e);
+    }
+}
+
+TEST_F(SimulationTest, FloorRangeIsTakenAtTheFirstTickAfterAViewChange) {
+    SetViewMode(editor, vmDynamic);
+    Tick(8); // no Position Window: the top floor stays 1, the first trip ends at floor 2
+    EXPECT_EQ(editor.sim.SimPosition, 2);
+    EXPECT_EQ(editor.sim.SimDirection, 2);
+    cWindow& pos = AddWindow(10, 10, 100, 40, wtPosition);
+    for (int k = 0; k <= 5; ++k) pos.Text[k] = std::to_string(k);
+    Tick();
+    EXPECT_EQ(editor.sim.SimTopPosition, 1);
+    SetViewMode(editor, vmDesign);
+    Tick();
+    EXPECT_EQ(editor.sim.SimTopPosition, 5);
 }
 
 TEST_F(SimulationTest, NothingMovesOutsideTheDynamicView) {
