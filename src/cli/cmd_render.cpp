@@ -1,12 +1,9 @@
-#include "cli/cli_editor.h"
 #include "cli/cli.h"
-#include "platform/errors.h"
-#include "qt/win1252.h"
+#include "cli/cli_editor.h"
 #include "display/int_text.h"
+#include "platform/win1252.h"
+#include "qt/layout_picture.h"
 #include "shell/timer_step.h"
-#include "windows/renderer.h"
-
-#include <QImage>
 
 #include <optional>
 
@@ -54,12 +51,8 @@ int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
     editor.ViewMode = vmDynamic;
     for (int t = 0; t < ticks; ++t) TimerStep(editor);
     editor.ViewMode = view.value_or(ticks > 0 ? std::uint8_t{vmDynamic} : std::uint8_t{vmDesign});
-    RedrawAll(editor);
-    const RasterCanvas& canvas = editor.canvas;
-    const QImage image(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),
-                       canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
-    if (!image.save(QString::fromStdString(files[1]), "PNG"))
-        throw IoError("Cannot write the picture \"" + files[1] + "\".");
+    // The argument is UTF-8; the editor's paths are Windows-1252.
+    SaveLayoutPicture(editor, Utf8ToWin1252(files[1]));
     return kExitOk;
 }
 
