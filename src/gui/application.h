@@ -23,11 +23,4 @@ public:
 // shown by the same handler as in notify().
 void RunCommand(const std::function<void()>& command);
 
-// The help file the dialogs name, and the one of the main window.
-constexpr const char* kHelpFile = "C:\\Usr\\PW\\Panelwright.hlp";
-constexpr const char* kMainHelpFile = "Panelwright";
-
-// Opens a help topic of a help file, or says why it cannot.
-void ShowHelp(const char* helpFile, int context);
-
 } // namespace pw

@@ -12,12 +12,13 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 
 #include <algorithm>
 
@@ -249,14 +250,6 @@ void TfSetUp::hideEvent(QHideEvent* event) {
 void TfSetUp::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     FormPaint();
-}
-
-void TfSetUp::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp(kHelpFile, kHelpContext);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TfSetUp::FormShow() {
