@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -24,8 +25,10 @@ constexpr const char* kStyle = "body { font-size: 10pt; }"
 // the user works in (so that the help closes with the program).
 QWidget* Owner() {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    QWidget* owner = QApplication::activeWindow();
-    if (owner == helpWindow) owner = helpWindow->parentWidget();
+    // While a menu is open it has the keyboard, not a window.
+    QWidget* owner = QApplication::activePopupWidget();
+    if (!owner) owner = QApplication::activeWindow();
+    if (helpWindow && owner == helpWindow) owner = helpWindow->parentWidget();
     while (owner && owner->parentWidget()) owner = owner->parentWidget();
     return owner;
 }
@@ -63,6 +66,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
     back->setEnabled(false);

@@ -153,7 +153,9 @@ void TfPanelwright::showEvent(QShowEvent* event) {
     std::vector<std::string> arguments;
     for (const QString& argument : arguments_) arguments.push_back(ToWin1252(argument));
     RunCommand([&] { FirstShow(editor_, arguments); });
-    RunCommand([this] { recovery_.OfferLeftCopies(ProcessRunning); });
+    // Asked once the window is on the screen, so that the question has the editor behind it.
+    QTimer::singleShot(
+        0, this, [this] { RunCommand([this] { recovery_.OfferLeftCopies(ProcessRunning); }); });
 }
 
 void TfPanelwright::CaptionChanged(const std::string& caption) {
