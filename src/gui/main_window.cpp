@@ -75,9 +75,9 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TfPanelwright::Timer1Timer);
     Timer1.start();
-    recoveryTimer_.setInterval(kRecoverySeconds * 1000);
+    recoveryTimer_.setInterval(kRecoveryCheck);
     connect(&recoveryTimer_, &QTimer::timeout, this,
-            [this] { RunCommand([this] { recovery_.Update(); }); });
+            [this] { RunCommand([this] { recovery_.Update(std::chrono::steady_clock::now()); }); });
     recoveryTimer_.start();
     new HelpKey(this);
 }

@@ -46,7 +46,7 @@ private:
     const Forms& forms_;
     CanvasView* canvas_;
     QTimer Timer1;
-    // The copy of unsaved work, brought up to date every kRecoverySeconds.
+    // The copy of unsaved work, looked at every kRecoveryCheck.
     RecoveryCopy recovery_;
     QTimer recoveryTimer_;
 };

@@ -88,13 +88,14 @@ RecoveryCopy::RecoveryCopy(Editor& editor, std::string folder, int processId)
     : AttachedObserver(editor.observers), editor_(editor), folder_(std::move(folder)),
       processId_(processId), path_(folder_ + "/" + CopyName(processId)) {}
 
-void RecoveryCopy::Update() {
+void RecoveryCopy::Update(std::chrono::steady_clock::time_point now) {
     // Before the first layout is made there is nothing to keep.
     if (editor_.layout.WindowList.empty()) return;
     if (!HasUnsavedChanges(editor_)) {
         Remove();
         return;
     }
+    if (!written_.empty() && now - writtenAt_ < kRecoveryInterval) return;
     std::string text = WriteLayoutText(editor_.layout);
     if (text == written_) return;
     std::string file = std::string(kHeading) + "\r\n" + std::string(kWrittenKey) +
@@ -117,6 +118,7 @@ void RecoveryCopy::Update() {
     }
     failureReported_ = false;
     written_ = std::move(text);
+    writtenAt_ = now;
 }
 
 void RecoveryCopy::Remove() {
@@ -150,7 +152,7 @@ void RecoveryCopy::OfferLeftCopies(const std::function<bool(int processId)>& run
         OpenLayout(editor_, copy.path, copy.layoutFileName);
         editor_.savedLayout.Forget();
         // This run's copy takes over; the left one goes only once it has.
-        Update();
+        Update(std::chrono::steady_clock::now());
         if (!written_.empty() && copy.path != path_) RemoveFile(copy.path);
         return;
     }

@@ -6,23 +6,28 @@
 
 #include "shell/editor.h"
 
+#include <chrono>
 #include <functional>
 #include <string>
 
 namespace pw {
 
-// How often the copy is brought up to date.
-constexpr int kRecoverySeconds = 30;
+// The copy is brought up to date at most this often...
+constexpr std::chrono::seconds kRecoveryInterval{30};
+// ...and looked at this often, so that the first change after a save is kept within seconds.
+constexpr std::chrono::seconds kRecoveryCheck{5};
 
 class RecoveryCopy : private AttachedObserver {
 public:
     // folder is a path in the editor's own form; processId names this run's copy.
     RecoveryCopy(Editor& editor, std::string folder, int processId);
 
-    // Brings the copy up to date: written (atomically) while the layout has unsaved changes,
-    // removed once it has none. A copy that cannot be written is reported once, and again
-    // only after writing has worked in between.
-    void Update();
+    // Called every kRecoveryCheck with the time of a steady clock. While the layout has
+    // unsaved changes the copy is written (atomically) when there is none yet, or when the
+    // layout changed since it was written and kRecoveryInterval has passed; once nothing is
+    // unsaved it is removed. A copy that cannot be written is reported once, and again only
+    // after writing has worked in between.
+    void Update(std::chrono::steady_clock::time_point now);
 
     // Removes this run's copy: at a clean exit, and whenever nothing is unsaved any more.
     void Remove();
@@ -41,8 +46,10 @@ private:
     std::string folder_;
     int processId_;
     std::string path_;
-    // The layout text this run's copy holds; empty while there is none.
+    // The layout text this run's copy holds, and when it was written; empty while there is
+    // none.
     std::string written_;
+    std::chrono::steady_clock::time_point writtenAt_;
     bool failureReported_ = false;
 };
 
