@@ -26,7 +26,9 @@ QString Page(const QString& name) {
 TEST_F(HelpTest, EveryHelpContextTheProgramUsesHasAPage) {
     Start();
     std::set<int> contexts;
-    for (const QObject* o : main->findChildren<QObject*>() << main.get())
+    QObjectList objects = main->findChildren<QObject*>();
+    objects << main.get();
+    for (const QObject* o : objects)
         if (const int context = o->property(kHelpContextProperty).toInt()) contexts.insert(context);
     // The menus and the dialogs are among them.
     EXPECT_TRUE(contexts.contains(790) && contexts.contains(400) && contexts.contains(160));
