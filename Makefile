@@ -1,16 +1,18 @@
 # Set-up and everyday commands. Every target installs the Debian packages that are
-# missing first, so a fresh machine needs nothing but this file.
+# missing first, so a fresh machine needs nothing but this file. (librsvg2-bin draws the
+# icon's bitmap sizes; dpkg-dev and file let CPack find the libraries the package needs.)
 
 BUILD_DIR ?= build
 PRESET    ?= default
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
-           fonts-liberation2 xvfb xauth
+           fonts-liberation2 xvfb xauth \
+           librsvg2-bin dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test sanitize bench clean
+.PHONY: all deps configure build run test sanitize bench package clean
 
 all: build
 
@@ -49,6 +51,11 @@ bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do \
 	  [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b" --benchmark_counters_tabular=true; \
 	done
+
+# A Debian package of both programs with their desktop entry, icon, file type and manual page:
+# $(BUILD_DIR)/panelwright_<version>_<arch>.deb.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf build build-sanitize

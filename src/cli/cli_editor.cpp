@@ -1,6 +1,5 @@
 #include "cli/cli_editor.h"
 
-#include "config/layout_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "qt/calendar_names.h"
@@ -20,9 +19,9 @@ CliEditor::CliEditor(CliContext& context) {
 
 CliEditor::~CliEditor() = default;
 
-void CliEditor::Load(const std::string& path) {
+LoadOutcome CliEditor::Load(const std::string& path) {
     if (!FileExists(path)) throw IoError("The file \"" + path + "\" does not exist.");
-    LoadLayout(*editor_, path);
+    return LoadLayout(*editor_, path);
 }
 
 void EnsureGuiApplication() {

@@ -2,6 +2,7 @@
 // An editor for one command: the core with the Qt font engine, no windows on screen.
 
 #include "cli/commands.h"
+#include "config/layout_file.h"
 #include "qt/qt_text_engine.h"
 #include "shell/editor.h"
 
@@ -15,8 +16,9 @@ public:
     explicit CliEditor(CliContext& context);
     ~CliEditor();
 
-    // Loads the layout as the Load command does; a missing file is an error here.
-    void Load(const std::string& path);
+    // Loads the layout as the Load command does; a missing file is an error here. Tells
+    // whether the file was read to its end.
+    LoadOutcome Load(const std::string& path);
 
     Editor& editor() { return *editor_; }
 

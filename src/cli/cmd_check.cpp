@@ -10,13 +10,14 @@ int RunCheck(CliContext& context, const std::vector<std::string>& arguments) {
         return kExitUsage;
     }
     CliEditor cli(context);
-    cli.Load(arguments[0]);
+    // The warning for a file that may have been cut short is printed as the load shows it.
+    const bool whole = cli.Load(arguments[0]) == LoadOutcome::Whole;
     const Editor& editor = cli.editor();
     const cWindow& background = *WindowAt(editor.layout, 0);
     context.out << arguments[0] << ": " << editor.layout.WindowList.size() << " windows, display "
                 << background.X1 + 1 << " x " << background.Y1 + 1 << ", "
                 << editor.images.ImageList.Images().size() << " images\n";
-    return kExitOk;
+    return whole ? kExitOk : kExitError;
 }
 
 } // namespace pw

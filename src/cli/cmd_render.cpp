@@ -3,11 +3,12 @@
 #include "cli/pending_redraw.h"
 #include "display/int_text.h"
 #include "platform/errors.h"
+#include "platform/win1252.h"
+#include "qt/layout_picture.h"
 #include "shell/timer_step.h"
 #include "shell/view_modes.h"
 
 #include <QDateTime>
-#include <QImage>
 
 #include <optional>
 
@@ -101,11 +102,8 @@ int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
         SetViewMode(editor, shown);
         canvas.Paint();
     }
-    const RasterCanvas& pixels = editor.canvas;
-    const QImage image(reinterpret_cast<const uchar*>(pixels.Bits()), pixels.Width(),
-                       pixels.Height(), pixels.Width() * 4, QImage::Format_RGB32);
-    if (!image.save(QString::fromStdString(files[1]), "PNG"))
-        throw IoError("Cannot write the picture \"" + files[1] + "\".");
+    // The argument is UTF-8; the editor's paths are Windows-1252.
+    SaveLayoutPicture(editor, Utf8ToWin1252(files[1]));
     return kExitOk;
 }
 

@@ -10,7 +10,10 @@ int RunInspect(CliContext& context, const std::vector<std::string>& arguments);
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
-        {"check", "LAYOUT.dcf", "reads the layout as Load does and prints every message", RunCheck},
+        {"check", "LAYOUT.dcf",
+         "reads the layout as Load does and prints every message; exit 1 on an error or when "
+         "the file may have been cut short",
+         RunCheck},
         {"save", "IN.dcf OUT.dcf", "reads as Load does and writes as Save does (backup included)",
          RunSave},
         {"render",

@@ -1,21 +1,21 @@
 #include "gui/application.h"
 
-#include "platform/errors.h"
-#include "platform/paths.h"
 #include "qt/win1252.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QKeyEvent>
+#include <QIcon>
 #include <QMessageBox>
-#include <QUrl>
 
 namespace pw {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    // No display name: Qt would append it to every window's caption, and the captions are
+    // the program's own texts. Message boxes take the application name instead.
     setApplicationName("Panelwright");
-    setApplicationDisplayName("Panelwright");
+    setOrganizationName("Panelwright"); // settings in ~/.config/Panelwright
     setApplicationVersion(PW_VERSION);
+    // The desktop entry and icon that an installed copy brings along.
+    setDesktopFileName("panelwright");
+    setWindowIcon(QIcon::fromTheme("panelwright"));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
@@ -39,27 +39,6 @@ void RunCommand(const std::function<void()>& command) {
     } catch (const std::exception& error) {
         Application::ShowError(error);
     }
-}
-
-void ShowHelp(const char* helpFile, int context) {
-    // The main window names its help file without a folder; it is the same file.
-    const std::string file = std::string(helpFile) == kMainHelpFile ? kHelpFile : helpFile;
-    const QString native = NativePath(file);
-    if (QFileInfo::exists(native)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(native));
-        return;
-    }
-    QMessageBox::information(QApplication::activeWindow(), "Panelwright",
-                             QString("Help topic %1 cannot be shown: the help file %2 is not "
-                                     "installed on this computer.")
-                                 .arg(context)
-                                 .arg(FromWin1252(file)));
-}
-
-bool HelpKey(const QKeyEvent* event, int context) {
-    if (event->key() != Qt::Key_F1) return false;
-    ShowHelp(kHelpFile, context);
-    return true;
 }
 
 } // namespace pw

@@ -163,10 +163,6 @@ void TfColourSelection::mouseReleaseEvent(QMouseEvent* event) {
     QDialog::mouseReleaseEvent(event);
 }
 
-void TfColourSelection::keyPressEvent(QKeyEvent* event) {
-    if (!HelpKey(event, kHelpContext)) QDialog::keyPressEvent(event);
-}
-
 bool TfColourSelection::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int t = 0; t < kColourTargetCount; ++t) {

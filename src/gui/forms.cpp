@@ -3,6 +3,7 @@
 #include "gui/colour_selection_dialog.h"
 #include "gui/font_form.h"
 #include "gui/gui_host.h"
+#include "gui/help_window.h"
 #include "gui/image_dialog.h"
 #include "gui/main_window.h"
 #include "gui/setup_dialog.h"
@@ -24,6 +25,18 @@ std::unique_ptr<TfPanelwright> CreateForms(Editor& editor, GuiHost& host,
     forms.fViewControl = new TfViewControl(editor, main.get());
     forms.fSetUp = new TfSetUp(editor, main.get());
     host.Attach(main.get());
+    // The dialogs' help topics: F1 in a dialog opens its topic unless the focused control
+    // names one of its own. The Image dialog has no topic of its own; its Dither box's page
+    // tells about the whole dialog.
+    const std::pair<QWidget*, int> topics[] = {
+        {forms.fTextEdit, TfTextEdit::kHelpContext},
+        {forms.fWinInfo, 370},
+        {forms.fColourSelection, TfColourSelection::kHelpContext},
+        {forms.fImage, TfImage::kDitherHelpContext},
+        {forms.fViewControl, TfViewControl::kHelpContext},
+        {forms.fSetUp, TfSetUp::kHelpContext},
+    };
+    for (const auto& [form, context] : topics) form->setProperty(kHelpContextProperty, context);
     return main;
 }
 

@@ -2,6 +2,7 @@
 
 #include "display/colour.h"
 #include "gui/application.h"
+#include "gui/help_window.h"
 #include "qt/win1252.h"
 
 #include <QAction>
@@ -68,6 +69,7 @@ TfImage::TfImage(Editor& editor, QWidget* parent)
     auto* strip = new QWidget(this);
     strip->setFixedHeight(30);
     cbDither = new QCheckBox("Dither", strip);
+    cbDither->setProperty(kHelpContextProperty, kDitherHelpContext);
     cbDither->setObjectName("cbDither");
     cbDither->setGeometry(48, 8, 65, 17);
     // clicked, not toggled: showing how an image was read must not read it again.
@@ -167,12 +169,6 @@ void TfImage::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = Picture->mapFrom(this, event->position().toPoint());
     RunCommand([&] { logic_.FormMouseUp(at.x(), at.y()); });
     Sync();
-}
-
-void TfImage::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && cbDither->hasFocus())
-        return ShowHelp(kHelpFile, kDitherHelpContext);
-    QDialog::keyPressEvent(event);
 }
 
 void TfImage::Sync() {

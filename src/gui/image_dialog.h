@@ -62,7 +62,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
     // A release anywhere on the dialog but its controls: where the picture is picked.
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The reader's information line (at 120, 10) and the caption.

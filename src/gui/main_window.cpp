@@ -1,23 +1,29 @@
 #include "gui/main_window.h"
 
+#include "config/layout_commands.h"
+#include "config/layout_file.h"
 #include "gui/application.h"
 #include "gui/canvas_view.h"
 #include "gui/gui_host.h"
 #include "gui/place_hint.h"
+#include "gui/help_key.h"
+#include "gui/help_window.h"
+#include "gui/recent_files.h"
 #include "gui/setup_dialog.h"
 #include "gui/view_control_dialog.h"
 #include "gui/view_mode_label.h"
 #include "gui/win_info_dialog.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "qt/layout_picture.h"
 #include "qt/win1252.h"
-#include "config/layout_commands.h"
-#include "config/layout_file.h"
 #include "shell/close_query.h"
+#include "shell/new_layout.h"
 #include "shell/place_mode.h"
 #include "shell/startup.h"
 #include "shell/timer_step.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -27,8 +33,6 @@
 namespace pw {
 
 namespace {
-
-constexpr const char* kHelpContext = "helpContext";
 
 struct Item {
     const char* name;
@@ -46,7 +50,7 @@ QAction* AddItem(QWidget* menu, const Item& item, TfPanelwright& window, Editor&
     auto* action = new QAction(item.caption, menu);
     action->setObjectName(item.name);
     action->setStatusTip(item.hint);
-    action->setProperty(kHelpContext, item.helpContext);
+    action->setProperty(kHelpContextProperty, item.helpContext);
     QObject::connect(action, &QAction::triggered,
                      [&window, &editor, f = item.action] { RunCommand([&] { f(window, editor); }); });
     menu->addAction(action);
@@ -57,10 +61,11 @@ QAction* AddItem(QWidget* menu, const Item& item, TfPanelwright& window, Editor&
 
 TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms& forms)
     : AttachedObserver(editor.observers), editor_(editor), arguments_(std::move(arguments)),
-      forms_(forms), canvas_(new CanvasView(editor, this)), Timer1(this) {
+      forms_(forms), canvas_(new CanvasView(editor, this)), Timer1(this),
+      recovery_(editor, StateFolder(), CurrentProcessId()) {
     setObjectName("fPanelwright");
     setWindowTitle(kMainCaption);
-    setProperty(kHelpContext, 40);
+    setProperty(kHelpContextProperty, 40);
     QFont font("MS Sans Serif");
     font.setPointSize(8);
     setFont(font);
@@ -75,6 +80,11 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TfPanelwright::Timer1Timer);
     Timer1.start();
+    recoveryTimer_.setInterval(kRecoveryCheck);
+    connect(&recoveryTimer_, &QTimer::timeout, this,
+            [this] { RunCommand([this] { recovery_.Update(std::chrono::steady_clock::now()); }); });
+    recoveryTimer_.start();
+    new HelpKey(this);
 }
 
 void TfPanelwright::BuildMenu() {
@@ -84,22 +94,33 @@ void TfPanelwright::BuildMenu() {
     };
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("File1");
-    file->menuAction()->setProperty(kHelpContext, 790);
+    file->menuAction()->setProperty(kHelpContextProperty, 790);
     for (const Item& item : {
+             Item{"New1", "&New", "Start a new layout", 0, command(&W::New1Click)},
              Item{"Load1", "&Load", "Load an existing layout file", 290, command(&W::Load1Click)},
              Item{"Save1", "&Save", "Save the current layout file", 0, command(&W::Save1Click)},
              Item{"SaveAs1", "Save &As", "Save current layout to a new filename", 0,
                   command(&W::SaveAs1Click)},
+             Item{"ExportPicture1", "Export Picture...",
+                  "Save the layout as the canvas shows it as a PNG picture", 0,
+                  command(&W::ExportPicture1Click)},
              Item{"Generatefiles1", "&Generate files",
                   "Generates fonts and bitmaps ready to update displays", 0,
                   command(&W::Generatefiles1Click)},
-             Item{"Exit1", "E&xit", "quit this program", 0, [](W& w, Editor&) { w.close(); }},
+             Item{"Exit1", "E&xit", "quit this program", 0, [](W&w, Editor&) { w.close(); }},
          })
         AddItem(file, item, *this, editor_);
+    file->insertMenu(MenuItem("Save1"), new RecentFiles(editor_, file));
+    for (const auto& [name, keys] : {std::pair{"New1", "Ctrl+N"},
+                                     {"Load1", "Ctrl+O"},
+                                     {"Save1", "Ctrl+S"},
+                                     {"SaveAs1", "Ctrl+Shift+S"},
+                                     {"Exit1", "Ctrl+Q"}})
+        MenuItem(name)->setShortcut(QKeySequence(keys));
 
     QMenu* place = menuBar()->addMenu("&Place");
     place->setObjectName("Place1");
-    place->menuAction()->setProperty(kHelpContext, 250);
+    place->menuAction()->setProperty(kHelpContextProperty, 250);
     for (const Item& item : {
              Item{"Position1", "&Position", "Changes with lift position", 400, Place(pmPosition)},
              Item{"Direction1", "&Direction", "Changes with (preferred) direction", 430, Place(pmDirection)},
@@ -124,10 +145,6 @@ void TfPanelwright::BuildMenu() {
              Item{"Help1", "&Help (F1)", "", 0, command(&W::Help1Click)},
          })
         AddItem(menuBar(), item, *this, editor_);
-
-    // F1 on a highlighted menu item opens that item's topic.
-    file->installEventFilter(this);
-    place->installEventFilter(this);
 }
 
 QAction* TfPanelwright::MenuItem(const QString& name) const {
@@ -141,6 +158,9 @@ void TfPanelwright::showEvent(QShowEvent* event) {
     std::vector<std::string> arguments;
     for (const QString& argument : arguments_) arguments.push_back(ToWin1252(argument));
     RunCommand([&] { FirstShow(editor_, arguments); });
+    // Asked once the window is on the screen, so that the question has the editor behind it.
+    QTimer::singleShot(
+        0, this, [this] { RunCommand([this] { recovery_.OfferLeftCopies(ProcessRunning); }); });
 }
 
 void TfPanelwright::CaptionChanged(const std::string& caption) {
@@ -148,48 +168,25 @@ void TfPanelwright::CaptionChanged(const std::string& caption) {
 }
 
 void TfPanelwright::closeEvent(QCloseEvent* event) {
-    switch (CloseQuery(editor_)) {
-    case CloseAction::Stay:
+    bool close = false;
+    try {
+        close = SaveBeforeClosing(editor_);
+    } catch (const std::exception& error) {
+        // A save that fails keeps the program running, so nothing is lost.
+        Application::ShowError(error);
+    }
+    if (!close) {
         event->ignore();
         return;
-    case CloseAction::Close:
-        break;
-    case CloseAction::SaveThenClose:
-    case CloseAction::SaveAsThenClose:
-        try {
-            if (editor_.LayoutFileName.empty()) SaveAs1Click();
-            else Save1Click();
-        } catch (const std::exception& error) {
-            // A save that fails keeps the program running, so nothing is lost.
-            Application::ShowError(error);
-            event->ignore();
-            return;
-        }
-        break;
     }
     event->accept();
+    // A clean exit: whatever the user chose to keep is saved.
+    recovery_.Remove();
     forms_.fWinInfo->close();
 }
 
-void TfPanelwright::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp(kMainHelpFile, property(kHelpContext).toInt());
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
-}
-
-bool TfPanelwright::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        if (auto* menu = qobject_cast<QMenu*>(watched)) {
-            const QAction* active = menu->activeAction();
-            int context = active ? active->property(kHelpContext).toInt() : 0;
-            if (context == 0) context = menu->menuAction()->property(kHelpContext).toInt();
-            ShowHelp(kMainHelpFile, context);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+void TfPanelwright::New1Click() {
+    pw::New1Click(editor_);
 }
 
 void TfPanelwright::Load1Click() { pw::Load1Click(editor_); }
@@ -198,13 +195,19 @@ void TfPanelwright::Save1Click() { pw::Save1Click(editor_); }
 
 void TfPanelwright::SaveAs1Click() { pw::SaveAs1Click(editor_); }
 
+void TfPanelwright::ExportPicture1Click() {
+    pw::ExportPicture1Click(editor_);
+}
+
 void TfPanelwright::Generatefiles1Click() {}
 
 void TfPanelwright::ViewActual1Click() { forms_.fViewControl->exec(); }
 
 void TfPanelwright::SetUp1Click() { forms_.fSetUp->exec(); }
 
-void TfPanelwright::Help1Click() { ShowHelp(kMainHelpFile, 10); }
+void TfPanelwright::Help1Click() {
+    ShowHelp(kContentsTopic);
+}
 
 void TfPanelwright::Timer1Timer() {
     RunCommand([this] { TimerStep(editor_); });

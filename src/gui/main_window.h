@@ -3,6 +3,7 @@
 
 #include "gui/forms.h"
 #include "shell/editor.h"
+#include "shell/recovery.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -21,9 +22,11 @@ public:
     QAction* MenuItem(const QString& name) const;
 
     // Menu commands.
+    void New1Click();
     void Load1Click();
     void Save1Click();
     void SaveAs1Click();
+    void ExportPicture1Click();
     void Generatefiles1Click();
     void ViewActual1Click();
     void SetUp1Click();
@@ -33,8 +36,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenu();
@@ -45,6 +46,9 @@ private:
     const Forms& forms_;
     CanvasView* canvas_;
     QTimer Timer1;
+    // The copy of unsaved work, looked at every kRecoveryCheck.
+    RecoveryCopy recovery_;
+    QTimer recoveryTimer_;
 };
 
 } // namespace pw

@@ -12,12 +12,13 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 
 #include <algorithm>
 
@@ -245,10 +246,6 @@ void TfSetUp::hideEvent(QHideEvent* event) {
 void TfSetUp::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     FormPaint();
-}
-
-void TfSetUp::keyPressEvent(QKeyEvent* event) {
-    if (!HelpKey(event, kHelpContext)) QDialog::keyPressEvent(event);
 }
 
 void TfSetUp::FormShow() {

@@ -2,6 +2,7 @@
 
 #include "dialogs/memo_lines.h"
 #include "gui/application.h"
+#include "gui/help_window.h"
 #include "gui/up_down_edit.h"
 #include "platform/win1252.h"
 #include "qt/win1252.h"
@@ -25,6 +26,7 @@ TfTextEdit::TfTextEdit(QWidget* parent) : QDialog(parent) {
     setFont(DesignFont());
 
     StaticText1 = new QLabel("Index value", this);
+    StaticText1->setProperty(kHelpContextProperty, 280);
     StaticText1->setObjectName("StaticText1");
     StaticText1->move(112, 8);
     StaticText1->adjustSize();
@@ -76,10 +78,6 @@ void TfTextEdit::hideEvent(QHideEvent* event) {
 void TfTextEdit::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     session_.Painted();
-}
-
-void TfTextEdit::keyPressEvent(QKeyEvent* event) {
-    if (!HelpKey(event, kHelpContext)) QDialog::keyPressEvent(event);
 }
 
 void TfTextEdit::FormShow() {

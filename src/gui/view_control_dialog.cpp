@@ -66,12 +66,4 @@ void TfViewControl::Choose(ViewKind mode) {
     accept();
 }
 
-void TfViewControl::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp(kHelpFile, kHelpContext);
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 } // namespace pw

@@ -33,9 +33,6 @@ public:
     QPushButton* btCancel;
     QCheckBox* cbFullRedraw;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void Choose(ViewKind mode);
 

@@ -61,6 +61,12 @@ TEST_F(CliLayoutTest, CheckReportsTheLayoutOrItsErrors) {
     const CliRun bad = Cli({"check", Write("b.dcf", layout + "[ WINDOW\r\n  Tag = 123456789012\r\n\r\n")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.err.contains("Arithmetic overflow"));
+    const CliRun cut = Cli({"check", Write("c.dcf", layout + "[ WINDOW\r\n  Text = 0\r\n|Gro")});
+    EXPECT_EQ(cut.exitCode, 1);
+    EXPECT_TRUE(
+        cut.err.contains("c.dcf ends inside a group or a text, so it may have been cut short"))
+        << cut.err.toStdString();
+    EXPECT_TRUE(cut.out.contains("3 windows")) << cut.out.toStdString();
     EXPECT_EQ(Cli({"check", "/nonexistent.dcf"}).exitCode, 1);
     EXPECT_EQ(Cli({"check"}).exitCode, 2);
 }

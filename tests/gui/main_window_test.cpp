@@ -1,15 +1,18 @@
+#include "config/layout_file.h"
+#include "display/colour.h"
 #include "gui/canvas_view.h"
 #include "gui/win_info_dialog.h"
 #include "gui_fixture.h"
-#include "display/colour.h"
 #include "windows/window_list.h"
 
 #include "gui/setup_dialog.h"
 #include "support/add_window.h"
 #include "support/temp_drive.h"
 
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSettings>
 
 #include <fstream>
 
@@ -73,9 +76,12 @@ TEST_F(MainWindowTest, TheMenuIsComplete) {
         const char* hint;
     };
     for (const Expected& e : {
-             Expected{"Load1", "&Load", "Load an existing layout file"},
+             Expected{"New1", "&New", "Start a new layout"},
+             {"Load1", "&Load", "Load an existing layout file"},
              {"Save1", "&Save", "Save the current layout file"},
              {"SaveAs1", "Save &As", "Save current layout to a new filename"},
+             {"ExportPicture1", "Export Picture...",
+              "Save the layout as the canvas shows it as a PNG picture"},
              {"Generatefiles1", "&Generate files",
               "Generates fonts and bitmaps ready to update displays"},
              {"Exit1", "E&xit", "quit this program"},
@@ -104,6 +110,39 @@ TEST_F(MainWindowTest, TheMenuIsComplete) {
     QStringList top;
     for (const QAction* a : main->menuBar()->actions()) top << a->text();
     EXPECT_EQ(top, (QStringList{"&File", "&Place", "&View", "&Set Up", "&Help (F1)"}));
+}
+
+TEST_F(MainWindowTest, TheFileMenuHasItsShortcutsAndTheRecentFiles) {
+    Start();
+    QStringList items;
+    for (const QAction* a : main->findChild<QMenu*>("File1")->actions())
+        items << a->text() + (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString());
+    EXPECT_EQ(items, (QStringList{"&New Ctrl+N", "&Load Ctrl+O", "Recent files", "&Save Ctrl+S",
+                                  "Save &As Ctrl+Shift+S", "Export Picture...", "&Generate files",
+                                  "E&xit Ctrl+Q"}));
+}
+
+TEST_F(MainWindowTest, RecentFilesListLayoutsLoadedOrSavedAndDropOnesThatAreGone) {
+    TempDrive drive;
+    QSettings().remove("recentFiles");
+    Start();
+    auto* recent = main->findChild<QMenu*>("RecentFiles1");
+    EXPECT_FALSE(recent->menuAction()->isEnabled());
+    for (const char* name : {"C:\\a.dcf", "C:\\b.dcf", "C:\\a.dcf"}) {
+        SetLayoutFileName(editor, name);
+        SaveLayout(editor, name);
+    }
+    emit recent->aboutToShow();
+    QStringList items;
+    for (const QAction* a : recent->actions()) items << a->text();
+    EXPECT_EQ(items, (QStringList{"&1 C:\\a.dcf", "&2 C:\\b.dcf"}));
+    std::filesystem::remove(drive.root / "b.dcf");
+    auto seen = AnswerNextMessageBox(QMessageBox::Ok);
+    recent->actions()[1]->trigger();
+    EXPECT_EQ(*seen, "C:\\b.dcf was not found. It has been taken off the recent files.");
+    emit recent->aboutToShow();
+    ASSERT_EQ(recent->actions().size(), 1);
+    EXPECT_EQ(recent->actions()[0]->text(), "&1 C:\\a.dcf");
 }
 
 TEST_F(MainWindowTest, PlaceItemsArmThePlaceMode) {

@@ -23,6 +23,7 @@ void SkipGroup(DcfReader& file) {
     std::string line;
     while (file.ReadLine(line))
         if (line.find(']') != std::string::npos) return;
+    if (line.find(']') == std::string::npos) file.GroupRanOut();
 }
 
 void ReadAll(Layout& layout, DcfReader& file, Host& host) {

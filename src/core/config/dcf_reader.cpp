@@ -22,10 +22,17 @@ bool DcfReader::ReadLine(std::string& line) {
 
 std::string DcfReader::ReadDelimited() {
     std::string text;
-    if (pos_ >= data_.size()) return text;
+    if (pos_ >= data_.size()) {
+        endedEarly_ = true;
+        return text;
+    }
     const char delimiter = data_[pos_++];
     std::size_t count = 0;
-    while (pos_ < data_.size()) {
+    while (true) {
+        if (pos_ >= data_.size()) {
+            endedEarly_ = true;
+            break;
+        }
         const char c = data_[pos_++];
         if (c == delimiter || ++count > kMaxFileText) break;
         if (c == '\n') ++line_;

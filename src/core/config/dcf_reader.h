@@ -23,16 +23,23 @@ public:
 
     // A text between delimiters, read character by character, line breaks included: the
     // first character is the delimiter; reading stops at the next one (consumed), after
-    // kMaxFileText characters (the next one is consumed and dropped) or at the end.
+    // kMaxFileText characters (the next one is consumed and dropped) or at the end, which
+    // counts as ending early.
     std::string ReadDelimited();
 
     // 1-based number of the line read last.
     std::size_t LineNumber() const { return line_; }
 
+    // The file ended inside a group or a delimited text, so it may have been cut short.
+    bool EndedEarly() const { return endedEarly_; }
+    // A group reader met the end of the file before the group's end line.
+    void GroupRanOut() { endedEarly_ = true; }
+
 private:
     std::string_view data_;
     std::size_t pos_ = 0;
     std::size_t line_ = 0;
+    bool endedEarly_ = false;
 };
 
 // Skips blanks and commas from pos, then reads a run of decimal digits (no sign: a '-' ends

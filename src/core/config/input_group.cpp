@@ -38,7 +38,7 @@ void ReadInputGroup(cInputSpec& job, DcfReader& file) {
     std::string line;
     while (file.ReadLine(line)) {
         // First match wins, in this order; the prefixes are tested at column 1.
-        if (StartsWith(line, "INPUT END ]")) return;
+        if (StartsWith(line, "INPUT END ]")) break;
         if (StartsWith(line, "  Job Name = ")) job.JobName = ValueText(line);
         else if (StartsWith(line, "  SubDirectory = ")) job.SubDirectory = ValueText(line);
         else if (StartsWith(line, "  NetIDs = ")) job.NetIDs = ValueText(line);
@@ -52,6 +52,7 @@ void ReadInputGroup(cInputSpec& job, DcfReader& file) {
         else if (StartsWith(line, "  DestTime =")) job.DestTime = Number(line);
         else if (StartsWith(line, "  Screen Save = ")) job.ScreenSave = Number(line);
     }
+    if (!StartsWith(line, "INPUT END ]")) file.GroupRanOut();
 }
 
 } // namespace pw

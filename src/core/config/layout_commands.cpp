@@ -7,9 +7,7 @@
 
 namespace pw {
 
-namespace {
-
-FileDialogRequest Request(const char* filter, const std::string& fileName) {
+FileDialogRequest WorkFolderRequest(const char* filter, const std::string& fileName) {
     try {
         CreateFolders(kWorkFolder);
     } catch (const IoError&) {
@@ -18,11 +16,18 @@ FileDialogRequest Request(const char* filter, const std::string& fileName) {
     return {filter, kWorkFolder, fileName};
 }
 
-} // namespace
-
 void Load1Click(Editor& editor) {
-    const auto path = editor.host.ChooseOpenFile(Request("Display config|*.dcf", {}));
+    const auto path = editor.host.ChooseOpenFile(WorkFolderRequest("Display config|*.dcf", {}));
     if (path) LoadLayout(editor, *path);
+}
+
+bool LoadRecent(Editor& editor, const std::string& path) {
+    if (!FileExists(path)) {
+        editor.host.ShowMessage(path + " was not found. It has been taken off the recent files.");
+        return false;
+    }
+    LoadLayout(editor, path);
+    return true;
 }
 
 void Save1Click(Editor& editor) {
@@ -34,7 +39,7 @@ void Save1Click(Editor& editor) {
 }
 
 bool SaveAs1Click(Editor& editor) {
-    auto path = editor.host.ChooseSaveFile(Request("Display config( *.dcf)|*.dcf", {}));
+    auto path = editor.host.ChooseSaveFile(WorkFolderRequest("Display config( *.dcf)|*.dcf", {}));
     if (!path) return false;
     if (ExtensionPos(*path) == std::string::npos) *path += ".dcf";
     SetLayoutFileName(editor, *path);

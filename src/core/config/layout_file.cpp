@@ -18,6 +18,9 @@ std::string BackupPath(const std::string& path) { return ChangeExtension(path, "
 
 void SaveLayout(Editor& editor, const std::string& path) {
     WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(editor.layout));
+    // Generate files also writes the layout into the display folder; only the layout's own
+    // file counts as saving it.
+    if (path == editor.LayoutFileName) MarkLayoutSaved(editor);
 }
 
 std::optional<std::int32_t> FileStamp(const std::string& path) {
@@ -55,26 +58,41 @@ std::string MainCaption(const std::string& layoutFileName) {
     return layoutFileName.empty() ? kMainCaption : "PW " + layoutFileName;
 }
 
-void LoadLayout(Editor& editor, const std::string& path) {
-    if (!FileExists(path)) return;
+std::string CutShortWarning(const std::string& path) {
+    return "The layout file " + path +
+           " ends inside a group or a text, so it may have been cut short. Everything before "
+           "that point has been read; check the layout before you save it (the first save keeps "
+           "the file as it is now as its .~dc backup).";
+}
+
+LoadOutcome LoadLayout(Editor& editor, const std::string& path) {
+    if (!FileExists(path)) return LoadOutcome::NoFile;
     if (!IsNotOlder(path, kDefaultDisplayConfig))
         editor.host.ShowMessage(std::string("WARNING  the default display configuration ") +
                                 kDefaultDisplayConfig +
                                 " is newer than the file you are loading.");
+    const LoadOutcome outcome = OpenLayout(editor, path, path);
+    MarkLayoutSaved(editor);
+    return outcome;
+}
+
+LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::string& layoutFileName) {
     // A layout that cannot be read must not replace the one in the editor: saving it would
     // then overwrite the file with what little was read. The old windows are taken aside,
     // not copied; the job record stays, as the file may name only some of its fields.
     LayoutSnapshot previous(TakeWindows(editor.layout), editor.images.ImageList);
     const std::string previousName = editor.LayoutFileName;
+    bool endedEarly = false;
     try {
         const std::string bytes = ReadFileBytes(path, kMaxLayoutFileBytes);
         editor.images.ImageList.ReleaseAllImages();
-        SetLayoutFileName(editor, path);
+        SetLayoutFileName(editor, layoutFileName);
         DcfReader reader(bytes);
         {
             LoadingScope loading(editor);
             ReadGroups(editor.layout, reader, editor.host);
         }
+        endedEarly = reader.EndedEarly();
         // Everything in the editor expects the Background object as element 0.
         if (editor.layout.WindowList.empty())
             throw FormatError("The file " + path + " holds no windows; it is not a layout file.");
@@ -85,6 +103,9 @@ void LoadLayout(Editor& editor, const std::string& path) {
     }
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
     RedrawAll(editor);
+    if (!endedEarly) return LoadOutcome::Whole;
+    editor.host.ShowMessage(CutShortWarning(path));
+    return LoadOutcome::CutShort;
 }
 
 } // namespace pw

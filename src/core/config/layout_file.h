@@ -27,13 +27,28 @@ std::string BackupPath(const std::string& path);
 // Writes the job record and every window to path. The previous file becomes the ".~dc"
 // backup (the older backup is dropped), but only once the new file is complete: a failed
 // save leaves the file and its backup as they were. Changes neither LayoutFileName nor the
-// caption.
+// caption; a save to the layout's own file leaves nothing unsaved.
 void SaveLayout(Editor& editor, const std::string& path);
+
+enum class LoadOutcome {
+    NoFile,   // nothing was there to load
+    Whole,    // the file was read to its end
+    CutShort, // the file ends inside a group or a text; the user was warned
+};
 
 // Replaces the job by the file's contents, warning first when the default display
 // configuration is newer; nothing happens when no file is there. A file that cannot be read
 // leaves the previous layout in place and throws.
-void LoadLayout(Editor& editor, const std::string& path);
+LoadOutcome LoadLayout(Editor& editor, const std::string& path);
+
+// Replaces the job by the layout in the file at path, names the layout layoutFileName and
+// redraws: the reading part of a load, which a recovered copy shares. A file that cannot be
+// read leaves the previous layout in place and throws. A file that ends inside a group or a
+// text is read as far as it goes and the user is warned; the result tells.
+LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::string& layoutFileName);
+
+// The warning for a layout file that ends inside a group or a text.
+std::string CutShortWarning(const std::string& path);
 
 // The file's last-write time in local time, packed as a FAT date and time: bits 25..31
 // year - 1980, 21..24 month, 16..20 day, 11..15 hours, 5..10 minutes, 0..4 seconds / 2.

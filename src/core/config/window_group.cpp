@@ -135,6 +135,8 @@ void ReadWindowGroup(cWinFileDescription& w, DcfReader& file) {
             ReadIndexedImage(w, line, file);
         }
     }
+    // The last line of a file is never interpreted, but it may still be the end line.
+    if (!StartsWith(line, "WINDOW END ]")) file.GroupRanOut();
     w.AfterRead();
 }
 

@@ -38,6 +38,8 @@ public:
     virtual void PlaceModeChanged() {}
     // An image's facts, for the Image dialog's information line and caption.
     virtual void ImageInfoChanged(const std::string& /*infoLine*/, const std::string& /*caption*/) {}
+    // The layout was loaded, saved to its own file or made new: nothing in it is unsaved.
+    virtual void LayoutSaved() {}
 };
 
 // The views following one editor. A view attaches itself for as long as it lives.

@@ -32,6 +32,20 @@ std::filesystem::path DriveRoot(char letter) {
     return HomeDir() / ".local" / "share" / "panelwright" / (std::string("drive_") + lower);
 }
 
+std::string StateFolder() {
+#ifdef _WIN32
+    const char* local = std::getenv("LOCALAPPDATA");
+    const std::filesystem::path base = local && *local ? std::filesystem::path(local) : HomeDir();
+    return (base / "Panelwright").string();
+#else
+    // A relative XDG_STATE_HOME is invalid and ignored, as the base directory rules say.
+    const char* state = std::getenv("XDG_STATE_HOME");
+    const std::filesystem::path base =
+        state && *state == '/' ? std::filesystem::path(state) : HomeDir() / ".local" / "state";
+    return Utf8ToWin1252((base / "panelwright").string());
+#endif
+}
+
 std::filesystem::path MapPath(const std::string& layoutPath) {
 #ifdef _WIN32
     return std::filesystem::path(layoutPath);

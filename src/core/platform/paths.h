@@ -11,6 +11,11 @@ namespace pw {
 // PANELWRIGHT_DRIVE_C, else ~/.local/share/panelwright/drive_c; likewise for other letters.
 std::filesystem::path DriveRoot(char letter);
 
+// The folder where the editor keeps what it needs between runs (recovery copies), as a
+// path in the editor's own form (Windows-1252 bytes): $XDG_STATE_HOME/panelwright, by default
+// ~/.local/state/panelwright; on Windows %LOCALAPPDATA%\Panelwright.
+std::string StateFolder();
+
 // A path as written in a layout or typed by the user, mapped to the running system. On
 // Windows it is used as it is. Elsewhere "X:\a\b" becomes <drive root of X>/a/b, a rooted
 // "\a\b" is taken as drive C, and backslashes in relative paths become slashes; POSIX paths

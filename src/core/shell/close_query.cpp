@@ -1,5 +1,6 @@
 #include "shell/close_query.h"
 
+#include "config/layout_commands.h"
 #include "windows/window_list.h"
 
 namespace pw {
@@ -15,6 +16,16 @@ CloseAction CloseQuery(Editor& editor) {
     default:
         return CloseAction::Stay;
     }
+}
+
+bool SaveBeforeClosing(Editor& editor) {
+    switch (CloseQuery(editor)) {
+    case CloseAction::Stay: return false;
+    case CloseAction::SaveThenClose: Save1Click(editor); break;
+    case CloseAction::SaveAsThenClose: SaveAs1Click(editor); break;
+    case CloseAction::Close: break;
+    }
+    return true;
 }
 
 } // namespace pw

@@ -16,4 +16,9 @@ enum class CloseAction {
 // name, otherwise only when it holds more than the Background object.
 CloseAction CloseQuery(Editor& editor);
 
+// The close query and the save it asks for, before the layout is given up (closing the
+// program, starting a new layout). Returns false when the user cancelled. A failed save
+// throws, so that nothing is given up unsaved.
+bool SaveBeforeClosing(Editor& editor);
+
 } // namespace pw

@@ -18,6 +18,7 @@ void CreateDefaultLayout(Editor& editor) {
     background.BG = 42;
     background.CurIndex = 0;
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
+    MarkLayoutSaved(editor);
 }
 
 void FirstShow(Editor& editor, const std::vector<std::string>& arguments) {

@@ -8,7 +8,7 @@
 
 namespace pw {
 
-// One Background object of 640 x 480 in colour 42, made current.
+// One Background object of 640 x 480 in colour 42, made current; nothing in it is unsaved.
 void CreateDefaultLayout(Editor& editor);
 
 // Runs once, at the first showing of the main window (StartupDone guards it): loads the

@@ -1,0 +1,135 @@
+#include "config/layout_commands.h"
+#include "config/layout_file.h"
+#include "platform/files.h"
+#include "shell/new_layout.h"
+#include "shell/recovery.h"
+#include "support/editor_fixture.h"
+#include "support/temp_drive.h"
+
+namespace fs = std::filesystem;
+
+namespace pw {
+namespace {
+
+// 2024-03-12 14:05:30, as the clock of the editor under test tells it.
+std::tm FakeNow() {
+    std::tm t{};
+    t.tm_year = 124;
+    t.tm_mon = 2;
+    t.tm_mday = 12;
+    t.tm_hour = 14;
+    t.tm_min = 5;
+    t.tm_sec = 30;
+    return t;
+}
+
+class RecoveryTest : public EditorTest {
+protected:
+    TempDrive drive;
+    // A steady clock's time, as the recovery timer hands it on.
+    const std::chrono::steady_clock::time_point t0{std::chrono::hours(1)};
+    // The state folder, in the editor's own path form.
+    const std::string folder = (drive.root / "state").string();
+
+    void SetUp() override {
+        EditorTest::SetUp();
+        editor.LocalTime = FakeNow;
+        CreateFolders("C:\\KVP\\Work");
+    }
+    bool Exists(const std::string& name) const { return fs::exists(drive.root / "state" / name); }
+
+    // The next run of the program, process 200, in an editor of its own: started while the
+    // processes running() names run, it answers the offer of left copies.
+    RecordingHost nextHost;
+    Editor next{nextHost, text};
+    void StartNextRun(Answer answer, const std::function<bool(int)>& running) {
+        CreateDefaultLayout(next);
+        RecoveryCopy copy(next, folder, 200);
+        nextHost.answers = {answer};
+        copy.OfferLeftCopies(running);
+    }
+};
+
+TEST_F(RecoveryTest, TheCopyIsKeptWhileTheLayoutHasUnsavedChangesOnly) {
+    using std::chrono::seconds;
+    RecoveryCopy copy(editor, folder, 100);
+    copy.Update(t0);
+    EXPECT_FALSE(Exists("recovery-100.dcf")); // nothing unsaved in a new layout
+    cWindow& w = AddWindow(10, 10, 99, 49);
+    w.Text[0] = "Level 3";
+    EXPECT_TRUE(HasUnsavedChanges(editor));
+    copy.Update(t0 + seconds(5)); // the first change is kept at once
+    const std::string written = ReadFileBytes(copy.Path(), 1 << 20);
+    EXPECT_EQ(written.rfind("Panelwright recovery copy\r\n  Written = 2024-03-12 14:05\r\n", 0),
+              0u);
+    EXPECT_NE(written.find("|Level 3|"), std::string::npos);
+    // Later changes at most every half minute.
+    w.Text[0] = "Level 4";
+    copy.Update(t0 + seconds(30));
+    EXPECT_NE(ReadFileBytes(copy.Path(), 1 << 20).find("|Level 3|"), std::string::npos);
+    copy.Update(t0 + seconds(35));
+    EXPECT_NE(ReadFileBytes(copy.Path(), 1 << 20).find("|Level 4|"), std::string::npos);
+
+    host.saveFiles = {std::string("C:\\KVP\\Work\\lobby.dcf")};
+    SaveAs1Click(editor); // a save leaves nothing to recover
+    EXPECT_FALSE(HasUnsavedChanges(editor));
+    EXPECT_FALSE(Exists("recovery-100.dcf"));
+
+    AddWindow(20, 20, 60, 60);
+    copy.Update(t0 + seconds(40));
+    EXPECT_TRUE(Exists("recovery-100.dcf"));
+    copy.Remove(); // a clean exit
+    EXPECT_FALSE(Exists("recovery-100.dcf"));
+}
+
+TEST_F(RecoveryTest, ACopyLeftByARunThatEndedIsOfferedAndYesOpensItUnsaved) {
+    RecoveryCopy crashed(editor, folder, 100);
+    SetLayoutFileName(editor, "C:\\KVP\\Work\\lobby.dcf");
+    AddWindow(10, 10, 99, 49).Text[0] = "Level 3";
+    crashed.Update(t0);
+
+    StartNextRun(Answer::Yes, [](int id) { return id == 200; });
+    EXPECT_EQ(nextHost.questions,
+              (std::vector<std::string>{"Recover the unsaved layout of 2024-03-12 14:05?"}));
+    ASSERT_EQ(next.layout.WindowList.size(), 2u);
+    EXPECT_EQ(next.layout.WindowList[1]->Text[0], "Level 3");
+    EXPECT_EQ(next.LayoutFileName, "C:\\KVP\\Work\\lobby.dcf"); // Save writes there
+    EXPECT_TRUE(HasUnsavedChanges(next));
+    // The copy is this run's now.
+    EXPECT_FALSE(Exists("recovery-100.dcf"));
+    EXPECT_TRUE(Exists("recovery-200.dcf"));
+}
+
+TEST_F(RecoveryTest, NoRemovesTheCopyAndACopyOfARunningEditorIsNotOffered) {
+    RecoveryCopy running(editor, folder, 100);
+    AddWindow(10, 10, 99, 49);
+    running.Update(t0);
+    RecoveryCopy crashed(editor, folder, 300);
+    crashed.Update(t0);
+    StartNextRun(Answer::No, [](int id) { return id == 100 || id == 200; });
+    EXPECT_EQ(nextHost.questions.size(), 1u);
+    EXPECT_EQ(next.layout.WindowList.size(), 1u);
+    EXPECT_FALSE(Exists("recovery-300.dcf"));
+    EXPECT_TRUE(Exists("recovery-100.dcf"));
+}
+
+TEST_F(RecoveryTest, NewAsksAsExitDoesAndStartsTheLayoutOfStartUp) {
+    AddWindow(10, 10, 99, 49);
+    editor.layout.InputSpec.JobName = "Tower";
+    host.answers = {Answer::Cancel, Answer::No};
+    New1Click(editor);
+    EXPECT_EQ(editor.layout.WindowList.size(), 2u); // cancelled
+    views.captions.clear();
+    New1Click(editor);
+    EXPECT_EQ(host.questions,
+              (std::vector<std::string>{"Save before exit ?", "Save before exit ?"}));
+    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.layout.BackgroundColour, 42);
+    EXPECT_EQ(editor.canvas.Width(), 640);
+    EXPECT_EQ(editor.layout.InputSpec.JobName, "");
+    EXPECT_EQ(views.captions, (std::vector<std::string>{"Tarnwheel Panelwright  v5.08"}));
+    EXPECT_FALSE(HasUnsavedChanges(editor));
+}
+
+} // namespace
+} // namespace pw
