@@ -3,25 +3,11 @@
 #include "images/bitmap_header.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/little_endian.h"
 #include "platform/paths.h"
 #include "display/colour.h"
 
 namespace pw {
-
-namespace {
-
-void Field(std::string& out, std::int32_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((v >> shift) & 0xFF);
-}
-
-std::int32_t FieldAt(std::string_view bytes, std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-    return static_cast<std::int32_t>(v);
-}
-
-} // namespace
 
 std::string BitmapFileName(const std::string& path) {
     return ChangeExtension(FileNamePart(path), ".bm");
@@ -32,7 +18,7 @@ std::string BitmapFileBytes(const cImage& image) {
     out.reserve(kBmHeaderSize + image.Data.size());
     for (const std::int32_t field :
          {image.Width, image.Height, image.Bits, image.Transparent, image.Spare})
-        Field(out, field);
+        AppendLE32(out, field);
     out.append(image.Data.begin(), image.Data.end());
     return out;
 }
@@ -54,11 +40,11 @@ cImage ParseBitmapFile(std::string_view bytes, const std::string& name) {
                   std::to_string(kBmHeaderSize) + "-byte header");
     cImage image;
     image.FileName = name;
-    image.Width = FieldAt(bytes, 0);
-    image.Height = FieldAt(bytes, 4);
-    image.Bits = FieldAt(bytes, 8);
-    image.Transparent = FieldAt(bytes, 12);
-    image.Spare = FieldAt(bytes, 16);
+    image.Width = LE32At(bytes, 0);
+    image.Height = LE32At(bytes, 4);
+    image.Bits = LE32At(bytes, 8);
+    image.Transparent = LE32At(bytes, 12);
+    image.Spare = LE32At(bytes, 16);
     image.Data.assign(bytes.begin() + kBmHeaderSize, bytes.end());
     // The image of a missing bitmap is a header of zeros and nothing else.
     const bool empty = image.Width == 0 && image.Height == 0 && image.Bits == 0 &&
