@@ -73,6 +73,8 @@ private:
     void SelectionChanged() override;
     void WindowChanged() override { ShowWindowInfo(); }
     void PositionChanged() override { ShowPositionRows(); }
+    // The display's size is the Background object's position.
+    void DisplaySizeChanged(int, int) override { ShowPositionRows(); }
 
     std::string CellText(int row) const override;
 

@@ -95,6 +95,8 @@ TEST_F(WinInfoDialogTest, TheButtonsStepRaiseAndDeleteButSpareTheBackgroundObjec
     EXPECT_EQ(editor.layout.WindowList.size(), 3u);
     EXPECT_EQ(WindowAt(editor.layout, 0), background);
     EXPECT_FALSE(sheet->ebIndex->isEnabled());
+    SetDisplaySize(editor, 800, 600);
+    EXPECT_EQ(Shown(irWidth), "800");
 
     QTest::mouseClick(sheet->btPrev, Qt::LeftButton); // wraps to the last window
     EXPECT_EQ(sheet->lbType->text(), "Destination Window");
