@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -325,13 +326,20 @@ std::optional<FontChoice> TfWinInfo::ChooseFont(const FontChoice& preset) {
     font.setItalic(preset.FontStyle & fsItalic);
     font.setUnderline(preset.FontStyle & fsUnderline);
     font.setStrikeOut(preset.FontStyle & fsStrikeOut);
+    // A face this system knows by another name ("Arial" drawn as Liberation Sans) is shown
+    // under the name of the font that draws it, which the dialog lists.
+    const QString drawnBy = QFontInfo(font).family();
+    font.setFamily(drawnBy);
     FontDialog1->setCurrentFont(font);
     if (FontDialog1->exec() != QDialog::Accepted) return std::nullopt;
     const QFont chosen = FontDialog1->selectedFont();
     const int style = (chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
                       (chosen.underline() ? fsUnderline : 0) |
                       (chosen.strikeOut() ? fsStrikeOut : 0);
-    return FontChoice{ToWin1252(chosen.family()), static_cast<std::uint8_t>(style)};
+    // The face the user left as it was keeps its own name, so that only the style changes.
+    const bool sameFace = !preset.FontName.empty() && chosen.family() == drawnBy;
+    return FontChoice{sameFace ? preset.FontName : ToWin1252(chosen.family()),
+                      static_cast<std::uint8_t>(style)};
 }
 
 } // namespace pw

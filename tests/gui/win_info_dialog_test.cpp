@@ -146,6 +146,19 @@ TEST_F(WinInfoDialogTest, TheDisplayKeepsItsBackgroundAndFontsLoseOnlyTheirItali
     EXPECT_EQ(background->FontName, "Liberation Sans");
     EXPECT_EQ(background->FontStyle, fsBold);
     EXPECT_EQ(sheet->lbFontName->text(), "Liberation Sans");
+
+    // A face drawn here by another font keeps its name while only the style is changed.
+    background->FontName = "Arial";
+    QString shown;
+    QTimer::singleShot(0, sheet, [this, &shown] {
+        shown = sheet->FontDialog1->currentFont().family();
+        sheet->FontDialog1->setCurrentFont(QFont("Liberation Sans"));
+        sheet->FontDialog1->accept();
+    });
+    QTest::mouseClick(sheet->btFont, Qt::LeftButton);
+    EXPECT_EQ(shown, "Liberation Sans");
+    EXPECT_EQ(background->FontName, "Arial");
+    EXPECT_EQ(background->FontStyle, 0);
 }
 
 } // namespace
