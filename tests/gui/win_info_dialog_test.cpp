@@ -50,8 +50,7 @@ TEST_F(WinInfoDialogTest, TypedValuesAreAppliedRowByRowAndRefusedOnesDoNotStay) 
     SelectWindow(editor, &w);
     Click(irWidth);
     Press(irWidth, "300");
-    EXPECT_EQ(Shown(irWidth), "300");
-    EXPECT_EQ(w.X1, 219);
+    EXPECT_EQ(w.X1, 219); // not yet
     Enter(irWidth);
     EXPECT_EQ(w.X1, 399);
     EXPECT_EQ(Shown(irX1), "399");
