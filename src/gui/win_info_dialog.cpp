@@ -84,8 +84,9 @@ TfWinInfo::TfWinInfo(Editor& editor, const Forms& forms, QWidget* parent)
 
     lbNumber = AddLabel(this, "lbNumber", "", 8, 8, 40);
     lbType = AddLabel(this, "lbType", "", 52, 8, 157);
-    BuildButtons();
+    BuildListButtons();
     BuildProperties();
+    BuildDialogButtons();
     BuildGrid();
 
     FontDialog1 = new QFontDialog(this);
@@ -105,7 +106,7 @@ QPushButton* TfWinInfo::AddButton(const char* name, const QString& caption, int 
     return button;
 }
 
-void TfWinInfo::BuildButtons() {
+void TfWinInfo::BuildListButtons() {
     btPrev = AddButton("btPrev", "Prev", 8, 30, &WinInfo::btPrevClick);
     btNext = AddButton("btNext", "Next", 112, 30, &WinInfo::btNextClick);
     btPutTop = AddButton("btPutTop", "Put on Top", 8, 60, &WinInfo::btPutTopClick);
@@ -113,7 +114,9 @@ void TfWinInfo::BuildButtons() {
     btDelete = AddButton("btDelete", "Delete", 112, 60, &WinInfo::btDeleteClick);
     btDelete->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
     btDelete->setToolTip("Delete current window object");
+}
 
+void TfWinInfo::BuildDialogButtons() {
     btImage = AddButton("btImage", "Image", 8, 236, &WinInfo::btImageClick);
     btImage->setToolTip("Set image file");
     btText = AddButton("btText", "Text", 112, 236, &WinInfo::btTextClick);

@@ -83,8 +83,10 @@ private:
     std::string ChooseImage(const std::string& imageName, cWindow& w, int index) override;
     std::optional<FontChoice> ChooseFont(const FontChoice& preset) override;
 
-    void BuildButtons();
+    // Controls from top to bottom, so that the keyboard visits them in that order.
+    void BuildListButtons();
     void BuildProperties();
+    void BuildDialogButtons();
     void BuildGrid();
     QPushButton* AddButton(const char* name, const QString& caption, int left, int top,
                            void (WinInfo::*click)());

@@ -72,6 +72,12 @@ TEST_F(WinInfoDialogTest, TypedValuesAreAppliedRowByRowAndRefusedOnesDoNotStay) 
     Enter(irX0);
     EXPECT_EQ((Rect{w.X0, w.Y0, w.X1, w.Y1}), (Rect{50, 100, 349, 129}));
 
+    Click(irY1);
+    Press(irY1, "5");
+    QTest::keyClick(grid->indexWidget(Cell(irY1)), Qt::Key_Escape); // drops what was typed
+    EXPECT_EQ(Shown(irY1), "129");
+    EXPECT_EQ(sheet->PendingRow(), kNoRow);
+
     // A drag on the canvas shows the new place at once and drops what was typed.
     Click(irY0);
     Press(irY0, "7");
