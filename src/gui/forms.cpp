@@ -18,7 +18,7 @@ std::unique_ptr<TfPanelwright> CreateForms(Editor& editor, GuiHost& host,
     auto main = std::make_unique<TfPanelwright>(editor, arguments, forms);
     forms.fPanelwright = main.get();
     forms.fTextEdit = new TfTextEdit(main.get());
-    forms.fWinInfo = new TfWinInfo(editor, main.get());
+    forms.fWinInfo = new TfWinInfo(editor, forms, main.get());
     forms.fColourSelection = new TfColourSelection(main.get());
     forms.fImage = new TfImage(editor, main.get());
     forms.fFont = new TfFont(main.get());
@@ -30,7 +30,7 @@ std::unique_ptr<TfPanelwright> CreateForms(Editor& editor, GuiHost& host,
     // tells about the whole dialog.
     const std::pair<QWidget*, int> topics[] = {
         {forms.fTextEdit, TfTextEdit::kHelpContext},
-        {forms.fWinInfo, 370},
+        {forms.fWinInfo, TfWinInfo::kHelpContext},
         {forms.fColourSelection, TfColourSelection::kHelpContext},
         {forms.fImage, TfImage::kDitherHelpContext},
         {forms.fViewControl, TfViewControl::kHelpContext},

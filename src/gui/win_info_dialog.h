@@ -3,35 +3,114 @@
 
 #include "gui/form_layout.h"
 #include "shell/editor.h"
+#include "shell/win_info.h"
 
 #include <QDialog>
 #include <QLabel>
 
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QFontDialog;
+class QPushButton;
+class QTableWidget;
+
 namespace pw {
 
-class TfWinInfo : public QDialog, private AttachedObserver {
+struct Forms;
+class UpDownEdit;
+
+class TfWinInfo : public QDialog,
+                  private AttachedObserver,
+                  private InfoCells,
+                  private WinInfoDialogs {
     Q_OBJECT
 public:
-    TfWinInfo(Editor& editor, QWidget* parent);
+    static constexpr int kHelpContext = 370;
+
+    // The dialogs it opens are taken from forms when a button asks for them: most are made
+    // after this one.
+    TfWinInfo(Editor& editor, const Forms& forms, QWidget* parent);
 
     // Refills every control from the current window (nothing without one).
     void ShowWindowInfo();
-    // Refills the position rows.
+    // Refills the position rows; what was typed into the grid is dropped.
     void ShowPositionRows();
+    // The row typed into and not yet applied.
+    int PendingRow() const { return sheet_.PendingRow; }
+
+    // The controls, by their design names. The index box holds its up-down (udIndex).
+    QLabel* lbNumber;
+    QLabel* lbType;
+    QPushButton* btPrev;
+    QPushButton* btNext;
+    QPushButton* btPutTop;
+    QPushButton* btDelete;
+    QComboBox* cbDrawType;
+    UpDownEdit* ebIndex;
+    QCheckBox* cbShared;
+    QCheckBox* cbLeft;
+    QCheckBox* cbCentre;
+    QCheckBox* cbRight;
+    QCheckBox* cbVCentre;
+    QPushButton* btImage;
+    QPushButton* btText;
+    QPushButton* btColours;
+    QPushButton* btFont;
+    QLabel* lbFontName;
+    QTableWidget* sgInfo;
+    QFontDialog* FontDialog1;
 
 protected:
     // The sheet is never put away from the keyboard: Escape leaves it open.
     void keyPressEvent(QKeyEvent* event) override;
+    // Enter on the grid while no cell's editor is open.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void LayoutReplaced() override { ShowWindowInfo(); }
     void SelectionChanged() override;
     void WindowChanged() override { ShowWindowInfo(); }
     void PositionChanged() override { ShowPositionRows(); }
+    // The display's size is the Background object's position.
+    void DisplaySizeChanged(int, int) override { ShowPositionRows(); }
+
+    std::string CellText(int row) const override;
+
+    WindowColours ChooseColours(const WindowColours& codes) override;
+    void EditTexts(cWindow& w) override;
+    std::string ChooseImage(const std::string& imageName, cWindow& w, int index) override;
+    std::optional<FontChoice> ChooseFont(const FontChoice& preset) override;
+
+    // Controls from top to bottom, so that the keyboard visits them in that order.
+    void BuildListButtons();
+    void BuildProperties();
+    void BuildDialogButtons();
+    void BuildGrid();
+    QPushButton* AddButton(const char* name, const QString& caption, int left, int top,
+                           void (WinInfo::*click)());
+    QCheckBox* AddJustification(QWidget* box, const char* name, const QString& caption, int left,
+                                int top, void (WinInfo::*click)(bool));
+
+    void ShowCell(const cWindow& w, int row);
+    void ShowJustification(const cWindow& w);
+    void ShowFontName();
+    // Runs a grid handler; then every cell shows what the window holds, but for the rows
+    // still being typed into, so that no refused value stays as if it had been taken.
+    void GridCommand(const std::function<void()>& handler);
+    // A keystroke changed a cell's text.
+    void CellTyped(int row, const QString& text);
+    // Escape in a cell.
+    void CellCancelled();
 
     Editor& editor_;
-    QLabel* lbNumber_;
-    QLabel* lbType_;
+    const Forms& forms_;
+    WinInfo sheet_{editor_, *this, *this};
+    // Set while the controls are filled from the window, which is no edit of the user's.
+    bool filling_ = false;
+    // The row a keystroke is being handled for: a refill leaves its cell alone.
+    int typingRow_ = kNoRow;
 };
 
 } // namespace pw

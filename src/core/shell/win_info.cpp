@@ -1,0 +1,204 @@
+#include "shell/win_info.h"
+
+#include "dialogs/index_text.h"
+#include "display/colour.h"
+#include "display/int_text.h"
+#include "images/bm_file.h"
+#include "shell/view_modes.h"
+#include "windows/renderer.h"
+#include "windows/window_list.h"
+#include "windows/window_setters.h"
+
+#include <algorithm>
+
+namespace pw {
+
+const char* DrawTypeName(int drawType) {
+    static const char* const names[kDrawTypeCount] = {
+        "Text", "Arrows", "Image", "Rectangle", "Mat surface", "FileName",
+    };
+    return drawType >= 0 && drawType < kDrawTypeCount ? names[drawType] : "";
+}
+
+std::string ShownFontName(const cWindow& w) {
+    if (w.DrawType != dtImage) return w.FontName;
+    return w.IndexInRange() ? w.BMP[w.CurIndex] : std::string();
+}
+
+void SetFormatBit(Editor& editor, cWindow& w, bool on, std::int32_t flag) {
+    SetFormat(editor, w, on ? w.Format | flag : w.Format & ~flag);
+}
+
+cWindow* WinInfo::CurrentMovable() const {
+    cWindow* w = Current();
+    return w && w != Background(editor_.layout) ? w : nullptr;
+}
+
+void WinInfo::sgInfoSetEditText(int row) {
+    if (PendingRow != kNoRow && PendingRow != row) CommitCell();
+    PendingRow = row;
+}
+
+void WinInfo::sgInfoKeyPress(char key) {
+    if (key == '\r' && PendingRow != kNoRow) CommitCell();
+}
+
+void WinInfo::CommitCell() {
+    if (PendingRow == kNoRow) return;
+    if (cWindow* w = Current()) {
+        const std::string text = cells_.CellText(PendingRow);
+        if (!text.empty()) {
+            // A text that is no number throws here, and the row stays pending as typed.
+            const std::int32_t v = StrToInt(text);
+            const int row = PendingRow;
+            PendingRow = kNoRow;
+            ApplyInfoRow(editor_, *w, row, v);
+        }
+    }
+    PendingRow = kNoRow;
+}
+
+void WinInfo::ebIndexChange(const std::string& text) {
+    cWindow* w = Current();
+    if (text.empty() || !w) return;
+    const std::int32_t v = IndexFromText(text);
+    switch (w->Type) {
+    case wtPosition:
+    case wtDestination:
+        // Floor texts of both kinds name the same floors.
+        SetIndexForType(editor_, wtPosition, v);
+        SetIndexForType(editor_, wtDestination, v);
+        break;
+    case wtDirection:
+    case wtLiftStatus: SetIndexForType(editor_, w->Type, v); break;
+    default: SetCurIndex(editor_, *w, v); break;
+    }
+}
+
+void WinInfo::ChangeFormat(bool checked, std::int32_t set, std::int32_t clear) {
+    cWindow* w = Current();
+    if (!checked || !w) return;
+    SetFormat(editor_, *w, (w->Format | set) & ~clear);
+}
+
+void WinInfo::cbLeftClick(bool checked) {
+    ChangeFormat(checked, 0, fmCentre | fmRight);
+}
+
+void WinInfo::cbCentreClick(bool checked) {
+    ChangeFormat(checked, fmCentre, fmRight);
+}
+
+void WinInfo::cbRightClick(bool checked) {
+    ChangeFormat(checked, fmRight, fmCentre);
+}
+
+void WinInfo::cbVCentreClick(bool checked) {
+    if (cWindow* w = Current()) SetFormatBit(editor_, *w, checked, fmVCentre);
+}
+
+void WinInfo::cbDrawTypeChange(int item) {
+    if (cWindow* w = Current()) SetDrawType(editor_, *w, item);
+}
+
+void WinInfo::btFontClick() {
+    cWindow* w = Current();
+    if (!w) return;
+    const std::optional<FontChoice> chosen = dialogs_.ChooseFont({w->FontName, w->FontStyle});
+    if (!chosen) return;
+    const bool italic = (chosen->FontStyle & fsItalic) != 0;
+    DrawWindow(editor_, *w, DrawMode::Erase);
+    w->FontName = chosen->FontName;
+    w->FontStyle = static_cast<std::uint8_t>(chosen->FontStyle & ~fsItalic);
+    editor_.observers.Notify(&EditorObserver::WindowChanged);
+    DrawWindow(editor_, *w, DrawMode::Draw);
+    // Told once the window shows what was kept.
+    if (italic) editor_.host.ShowMessage("Italics are not currently supported.");
+}
+
+void WinInfo::btTextClick() {
+    cWindow* w = Current();
+    if (!w) return;
+    // The simulation would overwrite the index being edited.
+    LeaveDynamicView(editor_);
+    dialogs_.EditTexts(*w);
+    if (w->FontName.empty()) {
+        w->FontName = "Arial";
+        w->FontSize = 20;
+    }
+    // Erased first, so that a transparent window does not show its old text under the new.
+    DrawWindow(editor_, *w, DrawMode::Erase);
+    DrawWindow(editor_, *w, DrawMode::Draw);
+    editor_.observers.Notify(&EditorObserver::WindowChanged);
+}
+
+void WinInfo::btColoursClick() {
+    cWindow* w = Current();
+    if (!w) return;
+    const WindowColours chosen = dialogs_.ChooseColours({w->FG, w->BG0, w->BG});
+    w->FG = chosen.FG;
+    if (w == Background(editor_.layout) && chosen.BG0 == kTransparent) {
+        editor_.host.ShowMessage("The display's background cannot be transparent: its "
+                                 "background colours were kept.");
+    } else {
+        w->BG0 = chosen.BG0;
+        w->BG = chosen.BG;
+    }
+    RedrawAll(editor_);
+}
+
+void WinInfo::btImageClick() {
+    cWindow* w = CurrentMovable();
+    // An index a damaged file left outside 0..99 has no entry to choose a bitmap for.
+    if (!w || !w->IndexInRange()) return;
+    const int i = w->CurIndex;
+    DrawWindow(editor_, *w, DrawMode::Erase);
+    editor_.LineColour = w->FG;
+    editor_.FillColour = w->BG0 == kTransparent ? editor_.layout.BackgroundColour : w->BG0;
+    const bool wasImage = w->DrawType == dtImage;
+    const std::string name = dialogs_.ChooseImage(wasImage ? w->BMP[i] : "", *w, i);
+    if (!name.empty()) {
+        SetDrawType(editor_, *w, dtImage);
+        w->Text[i] = BitmapFileName(name);
+        // A file the reader refused is not in the store: the window keeps its size.
+        if (const cImage* image = editor_.images.ImageList.FindImage(name))
+            GrowToFit(*w, image->Width, image->Height);
+    } else if (wasImage) {
+        // The entry's text named the bitmap; a window drawn otherwise keeps its text.
+        w->Text[i].clear();
+    }
+    DrawWindow(editor_, *w, DrawMode::Draw);
+    editor_.observers.Notify(&EditorObserver::WindowChanged);
+}
+
+void WinInfo::GrowToFit(cWindow& w, int width, int height) {
+    const cWindow* display = Background(editor_.layout);
+    if (static_cast<long long>(w.X1) - w.X0 < width)
+        SetX1(editor_, w,
+              static_cast<std::int32_t>(
+                  std::min<long long>(static_cast<long long>(w.X0) + width - 1, display->X1)));
+    if (static_cast<long long>(w.Y1) - w.Y0 < height)
+        SetY1(editor_, w,
+              static_cast<std::int32_t>(
+                  std::min<long long>(static_cast<long long>(w.Y0) + height - 1, display->Y1)));
+}
+
+void WinInfo::btDeleteClick() {
+    if (cWindow* w = CurrentMovable()) DeleteWindow(editor_.layout, editor_.images.ImageList, w);
+    RedrawAll(editor_);
+}
+
+void WinInfo::btPutTopClick() {
+    if (cWindow* w = CurrentMovable()) PutOnTop(editor_.layout, w);
+    RedrawAll(editor_);
+}
+
+void WinInfo::btNextClick() {
+    SelectWindow(editor_, StepWindow(editor_.layout, Current(), +1));
+}
+
+void WinInfo::btPrevClick() {
+    SelectWindow(editor_, StepWindow(editor_.layout, Current(), -1));
+}
+
+} // namespace pw
