@@ -1,11 +1,14 @@
 #include "gui/gui_host.h"
 
+#include "platform/paths.h"
 #include "qt/win1252.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include <filesystem>
 
 namespace pw {
 
@@ -56,9 +59,11 @@ QString StartIn(const FileDialogRequest& request) {
     return dir;
 }
 
+// A file below a drive's root is named as layouts name it ("C:\KVP\Work\logo.bmp"), so a
+// layout made here names its files the same on every system.
 std::optional<std::string> Chosen(const QString& file) {
     if (file.isEmpty()) return std::nullopt;
-    return ToWin1252(QDir::toNativeSeparators(file));
+    return DrivePath(std::filesystem::path(file.toStdU16String()));
 }
 
 } // namespace

@@ -79,6 +79,25 @@ std::filesystem::path MapPath(const std::string& layoutPath) {
 #endif
 }
 
+std::string DrivePath(const std::filesystem::path& native) {
+#ifdef _WIN32
+    return native.string();
+#else
+    const std::filesystem::path path = native.lexically_normal();
+    for (char letter = 'C'; letter <= 'Z'; ++letter) {
+        const std::filesystem::path root = DriveRoot(letter).lexically_normal();
+        const std::filesystem::path rest = path.lexically_relative(root);
+        if (rest.empty() || *rest.begin() == "..") continue;
+        std::string drive = std::string(1, letter) + ":";
+        if (rest == ".") return drive + "\\";
+        for (const auto& part : rest)
+            if (part != ".") drive += "\\" + part.string();
+        return Utf8ToWin1252(drive);
+    }
+    return Utf8ToWin1252(path.string());
+#endif
+}
+
 std::size_t NameStart(const std::string& path) {
     const std::size_t p = path.find_last_of("\\:/");
     return p == std::string::npos ? 0 : p + 1;

@@ -22,6 +22,11 @@ std::string StateFolder();
 // pass unchanged.
 std::filesystem::path MapPath(const std::string& path);
 
+// The inverse of MapPath for a path of this system: a file below a drive's root becomes the
+// drive path a layout keeps ("C:\KVP\Work\logo.bmp"), so that a file chosen in a dialog is
+// named in the layout as every other file is. Any other path is kept as it is, as Windows-1252.
+std::string DrivePath(const std::filesystem::path& native);
+
 // Position just past the last folder separator ('\', ':' or '/'), or 0 when there is none.
 std::size_t NameStart(const std::string& path);
 

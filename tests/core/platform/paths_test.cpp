@@ -40,6 +40,17 @@ TEST_F(DriveTest, DrivePathsMapBelowTheDriveRoot) {
     EXPECT_EQ(MapPath("sub\\a.bmp"), fs::path("sub/a.bmp"));
 }
 
+TEST_F(DriveTest, AFileChosenBelowADriveRootIsNamedAsLayoutsNameIt) {
+    EXPECT_EQ(DrivePath(root / "KVP" / "Work" / "logo.bmp"), "C:\\KVP\\Work\\logo.bmp");
+    EXPECT_EQ(DrivePath(root / "KVP" / "." / "a.dcf"), "C:\\KVP\\a.dcf");
+    EXPECT_EQ(DrivePath(root), "C:\\");
+    EXPECT_EQ(DrivePath(MapPath("C:\\KVP\\Work")), "C:\\KVP\\Work"); // the round trip
+    // Beside the root, or above it, a path stays as it is.
+    EXPECT_EQ(DrivePath(root.string() + "x/a.dcf"), root.string() + "x/a.dcf");
+    EXPECT_EQ(DrivePath(root / ".." / "a.dcf"), (root.parent_path() / "a.dcf").string());
+    EXPECT_EQ(DrivePath("/tmp/caf\xC3\xA9.dcf"), "/tmp/caf\xE9.dcf"); // a Windows-1252 name
+}
+
 TEST_F(DriveTest, OtherDrivesHaveRootsOfTheirOwn) {
     setenv("PANELWRIGHT_DRIVE_D", "/srv/d", 1);
     EXPECT_EQ(MapPath("D:\\x\\y"), fs::path("/srv/d/x/y"));
