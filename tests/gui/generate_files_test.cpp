@@ -39,10 +39,8 @@ TEST(ProgressWindowTest, ShowsOnlyWhenTheCommandTakesLongerThanAMoment) {
     progress.Step(1, 3, "Writing the bitmaps");
     ASSERT_NE(progress.Window(), nullptr);
     EXPECT_TRUE(progress.Window()->isVisible());
-    EXPECT_EQ(progress.Window()->windowTitle(), "Generating the display files");
     EXPECT_EQ(progress.Window()->labelText(), "Writing the bitmaps");
     EXPECT_EQ(progress.Window()->value(), 1);
-    EXPECT_EQ(progress.Window()->maximum(), 3);
     progress.End();
     EXPECT_EQ(progress.Window(), nullptr);
 }

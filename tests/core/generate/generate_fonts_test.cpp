@@ -7,7 +7,6 @@
 #include "generate/generate_fonts.h"
 
 #include "generate/fnt_file.h"
-#include "platform/errors.h"
 #include "platform/files.h"
 #include "support/editor_fixture.h"
 #include "support/temp_drive.h"
@@ -59,8 +58,6 @@ TEST_F(GenerateFontsTest, TooLargeAFontHoldsTheCharactersOfEveryWindowThatUsesIt
     // Not a text window: it keeps its name, and its texts count for the file it names.
     cWindow& image = TextWindow("Fake", 200, {"Z"}, dtImage);
     image.FntFile = "Fake200.fnt";
-    cWindow& empty = TextWindow("Fake", 300, {});
-    empty.FntFile = "Old.fnt";
 
     EXPECT_TRUE(Generate().empty());
 
@@ -68,21 +65,12 @@ TEST_F(GenerateFontsTest, TooLargeAFontHoldsTheCharactersOfEveryWindowThatUsesIt
     EXPECT_EQ(later.FntFile, "Fake200.fnt");
     EXPECT_EQ(small.FntFile, "Fake199.fnt");
     EXPECT_EQ(image.FntFile, "Fake200.fnt");
-    EXPECT_EQ(empty.FntFile, "Old.fnt");
     ASSERT_EQ(editor.FontFileList.size(), 2u);
     EXPECT_EQ(editor.FontFileList[0].Chars, "\n\rABCDZ");
     EXPECT_EQ(editor.FontFileList[0].Size, -200);
     EXPECT_EQ(editor.FontFileList[1].Chars, "");
     EXPECT_EQ(Codes("Fake200.fnt"), "\n\rABCDZ");
     EXPECT_EQ(Codes("Fake199.fnt"), StandardSet());
-    EXPECT_FALSE(FileExists("C:\\out\\Fake300.fnt"));
-
-    // The list describes the last generation only.
-    first.FontSize = 199;
-    later.FontSize = 199;
-    Generate();
-    ASSERT_EQ(editor.FontFileList.size(), 1u);
-    EXPECT_EQ(later.FntFile, "Fake199.fnt");
 }
 
 TEST_F(GenerateFontsTest, CharactersAboveTheSlotsAreToldOncePerFontAndLeftOut) {
@@ -100,20 +88,6 @@ TEST_F(GenerateFontsTest, CharactersAboveTheSlotsAreToldOncePerFontAndLeftOut) {
     EXPECT_EQ(unshown[1], "The font file Fake22.fnt holds no characters above code 127, so the "
                           "display cannot show \"\xE9\" in Message Window 10.");
     EXPECT_EQ(Codes("Fake20.fnt"), StandardSet());
-}
-
-TEST_F(GenerateFontsTest, AFontNoFileCanBeMadeForIsFoundBeforeAnythingIsWritten) {
-    TextWindow("Fake", 20, {"a"});
-    EXPECT_EQ(CheckLayoutFonts(editor.layout), 1u);
-    TextWindow("Fake", 1001, {"b"}).Number = 12;
-    try {
-        CheckLayoutFonts(editor.layout);
-        FAIL() << "no error";
-    } catch (const FormatError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "The font Fake 1001 cannot be made for the display: its height is not 1 to "
-                  "1000 pixels. Message Window 12 uses it.");
-    }
 }
 
 } // namespace
