@@ -41,6 +41,8 @@ std::vector<std::string> Deploy(Editor& editor, const std::string& target, Progr
                                 " - is missing.");
         report.complete = false;
     } else {
+        // A display folder without its program is no deployment: a copy that fails is told
+        // as a missing program is, and the run does not count as complete.
         try {
             CopyFileAtomically(kDisplayProgram, target + kDisplayProgramName);
             written.insert(kDisplayProgramName);
