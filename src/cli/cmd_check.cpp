@@ -1,5 +1,7 @@
 #include "cli/cli_editor.h"
 #include "cli/cli.h"
+#include "generate/font_uses.h"
+#include "platform/win1252.h"
 #include "windows/window_list.h"
 
 namespace pw {
@@ -17,6 +19,10 @@ int RunCheck(CliContext& context, const std::vector<std::string>& arguments) {
     context.out << arguments[0] << ": " << editor.layout.WindowList.size() << " windows, display "
                 << background.X1 + 1 << " x " << background.Y1 + 1 << ", "
                 << editor.images.ImageList.Images().size() << " images\n";
+    FontFileRecords names;
+    for (const FontUse& use : FontUses(editor.layout, names))
+        if (const std::string unshown = UnshownCharacters(editor.layout, use); !unshown.empty())
+            context.out << Win1252ToUtf8(unshown) << '\n';
     return whole ? kExitOk : kExitError;
 }
 

@@ -2,10 +2,12 @@
 
 #include "config/layout_commands.h"
 #include "config/layout_file.h"
+#include "generate/generate_files.h"
 #include "gui/application.h"
 #include "gui/canvas_view.h"
 #include "gui/gui_host.h"
 #include "gui/place_hint.h"
+#include "gui/progress_window.h"
 #include "gui/help_key.h"
 #include "gui/help_window.h"
 #include "gui/recent_files.h"
@@ -26,6 +28,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QStatusBar>
 
 #include <functional>
@@ -199,7 +202,19 @@ void TfPanelwright::ExportPicture1Click() {
     pw::ExportPicture1Click(editor_);
 }
 
-void TfPanelwright::Generatefiles1Click() {}
+void TfPanelwright::Generatefiles1Click() {
+    // The command runs to its end before the editor goes on: its questions and its progress
+    // window let events through, but no tick may change the layout meanwhile.
+    Timer1.stop();
+    recoveryTimer_.stop();
+    const auto restart = qScopeGuard([this] {
+        Timer1.start();
+        recoveryTimer_.start();
+    });
+    ProgressWindow progress(this);
+    if (const auto report = pw::Generatefiles1Click(editor_, progress))
+        statusBar()->showMessage(FromWin1252(GenerateSummary(*report)));
+}
 
 void TfPanelwright::ViewActual1Click() { forms_.fViewControl->exec(); }
 

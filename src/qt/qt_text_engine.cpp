@@ -36,7 +36,10 @@ QFont QtTextEngine::MakeFont(const FontDesc& font) {
     f.setItalic(font.style & fsItalic);
     f.setUnderline(font.style & fsUnderline);
     f.setStrikeOut(font.style & fsStrikeOut);
-    f.setStyleStrategy(QFont::NoAntialias);
+    // A character the face lacks is drawn as the face draws it, not borrowed from another
+    // font: the font file then holds what the face holds, and no search through the system's
+    // fonts is made for every control character of the standard set.
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
     f.setHintingPreference(QFont::PreferFullHinting);
     f.setKerning(false);
     return f;

@@ -8,9 +8,7 @@
 #include "shell/layout_snapshot.h"
 #include "windows/renderer.h"
 
-#include <chrono>
 #include <ctime>
-#include <filesystem>
 
 namespace pw {
 
@@ -24,13 +22,9 @@ void SaveLayout(Editor& editor, const std::string& path) {
 }
 
 std::optional<std::int32_t> FileStamp(const std::string& path) {
-    std::error_code ec;
-    const auto written = std::filesystem::last_write_time(MapPath(path), ec);
-    if (ec) return std::nullopt;
-    const auto system = std::chrono::file_clock::to_sys(written);
-    const std::time_t t = std::chrono::system_clock::to_time_t(
-        std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
-    const std::tm local = LocalTimeOf(t);
+    const std::optional<std::time_t> t = LastWriteTime(path);
+    if (!t) return std::nullopt;
+    const std::tm local = LocalTimeOf(*t);
     const std::uint32_t packed =
         (static_cast<std::uint32_t>(local.tm_year + 1900 - 1980) << 25) |
         (static_cast<std::uint32_t>(local.tm_mon + 1) << 21) |

@@ -53,10 +53,14 @@ FormatError Unusable(const FontDesc& font, const std::string& why) {
 
 } // namespace
 
-RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
-                                 const std::string& characters, std::int32_t limit) {
+void CheckFontHeight(const FontDesc& font) {
     if (font.height < 1 || font.height > kMaxGlyphCell)
         throw Unusable(font, "its height is not 1 to " + std::to_string(kMaxGlyphCell) + " pixels");
+}
+
+RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
+                                 const std::string& characters, std::int32_t limit) {
+    CheckFontHeight(font);
     Selection selection = Select(characters);
 
     // The cells are measured before anything is drawn, so that their size is known to be

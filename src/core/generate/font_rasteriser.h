@@ -19,6 +19,10 @@ constexpr int kMaxGlyphCell = 1000;
 // A pixel is ink when its blue component is below this: black text and dark greys.
 constexpr int kInkBlueBelow = 176;
 
+// Throws FormatError when the font is below 1 pixel or above kMaxGlyphCell pixels high: no
+// font file can be made for it.
+void CheckFontHeight(const FontDesc& font);
+
 struct RasterisedGlyphs {
     FntFont font; // as the file holds it, top margin trimmed
     // Bytes of the glyphs (widths and rows) before the top margin was trimmed.

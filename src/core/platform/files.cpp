@@ -18,6 +18,15 @@ bool FileExists(const std::string& path) {
     return fs::is_regular_file(MapPath(path), ec);
 }
 
+std::optional<std::time_t> LastWriteTime(const std::string& path) {
+    std::error_code ec;
+    const auto written = fs::last_write_time(MapPath(path), ec);
+    if (ec) return std::nullopt;
+    return std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(
+            std::chrono::file_clock::to_sys(written)));
+}
+
 std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     const fs::path native = MapPath(path);
     std::error_code ec;
@@ -38,12 +47,18 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
 
 namespace {
 
-// Writes the bytes to a new temporary file beside the target and returns its path.
-fs::path WriteTemporary(const std::string& path, const std::string& bytes) {
+// A name for a new temporary file beside the target.
+fs::path TemporaryBeside(const std::string& path) {
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     fs::path temp = MapPath(path);
     temp += ".tmp~" + std::to_string(stamp % 1000000) + "-" + std::to_string(counter++);
+    return temp;
+}
+
+// Writes the bytes to a new temporary file beside the target and returns its path.
+fs::path WriteTemporary(const std::string& path, const std::string& bytes) {
+    const fs::path temp = TemporaryBeside(path);
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) throw IoError("Cannot create file \"" + path + "\".");
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -81,6 +96,18 @@ void WriteFileWithBackup(const std::string& path, const std::string& backupPath,
     if (fs::is_regular_file(backup, ignored)) fs::remove(backup, ignored);
     if (fs::exists(target, ignored)) fs::rename(target, backup, ignored);
     Replace(temp, path);
+}
+
+void CopyFileAtomically(const std::string& from, const std::string& to) {
+    const fs::path temp = TemporaryBeside(to);
+    std::error_code ec;
+    fs::copy_file(MapPath(from), temp, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        throw IoError("Cannot copy \"" + from + "\" to \"" + to + "\". " + ec.message() + ".");
+    }
+    Replace(temp, to);
 }
 
 void CreateFolders(const std::string& path) {

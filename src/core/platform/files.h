@@ -2,12 +2,17 @@
 // File access for every reader and writer. Paths are drive paths (see paths.h).
 
 #include <cstddef>
+#include <ctime>
+#include <optional>
 #include <string>
 
 namespace pw {
 
 // A regular file (not a folder) exists at the path.
 bool FileExists(const std::string& path);
+
+// When the file or folder was last written, or nothing when that cannot be read.
+std::optional<std::time_t> LastWriteTime(const std::string& path);
 
 // The whole file in one read. Throws IoError when it cannot be read and FormatError when it
 // is larger than maxBytes, before any memory is taken for it.
@@ -24,6 +29,10 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes);
 // matters most; a failure to write the new file throws and changes nothing.
 void WriteFileWithBackup(const std::string& path, const std::string& backupPath,
                          const std::string& bytes);
+
+// Copies the file to a temporary file beside the target and renames it over the target only
+// when it is complete. Throws IoError on failure; the target is then as it was.
+void CopyFileAtomically(const std::string& from, const std::string& to);
 
 // Creates the folder and its parents when missing. Throws IoError on failure.
 void CreateFolders(const std::string& path);

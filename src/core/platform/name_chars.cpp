@@ -14,4 +14,9 @@ bool IsPlainFileName(const std::string& name) {
     return !name.empty() && name[0] != '.' && std::all_of(name.begin(), name.end(), CanStandInName);
 }
 
+bool IsPlainFolderName(const std::string& name) {
+    return name.find_first_not_of(". ") != std::string::npos &&
+           std::all_of(name.begin(), name.end(), CanStandInName);
+}
+
 } // namespace pw

@@ -15,4 +15,8 @@ bool CanStandInName(char c);
 // character can stand in a name.
 bool IsPlainFileName(const std::string& name);
 
+// Not empty, not made of dots and spaces alone (so neither "." nor ".." nor a name Windows
+// reads as one of them), and every character can stand in a name.
+bool IsPlainFolderName(const std::string& name);
+
 } // namespace pw

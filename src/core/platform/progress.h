@@ -37,4 +37,17 @@ private:
     Progress& progress_;
 };
 
+// The steps of an operation whose number is known at the start, each shown as it begins.
+class ProgressSteps {
+public:
+    ProgressSteps(Progress& progress, long total) : progress_(progress), total_(total) {}
+    // The next step begins; text says what it does.
+    void Next(const std::string& text) { progress_.Step(done_++, total_, text); }
+
+private:
+    Progress& progress_;
+    long total_;
+    long done_ = 0;
+};
+
 } // namespace pw

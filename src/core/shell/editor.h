@@ -2,6 +2,7 @@
 // The editor's state: the layout with everything that goes with showing and editing it. The
 // application makes exactly one; the command line tool one per command.
 
+#include "generate/font_file_list.h"
 #include "images/image_bank.h"
 #include "platform/calendar_names.h"
 #include "platform/editor_observer.h"
@@ -44,6 +45,8 @@ public:
     std::string LayoutFileName;
     // The layout as it was last loaded, saved or made new.
     SavedLayout savedLayout;
+    // The font files of the last Generate files, one record each.
+    FontFileRecords FontFileList;
 
     // The view: the display's pixels in layout coordinates, and how they are drawn.
     RasterCanvas canvas;

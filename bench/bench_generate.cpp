@@ -1,0 +1,106 @@
+// Generate files for a job of 5 fonts (20 to 36 pixels, one of them bold) and 4 photo-like
+// bitmaps of 160 x 120: the whole panelwright-cli generate process, as a deployment script
+// runs it, against the generation alone in a process where the layout is already loaded, and
+// against a bare start of the tool.
+
+#include "cli/cli_editor.h"
+#include "generate/generate_files.h"
+#include "photo_bitmap.h"
+#include "ratio_report.h"
+
+#include <QProcess>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+constexpr const char* kJob = "C:\\KVP\\Work\\job.dcf";
+
+// The job on a drive C of its own, made once.
+const std::filesystem::path& Drive() {
+    static const std::filesystem::path root = [] {
+        const auto root = std::filesystem::temp_directory_path() / "pw_bench_generate";
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(root / "KVP/Work");
+        setenv("PANELWRIGHT_DRIVE_C", root.c_str(), 1);
+        std::ofstream(root / "KVP/Display.axf", std::ios::binary) << std::string(200000, 'x');
+        std::string layout = "[ WINDOW\r\n  Type = 0, 1\r\n  Colours = 0, 42, 42\r\n"
+                             "  Position = 0, 0, 799, 599\r\nWINDOW END ]\r\n\r\n";
+        const struct {
+            int size, style;
+            const char* text;
+        } fonts[] = {{20, 0, "Lift 1"},
+                     {24, 0, "Ground floor"},
+                     {28, 1, "Out of service"},
+                     {32, 0, "Level 12"},
+                     {36, 0, "Welcome to the lobby"}};
+        int number = 2;
+        for (const auto& f : fonts) {
+            layout += "[ WINDOW\r\n  Type = 7, " + std::to_string(number) +
+                      "\r\n  Position = 10, " + std::to_string(40 * number) + ", 409, " +
+                      std::to_string(40 * number + 39) +
+                      "\r\n  FontSize = " + std::to_string(f.size) +
+                      "\r\n  FontName = Arial\r\n  FontStyle = " + std::to_string(f.style) +
+                      "\r\n  Text = 0\r\n|" + f.text + "|\r\nWINDOW END ]\r\n\r\n";
+            ++number;
+        }
+        for (int i = 0; i < 4; ++i) {
+            const std::string name = "photo" + std::to_string(i) + ".bmp";
+            std::ofstream(root / "KVP/Work" / name, std::ios::binary)
+                << pw::bench::PhotoBitmap(160, 120);
+            layout += "[ WINDOW\r\n  Type = 0, " + std::to_string(number++) +
+                      "\r\n  Format = 0, 2\r\n  Position = " + std::to_string(420 + 10 * i) + ", " +
+                      std::to_string(130 * i) + ", " + std::to_string(579 + 10 * i) + ", " +
+                      std::to_string(130 * i + 119) + "\r\n  BMP = 0, 256, 0\r\n|C:\\KVP\\Work\\" +
+                      name + "|\r\nWINDOW END ]\r\n\r\n";
+        }
+        std::ofstream(root / "KVP/Work/job.dcf", std::ios::binary) << layout;
+        return root;
+    }();
+    return root;
+}
+
+int RunTool(const QStringList& arguments) {
+    QProcess tool;
+    tool.setStandardOutputFile(QProcess::nullDevice());
+    tool.setStandardErrorFile(QProcess::nullDevice());
+    tool.start(PW_CLI_PATH,
+               QStringList{"--drive-c", QString::fromStdString(Drive().string())} + arguments);
+    tool.waitForFinished(-1);
+    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
+
+void BM_GenerateProcess(benchmark::State& state) {
+    pw::EnsureGuiApplication();
+    for (auto _ : state)
+        if (RunTool({"generate", kJob, "--replace-backups"}) != 0)
+            state.SkipWithError("panelwright-cli generate failed");
+}
+void BM_GenerateInProcess(benchmark::State& state) {
+    Drive();
+    std::ostringstream out, err;
+    pw::CliContext context{out, err, pw::CliHost(err)};
+    pw::CliEditor cli(context);
+    cli.Load(kJob);
+    context.host.answer = pw::Answer::Yes;
+    for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress());
+}
+void BM_ToolStart(benchmark::State& state) {
+    pw::EnsureGuiApplication();
+    for (auto _ : state) RunTool({"--version"});
+}
+BENCHMARK(BM_GenerateProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GenerateInProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ToolStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return pw::bench::RunWithRatios(
+        argc, argv,
+        {{"BM_GenerateInProcess", "BM_GenerateProcess",
+          "panelwright-cli generate: times the generation alone"},
+         {"BM_ToolStart", "BM_GenerateProcess", "panelwright-cli generate: times a bare start"}});
+}

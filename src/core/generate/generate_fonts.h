@@ -1,0 +1,38 @@
+#pragma once
+// The font files of a layout: one per distinct font of its text windows, named in the windows'
+// FntFile fields. A font whose standard set makes too large a file is made of the characters
+// its windows use.
+
+#include "platform/progress.h"
+#include "shell/editor.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pw {
+
+// The first attempt at a font stops once its glyph data passes this many bytes...
+constexpr std::int32_t kFirstAttemptLimit = 20000;
+// ... and from this rasterised size on it is made again of the characters in use only.
+constexpr std::int32_t kLargestStandardFont = 20001;
+
+// The characters of every text of the windows whose FntFile is baseName + ".fnt", whatever
+// they draw, each once, in ascending order of code (line breaks included).
+std::string CharsUsedBy(const Layout& layout, const std::string& baseName);
+
+// How many font files the layout needs. Throws FormatError naming the font and a window
+// that uses it when no file can be made for one of them, so that a generation stops before
+// it touches anything.
+std::size_t CheckLayoutFonts(const Layout& layout);
+
+// Makes the font files in directory (ending with a backslash), one step of steps each, and
+// lists them in FontFileList, which is emptied first. Every window that needs a font file
+// names it in FntFile before any file is made, so that a font made of the characters in use
+// has those of all its windows. Returns what UnshownCharacters says of each font, where it
+// says something. Throws IoError when a file cannot be written.
+std::vector<std::string> GenerateFonts(Editor& editor, const std::string& directory,
+                                       ProgressSteps& steps);
+
+} // namespace pw

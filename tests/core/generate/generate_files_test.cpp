@@ -1,0 +1,207 @@
+// Generate files against a temporary drive C: what the display folder, its backup and the
+// job's folders hold after one generation or several.
+
+#include "generate/generate_files.h"
+
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "shell/saved_layout.h"
+#include "support/editor_fixture.h"
+#include "support/temp_drive.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace pw {
+namespace {
+
+using Names = std::set<std::string>;
+
+const Names kDisplayFiles = {"Display.axf", "Display.dcf", "Fake20.fnt", "logo.bm"};
+
+class GenerateFilesTest : public EditorTest {
+protected:
+    TempDrive drive;
+    cWindow* text = nullptr;
+
+    void SetUp() override {
+        EditorTest::SetUp();
+        editor.LayoutFileName = "C:\\KVP\\Work\\job.dcf";
+        text = &AddWindow(0, 0, 99, 29);
+        text->FontName = "Fake";
+        text->FontSize = 20;
+        text->Text[0] = "Lift";
+        editor.images.ImageList.AcquireImage("C:\\Pics\\logo.bmp");
+        Put("KVP/Display.axf", "program");
+        Put("KVP/Work/job.dcf");
+    }
+
+    void Put(const std::string& path, const std::string& bytes = "old") {
+        fs::create_directories((drive.root / path).parent_path());
+        std::ofstream(drive.root / path, std::ios::binary) << bytes;
+    }
+
+    // The names in a folder of the drive, folders with a slash after them.
+    Names In(const std::string& folder) const {
+        Names names;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(drive.root / folder, ec))
+            names.insert(entry.path().filename().string() + (entry.is_directory() ? "/" : ""));
+        return names;
+    }
+
+    GenerateReport Run() { return GenerateFiles(editor, views); }
+};
+
+Names With(Names names, std::initializer_list<std::string> more) {
+    names.insert(more);
+    return names;
+}
+
+TEST_F(GenerateFilesTest, BackupRulesHoldOverRepeatedGenerations) {
+    // Nothing to keep yet. The layout, here and in its own file, names the font file.
+    const GenerateReport report = Run();
+    EXPECT_EQ(In("KVP/Display"), kDisplayFiles);
+    EXPECT_EQ(GenerateSummary(report), "4 files written to C:\\KVP\\Display\\");
+    EXPECT_TRUE(report.complete);
+    EXPECT_EQ(views.progress.size(), 6u);
+    EXPECT_EQ(text->FntFile, "Fake20.fnt");
+    for (const char* path : {"C:\\KVP\\Work\\job.dcf", "C:\\KVP\\Display\\Display.dcf"})
+        EXPECT_NE(ReadFileBytes(path, 1 << 20).find("FntFile = Fake20.fnt\r\n"), std::string::npos)
+            << path;
+    EXPECT_FALSE(HasUnsavedChanges(editor));
+
+    // The display folder becomes the backup.
+    Put("KVP/Display/stale.fnt");
+    Run();
+    EXPECT_EQ(In("KVP/DisplayBU"), With(kDisplayFiles, {"stale.fnt"}));
+    EXPECT_EQ(In("KVP/Display"), kDisplayFiles);
+
+    // A dated backup stays when the user says No or cancels; Yes replaces it.
+    std::tm written{};
+    written.tm_year = 2026 - 1900;
+    written.tm_mon = 2;
+    written.tm_mday = 14;
+    written.tm_hour = 9;
+    written.tm_min = 5;
+    written.tm_isdst = -1;
+    fs::last_write_time(drive.root / "KVP/DisplayBU/Display.dcf",
+                        std::chrono::file_clock::from_sys(
+                            std::chrono::system_clock::from_time_t(std::mktime(&written))));
+    for (const Answer answer : {Answer::No, Answer::Cancel, Answer::Yes}) {
+        Put("KVP/Display/other.bm");
+        host.answers = {answer};
+        Run();
+        EXPECT_EQ(host.questions.back(), "Replace backups dated 2026-03-14 09:05:00 ?");
+        EXPECT_EQ(In("KVP/DisplayBU"),
+                  With(kDisplayFiles, {answer == Answer::Yes ? "other.bm" : "stale.fnt"}));
+        EXPECT_EQ(In("KVP/Display"), kDisplayFiles);
+    }
+
+    // A backup without a layout is replaced without a question.
+    fs::remove(drive.root / "KVP/DisplayBU/Display.dcf");
+    Run();
+    EXPECT_EQ(host.questions.size(), 3u);
+    EXPECT_EQ(In("KVP/DisplayBU"), kDisplayFiles);
+}
+
+TEST_F(GenerateFilesTest, HiddenReadOnlyAndSubFoldersStayAndADisplayFolderWithJobsIsNotMoved) {
+    Put("KVP/Display/Bank2/3/Display.dcf");
+    Put("KVP/Display/.hidden");
+    Put("KVP/Display/locked.bm");
+    Put("KVP/Display/old.fnt");
+    fs::permissions(drive.root / "KVP/Display/locked.bm", fs::perms::owner_read);
+    Run();
+    EXPECT_EQ(In("KVP"), (Names{"Display/", "Display.axf", "Work/"}));
+    EXPECT_EQ(In("KVP/Display"), With(kDisplayFiles, {"Bank2/", ".hidden", "locked.bm"}));
+    EXPECT_EQ(In("KVP/Display/Bank2/3"), Names{"Display.dcf"});
+}
+
+TEST_F(GenerateFilesTest, AJobWithASubFolderOrNetIdsWritesThereAndMakesNoBackup) {
+    const struct {
+        const char* subDirectory;
+        const char* netIds;
+        const char* folder;
+        const char* target;
+    } jobs[] = {
+        {"Bank1\\", "", "KVP/Display/Bank1", "C:\\KVP\\Display\\Bank1\\"},
+        {"Bank1", "3", "KVP/Display/Bank1/3", "C:\\KVP\\Display\\Bank1\\3\\"},
+        {"", "3", "KVP/Display/3", "C:\\KVP\\Display\\3\\"},
+        {"Bank1/Lift 2", "1,2", "KVP/Display/Bank1/Lift 2/1,2",
+         "C:\\KVP\\Display\\Bank1/Lift 2\\1,2\\"},
+    };
+    Put("KVP/Display/keep.fnt");
+    for (const auto& job : jobs) {
+        editor.layout.InputSpec.SubDirectory = job.subDirectory;
+        editor.layout.InputSpec.NetIDs = job.netIds;
+        EXPECT_EQ(Run().target, job.target);
+        EXPECT_EQ(In(job.folder), kDisplayFiles) << job.target;
+    }
+    EXPECT_TRUE(In("KVP/Display").contains("keep.fnt"));
+    EXPECT_FALSE(fs::exists(drive.root / "KVP/DisplayBU"));
+}
+
+TEST_F(GenerateFilesTest, ATargetOutsideTheDisplayFolderIsNeitherMadeNorEmptied) {
+    const std::pair<const char*, const char*> jobs[] = {
+        {"..", ""},          {"Bank1\\..\\..", ""}, {"", "..\\Work"},
+        {"C:\\Windows", ""}, {"\\Windows", ""},     {"/etc", ""},
+        {"\\", ""},          {"Bank1\\\\x", ""},    {"Bank\x01", ""},
+        {".", "3"},          {"Bank1", " . "},      {"D:", ""},
+    };
+    Put("KVP/Display/old.fnt");
+    Put("KVP/Work/mine.bmp");
+    for (const auto& [subDirectory, netIds] : jobs) {
+        editor.layout.InputSpec.SubDirectory = subDirectory;
+        editor.layout.InputSpec.NetIDs = netIds;
+        host.messages.clear();
+        const GenerateReport report = Run();
+        EXPECT_FALSE(report.complete);
+        ASSERT_EQ(host.messages.size(), 1u);
+        std::string target = std::string("C:\\KVP\\Display\\") + subDirectory;
+        if (!target.ends_with('\\')) target += '\\';
+        if (*netIds) target = target + netIds + "\\";
+        EXPECT_EQ(host.messages[0].text, "Cannot create " + target);
+        EXPECT_EQ(In("KVP"), (Names{"Display/", "Display.axf", "Work/"})) << target;
+        EXPECT_EQ(In("KVP/Display"), Names{"old.fnt"}) << target;
+        EXPECT_EQ(In("KVP/Work"), (Names{"job.dcf", "job.~dc", "mine.bmp"})) << target;
+        EXPECT_EQ(text->FntFile, "");
+    }
+}
+
+TEST_F(GenerateFilesTest, WhatCannotBeGeneratedIsTold) {
+    // Without the display program the rest is still written.
+    fs::remove(drive.root / "KVP/Display.axf");
+    GenerateReport report = Run();
+    EXPECT_FALSE(report.complete);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "The display executable file - C:\\KVP\\Display.axf - is missing.");
+    const Names written = {"Display.dcf", "Fake20.fnt", "logo.bm"};
+    EXPECT_EQ(In("KVP/Display"), written);
+
+    // A font no file can be made for stops the command before the folders are touched.
+    text->FontSize = 5000;
+    EXPECT_THROW(Run(), FormatError);
+    EXPECT_EQ(In("KVP/Display"), written);
+    EXPECT_FALSE(fs::exists(drive.root / "KVP/DisplayBU"));
+}
+
+TEST_F(GenerateFilesTest, TheMenuCommandAsksFirstAndNeedsALayoutFile) {
+    editor.LayoutFileName.clear();
+    EXPECT_FALSE(Generatefiles1Click(editor, views));
+    EXPECT_TRUE(host.questions.empty());
+
+    editor.LayoutFileName = "C:\\KVP\\Work\\job.dcf";
+    host.answers = {Answer::No};
+    EXPECT_FALSE(Generatefiles1Click(editor, views));
+    EXPECT_EQ(host.questions,
+              std::vector<std::string>{"This will reconfigure the connected displays. CONTINUE ?"});
+    EXPECT_EQ(In("KVP"), (Names{"Display.axf", "Work/"}));
+}
+
+} // namespace
+} // namespace pw

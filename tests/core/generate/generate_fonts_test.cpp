@@ -1,0 +1,94 @@
+// The font files of a layout, made with the fixed-metric engine: a font of height h has cells
+// h / 2 wide and h high, every glyph a bar along its bottom row. Before trimming a glyph is
+// 2 width bytes, h - 1 blank rows of one byte and the bar row 0, 255: h + 3 bytes. The whole
+// standard set of 96 glyphs is too large (20001 bytes or more with the 528 of header and
+// index) from h = 200 on: 96 * 203 + 528 = 20016, while h = 199 gives 96 * 202 + 528 = 19920.
+
+#include "generate/generate_fonts.h"
+
+#include "generate/fnt_file.h"
+#include "platform/files.h"
+#include "support/editor_fixture.h"
+#include "support/temp_drive.h"
+
+#include <filesystem>
+
+namespace pw {
+namespace {
+
+class GenerateFontsTest : public EditorTest {
+protected:
+    TempDrive drive;
+
+    cWindow& TextWindow(const std::string& face, int size, std::vector<std::string> texts,
+                        std::uint8_t drawType = dtText) {
+        cWindow& w = AddWindow(0, 0, 99, 29);
+        w.DrawType = drawType;
+        w.FontName = face;
+        w.FontSize = size;
+        for (std::size_t i = 0; i < texts.size(); ++i) w.Text[i * 7] = texts[i];
+        return w;
+    }
+
+    std::vector<std::string> Generate() {
+        std::filesystem::create_directories(drive.root / "out");
+        ProgressSteps steps(NoProgress(), 0);
+        return GenerateFonts(editor, "C:\\out\\", steps);
+    }
+
+    std::string Codes(const std::string& fntFile) {
+        const FntFont font = ParseFontFile(ReadFileBytes("C:\\out\\" + fntFile, 1 << 24), fntFile);
+        std::string codes;
+        for (int c = 0; c < kGlyphSlots; ++c)
+            if (font.glyphs[c]) codes += static_cast<char>(c);
+        return codes;
+    }
+};
+
+std::string StandardSet() {
+    std::string all;
+    for (int c = 32; c <= 127; ++c) all += static_cast<char>(c);
+    return all;
+}
+
+TEST_F(GenerateFontsTest, TooLargeAFontHoldsTheCharactersOfEveryWindowThatUsesIt) {
+    cWindow& first = TextWindow("Fake", 200, {"AB"});
+    cWindow& small = TextWindow("Fake", 199, {"x"});
+    cWindow& later = TextWindow("Fake", 200, {"C\r\n", "DA"});
+    // Not a text window: it keeps its name, and its texts count for the file it names.
+    cWindow& image = TextWindow("Fake", 200, {"Z"}, dtImage);
+    image.FntFile = "Fake200.fnt";
+
+    EXPECT_TRUE(Generate().empty());
+
+    EXPECT_EQ(first.FntFile, "Fake200.fnt");
+    EXPECT_EQ(later.FntFile, "Fake200.fnt");
+    EXPECT_EQ(small.FntFile, "Fake199.fnt");
+    EXPECT_EQ(image.FntFile, "Fake200.fnt");
+    ASSERT_EQ(editor.FontFileList.size(), 2u);
+    EXPECT_EQ(editor.FontFileList[0].Chars, "\n\rABCDZ");
+    EXPECT_EQ(editor.FontFileList[0].Size, -200);
+    EXPECT_EQ(editor.FontFileList[1].Chars, "");
+    EXPECT_EQ(Codes("Fake200.fnt"), "\n\rABCDZ");
+    EXPECT_EQ(Codes("Fake199.fnt"), StandardSet());
+}
+
+TEST_F(GenerateFontsTest, CharactersAboveTheSlotsAreToldOncePerFontAndLeftOut) {
+    TextWindow("Fake", 20, {"Caf\xE9", "\x80"}).Number = 7;
+    TextWindow("Fake", 20, {"plain"});
+    TextWindow("Fake", 20, {"\xFC\xE9"}).Number = 9;
+    TextWindow("Fake", 22, {"\xE9"}).Number = 10;
+
+    const std::vector<std::string> unshown = Generate();
+
+    ASSERT_EQ(unshown.size(), 2u);
+    EXPECT_EQ(unshown[0], "The font file Fake20.fnt holds no characters above code 127, so the "
+                          "display cannot show \"\x80\xE9\" in Message Window 7, \"\xE9\xFC\" in "
+                          "Message Window 9.");
+    EXPECT_EQ(unshown[1], "The font file Fake22.fnt holds no characters above code 127, so the "
+                          "display cannot show \"\xE9\" in Message Window 10.");
+    EXPECT_EQ(Codes("Fake20.fnt"), StandardSet());
+}
+
+} // namespace
+} // namespace pw
