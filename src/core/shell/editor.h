@@ -9,7 +9,7 @@
 #include "platform/raster_canvas.h"
 #include "platform/text_engine.h"
 #include "shell/layout.h"
-#include "shell/saved_layout.h"
+#include "shell/undo_history.h"
 #include "windows/canvas_font.h"
 #include "windows/simulation_state.h"
 
@@ -42,8 +42,8 @@ public:
     Layout layout;
     ImageBank images;
     std::string LayoutFileName;
-    // The layout as it was last loaded, saved or made new.
-    SavedLayout savedLayout;
+    // Undo and redo, and whether the layout differs from what was last loaded or saved.
+    UndoHistory history;
 
     // The view: the display's pixels in layout coordinates, and how they are drawn.
     RasterCanvas canvas;
