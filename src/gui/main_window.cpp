@@ -3,7 +3,9 @@
 #include "config/layout_commands.h"
 #include "config/layout_file.h"
 #include "gui/application.h"
+#include "gui/canvas_status_label.h"
 #include "gui/canvas_view.h"
+#include "gui/edit_menu.h"
 #include "gui/gui_host.h"
 #include "gui/place_hint.h"
 #include "gui/help_key.h"
@@ -74,18 +76,26 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     setCentralWidget(canvas_);
     statusBar()->setObjectName("hints");
     statusBar()->addWidget(new PlaceHintLabel(editor, statusBar()));
+    statusBar()->addPermanentWidget(new CanvasStatusLabel(canvas_, this));
     statusBar()->addPermanentWidget(new ViewModeLabel(editor, this));
     BuildMenu();
+    // Every user command ends here: what it changed becomes one step of undo.
+    SetCommandEndHook([this] {
+        CommandEnded(editor_);
+        edit_->Refresh();
+    });
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TfPanelwright::Timer1Timer);
     Timer1.start();
     recoveryTimer_.setInterval(kRecoveryCheck);
     connect(&recoveryTimer_, &QTimer::timeout, this,
-            [this] { RunCommand([this] { recovery_.Update(std::chrono::steady_clock::now()); }); });
+            [this] { RunUnasked([this] { recovery_.Update(std::chrono::steady_clock::now()); }); });
     recoveryTimer_.start();
     new HelpKey(this);
 }
+
+TfPanelwright::~TfPanelwright() { SetCommandEndHook({}); }
 
 void TfPanelwright::BuildMenu() {
     using W = TfPanelwright;
@@ -117,6 +127,8 @@ void TfPanelwright::BuildMenu() {
                                      {"SaveAs1", "Ctrl+Shift+S"},
                                      {"Exit1", "Ctrl+Q"}})
         MenuItem(name)->setShortcut(QKeySequence(keys));
+    edit_ = new EditMenu(editor_, this);
+    menuBar()->addMenu(edit_);
 
     QMenu* place = menuBar()->addMenu("&Place");
     place->setObjectName("Place1");
@@ -154,7 +166,11 @@ QAction* TfPanelwright::MenuItem(const QString& name) const {
 void TfPanelwright::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (editor_.StartupDone) return;
+    // The sheet opens beside the canvas without taking the keyboard from it.
+    forms_.fWinInfo->setAttribute(Qt::WA_ShowWithoutActivating);
     forms_.fWinInfo->show();
+    activateWindow();
+    canvas_->setFocus();
     std::vector<std::string> arguments;
     for (const QString& argument : arguments_) arguments.push_back(ToWin1252(argument));
     RunCommand([&] { FirstShow(editor_, arguments); });
@@ -210,7 +226,7 @@ void TfPanelwright::Help1Click() {
 }
 
 void TfPanelwright::Timer1Timer() {
-    RunCommand([this] { TimerStep(editor_); });
+    RunUnasked([this] { TimerStep(editor_); });
 }
 
 } // namespace pw

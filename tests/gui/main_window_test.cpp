@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, TheMenuIsComplete) {
     }
     QStringList top;
     for (const QAction* a : main->menuBar()->actions()) top << a->text();
-    EXPECT_EQ(top, (QStringList{"&File", "&Place", "&View", "&Set Up", "&Help (F1)"}));
+    EXPECT_EQ(top, (QStringList{"&File", "&Edit", "&Place", "&View", "&Set Up", "&Help (F1)"}));
 }
 
 TEST_F(MainWindowTest, TheFileMenuHasItsShortcutsAndTheRecentFiles) {
