@@ -58,7 +58,8 @@ KeptLayout UndoHistory::Capture(const Editor& editor, const KeptLayout& like) {
                 shared = like.windows[j];
         if (!shared) {
             shared = std::make_shared<const cWindow>(w);
-            bytes_ += WindowBytes(w);
+            // The copy's strings take what they hold, which may be less than the original's.
+            bytes_ += WindowBytes(*shared);
         }
         state.windows.push_back(std::move(shared));
     }

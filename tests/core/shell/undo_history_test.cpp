@@ -57,15 +57,30 @@ TEST_F(UndoHistoryTest, EachChangingCommandIsOneStepThatUndoesAndRedoesExactly) 
 }
 
 TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
+    // A text that took more memory while it was edited than its copies take.
+    At(4).Text[1].reserve(1000);
+    At(4).Text[1].assign(100, 'x');
+    history.Reset(editor);
+    std::size_t bytes = 0;
     for (int x = 1; x <= 5; ++x) {
         SetX0(editor, At(4), 300 + x);
         history.Commit(editor);
+        if (x == 3) bytes = history.Bytes();
     }
     EXPECT_EQ(history.UndoSteps(), 3u);
+    EXPECT_EQ(history.Bytes(), bytes) << "each step dropped gives back what a new one took";
     // Five windows once, and one copy of the moved window for each state kept besides.
     EXPECT_EQ(history.WindowCopies(), 5u + 3u);
     while (history.CanUndo()) history.Undo(editor);
     EXPECT_EQ(At(4).X0, 302);
+
+    history = UndoHistory{200, 1}; // memory for no step: the last one stays all the same
+    history.Reset(editor);
+    for (int x = 1; x <= 3; ++x) {
+        SetX0(editor, At(4), 200 + x);
+        history.Commit(editor);
+    }
+    EXPECT_EQ(history.UndoSteps(), 1u);
 }
 
 TEST_F(UndoHistoryTest, ModifiedFollowsSavesUndoAndUncommittedChanges) {
