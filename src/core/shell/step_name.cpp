@@ -127,10 +127,12 @@ std::string Added(const std::vector<const cWindow*>& added, const Windows& befor
     return "Place " + WindowsNamed(added);
 }
 
-std::string Changed(const std::vector<std::pair<const cWindow*, unsigned>>& changed) {
+std::string Changed(std::vector<std::pair<const cWindow*, unsigned>> changed) {
     std::vector<const cWindow*> windows;
     unsigned all = 0;
-    for (const auto& [w, c] : changed) {
+    for (auto& [w, c] : changed) {
+        // A Text Edit session leaves the window at the index edited last.
+        if (c == (chText | chIndex)) c = chText;
         windows.push_back(w);
         all |= c;
     }
