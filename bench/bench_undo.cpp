@@ -7,6 +7,7 @@
 #include "big_layout.h"
 #include "config/dcf_file.h"
 #include "ratio_report.h"
+#include "shell/timer_step.h"
 #include "windows/renderer.h"
 #include "windows/window_setters.h"
 
@@ -86,6 +87,22 @@ void BM_CommitOneStep(benchmark::State& state) {
 }
 BENCHMARK(BM_CommitOneStep)->Unit(benchmark::kMillisecond);
 
+// A timer tick of the Dynamic view that moves every window's index, with 200 steps kept:
+// each kept layout takes the new indexes in. Against the same tick with nothing kept.
+void BM_TickTakenIn(benchmark::State& state, int steps) {
+    pw::Editor& editor = Layout().editor;
+    MoveSteps(editor, steps);
+    editor.ViewMode = pw::vmDynamic;
+    for (auto _ : state) {
+        // Every Position window follows the simulated lift, which moves each tick.
+        editor.sim.SimDestDelay = 1;
+        pw::TimerStep(editor);
+    }
+    editor.ViewMode = pw::vmDesign;
+}
+BENCHMARK_CAPTURE(BM_TickTakenIn, TwoHundredSteps, 200)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TickTakenIn, NoSteps, 0)->Unit(benchmark::kMillisecond);
+
 // What the history holds per step, measured over the first ten steps of one kind, and how
 // many steps of that kind it keeps.
 void BM_StepCost(benchmark::State& state, bool everyWindow) {
@@ -120,5 +137,7 @@ int main(int argc, char** argv) {
     return pw::bench::RunWithRatios(
         argc, argv,
         {{"BM_UndoOneStep", "BM_ReferenceUndoAsText",
-          "Undo of one step: times faster than reading the step's text back"}});
+          "Undo of one step: times faster than reading the step's text back"},
+         {"BM_TickTakenIn/NoSteps", "BM_TickTakenIn/TwoHundredSteps",
+          "A tick with 200 steps kept: times slower than with none"}});
 }
