@@ -22,13 +22,17 @@ BigLayout& Layout() {
     return layout;
 }
 
-// Starts the history afresh and ends the given number of commands that each moved one window
-// by a pixel.
+// Moves the i-th window other than the Background object by a pixel, and back the next time.
+void MoveOne(pw::Editor& editor, int i) {
+    pw::cWindow& w = *pw::WindowAt(editor.layout, 1 + static_cast<std::size_t>(i) % 500);
+    pw::SetX0(editor, w, w.X0 % 2 ? w.X0 - 1 : w.X0 + 1);
+}
+
+// Starts the history afresh and ends the given number of commands that each moved one window.
 void MoveSteps(pw::Editor& editor, int steps) {
     editor.history.Reset(editor);
     for (int i = 0; i < steps; ++i) {
-        pw::cWindow& w = *pw::WindowAt(editor.layout, 1 + static_cast<std::size_t>(i) % 500);
-        pw::SetX0(editor, w, w.X0 % 2 ? w.X0 - 1 : w.X0 + 1);
+        MoveOne(editor, i);
         editor.history.Commit(editor);
     }
 }
@@ -116,7 +120,7 @@ void BM_StepCost(benchmark::State& state, bool everyWindow) {
             if (everyWindow)
                 pw::SetIndexForType(editor, pw::wtPosition, 1 + i % 50);
             else
-                pw::SetX0(editor, *pw::WindowAt(editor.layout, 1 + i), i + 1);
+                MoveOne(editor, i);
             editor.history.Commit(editor);
             if (i + 1 != kMeasured) continue;
             state.counters["copies/step"] =
