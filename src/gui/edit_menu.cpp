@@ -41,11 +41,12 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
         Qt::Key key;
         int dx, dy;
     };
-    for (const Step& s : {Step{"MoveLeft1", "MoveLeftFar1", "&Left", Qt::Key_Left, -1, 0},
-                          Step{"MoveRight1", "MoveRightFar1", "&Right", Qt::Key_Right, 1, 0},
-                          Step{"MoveUp1", "MoveUpFar1", "&Up", Qt::Key_Up, 0, -1},
-                          Step{"MoveDown1", "MoveDownFar1", "&Down", Qt::Key_Down, 0, 1}}) {
-        movingItems_ << Add(move, s.name, QString(s.caption) + " 1 Pixel",
+    for (const Step& s : {Step{"MoveLeft1", "MoveLeftFar1", "Left", Qt::Key_Left, -1, 0},
+                          Step{"MoveRight1", "MoveRightFar1", "Right", Qt::Key_Right, 1, 0},
+                          Step{"MoveUp1", "MoveUpFar1", "Up", Qt::Key_Up, 0, -1},
+                          Step{"MoveDown1", "MoveDownFar1", "Down", Qt::Key_Down, 0, 1}}) {
+        // The one-pixel items take the mnemonics; the ten-pixel ones have their keys.
+        movingItems_ << Add(move, s.name, "&" + QString(s.caption) + " 1 Pixel",
                             "Move the selected window by one pixel", {QKeySequence(s.key)},
                             [this, s] { NudgeWindow(editor_, s.dx, s.dy); });
         movingItems_ << Add(move, s.farName, QString(s.caption) + " 10 Pixels",
