@@ -3,60 +3,22 @@
 // keeping that layout aside and putting it back, as undo does, against doing the same through
 // the layout file's text.
 
-#include "cli/cli_editor.h"
-#include "cli/cli_host.h"
+#include "big_layout.h"
 #include "config/dcf_file.h"
 #include "config/layout_file.h"
 #include "platform/paths.h"
 #include "ratio_report.h"
 #include "shell/layout_snapshot.h"
-#include "qt/qt_text_engine.h"
-#include "shell/startup.h"
-#include "windows/window_list.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 namespace {
 
-struct BigLayout {
-    std::ostringstream messages;
-    pw::CliHost host{messages};
-    pw::QtTextEngine text;
-    pw::Editor editor{host, text};
-    std::string path;
-
-    BigLayout() {
-        pw::EnsureGuiApplication(); // loading draws the texts
-        const auto root = std::filesystem::temp_directory_path() / "pw_bench_drive";
-        std::filesystem::create_directories(root);
-        setenv("PANELWRIGHT_DRIVE_C", root.c_str(), 1);
-        path = "C:\\big.dcf";
-        pw::CreateDefaultLayout(editor);
-        for (int i = 0; i < 500; ++i) {
-            pw::cWindow& w = pw::NewWindow(editor.layout);
-            w.Type = pw::wtPosition;
-            w.X0 = i % 500;
-            w.X1 = w.X0 + 100;
-            w.Y1 = 30;
-            w.FontName = "Arial";
-            for (int k = 0; k < pw::kIndexCount; ++k)
-                w.Text[k] = "Floor " + std::to_string(k) + "\r\nwindow " + std::to_string(i);
-            // Every tenth window shows one of five shared pictures.
-            if (i % 10 == 0) {
-                w.DrawType = pw::dtImage;
-                w.BMP[1] = "C:\\pic" + std::to_string(i % 5) + ".bmp";
-                w.ImageHeld.set(1);
-                editor.images.ImageList.AcquireImage(w.BMP[1]);
-            }
-        }
-    }
-};
+using pw::bench::BigLayout;
 
 BigLayout& Layout() {
     static BigLayout layout;

@@ -33,12 +33,30 @@ void Application::ShowError(const std::exception& error) {
     box.exec();
 }
 
-void RunCommand(const std::function<void()>& command) {
+namespace {
+
+// Commands under way: a dialog a command opened runs commands of its own inside it.
+int commandDepth = 0;
+std::function<void()> commandEndHook;
+
+} // namespace
+
+void RunUnasked(const std::function<void()>& work) {
     try {
-        command();
+        work();
     } catch (const std::exception& error) {
         Application::ShowError(error);
     }
+}
+
+void RunCommand(const std::function<void()>& command) {
+    ++commandDepth;
+    RunUnasked(command);
+    if (--commandDepth == 0 && commandEndHook) RunUnasked(commandEndHook);
+}
+
+void SetCommandEndHook(std::function<void()> hook) {
+    commandEndHook = std::move(hook);
 }
 
 } // namespace pw

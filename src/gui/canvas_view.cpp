@@ -5,20 +5,54 @@
 #include "gui/canvas_mouse.h"
 #include "windows/renderer.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace pw {
+
+namespace {
+
+// x / d rounded down, for points left of or above the display too.
+int FloorDiv(int x, int d) {
+    return x >= 0 ? x / d : -((-x + d - 1) / d);
+}
+
+} // namespace
 
 CanvasView::CanvasView(Editor& editor, QWidget* parent)
     : QAbstractScrollArea(parent), AttachedObserver(editor.observers), editor_(editor) {
     setObjectName("canvas");
     setFrameShape(QFrame::NoFrame);
+    // The arrow keys and the other keyboard commands act on the canvas's layout.
+    setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
     viewport()->setMouseTracking(true);
+    struct Item {
+        const char* name;
+        const char* caption;
+        QList<QKeySequence> keys;
+        int steps; // 0: back to one screen pixel a display pixel
+    };
+    for (const Item& item : {
+             Item{"ZoomIn1", "Zoom In", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, 1},
+             Item{"ZoomOut1", "Zoom Out", {QKeySequence::ZoomOut}, -1},
+             Item{"ActualSize1", "Actual Size", {QKeySequence("Ctrl+0")}, 0},
+         }) {
+        auto* action = new QAction(item.caption, this);
+        action->setObjectName(item.name);
+        action->setShortcuts(item.keys);
+        connect(action, &QAction::triggered, this,
+                [this, steps = item.steps] { ZoomBy(steps ? steps : 1 - zoom_); });
+        addAction(action);
+    }
     UpdateScrollBars();
 }
 
@@ -36,9 +70,9 @@ void CanvasView::RedrawRequested() {
 
 void CanvasView::CanvasChanged(const Rect& r) {
     if (painting_ || r.Empty()) return;
-    int x = r.left, y = r.top;
+    int x = r.left * zoom_, y = r.top * zoom_;
     ScrollXY(x, y, Scroll());
-    viewport()->update(x, y, r.Width(), r.Height());
+    viewport()->update(x, y, r.Width() * zoom_, r.Height() * zoom_);
 }
 
 ScrollPos CanvasView::Scroll() const {
@@ -47,10 +81,12 @@ ScrollPos CanvasView::Scroll() const {
 
 void CanvasView::UpdateScrollBars() {
     const QSize view = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, displayWidth_ - view.width()));
+    horizontalScrollBar()->setRange(0, std::max(0, displayWidth_ * zoom_ - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
-    verticalScrollBar()->setRange(0, std::max(0, displayHeight_ - view.height()));
+    horizontalScrollBar()->setSingleStep(20 * zoom_);
+    verticalScrollBar()->setRange(0, std::max(0, displayHeight_ * zoom_ - view.height()));
     verticalScrollBar()->setPageStep(view.height());
+    verticalScrollBar()->setSingleStep(20 * zoom_);
 }
 
 void CanvasView::resizeEvent(QResizeEvent* event) {
@@ -63,7 +99,42 @@ void CanvasView::scrollContentsBy(int, int) { viewport()->update(); }
 QPoint CanvasView::LayoutPoint(QPoint viewportPoint) const {
     int x = viewportPoint.x(), y = viewportPoint.y();
     UnscrollXY(x, y, Scroll());
-    return {x, y};
+    return {FloorDiv(x, zoom_), FloorDiv(y, zoom_)};
+}
+
+void CanvasView::SetZoom(int zoom, QPoint anchor) {
+    zoom = std::clamp(zoom, 1, kMaxZoom);
+    if (zoom == zoom_) return;
+    const ScrollPos scroll = Scroll();
+    const double x = static_cast<double>(anchor.x() + scroll.x) / zoom_;
+    const double y = static_cast<double>(anchor.y() + scroll.y) / zoom_;
+    zoom_ = zoom;
+    UpdateScrollBars();
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround(x * zoom - anchor.x())));
+    verticalScrollBar()->setValue(static_cast<int>(std::lround(y * zoom - anchor.y())));
+    viewport()->update();
+    emit ZoomChanged(zoom_);
+}
+
+void CanvasView::ZoomBy(int steps) {
+    const QPoint pointer = viewport()->mapFromGlobal(QCursor::pos());
+    SetZoom(zoom_ + steps,
+            viewport()->rect().contains(pointer) ? pointer : viewport()->rect().center());
+}
+
+void CanvasView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) return QAbstractScrollArea::wheelEvent(event);
+    // A notch is 120; finer wheels and touchpads add up to it.
+    wheelDelta_ += event->angleDelta().y();
+    const int steps = wheelDelta_ / 120;
+    wheelDelta_ -= steps * 120;
+    if (steps) SetZoom(zoom_ + steps, event->position().toPoint());
+    event->accept();
+}
+
+bool CanvasView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Leave) emit PointerMoved({}, false);
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void CanvasView::UpdatePointer(QPoint layoutPoint) {
@@ -75,6 +146,7 @@ void CanvasView::PlaceModeChanged() {
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
     const QPoint p = LayoutPoint(event->position().toPoint());
     RunCommand([&] { FormMouseDown(editor_, ButtonOf(*event), ShiftOf(*event), p.x(), p.y()); });
     UpdatePointer(p);
@@ -84,6 +156,7 @@ void CanvasView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = LayoutPoint(event->position().toPoint());
     RunCommand([&] { FormMouseMove(editor_, ShiftOf(*event), p.x(), p.y()); });
     UpdatePointer(p);
+    emit PointerMoved(p, OnDisplay(editor_.layout, p.x(), p.y()));
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
@@ -105,14 +178,22 @@ void CanvasView::paintEvent(QPaintEvent* event) {
     // The buffer's pixels are 0xFFRRGGBB, QImage's RGB32: shown without a copy.
     const QImage image(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),
                        canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
-    const QRect shown(-scroll.x, -scroll.y, canvas.Width(), canvas.Height());
+    const QRect shown(-scroll.x, -scroll.y, canvas.Width() * zoom_, canvas.Height() * zoom_);
     const QRect exposed = event->rect();
     // Outside the display the window shows the face colour, as a cleared form does.
     const QRegion outside = QRegion(exposed).subtracted(QRegion(shown));
     for (const QRect& r : outside) painter.fillRect(r, QColor::fromRgb(kButtonFace));
     const QRect target = exposed.intersected(shown);
-    if (!target.isEmpty())
-        painter.drawImage(target, image, target.translated(scroll.x, scroll.y));
+    if (target.isEmpty()) return;
+    // The whole display pixels under the target, each drawn as a zoom x zoom square: Qt
+    // scales without smoothing unless told to.
+    const QRect onCanvas = target.translated(scroll.x, scroll.y);
+    const QRect source(QPoint(onCanvas.left() / zoom_, onCanvas.top() / zoom_),
+                       QPoint(onCanvas.right() / zoom_, onCanvas.bottom() / zoom_));
+    const QRect drawn(source.left() * zoom_ - scroll.x, source.top() * zoom_ - scroll.y,
+                      source.width() * zoom_, source.height() * zoom_);
+    painter.setClipRect(target);
+    painter.drawImage(drawn, image, source);
 }
 
 } // namespace pw

@@ -2,6 +2,8 @@
 // The layout canvas: shows the main canvas buffer, scrolled when the display is larger than
 // the window. Its scrollable area covers exactly the display. Mouse events become the core's
 // canvas editing calls in layout coordinates, and the pointer shows what a press would do.
+// It zooms from 1 to 8 screen pixels a display pixel, each shown as a crisp square; mouse
+// points map to the layout point (widget point + scroll) / zoom.
 
 #include "display/canvas_coords.h"
 #include "shell/editor.h"
@@ -15,8 +17,22 @@ class CanvasView : public QAbstractScrollArea, private AttachedObserver {
 public:
     CanvasView(Editor& editor, QWidget* parent);
 
+    static constexpr int kMaxZoom = 8;
+
     ScrollPos Scroll() const;
     QSize DisplaySize() const { return {displayWidth_, displayHeight_}; }
+
+    int Zoom() const { return zoom_; }
+    // Shows the canvas at the zoom (held in 1..kMaxZoom), keeping the layout point under the
+    // viewport point anchor where it is.
+    void SetZoom(int zoom, QPoint anchor);
+    // Zooms by steps about the pointer, or about the middle when the pointer is elsewhere.
+    void ZoomBy(int steps);
+
+signals:
+    void ZoomChanged(int zoom);
+    // The pointer is over the layout point, or (with onDisplay false) not over the display.
+    void PointerMoved(QPoint layoutPoint, bool onDisplay);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +41,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void DisplaySizeChanged(int width, int height) override;
@@ -42,6 +60,8 @@ private:
     Editor& editor_;
     int displayWidth_ = 640;
     int displayHeight_ = 480;
+    int zoom_ = 1;
+    int wheelDelta_ = 0; // of a Ctrl+wheel turn, until it makes a whole step
     bool fullRedraw_ = true;
     bool painting_ = false;
 };

@@ -4,7 +4,9 @@
 #include "config/layout_file.h"
 #include "generate/generate_files.h"
 #include "gui/application.h"
+#include "gui/canvas_status_label.h"
 #include "gui/canvas_view.h"
+#include "gui/edit_menu.h"
 #include "gui/gui_host.h"
 #include "gui/place_hint.h"
 #include "gui/progress_window.h"
@@ -32,6 +34,7 @@
 #include <QStatusBar>
 
 #include <functional>
+#include <utility>
 
 namespace pw {
 
@@ -77,18 +80,26 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     setCentralWidget(canvas_);
     statusBar()->setObjectName("hints");
     statusBar()->addWidget(new PlaceHintLabel(editor, statusBar()));
+    statusBar()->addPermanentWidget(new CanvasStatusLabel(canvas_, this));
     statusBar()->addPermanentWidget(new ViewModeLabel(editor, this));
     BuildMenu();
+    // Every user command ends here: what it changed becomes one step of undo.
+    SetCommandEndHook([this] {
+        CommandEnded(editor_);
+        edit_->Refresh();
+    });
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TfPanelwright::Timer1Timer);
     Timer1.start();
     recoveryTimer_.setInterval(kRecoveryCheck);
     connect(&recoveryTimer_, &QTimer::timeout, this,
-            [this] { RunCommand([this] { recovery_.Update(std::chrono::steady_clock::now()); }); });
+            [this] { RunUnasked([this] { recovery_.Update(std::chrono::steady_clock::now()); }); });
     recoveryTimer_.start();
     new HelpKey(this);
 }
+
+TfPanelwright::~TfPanelwright() { SetCommandEndHook({}); }
 
 void TfPanelwright::BuildMenu() {
     using W = TfPanelwright;
@@ -104,7 +115,7 @@ void TfPanelwright::BuildMenu() {
              Item{"Save1", "&Save", "Save the current layout file", 0, command(&W::Save1Click)},
              Item{"SaveAs1", "Save &As", "Save current layout to a new filename", 0,
                   command(&W::SaveAs1Click)},
-             Item{"ExportPicture1", "Export Picture...",
+             Item{"ExportPicture1", "&Export Picture...",
                   "Save the layout as the canvas shows it as a PNG picture", 0,
                   command(&W::ExportPicture1Click)},
              Item{"Generatefiles1", "&Generate files",
@@ -120,6 +131,8 @@ void TfPanelwright::BuildMenu() {
                                      {"SaveAs1", "Ctrl+Shift+S"},
                                      {"Exit1", "Ctrl+Q"}})
         MenuItem(name)->setShortcut(QKeySequence(keys));
+    edit_ = new EditMenu(editor_, this);
+    menuBar()->addMenu(edit_);
 
     QMenu* place = menuBar()->addMenu("&Place");
     place->setObjectName("Place1");
@@ -157,7 +170,11 @@ QAction* TfPanelwright::MenuItem(const QString& name) const {
 void TfPanelwright::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (editor_.StartupDone) return;
+    // The sheet opens beside the canvas without taking the keyboard from it.
+    forms_.fWinInfo->setAttribute(Qt::WA_ShowWithoutActivating);
     forms_.fWinInfo->show();
+    activateWindow();
+    canvas_->setFocus();
     std::vector<std::string> arguments;
     for (const QString& argument : arguments_) arguments.push_back(ToWin1252(argument));
     RunCommand([&] { FirstShow(editor_, arguments); });
@@ -204,11 +221,12 @@ void TfPanelwright::ExportPicture1Click() {
 
 void TfPanelwright::Generatefiles1Click() {
     // The command runs to its end before the editor goes on: its questions and its progress
-    // window let events through, but no tick may change the layout meanwhile.
-    Timer1.stop();
+    // window let events through, but no tick may change the layout meanwhile. The timer keeps
+    // ticking and counting, as while a step runs long; only its steps wait.
+    const bool busy = std::exchange(editor_.TimerBusy, true);
     recoveryTimer_.stop();
-    const auto restart = qScopeGuard([this] {
-        Timer1.start();
+    const auto restart = qScopeGuard([this, busy] {
+        editor_.TimerBusy = busy;
         recoveryTimer_.start();
     });
     ProgressWindow progress(this);
@@ -225,7 +243,7 @@ void TfPanelwright::Help1Click() {
 }
 
 void TfPanelwright::Timer1Timer() {
-    RunCommand([this] { TimerStep(editor_); });
+    RunUnasked([this] { TimerStep(editor_); });
 }
 
 } // namespace pw

@@ -12,10 +12,12 @@
 namespace pw {
 
 class CanvasView;
+class EditMenu;
 class TfPanelwright : public QMainWindow, private AttachedObserver {
     Q_OBJECT
 public:
     TfPanelwright(Editor& editor, QStringList arguments, const Forms& forms);
+    ~TfPanelwright() override;
 
     CanvasView* Canvas() const { return canvas_; }
     // A menu item by its component name ("SaveAs1"), for the tests and the help key.
@@ -45,6 +47,7 @@ private:
     QStringList arguments_;
     const Forms& forms_;
     CanvasView* canvas_;
+    EditMenu* edit_ = nullptr;
     QTimer Timer1;
     // The copy of unsaved work, looked at every kRecoveryCheck.
     RecoveryCopy recovery_;

@@ -15,7 +15,7 @@ constexpr const char* kKey = "recentFiles";
 } // namespace
 
 RecentFiles::RecentFiles(Editor& editor, QWidget* parent)
-    : QMenu("Recent files", parent), AttachedObserver(editor.observers), editor_(editor) {
+    : QMenu("&Recent files", parent), AttachedObserver(editor.observers), editor_(editor) {
     setObjectName("RecentFiles1");
     // The items are made as the menu opens: never while one of them is still being handled.
     connect(this, &QMenu::aboutToShow, this, &RecentFiles::Rebuild);

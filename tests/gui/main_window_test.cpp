@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, TheMenuIsComplete) {
              {"Load1", "&Load", "Load an existing layout file"},
              {"Save1", "&Save", "Save the current layout file"},
              {"SaveAs1", "Save &As", "Save current layout to a new filename"},
-             {"ExportPicture1", "Export Picture...",
+             {"ExportPicture1", "&Export Picture...",
               "Save the layout as the canvas shows it as a PNG picture"},
              {"Generatefiles1", "&Generate files",
               "Generates fonts and bitmaps ready to update displays"},
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, TheMenuIsComplete) {
     }
     QStringList top;
     for (const QAction* a : main->menuBar()->actions()) top << a->text();
-    EXPECT_EQ(top, (QStringList{"&File", "&Place", "&View", "&Set Up", "&Help (F1)"}));
+    EXPECT_EQ(top, (QStringList{"&File", "&Edit", "&Place", "&View", "&Set Up", "&Help (F1)"}));
 }
 
 TEST_F(MainWindowTest, TheFileMenuHasItsShortcutsAndTheRecentFiles) {
@@ -117,8 +117,8 @@ TEST_F(MainWindowTest, TheFileMenuHasItsShortcutsAndTheRecentFiles) {
     QStringList items;
     for (const QAction* a : main->findChild<QMenu*>("File1")->actions())
         items << a->text() + (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString());
-    EXPECT_EQ(items, (QStringList{"&New Ctrl+N", "&Load Ctrl+O", "Recent files", "&Save Ctrl+S",
-                                  "Save &As Ctrl+Shift+S", "Export Picture...", "&Generate files",
+    EXPECT_EQ(items, (QStringList{"&New Ctrl+N", "&Load Ctrl+O", "&Recent files", "&Save Ctrl+S",
+                                  "Save &As Ctrl+Shift+S", "&Export Picture...", "&Generate files",
                                   "E&xit Ctrl+Q"}));
 }
 

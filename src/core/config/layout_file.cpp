@@ -95,6 +95,8 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
         std::move(previous).RestoreTo(editor);
         throw;
     }
+    // Another layout: what was done to the previous one cannot be undone in this one.
+    editor.history.Reset(editor);
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
     RedrawAll(editor);
     if (!endedEarly) return LoadOutcome::Whole;

@@ -42,7 +42,8 @@ enum class LoadOutcome {
 LoadOutcome LoadLayout(Editor& editor, const std::string& path);
 
 // Replaces the job by the layout in the file at path, names the layout layoutFileName and
-// redraws: the reading part of a load, which a recovered copy shares. A file that cannot be
+// redraws; the undo history starts again from it. The reading part of a load, which a
+// recovered copy shares. A file that cannot be
 // read leaves the previous layout in place and throws. A file that ends inside a group or a
 // text is read as far as it goes and the user is warned; the result tells.
 LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::string& layoutFileName);

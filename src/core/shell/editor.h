@@ -10,7 +10,7 @@
 #include "platform/raster_canvas.h"
 #include "platform/text_engine.h"
 #include "shell/layout.h"
-#include "shell/saved_layout.h"
+#include "shell/undo_history.h"
 #include "windows/canvas_font.h"
 #include "windows/simulation_state.h"
 
@@ -43,8 +43,8 @@ public:
     Layout layout;
     ImageBank images;
     std::string LayoutFileName;
-    // The layout as it was last loaded, saved or made new.
-    SavedLayout savedLayout;
+    // Undo and redo, and whether the layout differs from what was last loaded or saved.
+    UndoHistory history;
     // The font files of the last Generate files, one record each.
     FontFileRecords FontFileList;
 

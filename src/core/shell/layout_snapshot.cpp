@@ -6,13 +6,6 @@
 
 namespace pw {
 
-std::vector<KeptImage> KeepImages(const ImageStore& store) {
-    std::vector<KeptImage> kept;
-    kept.reserve(store.Images().size());
-    for (const auto& image : store.Images()) kept.push_back({image, image->Transparent});
-    return kept;
-}
-
 void PutLayoutBack(Editor& editor, Layout layout, const std::vector<KeptImage>& images) {
     // Windows made by this editor reach its store and display; a layout kept aside from it
     // does too, as it came from here.

@@ -4,22 +4,12 @@
 // the store, never copied, and their counts are worked out again from the windows' entries
 // when the layout is put back.
 
+#include "images/kept_image.h"
 #include "shell/editor.h"
 
-#include <memory>
 #include <vector>
 
 namespace pw {
-
-// An image of the store as a layout knew it: its transparent colour is a property the
-// layout's file stores, and it may have been picked anew since.
-struct KeptImage {
-    std::shared_ptr<cImage> image;
-    std::int32_t transparent;
-};
-
-// The store's images, in store order, as they are now.
-std::vector<KeptImage> KeepImages(const ImageStore& store);
 
 // Puts a layout in the editor with the images it knew: the store takes them (their counts
 // recomputed), the display takes the layout's size, and the views are told that the layout

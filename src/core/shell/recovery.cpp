@@ -150,7 +150,7 @@ void RecoveryCopy::OfferLeftCopies(const std::function<bool(int processId)>& run
             continue;
         }
         OpenLayout(editor_, copy.path, copy.layoutFileName);
-        editor_.savedLayout.Forget();
+        editor_.history.MarkUnsaved();
         // This run's copy takes over; the left one goes only once it has.
         Update(std::chrono::steady_clock::now());
         if (!written_.empty() && copy.path != path_) RemoveFile(copy.path);

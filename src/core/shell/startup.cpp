@@ -17,6 +17,7 @@ void CreateDefaultLayout(Editor& editor) {
     background.BG0 = 42;
     background.BG = 42;
     background.CurIndex = 0;
+    editor.history.Reset(editor);
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
     MarkLayoutSaved(editor);
 }

@@ -2,78 +2,119 @@
 // Undo and redo as layouts kept at the end of each user command. A step holds the layout as
 // it was before a command; the windows a command did not change are shared between the
 // steps, so a step costs about what the command changed. Images are shared with the store.
+// The history also knows whether the layout differs from what was last loaded or saved.
 
-#include "shell/layout_snapshot.h"
+#include "shell/kept_layout.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace pw {
 
+class Editor;
+class Layout;
+
+// The values a window takes without a user command asking: the Dynamic view's timer moves
+// its index and a clock's text, and drawing gives a text its default font and size and a
+// clock outside the Dynamic view its sample.
+struct LiveValues {
+    std::int32_t index;
+    std::string text; // Text[0]
+    std::string fontName;
+    std::int32_t fontSize;
+};
+LiveValues LiveValuesOf(const cWindow& w);
+// Those of every window, in list order.
+std::vector<LiveValues> LiveValuesOf(const Layout& layout);
+
 class UndoHistory {
 public:
-    // Steps kept before the oldest is dropped.
+    // Steps kept before the oldest is dropped...
     static constexpr std::size_t kDefaultLimit = 200;
+    // ...and the memory their window copies may take (the last step is always kept).
+    static constexpr std::size_t kDefaultBytes = 64u << 20;
 
-    explicit UndoHistory(std::size_t limit = kDefaultLimit) : limit_(limit) {}
+    explicit UndoHistory(std::size_t limit = kDefaultLimit, std::size_t bytes = kDefaultBytes)
+        : limit_(limit), byteLimit_(bytes) {}
 
-    // The editor's layout is where the history starts, with nothing to undo or redo: after
-    // a load or a new layout.
+    // The editor's layout is where the history starts, with nothing to undo or redo and
+    // nothing unsaved: after a load or a new layout.
     void Reset(const Editor& editor);
     // A command ended. When the layout differs from the one the last command left, the
-    // change becomes one step, named (for the menu) by what the command did, and nothing can
-    // be redone any more. A command that changed nothing adds no step. Returns whether one
-    // was added.
-    bool Commit(const Editor& editor, const std::string& name);
+    // change becomes one step, named by what changed (StepName), and nothing can be redone
+    // any more. A command that changed nothing adds no step. Returns whether one was added.
+    bool Commit(const Editor& editor);
+    // Window w's live values changed from was, and no user command asked for it. Every kept
+    // layout that held w with a value from before holds the new one: the change adds no
+    // step, is not folded into the command under way, and no undo takes it back.
+    void TakeIn(const cWindow& w, const LiveValues& was);
+    // The same for every window of the layout (a timer tick), was in list order.
+    void TakeIn(const Layout& layout, const std::vector<LiveValues>& was);
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
     // What Undo and Redo act on ("Move Position Window"); empty when there is nothing.
     std::string UndoName() const { return undo_.empty() ? "" : undo_.back().name; }
     std::string RedoName() const { return redo_.empty() ? "" : redo_.back().name; }
-    // Puts back the layout as it was before the last step, with the selection of that
-    // moment, or as it was after the step undone last.
+    // Puts back the layout as it was before the last step, selecting the window the step
+    // acted on, or as it was after the step undone last. Changes not yet committed (a drag
+    // under way) become a step first, so undo takes back exactly them.
     void Undo(Editor& editor);
     void Redo(Editor& editor);
 
     // The layout as it is now is what its file holds (after a save; a load resets).
-    void MarkSaved() { savedId_ = base_.id; }
+    void MarkSaved(const Editor& editor);
+    // No file holds the layout as it is now (a recovered copy).
+    void MarkUnsaved() { savedId_ = 0; }
     // Whether the layout differs from what was last loaded, saved or made new.
     bool Modified(const Editor& editor) const;
 
     std::size_t UndoSteps() const { return undo_.size(); }
-    // How many window copies the steps hold, all steps together: what the history costs.
+    // How many window copies the history holds, all steps together, and their bytes: what
+    // the history costs.
     std::size_t WindowCopies() const;
+    std::size_t Bytes() const { return bytes_; }
 
 private:
-    struct State {
-        std::uint64_t id = 0;
-        std::vector<std::shared_ptr<const cWindow>> windows;
-        int current = -1; // the selected window's place in the list
-        std::uint32_t nextNumber = 1;
-        std::int32_t backgroundColour = 0;
-        cInputSpec job;
-        std::vector<KeptImage> images;
-    };
     struct Step {
-        State state;
+        KeptLayout state;
         std::string name;
     };
 
-    // The editor's layout as a state, sharing the windows that equal those of like.
-    State Capture(const Editor& editor, const State& like);
-    static bool Differs(const Editor& editor, const State& state);
-    static void Restore(Editor& editor, const State& state);
+    // The editor's layout as kept, sharing the windows that equal those of like.
+    KeptLayout Capture(const Editor& editor, const KeptLayout& like);
+    static bool Differs(const Editor& editor, const KeptLayout& state);
+    static void Restore(Editor& editor, const KeptLayout& state);
+    // Lets go of a kept layout's windows, counting off the copies no other layout holds.
+    void Forget(KeptLayout& state);
+    void DropOldSteps();
+    struct LiveChange {
+        std::uint32_t number;
+        LiveValues was;
+        LiveValues now;
+    };
+    void TakeIn(const std::vector<LiveChange>& changes);
 
     std::size_t limit_;
+    std::size_t byteLimit_;
     std::deque<Step> undo_;
     std::vector<Step> redo_;
-    State base_; // the layout the last command left
+    KeptLayout base_; // the layout the last command left
     std::uint64_t nextId_ = 1;
     std::uint64_t savedId_ = 0;
+    std::size_t bytes_ = 0;
 };
+
+// A user command ended: what it changed becomes one step of undo. A drag goes on until the
+// mouse is released, so that a whole drag is one step.
+void CommandEnded(Editor& editor);
+
+// The layout was saved to its own file, or loaded: nothing in it is unsaved. Tells the views.
+void MarkLayoutSaved(Editor& editor);
+// Whether the layout differs from what was last loaded, saved or made new.
+bool HasUnsavedChanges(const Editor& editor);
 
 } // namespace pw

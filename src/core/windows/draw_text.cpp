@@ -24,15 +24,23 @@ long long LineLeft(const cWindow& w, const Rect& r, int width) {
 void DrawText(Editor& editor, cWindow& w, const Rect& r) {
     // The clock shows live only in Dynamic view; elsewhere its place shows a fixed sample,
     // which is also what a window without a text there would show.
-    if (w.Type == wtTimeDate && editor.ViewMode != vmDynamic) {
+    // What drawing changes is no user's command: the undo history takes it in without a step.
+    if (w.Type == wtTimeDate && editor.ViewMode != vmDynamic &&
+        (w.CurIndex != 0 || w.Text[0] != TimeDateSample(w.Parameter))) {
+        const LiveValues was = LiveValuesOf(w);
         w.CurIndex = 0;
         w.Text[0] = TimeDateSample(w.Parameter);
+        editor.history.TakeIn(w, was);
     }
     // A window that shows no text is left as it is: drawing it must not give it a font, or
     // merely loading and saving a layout would change the file.
     if (!w.IndexInRange() || w.Text[w.CurIndex].empty()) return;
-    if (w.FontName.empty()) w.FontName = "Arial";
-    if (w.FontSize == 0) w.FontSize = 20;
+    if (w.FontName.empty() || w.FontSize == 0) {
+        const LiveValues was = LiveValuesOf(w);
+        if (w.FontName.empty()) w.FontName = "Arial";
+        if (w.FontSize == 0) w.FontSize = 20;
+        editor.history.TakeIn(w, was);
+    }
 
     // A negative size, possible only from a hand-edited file, draws as the smallest one.
     const FontDesc font{w.FontName, std::clamp(w.FontSize, 1, kMaxFontHeight), w.FontStyle};

@@ -5,7 +5,7 @@
 
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "shell/saved_layout.h"
+#include "shell/undo_history.h"
 #include "support/editor_fixture.h"
 #include "support/temp_drive.h"
 

@@ -1,6 +1,7 @@
 #include "config/dcf_file.h"
 #include "shell/undo_history.h"
 #include "support/editor_fixture.h"
+#include "windows/renderer.h"
 #include "windows/window_setters.h"
 
 namespace pw {
@@ -8,11 +9,15 @@ namespace {
 
 class UndoHistoryTest : public EditorTest {
 protected:
-    UndoHistory history{3};
+    UndoHistory& history = editor.history;
 
     void SetUp() override {
         EditorTest::SetUp();
+        history = UndoHistory{3};
         for (int i = 0; i < 4; ++i) AddWindow(10 + 40 * i, 10, 40 + 40 * i, 40).Text[0] = "w";
+        // Shown, as the editor shows a layout before anyone edits it: drawing gives the texts
+        // their font.
+        RedrawAll(editor);
         history.Reset(editor);
     }
     std::string Text() const { return WriteLayoutText(editor.layout); }
@@ -21,17 +26,18 @@ protected:
 
 TEST_F(UndoHistoryTest, EachChangingCommandIsOneStepThatUndoesAndRedoesExactly) {
     const std::string start = Text();
-    EXPECT_FALSE(history.Commit(editor, "Nothing")); // changed nothing: no step
+    EXPECT_FALSE(history.Commit(editor)); // changed nothing: no step
     EXPECT_FALSE(history.CanUndo());
 
     SelectWindow(editor, &At(2));
     SetX0(editor, At(2), 300);
     SetY0(editor, At(2), 200);
-    ASSERT_TRUE(history.Commit(editor, "Move Message Window"));
+    ASSERT_TRUE(history.Commit(editor));
+    EXPECT_EQ(history.UndoName(), "Move Message Window");
     const std::string moved = Text();
     SelectWindow(editor, &At(1));
     DeleteWindow(editor.layout, editor.images.ImageList, &At(1));
-    ASSERT_TRUE(history.Commit(editor, "Delete Message Window"));
+    ASSERT_TRUE(history.Commit(editor));
 
     EXPECT_EQ(history.UndoName(), "Delete Message Window");
     history.Undo(editor);
@@ -46,28 +52,43 @@ TEST_F(UndoHistoryTest, EachChangingCommandIsOneStepThatUndoesAndRedoesExactly) 
 
     // A new command after an undo makes the undone one unreachable.
     SetX1(editor, At(3), 150);
-    history.Commit(editor, "Resize");
+    history.Commit(editor);
     EXPECT_FALSE(history.CanRedo());
 }
 
 TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
+    // A text that took more memory while it was edited than its copies take.
+    At(4).Text[1].reserve(1000);
+    At(4).Text[1].assign(100, 'x');
+    history.Reset(editor);
+    std::size_t bytes = 0;
     for (int x = 1; x <= 5; ++x) {
         SetX0(editor, At(4), 300 + x);
-        history.Commit(editor, "Move");
+        history.Commit(editor);
+        if (x == 3) bytes = history.Bytes();
     }
     EXPECT_EQ(history.UndoSteps(), 3u);
+    EXPECT_EQ(history.Bytes(), bytes) << "each step dropped gives back what a new one took";
     // Five windows once, and one copy of the moved window for each state kept besides.
     EXPECT_EQ(history.WindowCopies(), 5u + 3u);
     while (history.CanUndo()) history.Undo(editor);
     EXPECT_EQ(At(4).X0, 302);
+
+    history = UndoHistory{200, 1}; // memory for no step: the last one stays all the same
+    history.Reset(editor);
+    for (int x = 1; x <= 3; ++x) {
+        SetX0(editor, At(4), 200 + x);
+        history.Commit(editor);
+    }
+    EXPECT_EQ(history.UndoSteps(), 1u);
 }
 
 TEST_F(UndoHistoryTest, ModifiedFollowsSavesUndoAndUncommittedChanges) {
     EXPECT_FALSE(history.Modified(editor));
     editor.layout.InputSpec.JobName = "Tower";
     EXPECT_TRUE(history.Modified(editor)) << "changed, not yet a step";
-    history.Commit(editor, "Set Up");
-    history.MarkSaved();
+    history.Commit(editor);
+    history.MarkSaved(editor);
     EXPECT_FALSE(history.Modified(editor));
     history.Undo(editor);
     EXPECT_TRUE(history.Modified(editor));
@@ -85,9 +106,9 @@ TEST_F(UndoHistoryTest, AnImageGivenUpComesBackWithItsTransparentColour) {
     const cImage* logo = editor.images.ImageList.FindImage("C:\\logo.bmp");
 
     editor.images.ImageList.FindImage("C:\\logo.bmp")->Transparent = 9; // picked anew
-    ASSERT_TRUE(history.Commit(editor, "Pick Transparent Colour"));
+    ASSERT_TRUE(history.Commit(editor));
     DeleteWindow(editor.layout, editor.images.ImageList, &At(1));
-    history.Commit(editor, "Delete");
+    history.Commit(editor);
     ASSERT_EQ(editor.images.ImageList.FindImage("C:\\logo.bmp"), nullptr);
 
     history.Undo(editor);

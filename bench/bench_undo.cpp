@@ -1,0 +1,147 @@
+// Undo on the large layout (500 windows with 100 texts each): one step of a command that moved
+// one window taken back, against the straightforward way of keeping the layout file's text at
+// every step and reading it back on undo. Also what ending a command costs, and what the
+// history holds per step: window copies and bytes, for steps that change one window and for
+// steps that change every window.
+
+#include "big_layout.h"
+#include "config/dcf_file.h"
+#include "ratio_report.h"
+#include "shell/timer_step.h"
+#include "windows/renderer.h"
+#include "windows/window_setters.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using pw::bench::BigLayout;
+
+BigLayout& Layout() {
+    static BigLayout layout;
+    return layout;
+}
+
+// Moves the i-th window other than the Background object by a pixel, and back the next time.
+void MoveOne(pw::Editor& editor, int i) {
+    pw::cWindow& w = *pw::WindowAt(editor.layout, 1 + static_cast<std::size_t>(i) % 500);
+    pw::SetX0(editor, w, w.X0 % 2 ? w.X0 - 1 : w.X0 + 1);
+}
+
+// Starts the history afresh and ends the given number of commands that each moved one window.
+void MoveSteps(pw::Editor& editor, int steps) {
+    editor.history.Reset(editor);
+    for (int i = 0; i < steps; ++i) {
+        MoveOne(editor, i);
+        editor.history.Commit(editor);
+    }
+}
+
+void BM_UndoOneStep(benchmark::State& state) {
+    pw::Editor& editor = Layout().editor;
+    MoveSteps(editor, 1);
+    for (auto _ : state) {
+        editor.history.Undo(editor);
+        state.PauseTiming();
+        editor.history.Redo(editor);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoOneStep)->Unit(benchmark::kMillisecond);
+
+// Undo as the user waits for it: the layout put back and drawn again.
+void BM_UndoOneStepAndRedraw(benchmark::State& state) {
+    pw::Editor& editor = Layout().editor;
+    MoveSteps(editor, 1);
+    for (auto _ : state) {
+        editor.history.Undo(editor);
+        pw::RedrawAll(editor);
+        state.PauseTiming();
+        editor.history.Redo(editor);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoOneStepAndRedraw)->Unit(benchmark::kMillisecond);
+
+// Keeping each step as the layout file's text, and reading the text back to undo.
+void BM_ReferenceUndoAsText(benchmark::State& state) {
+    BigLayout& big = Layout();
+    const std::string kept = pw::WriteLayoutText(big.editor.layout);
+    for (auto _ : state) {
+        pw::LoadingScope loading(big.editor);
+        pw::DcfReader in(kept);
+        pw::ReadGroups(big.editor.layout, in, big.host);
+    }
+    big.editor.history.Reset(big.editor);
+}
+BENCHMARK(BM_ReferenceUndoAsText)->Unit(benchmark::kMillisecond);
+
+// The end of a command that moved one window: comparing the layout with the last kept one and
+// keeping the change.
+void BM_CommitOneStep(benchmark::State& state) {
+    pw::Editor& editor = Layout().editor;
+    MoveSteps(editor, 0);
+    pw::cWindow& w = *pw::WindowAt(editor.layout, 250);
+    for (auto _ : state) {
+        state.PauseTiming();
+        pw::SetY0(editor, w, w.Y0 ? 0 : 1);
+        state.ResumeTiming();
+        editor.history.Commit(editor);
+    }
+}
+BENCHMARK(BM_CommitOneStep)->Unit(benchmark::kMillisecond);
+
+// A timer tick of the Dynamic view that moves every window's index, with 200 steps kept:
+// each kept layout takes the new indexes in. Against the same tick with nothing kept.
+void BM_TickTakenIn(benchmark::State& state, int steps) {
+    pw::Editor& editor = Layout().editor;
+    MoveSteps(editor, steps);
+    editor.ViewMode = pw::vmDynamic;
+    for (auto _ : state) {
+        // Every Position window follows the simulated lift, which moves each tick.
+        editor.sim.SimDestDelay = 1;
+        pw::TimerStep(editor);
+    }
+    editor.ViewMode = pw::vmDesign;
+}
+BENCHMARK_CAPTURE(BM_TickTakenIn, TwoHundredSteps, 200)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TickTakenIn, NoSteps, 0)->Unit(benchmark::kMillisecond);
+
+// What the history holds per step, measured over the first ten steps of one kind, and how
+// many steps of that kind it keeps.
+void BM_StepCost(benchmark::State& state, bool everyWindow) {
+    pw::Editor& editor = Layout().editor;
+    constexpr int kMeasured = 10, kSteps = 200;
+    for (auto _ : state) {
+        editor.history.Reset(editor);
+        const std::size_t copies = editor.history.WindowCopies();
+        const std::size_t bytes = editor.history.Bytes();
+        for (int i = 0; i < kSteps; ++i) {
+            if (everyWindow)
+                pw::SetIndexForType(editor, pw::wtPosition, 1 + i % 50);
+            else
+                MoveOne(editor, i);
+            editor.history.Commit(editor);
+            if (i + 1 != kMeasured) continue;
+            state.counters["copies/step"] =
+                static_cast<double>(editor.history.WindowCopies() - copies) / kMeasured;
+            state.counters["KiB/step"] =
+                static_cast<double>(editor.history.Bytes() - bytes) / kMeasured / 1024;
+        }
+        state.counters["steps kept"] = static_cast<double>(editor.history.UndoSteps());
+        state.counters["MiB kept"] = static_cast<double>(editor.history.Bytes()) / (1 << 20);
+    }
+}
+BENCHMARK_CAPTURE(BM_StepCost, OneWindow, false)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StepCost, EveryWindow, true)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return pw::bench::RunWithRatios(
+        argc, argv,
+        {{"BM_UndoOneStep", "BM_ReferenceUndoAsText",
+          "Undo of one step: times faster than reading the step's text back"},
+         {"BM_TickTakenIn/NoSteps", "BM_TickTakenIn/TwoHundredSteps",
+          "A tick with 200 steps kept: times slower than with none"}});
+}

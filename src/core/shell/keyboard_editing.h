@@ -1,0 +1,15 @@
+#pragma once
+// Editing the current window from the keyboard: nudging it with the arrow keys and deleting
+// it. The Background object is neither moved nor deleted.
+
+#include "shell/editor.h"
+
+namespace pw {
+
+// Moves the current window by dx, dy pixels through its position setters, whose refusals
+// apply (a step that would leave the display is refused).
+void NudgeWindow(Editor& editor, int dx, int dy);
+// Deletes the current window as the Window Information dialog's Delete does.
+void DeleteCurrentWindow(Editor& editor);
+
+} // namespace pw

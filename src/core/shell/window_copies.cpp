@@ -1,0 +1,109 @@
+#include "shell/window_copies.h"
+
+#include "config/window_group.h"
+#include "windows/renderer.h"
+#include "windows/window_list.h"
+
+#include <algorithm>
+
+namespace pw {
+
+namespace {
+
+constexpr int kCopyOffset = 10;
+
+// One side of a copy's place: kCopyOffset further on, and inside 0..last. A copy that would
+// start beyond the display (one from a larger display) is moved back to end on its edge.
+void OffsetSide(std::int32_t& low, std::int32_t& high, std::int32_t last) {
+    long long a = static_cast<long long>(low) + kCopyOffset;
+    long long b = static_cast<long long>(high) + kCopyOffset;
+    if (a > last) {
+        a -= b - last;
+        b = last;
+    }
+    low = static_cast<std::int32_t>(std::clamp<long long>(a, 0, last));
+    high = static_cast<std::int32_t>(std::clamp<long long>(b, low, last));
+}
+
+// Appends the copy as a new window of its own and makes it current.
+void AddCopy(Editor& editor, const cWindow& copy) {
+    Layout& layout = editor.layout;
+    cWindow& w = NewWindow(layout);
+    const std::uint32_t number = w.Number;
+    w = copy;
+    w.Number = number;
+    w.Tag = w.Type == wtBackground ? 0 : number;
+    w.DragMode = dmIdle;
+    w.LastStepTick = 0;
+    const cWindow& display = *Background(layout);
+    OffsetSide(w.X0, w.X1, display.X1);
+    OffsetSide(w.Y0, w.Y1, display.Y1);
+    RenumberWindows(layout);
+    SelectWindow(editor, &w);
+    RedrawAll(editor);
+}
+
+bool Blank(const std::string& line) {
+    return line.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Reads the text's one WINDOW group into w; false when the text is not exactly one whole
+// group, blank lines around it aside.
+bool ReadOneGroup(const std::string& text, cWinFileDescription& w) {
+    // The reader never interprets a text's last line, and a text editor may have dropped the
+    // line end after the group's end line.
+    const std::string lines = text + "\r\n";
+    DcfReader reader(lines);
+    std::string line;
+    do {
+        if (!reader.ReadLine(line)) return false;
+    } while (Blank(line));
+    if (!StartsWith(line, "[ WINDOW")) return false;
+    ReadWindowGroup(w, reader);
+    if (reader.EndedEarly()) return false;
+    while (reader.ReadLine(line))
+        if (!Blank(line)) return false;
+    return true;
+}
+
+} // namespace
+
+void DuplicateWindow(Editor& editor) {
+    const cWindow* current = editor.layout.CurWindow;
+    if (!current) return;
+    const cWindow copy(*current);
+    for (int i = 0; i < kIndexCount; ++i)
+        if (copy.ImageHeld[i]) editor.images.ImageList.AcquireImage(copy.BMP[i]);
+    AddCopy(editor, copy);
+}
+
+std::string CopyWindowText(Editor& editor) {
+    std::string text;
+    if (cWindow* current = editor.layout.CurWindow) WriteWindowGroup(*current, text);
+    return text;
+}
+
+bool PasteWindowText(Editor& editor, const std::string& text) {
+    // Read once as plain data, so that text which is no window reads no images.
+    cWindow probe(nullptr);
+    if (!ReadOneGroup(text, probe)) {
+        editor.host.ShowMessage(kNotAWindow);
+        return false;
+    }
+    cWindow pasted(editor.layout.context);
+    try {
+        ReadOneGroup(text, pasted);
+    } catch (...) {
+        // A bitmap that cannot be read ends the paste: the images read before it go again.
+        for (int i = 0; i < kIndexCount; ++i) {
+            cImage* image =
+                pasted.ImageHeld[i] ? editor.images.ImageList.FindImage(pasted.BMP[i]) : nullptr;
+            editor.images.ImageList.ReleaseImage(image);
+        }
+        throw;
+    }
+    AddCopy(editor, pasted);
+    return true;
+}
+
+} // namespace pw
