@@ -2,15 +2,10 @@
 
 #include "platform/errors.h"
 #include "support/editor_fixture.h"
+#include "support/fake_memo.h"
 
 namespace pw {
 namespace {
-
-struct FakeMemo : TextMemo {
-    std::string text;
-    std::string Text() const override { return text; }
-    void SetText(const std::string& t) override { text = t; }
-};
 
 class TextEditSessionTest : public EditorTest {
 protected:

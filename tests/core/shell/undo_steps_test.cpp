@@ -12,6 +12,7 @@
 #include "shell/window_copies.h"
 #include "support/bmp_bytes.h"
 #include "support/editor_fixture.h"
+#include "support/fake_memo.h"
 #include "support/temp_drive.h"
 #include "windows/renderer.h"
 #include "windows/window_setters.h"
@@ -21,12 +22,6 @@
 
 namespace pw {
 namespace {
-
-struct Memo : TextMemo {
-    std::string text;
-    std::string Text() const override { return text; }
-    void SetText(const std::string& t) override { text = t; }
-};
 
 class UndoStepsTest : public EditorTest {
 protected:
@@ -108,7 +103,7 @@ const std::vector<StepCase> kCases = {
      }}},
     // A whole Text Edit session: two indexes edited.
     {"Edit Text of Message Window", {[](Editor& e, auto& m, auto&) {
-         Memo memo;
+         FakeMemo memo;
          TextEditSession session(memo);
          session.Start(m);
          session.Painted();
