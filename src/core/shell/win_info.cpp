@@ -124,7 +124,9 @@ void WinInfo::btTextClick() {
     dialogs_.EditTexts(*w);
     if (w->FontName.empty()) {
         w->FontName = "Arial";
-        w->FontSize = 20;
+        // A bevelled rectangle's font size is the width of its bevel, which a text edit must
+        // not turn into 20.
+        if (w->DrawType != dtRectangle) w->FontSize = 20;
     }
     // Erased first, so that a transparent window does not show its old text under the new.
     DrawWindow(editor_, *w, DrawMode::Erase);

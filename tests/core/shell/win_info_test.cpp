@@ -142,6 +142,13 @@ TEST_F(WinInfoTest, TextLeavesTheDynamicViewAndGivesAWindowWithoutAFaceArial20) 
     EXPECT_EQ(editor.ViewMode, vmDesign);
     EXPECT_EQ(w.FontName, "Arial");
     EXPECT_EQ(w.FontSize, 20);
+
+    cWindow& bevel = AddWindow(300, 100, 419, 129, wtBackground);
+    bevel.DrawType = dtRectangle;
+    bevel.FontSize = 2; // the bevel's width
+    editor.layout.CurWindow = &bevel;
+    sheet.btTextClick();
+    EXPECT_EQ(bevel.FontSize, 2);
 }
 
 } // namespace
