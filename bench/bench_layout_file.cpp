@@ -8,7 +8,7 @@
 #include "config/layout_file.h"
 #include "platform/paths.h"
 #include "ratio_report.h"
-#include "shell/layout_snapshot.h"
+#include "windows/layout_snapshot.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The inspect command's view of a display font file.
+// Shows what a display font file holds, so that a generated font can be checked by eye.
 
 #include "cli/commands.h"
 

@@ -3,7 +3,7 @@
 
 #include "config/dcf_reader.h"
 #include "platform/host.h"
-#include "shell/layout.h"
+#include "windows/layout.h"
 
 #include <string>
 

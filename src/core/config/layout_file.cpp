@@ -5,7 +5,7 @@
 #include "platform/files.h"
 #include "platform/local_time.h"
 #include "platform/paths.h"
-#include "shell/layout_snapshot.h"
+#include "windows/layout_snapshot.h"
 #include "windows/renderer.h"
 
 #include <ctime>

@@ -3,7 +3,7 @@
 // characters of their texts that no font file can hold.
 
 #include "generate/font_file_list.h"
-#include "shell/layout.h"
+#include "windows/layout.h"
 
 #include <cstddef>
 #include <string>

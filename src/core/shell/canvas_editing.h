@@ -5,7 +5,7 @@
 // rubber band: each drag step is applied to the window itself, through its position setters.
 
 #include "shell/editor.h"
-#include "shell/layout.h"
+#include "windows/layout.h"
 
 #include <cstdint>
 

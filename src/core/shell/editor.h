@@ -9,9 +9,9 @@
 #include "platform/host.h"
 #include "platform/raster_canvas.h"
 #include "platform/text_engine.h"
-#include "shell/layout.h"
 #include "shell/undo_history.h"
 #include "windows/canvas_font.h"
+#include "windows/layout.h"
 #include "windows/simulation_state.h"
 
 #include <cstdint>

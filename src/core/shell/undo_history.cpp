@@ -1,7 +1,7 @@
 #include "shell/undo_history.h"
 
-#include "shell/layout_snapshot.h"
 #include "shell/step_name.h"
+#include "windows/layout_snapshot.h"
 #include "windows/window_list.h"
 
 #include <unordered_map>

@@ -5,7 +5,7 @@
 
 #include "images/image_store.h"
 #include "shell/editor.h"
-#include "shell/layout.h"
+#include "windows/layout.h"
 
 #include <cstddef>
 #include <cstdint>

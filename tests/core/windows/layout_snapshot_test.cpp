@@ -1,9 +1,9 @@
 #include "config/dcf_file.h"
 #include "config/layout_file.h"
 #include "platform/files.h"
-#include "shell/layout_snapshot.h"
 #include "support/editor_fixture.h"
 #include "support/temp_drive.h"
+#include "windows/layout_snapshot.h"
 #include "windows/renderer.h"
 #include "windows/window_setters.h"
 

@@ -1,4 +1,4 @@
-#include "shell/layout_snapshot.h"
+#include "windows/layout_snapshot.h"
 
 #include "windows/window_list.h"
 

@@ -1,4 +1,4 @@
-#include "shell/layout.h"
+#include "windows/layout.h"
 
 #include "windows/window_list.h"
 
