@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace pw {
 namespace {
 
@@ -55,6 +57,7 @@ TEST_P(TextMatchesFontFile, InkOnTheCanvasIsInkOfTheGlyphs) {
                 engine.Draw(shown, font, x, y, text, kInk,
                             opaque ? std::optional<ScreenColour>(kCell) : std::nullopt);
                 PaintFntText(file, text, composed, x, y, kInk);
+                ASSERT_TRUE(std::ranges::count(InkOf(shown), true) > 0) << '"' << text << '"';
                 ASSERT_EQ(InkOf(shown), InkOf(composed))
                     << '"' << text << "\" at " << x << ',' << y << (opaque ? " opaque" : "");
             }

@@ -15,16 +15,6 @@ void RecordingViews::LayoutReplaced() {
     WindowInfo();
 }
 
-void RecordingViews::RedrawRequested() {
-    ++repaints;
-    if (onRepaint) onRepaint();
-}
-
-void RecordingViews::SelectionChanged() {
-    ++selections;
-    WindowInfo();
-}
-
 void RecordingViews::WindowInfo() {
     ++windowInfoRefills;
     if (onWindowInfo) onWindowInfo();

@@ -21,15 +21,12 @@ public:
     int layoutsReplaced = 0;
     int repaints = 0;
     std::vector<Rect> changed;
-    int selections = 0;
     int windowInfoRefills = 0; // selection, window and layout changes: the sheet refilled
     int positionRowRefills = 0;
     int imageReadings = 0;
     bool imageDialogShown = false;
     std::vector<std::string> imageInfos;
     std::vector<std::string> progress;
-    // Runs on every redraw request, for tests that want the redraw to happen at once.
-    std::function<void()> onRepaint;
     std::function<void()> onWindowInfo;
 
     void CaptionChanged(const std::string& caption) override { captions.push_back(caption); }
@@ -37,9 +34,9 @@ public:
         displaySizes.emplace_back(width, height);
     }
     void LayoutReplaced() override;
-    void RedrawRequested() override;
+    void RedrawRequested() override { ++repaints; }
     void CanvasChanged(const Rect& r) override { changed.push_back(r); }
-    void SelectionChanged() override;
+    void SelectionChanged() override { WindowInfo(); }
     void WindowChanged() override { WindowInfo(); }
     void PositionChanged() override { ++positionRowRefills; }
     void ImageInfoChanged(const std::string& infoLine, const std::string& caption) override;
