@@ -22,7 +22,9 @@ bool SaveBeforeClosing(Editor& editor) {
     switch (CloseQuery(editor)) {
     case CloseAction::Stay: return false;
     case CloseAction::SaveThenClose: Save1Click(editor); break;
-    case CloseAction::SaveAsThenClose: SaveAs1Click(editor); break;
+    // The user asked for the layout to be kept: cancelling the file dialog keeps it open
+    // rather than throwing it away unsaved.
+    case CloseAction::SaveAsThenClose: return SaveAs1Click(editor);
     case CloseAction::Close: break;
     }
     return true;

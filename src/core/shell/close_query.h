@@ -8,7 +8,7 @@ namespace pw {
 enum class CloseAction {
     Close,           // close without saving
     SaveThenClose,   // save to LayoutFileName, then close
-    SaveAsThenClose, // run Save As, then close whatever the user did in its dialog
+    SaveAsThenClose, // run Save As, then close unless its dialog was cancelled
     Stay,            // the user cancelled: keep running
 };
 
@@ -17,8 +17,8 @@ enum class CloseAction {
 CloseAction CloseQuery(Editor& editor);
 
 // The close query and the save it asks for, before the layout is given up (closing the
-// program, starting a new layout). Returns false when the user cancelled. A failed save
-// throws, so that nothing is given up unsaved.
+// program, starting a new layout). Returns false when the user cancelled, in the question or
+// in the Save As dialog it led to. A failed save throws, so that nothing is given up unsaved.
 bool SaveBeforeClosing(Editor& editor);
 
 } // namespace pw

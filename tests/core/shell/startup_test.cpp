@@ -1,4 +1,5 @@
 #include "shell/close_query.h"
+#include "shell/new_layout.h"
 #include "shell/startup.h"
 #include "shell/timer_step.h"
 #include "support/editor_fixture.h"
@@ -48,6 +49,16 @@ TEST_F(CloseTest, AnUnsavedLayoutWithWindowsAsks) {
     EXPECT_EQ(CloseQuery(editor), CloseAction::SaveAsThenClose);
     ASSERT_EQ(host.questions.size(), 3u);
     EXPECT_EQ(host.questions[0], "Save before exit ?");
+    EXPECT_EQ(editor.layout.WindowList.size(), 2u);
+}
+
+TEST_F(CloseTest, CancellingTheSaveAsItLedToKeepsTheLayout) {
+    AddWindow(10, 10, 50, 50);
+    host.answers = {Answer::Yes, Answer::Yes};
+    host.saveFiles = {std::nullopt, std::nullopt};
+    EXPECT_FALSE(SaveBeforeClosing(editor));
+    New1Click(editor);
+    EXPECT_EQ(host.questions.size(), 2u);
     EXPECT_EQ(editor.layout.WindowList.size(), 2u);
 }
 
