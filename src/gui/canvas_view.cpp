@@ -154,7 +154,9 @@ void CanvasView::mousePressEvent(QMouseEvent* event) {
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = LayoutPoint(event->position().toPoint());
-    RunCommand([&] { FormMouseMove(editor_, ShiftOf(*event), p.x(), p.y()); });
+    // A move is no command of its own: hovering changes nothing, and a drag becomes one step
+    // at the release. So no history compare or menu refresh runs on every move.
+    RunUnasked([&] { FormMouseMove(editor_, ShiftOf(*event), p.x(), p.y()); });
     UpdatePointer(p);
     emit PointerMoved(p, OnDisplay(editor_.layout, p.x(), p.y()));
 }
