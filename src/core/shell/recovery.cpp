@@ -149,7 +149,15 @@ void RecoveryCopy::OfferLeftCopies(const std::function<bool(int processId)>& run
             RemoveFile(copy.path);
             continue;
         }
-        OpenLayout(editor_, copy.path, copy.layoutFileName);
+        try {
+            OpenLayout(editor_, copy.path, copy.layoutFileName);
+        } catch (const Error& error) {
+            // Kept, it would fail again at every start and hide the copies after it.
+            editor_.host.ShowMessage(std::string("The recovery copy cannot be read: ") +
+                                     error.what());
+            RemoveFile(copy.path);
+            continue;
+        }
         editor_.history.MarkUnsaved();
         // This run's copy takes over; the left one goes only once it has.
         Update(std::chrono::steady_clock::now());

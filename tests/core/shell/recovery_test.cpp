@@ -113,6 +113,26 @@ TEST_F(RecoveryTest, NoRemovesTheCopyAndACopyOfARunningEditorIsNotOffered) {
     EXPECT_TRUE(Exists("recovery-100.dcf"));
 }
 
+TEST_F(RecoveryTest, ACopyThatCannotBeReadIsReportedAndRemovedAndTheNextOneOffered) {
+    RecoveryCopy crashed(editor, folder, 100);
+    AddWindow(10, 10, 99, 49).Text[0] = "Level 3";
+    crashed.Update(t0);
+    WriteFileAtomically(folder + "/recovery-300.dcf",
+                        "Panelwright recovery copy\r\n  Written = 2024-03-13 09:00\r\n\r\n"
+                        "no groups at all\r\n");
+
+    CreateDefaultLayout(next);
+    RecoveryCopy copy(next, folder, 200);
+    nextHost.answers = {Answer::Yes, Answer::Yes};
+    copy.OfferLeftCopies([](int id) { return id == 200; });
+    EXPECT_EQ(nextHost.questions.size(), 2u);
+    ASSERT_FALSE(nextHost.messages.empty());
+    EXPECT_NE(nextHost.messages[0].text.find("recovery copy cannot be read"), std::string::npos);
+    EXPECT_FALSE(Exists("recovery-300.dcf"));
+    ASSERT_EQ(next.layout.WindowList.size(), 2u);
+    EXPECT_EQ(next.layout.WindowList[1]->Text[0], "Level 3");
+}
+
 TEST_F(RecoveryTest, NewAsksAsExitDoesAndStartsTheLayoutOfStartUp) {
     AddWindow(10, 10, 99, 49);
     editor.layout.InputSpec.JobName = "Tower";
