@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "platform/errors.h"
+#include "platform/win1252.h"
 
 #include <cstdlib>
 
@@ -55,7 +56,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             SetDriveC(arguments[++i]);
             continue;
         }
-        rest.push_back(a);
+        // Arguments come as UTF-8; the editor's paths and texts are Windows-1252.
+        rest.push_back(Utf8ToWin1252(a));
     }
     if (rest.empty()) {
         PrintHelp(err);
@@ -67,11 +69,11 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         try {
             return command.run(context, {rest.begin() + 1, rest.end()});
         } catch (const Error& error) {
-            err << error.what() << '\n';
+            err << Win1252ToUtf8(error.what()) << '\n';
             return kExitError;
         }
     }
-    err << "panelwright-cli: unknown command '" << rest.front() << "' (see --help)\n";
+    err << "panelwright-cli: unknown command '" << Win1252ToUtf8(rest.front()) << "' (see --help)\n";
     return kExitUsage;
 }
 

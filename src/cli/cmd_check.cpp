@@ -16,7 +16,7 @@ int RunCheck(CliContext& context, const std::vector<std::string>& arguments) {
     const bool whole = cli.Load(arguments[0]) == LoadOutcome::Whole;
     const Editor& editor = cli.editor();
     const cWindow& background = *WindowAt(editor.layout, 0);
-    context.out << arguments[0] << ": " << editor.layout.WindowList.size() << " windows, display "
+    context.out << Win1252ToUtf8(arguments[0]) << ": " << editor.layout.WindowList.size() << " windows, display "
                 << background.X1 + 1 << " x " << background.Y1 + 1 << ", "
                 << editor.images.ImageList.Images().size() << " images\n";
     FontFileRecords names;

@@ -5,6 +5,7 @@
 #include "images/load_image.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/win1252.h"
 
 namespace pw {
 
@@ -31,7 +32,7 @@ int RunConvert(CliContext& context, const std::vector<std::string>& arguments) {
     const cImage* image = LoadImage(editor.images, in);
     if (!image) return kExitError; // refused; the reason has been printed
     WriteFileAtomically(out, BitmapFileBytes(*image));
-    context.out << in << " -> " << out << ":" << ImageInfoLine(*image) << '\n';
+    context.out << Win1252ToUtf8(in) << " -> " << Win1252ToUtf8(out) << ":" << ImageInfoLine(*image) << '\n';
     return kExitOk;
 }
 

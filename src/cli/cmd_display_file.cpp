@@ -8,6 +8,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/win1252.h"
 #include "display/colour.h"
 
 #include <algorithm>
@@ -40,7 +41,7 @@ void WritePicture(const cImage& image, const std::string& path) {
 
 void InspectBitmapFile(CliContext& context, const std::string& path, const std::string& png) {
     const cImage image = ParseBitmapFile(ReadFileBytes(path, kMaxBmFileBytes), path);
-    context.out << path << '\n'
+    context.out << Win1252ToUtf8(path) << '\n'
                 << "  Width       = " << image.Width << '\n'
                 << "  Height      = " << image.Height << '\n'
                 << "  Bits        = " << image.Bits << '\n'

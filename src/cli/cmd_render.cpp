@@ -3,7 +3,6 @@
 #include "cli/pending_redraw.h"
 #include "display/int_text.h"
 #include "platform/errors.h"
-#include "platform/win1252.h"
 #include "qt/layout_picture.h"
 #include "shell/timer_step.h"
 #include "shell/view_modes.h"
@@ -102,8 +101,7 @@ int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
         SetViewMode(editor, shown);
         canvas.Paint();
     }
-    // The argument is UTF-8; the editor's paths are Windows-1252.
-    SaveLayoutPicture(editor, Utf8ToWin1252(files[1]));
+    SaveLayoutPicture(editor, files[1]);
     return kExitOk;
 }
 

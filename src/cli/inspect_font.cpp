@@ -4,6 +4,7 @@
 #include "generate/fnt_file.h"
 #include "generate/fnt_text.h"
 #include "platform/files.h"
+#include "platform/win1252.h"
 #include "display/colour.h"
 
 #include <algorithm>
@@ -74,7 +75,7 @@ void InspectFontFile(CliContext& context, const std::string& path, const std::st
     const FntFont font = ParseFontFile(ReadFileBytes(path, kMaxFntFileBytes), path);
     const auto present = std::count_if(font.glyphs.begin(), font.glyphs.end(),
                                        [](const auto& glyph) { return glyph.has_value(); });
-    context.out << path << '\n'
+    context.out << Win1252ToUtf8(path) << '\n'
                 << "  Rows per glyph = " << font.rowsPerGlyph << '\n'
                 << "  Top margin     = " << font.topMargin << '\n'
                 << "  Size           = " << font.size << '\n'

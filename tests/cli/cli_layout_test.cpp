@@ -101,5 +101,18 @@ TEST_F(CliLayoutTest, RenderDrawsTheCanvas) {
     EXPECT_EQ(Cli({"render", in, png, "--time", "noon"}).exitCode, 2);
 }
 
+TEST_F(CliLayoutTest, FileNamesNeedNotBePlainAscii) {
+    const QString in = Write("Büro Ø.dcf", layout);
+    const CliRun check = Cli({"check", in});
+    EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+    EXPECT_TRUE(check.out.startsWith(in + ": 2 windows")) << check.out.toStdString();
+    const QString png = QString::fromStdString((drive.root / "Büro.png").string());
+    EXPECT_EQ(Cli({"render", in, png}).exitCode, 0);
+    EXPECT_EQ(QImage(png).size(), QSize(800, 600));
+    const CliRun missing = Cli({"check", QString::fromStdString((drive.root / "Lüft.dcf").string())});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("Lüft.dcf")) << missing.err.toStdString();
+}
+
 } // namespace
 } // namespace pw
