@@ -1,6 +1,7 @@
 #include "cli/cli_editor.h"
 #include "cli/cli.h"
 #include "generate/font_uses.h"
+#include "generate/generate_fonts.h"
 #include "platform/win1252.h"
 #include "windows/window_list.h"
 
@@ -14,11 +15,13 @@ int RunCheck(CliContext& context, const std::vector<std::string>& arguments) {
     CliEditor cli(context);
     // The warning for a file that may have been cut short is printed as the load shows it.
     const bool whole = cli.Load(arguments[0]) == LoadOutcome::Whole;
-    const Editor& editor = cli.editor();
+    Editor& editor = cli.editor();
     const cWindow& background = *WindowAt(editor.layout, 0);
-    context.out << Win1252ToUtf8(arguments[0]) << ": " << editor.layout.WindowList.size() << " windows, display "
-                << background.X1 + 1 << " x " << background.Y1 + 1 << ", "
+    context.out << Win1252ToUtf8(arguments[0]) << ": " << editor.layout.WindowList.size()
+                << " windows, display " << background.X1 + 1 << " x " << background.Y1 + 1 << ", "
                 << editor.images.ImageList.Images().size() << " images\n";
+    // A font that Generate files would stop on is an error here too.
+    CheckLayoutFonts(editor.textEngine, editor.layout);
     FontFileRecords names;
     for (const FontUse& use : FontUses(editor.layout, names))
         if (const std::string unshown = UnshownCharacters(editor.layout, use); !unshown.empty())

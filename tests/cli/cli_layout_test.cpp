@@ -67,6 +67,11 @@ TEST_F(CliLayoutTest, CheckReportsTheLayoutOrItsErrors) {
         cut.err.contains("c.dcf ends inside a group or a text, so it may have been cut short"))
         << cut.err.toStdString();
     EXPECT_TRUE(cut.out.contains("3 windows")) << cut.out.toStdString();
+    std::string huge = layout;
+    huge.insert(huge.find("  FontName"), "  FontSize = 5000\r\n");
+    const CliRun font = Cli({"check", Write("f.dcf", huge)});
+    EXPECT_EQ(font.exitCode, 1);
+    EXPECT_TRUE(font.err.contains("cannot be made for the display")) << font.err.toStdString();
     EXPECT_EQ(Cli({"check", "/nonexistent.dcf"}).exitCode, 1);
     EXPECT_EQ(Cli({"check"}).exitCode, 2);
 }

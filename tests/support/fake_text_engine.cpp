@@ -5,7 +5,7 @@
 namespace pw {
 
 TextExtent FakeTextEngine::Measure(const FontDesc& font, const std::string& text) {
-    return {CharWidth(font) * static_cast<int>(text.size()), font.height};
+    return {CharWidth(font) * static_cast<int>(text.size()), font.height * linePercent / 100};
 }
 
 void FakeTextEngine::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y,

@@ -20,6 +20,8 @@ public:
         std::optional<std::uint32_t> background;
     };
     std::vector<Drawn> drawn;
+    // A line's height as a share of the font's height; real faces' lines are higher.
+    int linePercent = 100;
 
     static int CharWidth(const FontDesc& font) { return font.height / 2; }
 

@@ -51,35 +51,48 @@ FormatError Unusable(const FontDesc& font, const std::string& why) {
                        " cannot be made for the display: " + why + ".");
 }
 
-} // namespace
+struct Cells {
+    int height = 0;
+    std::array<int, kGlyphSlots> widths{};
+    int widest = 0;
+};
 
-void CheckFontHeight(const FontDesc& font) {
+// The cells of the codes, measured before anything is drawn so that their size is known to
+// be sane before a canvas takes memory for them.
+Cells MeasureCells(TextEngine& engine, const FontDesc& font,
+                   const std::bitset<kGlyphSlots>& codes) {
     if (font.height < 1 || font.height > kMaxGlyphCell)
         throw Unusable(font, "its height is not 1 to " + std::to_string(kMaxGlyphCell) + " pixels");
+    const std::string tooLarge = "its cells pass " + std::to_string(kMaxGlyphCell) + " pixels";
+    Cells cells;
+    cells.height = engine.Measure(font, "").height;
+    if (cells.height < 0 || cells.height > kMaxGlyphCell) throw Unusable(font, tooLarge);
+    for (int c = 0; c < kGlyphSlots; ++c) {
+        if (!codes[c]) continue;
+        const int width = engine.Measure(font, std::string(1, static_cast<char>(c))).width;
+        if (width < 0 || width > kMaxGlyphCell) throw Unusable(font, tooLarge);
+        cells.widths[c] = width;
+        cells.widest = std::max(cells.widest, width);
+    }
+    return cells;
+}
+
+} // namespace
+
+void CheckFontCells(TextEngine& engine, const FontDesc& font) {
+    MeasureCells(engine, font, Select("").codes);
 }
 
 RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
                                  const std::string& characters, std::int32_t limit) {
-    CheckFontHeight(font);
     Selection selection = Select(characters);
-
-    // The cells are measured before anything is drawn, so that their size is known to be
-    // sane before the canvas takes memory for them.
-    const std::string tooLarge = "its cells pass " + std::to_string(kMaxGlyphCell) + " pixels";
-    const int cellHeight = engine.Measure(font, "").height;
-    if (cellHeight < 0 || cellHeight > kMaxGlyphCell) throw Unusable(font, tooLarge);
-    std::array<int, kGlyphSlots> widths{};
-    int widest = 0;
-    for (int c = 0; c < kGlyphSlots; ++c) {
-        if (!selection.codes[c]) continue;
-        widths[c] = engine.Measure(font, std::string(1, static_cast<char>(c))).width;
-        if (widths[c] < 0 || widths[c] > kMaxGlyphCell) throw Unusable(font, tooLarge);
-        widest = std::max(widest, widths[c]);
-    }
+    const Cells cells = MeasureCells(engine, font, selection.codes);
+    const int cellHeight = cells.height;
+    const std::array<int, kGlyphSlots>& widths = cells.widths;
 
     RasterisedGlyphs out;
     out.leftOut = std::move(selection.leftOut);
-    RasterCanvas canvas(widest, cellHeight, kCell);
+    RasterCanvas canvas(cells.widest, cellHeight, kCell);
     int topMargin = INT_MAX; // the first row with ink in any glyph, once one has ink
     bool last = false;
     for (int c = 0; c < kGlyphSlots && !last; ++c) {

@@ -19,9 +19,10 @@ constexpr int kMaxGlyphCell = 1000;
 // A pixel is ink when its blue component is below this: black text and dark greys.
 constexpr int kInkBlueBelow = 176;
 
-// Throws FormatError when the font is below 1 pixel or above kMaxGlyphCell pixels high: no
-// font file can be made for it.
-void CheckFontHeight(const FontDesc& font);
+// Throws FormatError when no font file can be made for the font: below 1 pixel or above
+// kMaxGlyphCell pixels high, or with a line or a character of the standard set beyond
+// kMaxGlyphCell. A large face's line is higher than its size, so the size alone cannot tell.
+void CheckFontCells(TextEngine& engine, const FontDesc& font);
 
 struct RasterisedGlyphs {
     FntFont font; // as the file holds it, top margin trimmed

@@ -85,7 +85,7 @@ GenerateReport GenerateFiles(Editor& editor, Progress& progress) {
     std::vector<std::string> unshown;
     if (TargetStaysInside(job)) {
         ProgressSteps steps(progress,
-                            kStepsBesideFonts + static_cast<long>(CheckLayoutFonts(editor.layout)));
+                            kStepsBesideFonts + static_cast<long>(CheckLayoutFonts(editor.textEngine, editor.layout)));
         steps.Next(std::string("Backing up ") + kDisplayFolder);
         if (job.SubDirectory.empty() && job.NetIDs.empty()) BackupDisplayFolder(editor);
         if (MakeFolder(target)) unshown = Deploy(editor, target, steps, report);

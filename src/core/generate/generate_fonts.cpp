@@ -21,12 +21,12 @@ std::string CharsUsedBy(const Layout& layout, const std::string& baseName) {
     return chars;
 }
 
-std::size_t CheckLayoutFonts(const Layout& layout) {
+std::size_t CheckLayoutFonts(TextEngine& engine, const Layout& layout) {
     FontFileRecords names;
     const std::vector<FontUse> uses = FontUses(layout, names);
     for (const FontUse& use : uses) {
         try {
-            CheckFontHeight(use.font);
+            CheckFontCells(engine, use.font);
         } catch (const FormatError& error) {
             throw FormatError(std::string(error.what()) + " " +
                               WindowName(*layout.WindowList[use.windows.front()]) + " uses it.");

@@ -25,7 +25,7 @@ std::string CharsUsedBy(const Layout& layout, const std::string& baseName);
 // How many font files the layout needs. Throws FormatError naming the font and a window
 // that uses it when no file can be made for one of them, so that a generation stops before
 // it touches anything.
-std::size_t CheckLayoutFonts(const Layout& layout);
+std::size_t CheckLayoutFonts(TextEngine& engine, const Layout& layout);
 
 // Makes the font files in directory (ending with a backslash), one step of steps each, and
 // lists them in FontFileList, which is emptied first. Every window that needs a font file

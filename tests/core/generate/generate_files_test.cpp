@@ -184,10 +184,13 @@ TEST_F(GenerateFilesTest, WhatCannotBeGeneratedIsTold) {
     EXPECT_EQ(In("KVP/Display"), written);
 
     // A font no file can be made for stops the command before the folders are touched.
-    text->FontSize = 5000;
-    EXPECT_THROW(Run(), FormatError);
-    EXPECT_EQ(In("KVP/Display"), written);
-    EXPECT_FALSE(fs::exists(drive.root / "KVP/DisplayBU"));
+    for (const auto& [size, linePercent] : {std::pair{5000, 100}, std::pair{900, 120}}) {
+        text->FontSize = size;
+        EditorTest::text.linePercent = linePercent; // 900 pixels of size make 1080 of line
+        EXPECT_THROW(Run(), FormatError) << size;
+        EXPECT_EQ(In("KVP/Display"), written);
+        EXPECT_FALSE(fs::exists(drive.root / "KVP/DisplayBU"));
+    }
 }
 
 TEST_F(GenerateFilesTest, TheMenuCommandAsksFirstAndNeedsALayoutFile) {
