@@ -2,13 +2,12 @@
 // The busy 800 x 600 layout the drawing benchmarks work on: a full-screen mat under thirty
 // text windows in several fonts, arrows, two pictures and three bevelled rectangles.
 
+#include "cli/cli_editor.h"
 #include "cli/cli_host.h"
 #include "images/image.h"
 #include "qt/qt_text_engine.h"
 #include "shell/editor.h"
 #include "windows/window_list.h"
-
-#include <QGuiApplication>
 
 #include <array>
 #include <sstream>
@@ -17,15 +16,6 @@
 namespace pw::bench {
 
 constexpr int kW = 800, kH = 600;
-
-// Fonts need the application object; made once, offscreen unless told otherwise.
-inline void EnsureApp() {
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-}
 
 inline pw::cWindow& Add(pw::Editor& editor, int x0, int y0, int x1, int y1, std::uint8_t type,
                         std::uint8_t drawType) {
@@ -63,7 +53,7 @@ struct BusyLayout {
     pw::Editor editor{host, text};
 
     explicit BusyLayout(std::uint8_t view) {
-        EnsureApp();
+        EnsureGuiApplication(); // fonts need the application object
         pw::cWindow& background = Add(editor, 0, 0, 639, 479, pw::wtBackground, pw::dtText);
         background.Tag = 0;
         background.BG0 = background.BG = 42;

@@ -34,8 +34,6 @@ public:
     std::string Choose(const std::string& imageName, ImageDialogLogic::Entry entry);
     // What Choose does before it shows the dialog, for showing it without waiting.
     void SetImageName(const std::string& imageName, ImageDialogLogic::Entry entry = {});
-    const std::string& ImageName() const { return logic_.ImageName; }
-    const ImageDialogLogic& Logic() const { return logic_; }
 
     // Menu commands and control events.
     void Browse1Click();

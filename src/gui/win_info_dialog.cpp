@@ -259,7 +259,8 @@ void TfWinInfo::ShowWindowInfo() {
     ShowJustification(*w);
     cbDrawType->setCurrentIndex(w->DrawType < kDrawTypeCount ? w->DrawType : -1);
     lbType->setText(TypeName(w->Type));
-    for (const int row : {irFontSize, irTag, irParameter, irTexture}) ShowCell(*w, row);
+    for (int row = 0; row < kInfoRowCount; ++row)
+        if (!IsPositionRow(row)) ShowCell(*w, row);
     filling_ = false;
     ShowPositionRows();
 }
@@ -267,7 +268,8 @@ void TfWinInfo::ShowWindowInfo() {
 void TfWinInfo::ShowPositionRows() {
     const cWindow* w = editor_.layout.CurWindow;
     if (!w) return;
-    for (int row = irX0; row <= irHeight; ++row) ShowCell(*w, row);
+    for (int row = 0; row < kInfoRowCount; ++row)
+        if (IsPositionRow(row)) ShowCell(*w, row);
     sheet_.PositionRowsShown();
 }
 

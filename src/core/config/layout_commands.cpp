@@ -22,12 +22,9 @@ void Load1Click(Editor& editor) {
 }
 
 bool LoadRecent(Editor& editor, const std::string& path) {
-    if (!FileExists(path)) {
-        editor.host.ShowMessage(path + " was not found. It has been taken off the recent files.");
-        return false;
-    }
-    LoadLayout(editor, path);
-    return true;
+    if (LoadLayout(editor, path) != LoadOutcome::NoFile) return true;
+    editor.host.ShowMessage(path + " was not found. It has been taken off the recent files.");
+    return false;
 }
 
 void Save1Click(Editor& editor) {
