@@ -80,7 +80,7 @@ void EditMenu::Refresh() {
     for (QAction* item : windowItems_) item->setEnabled(current != nullptr);
     // The Background object is neither moved nor deleted.
     for (QAction* item : movingItems_)
-        item->setEnabled(current && current != Background(editor_.layout));
+        item->setEnabled(MovableCurrent(editor_.layout) != nullptr);
 }
 
 void EditMenu::Copy1Click() {

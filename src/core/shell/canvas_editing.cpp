@@ -28,10 +28,6 @@ bool Inside(const cWindow& w, int x, int y) {
     return w.X0 < x && x < w.X1 && w.Y0 < y && y < w.Y1;
 }
 
-bool IsBackground(const Layout& layout, const cWindow* w) {
-    return w && w == Background(layout);
-}
-
 // The Type a Place choice makes.
 std::uint8_t KindOf(std::uint8_t placeMode) {
     switch (placeMode) {

@@ -10,7 +10,7 @@ Pointer PointerAt(const Editor& editor, int x, int y) {
     if (PlaceArmed(editor)) return OnDisplay(layout, x, y) ? Pointer::Place : Pointer::Arrow;
     const cWindow* current = layout.CurWindow;
     // The Background object can be grabbed but never changes: promise nothing over it.
-    if (!current || current == Background(layout)) return Pointer::Arrow;
+    if (!current || IsBackground(layout, current)) return Pointer::Arrow;
     switch (current->DragMode) {
     case dmMoving: return Pointer::Move;
     case dmRightEdge: return Pointer::SizeRight;

@@ -24,16 +24,15 @@ void Step(Editor& editor, cWindow& w, std::int32_t from, int by, Setter set) {
 } // namespace
 
 void NudgeWindow(Editor& editor, int dx, int dy) {
-    cWindow* w = editor.layout.CurWindow;
-    if (!w || w == Background(editor.layout)) return;
+    cWindow* w = MovableCurrent(editor.layout);
+    if (!w) return;
     Step(editor, *w, w->X0, dx, SetX0);
     Step(editor, *w, w->Y0, dy, SetY0);
 }
 
 void DeleteCurrentWindow(Editor& editor) {
-    cWindow* w = editor.layout.CurWindow;
-    if (!w || w == Background(editor.layout)) return;
-    DeleteWindow(editor.layout, editor.images.ImageList, w);
+    if (cWindow* w = MovableCurrent(editor.layout))
+        DeleteWindow(editor.layout, editor.images.ImageList, w);
     RedrawAll(editor);
 }
 

@@ -9,7 +9,8 @@ namespace pw {
 // Moves the current window by dx, dy pixels through its position setters, whose refusals
 // apply (a step that would leave the display is refused).
 void NudgeWindow(Editor& editor, int dx, int dy);
-// Deletes the current window as the Window Information dialog's Delete does.
+// Deletes the current window unless it is the Background object, and redraws: the Delete
+// key, the Edit menu and the Window Information dialog all delete this way.
 void DeleteCurrentWindow(Editor& editor);
 
 } // namespace pw

@@ -4,6 +4,7 @@
 #include "display/colour.h"
 #include "display/int_text.h"
 #include "images/bm_file.h"
+#include "shell/keyboard_editing.h"
 #include "shell/view_modes.h"
 #include "windows/renderer.h"
 #include "windows/window_list.h"
@@ -29,10 +30,6 @@ void SetFormatBit(Editor& editor, cWindow& w, bool on, std::int32_t flag) {
     SetFormat(editor, w, on ? w.Format | flag : w.Format & ~flag);
 }
 
-cWindow* WinInfo::CurrentMovable() const {
-    cWindow* w = Current();
-    return w && w != Background(editor_.layout) ? w : nullptr;
-}
 
 void WinInfo::sgInfoSetEditText(int row) {
     if (PendingRow != kNoRow && PendingRow != row) CommitCell();
@@ -150,7 +147,7 @@ void WinInfo::btColoursClick() {
 }
 
 void WinInfo::btImageClick() {
-    cWindow* w = CurrentMovable();
+    cWindow* w = MovableCurrent(editor_.layout);
     // An index a damaged file left outside 0..99 has no entry to choose a bitmap for.
     if (!w || !w->IndexInRange()) return;
     const int i = w->CurIndex;
@@ -186,12 +183,11 @@ void WinInfo::GrowToFit(cWindow& w, int width, int height) {
 }
 
 void WinInfo::btDeleteClick() {
-    if (cWindow* w = CurrentMovable()) DeleteWindow(editor_.layout, editor_.images.ImageList, w);
-    RedrawAll(editor_);
+    DeleteCurrentWindow(editor_);
 }
 
 void WinInfo::btPutTopClick() {
-    if (cWindow* w = CurrentMovable()) PutOnTop(editor_.layout, w);
+    if (cWindow* w = MovableCurrent(editor_.layout)) PutOnTop(editor_.layout, w);
     RedrawAll(editor_);
 }
 

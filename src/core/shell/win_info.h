@@ -99,8 +99,6 @@ public:
 
 private:
     cWindow* Current() const { return editor_.layout.CurWindow; }
-    // The current window unless it is the display's own Background object.
-    cWindow* CurrentMovable() const;
     void ChangeFormat(bool checked, std::int32_t set, std::int32_t clear);
     // The window grows to show the whole picture, as far as the display allows.
     void GrowToFit(cWindow& w, int width, int height);

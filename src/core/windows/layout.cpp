@@ -34,4 +34,12 @@ cWindow* Background(const Layout& layout) {
     return layout.WindowList.empty() ? nullptr : layout.WindowList.front().get();
 }
 
+bool IsBackground(const Layout& layout, const cWindow* w) {
+    return w && w == Background(layout);
+}
+
+cWindow* MovableCurrent(const Layout& layout) {
+    return IsBackground(layout, layout.CurWindow) ? nullptr : layout.CurWindow;
+}
+
 } // namespace pw

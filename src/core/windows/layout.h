@@ -41,4 +41,12 @@ Layout TakeWindows(Layout& layout);
 // The Background object (element 0), or none for an empty list.
 cWindow* Background(const Layout& layout);
 
+// Whether w is the Background object, which is selected and edited but never moved, resized,
+// raised or deleted.
+bool IsBackground(const Layout& layout, const cWindow* w);
+
+// The current window when it may be moved or deleted: none, or the Background object, gives
+// nothing.
+cWindow* MovableCurrent(const Layout& layout);
+
 } // namespace pw

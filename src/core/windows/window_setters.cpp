@@ -7,8 +7,6 @@ namespace pw {
 
 namespace {
 
-bool IsBackground(const Editor& editor, const cWindow& w) { return Background(editor.layout) == &w; }
-
 // Erase, change, refresh, draw: the protocol every accepted change follows.
 template <typename Change>
 void Apply(Editor& editor, cWindow& w, Change change) {
@@ -22,7 +20,7 @@ using Coord = std::int32_t cWinFileDescription::*;
 // Moves the window along one axis, keeping its extent: the near edge (X0 or Y0) becomes
 // value and the far edge (X1 or Y1) follows, which must stay within the display.
 void Move(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge) {
-    if (value == w.*nearEdge || IsBackground(editor, w) || value < 0) return;
+    if (value == w.*nearEdge || IsBackground(editor.layout, &w) || value < 0) return;
     const long long far = static_cast<long long>(w.*farEdge) + value - w.*nearEdge;
     if (far > Background(editor.layout)->*farEdge) return;
     Apply(editor, w, [&] {
@@ -34,7 +32,7 @@ void Move(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord 
 
 // Moves the far edge (X1 or Y1) alone, never before the near edge nor off the display.
 void Stretch(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge) {
-    if (value < 0 || value == w.*farEdge || IsBackground(editor, w) || value < w.*nearEdge) return;
+    if (value < 0 || value == w.*farEdge || IsBackground(editor.layout, &w) || value < w.*nearEdge) return;
     if (value > Background(editor.layout)->*farEdge) return;
     Apply(editor, w, [&] {
         w.*farEdge = value;
