@@ -30,7 +30,6 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QStatusBar>
 
 #include <functional>
@@ -220,15 +219,6 @@ void TfPanelwright::ExportPicture1Click() {
 }
 
 void TfPanelwright::Generatefiles1Click() {
-    // The command runs to its end before the editor goes on: its questions and its progress
-    // window let events through, but no tick may change the layout meanwhile. The timer keeps
-    // ticking and counting, as while a step runs long; only its steps wait.
-    const bool busy = std::exchange(editor_.TimerBusy, true);
-    recoveryTimer_.stop();
-    const auto restart = qScopeGuard([this, busy] {
-        editor_.TimerBusy = busy;
-        recoveryTimer_.start();
-    });
     ProgressWindow progress(this);
     if (const auto report = pw::Generatefiles1Click(editor_, progress))
         statusBar()->showMessage(FromWin1252(GenerateSummary(*report)));

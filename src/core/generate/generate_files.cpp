@@ -10,6 +10,7 @@
 #include "platform/folders.h"
 
 #include <set>
+#include <utility>
 
 namespace pw {
 
@@ -101,6 +102,14 @@ GenerateReport GenerateFiles(Editor& editor, Progress& progress) {
 
 std::optional<GenerateReport> Generatefiles1Click(Editor& editor, Progress& progress) {
     if (editor.LayoutFileName.empty()) return std::nullopt;
+    // The command runs to its end before the editor goes on: its questions and progress let
+    // events through, but no timer step and no recovery copy may see the layout half-way.
+    // The timer keeps ticking and counting, as while a step runs long; only its steps wait.
+    struct HoldTimer {
+        Editor& editor;
+        bool was = std::exchange(editor.TimerBusy, true);
+        ~HoldTimer() { editor.TimerBusy = was; }
+    } hold{editor};
     if (editor.host.Ask("This will reconfigure the connected displays. CONTINUE ?",
                         Buttons::YesNo) != Answer::Yes)
         return std::nullopt;

@@ -90,7 +90,8 @@ RecoveryCopy::RecoveryCopy(Editor& editor, std::string folder, int processId)
 
 void RecoveryCopy::Update(std::chrono::steady_clock::time_point now) {
     // Before the first layout is made there is nothing to keep.
-    if (editor_.layout.WindowList.empty()) return;
+    // Nor while a long command holds the layout half-way.
+    if (editor_.layout.WindowList.empty() || editor_.TimerBusy) return;
     if (!HasUnsavedChanges(editor_)) {
         Remove();
         return;

@@ -26,7 +26,8 @@ public:
     // unsaved changes the copy is written (atomically) when there is none yet, or when the
     // layout changed since it was written and kRecoveryInterval has passed; once nothing is
     // unsaved it is removed. A copy that cannot be written is reported once, and again only
-    // after writing has worked in between.
+    // after writing has worked in between. Nothing happens while a command holds the timer
+    // (TimerBusy), since the layout may be half-way through a change.
     void Update(std::chrono::steady_clock::time_point now);
 
     // Removes this run's copy: at a clean exit, and whenever nothing is unsaved any more.

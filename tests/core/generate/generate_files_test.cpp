@@ -5,10 +5,12 @@
 
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "shell/timer_step.h"
 #include "shell/undo_history.h"
 #include "support/editor_fixture.h"
 #include "support/temp_drive.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -204,6 +206,30 @@ TEST_F(GenerateFilesTest, TheMenuCommandAsksFirstAndNeedsALayoutFile) {
     EXPECT_EQ(host.questions,
               std::vector<std::string>{"This will reconfigure the connected displays. CONTINUE ?"});
     EXPECT_EQ(In("KVP"), (Names{"Display.axf", "Work/"}));
+}
+
+// Ticks that come while the command's progress lets events through change nothing.
+TEST_F(GenerateFilesTest, TheMenuCommandHoldsTheTimersStepsUntilItEnds) {
+    struct Ticking : Progress {
+        Editor& editor;
+        std::vector<bool> held;
+        explicit Ticking(Editor& e) : editor(e) {}
+        void Step(long, long, const std::string&) override {
+            held.push_back(editor.TimerBusy);
+            TimerStep(editor);
+        }
+    } progress(editor);
+    cWindow& position = AddWindow(0, 40, 99, 69, wtPosition);
+    for (int k = 0; k <= 9; ++k) position.Text[k] = std::to_string(k);
+    const std::int32_t floor = position.CurIndex;
+    editor.ViewMode = vmDynamic;
+    editor.TickCount = 7; // the lift would leave on the next step
+    host.answers = {Answer::Yes};
+    ASSERT_TRUE(Generatefiles1Click(editor, progress));
+    EXPECT_FALSE(progress.held.empty());
+    EXPECT_EQ(std::count(progress.held.begin(), progress.held.end(), false), 0);
+    EXPECT_EQ(position.CurIndex, floor);
+    EXPECT_FALSE(editor.TimerBusy);
 }
 
 } // namespace
