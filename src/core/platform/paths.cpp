@@ -42,7 +42,11 @@ std::string StateFolder() {
     const char* state = std::getenv("XDG_STATE_HOME");
     const std::filesystem::path base =
         state && *state == '/' ? std::filesystem::path(state) : HomeDir() / ".local" / "state";
-    return Utf8ToWin1252((base / "panelwright").string());
+    const std::string native = (base / "panelwright").string();
+    const std::string path = Utf8ToWin1252(native);
+    // A home whose name Windows-1252 cannot spell would be a folder nobody can write; the
+    // copies then live on the editor's drive C, which is reached without that name.
+    return Win1252ToUtf8(path) == native ? path : "C:\\Panelwright\\Recovery";
 #endif
 }
 

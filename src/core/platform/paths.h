@@ -13,7 +13,8 @@ std::filesystem::path DriveRoot(char letter);
 
 // The folder where the editor keeps what it needs between runs (recovery copies), as a
 // path in the editor's own form (Windows-1252 bytes): $XDG_STATE_HOME/panelwright, by default
-// ~/.local/state/panelwright; on Windows %LOCALAPPDATA%\Panelwright.
+// ~/.local/state/panelwright (C:\Panelwright\Recovery when that name has characters
+// Windows-1252 cannot hold); on Windows %LOCALAPPDATA%\Panelwright.
 std::string StateFolder();
 
 // A path as written in a layout or typed by the user, mapped to the running system. On

@@ -31,6 +31,19 @@ protected:
     fs::path root;
 };
 
+TEST_F(DriveTest, TheStateFolderIsOneTheEditorsPathsCanName) {
+    const char* old = std::getenv("XDG_STATE_HOME");
+    const std::string saved = old ? old : "";
+    setenv("XDG_STATE_HOME", (root / "Zoë").c_str(), 1);
+    EXPECT_EQ(MapPath(StateFolder()), root / "Zoë" / "panelwright");
+    setenv("XDG_STATE_HOME", (root / "Дмитрий").c_str(), 1);
+    EXPECT_EQ(MapPath(StateFolder()), root / "Panelwright" / "Recovery");
+    if (old)
+        setenv("XDG_STATE_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_STATE_HOME");
+}
+
 TEST_F(DriveTest, DrivePathsMapBelowTheDriveRoot) {
     EXPECT_EQ(MapPath("C:\\KVP\\Display\\Display.dcf"), root / "KVP" / "Display" / "Display.dcf");
     EXPECT_EQ(MapPath("c:\\KVP\\Work"), root / "KVP" / "Work");
