@@ -1,10 +1,10 @@
 #include "gui/text_edit_dialog.h"
 
 #include "dialogs/memo_lines.h"
+#include "dialogs/unstorable.h"
 #include "gui/application.h"
 #include "gui/help_window.h"
 #include "gui/up_down_edit.h"
-#include "platform/win1252.h"
 #include "qt/win1252.h"
 #include "windows/window.h"
 
@@ -16,7 +16,6 @@
 #include <QTextCursor>
 
 #include <algorithm>
-#include <vector>
 
 namespace pw {
 
@@ -105,34 +104,21 @@ void TfTextEdit::ShowEnabled() {
 
 void TfTextEdit::DropUnstorable() {
     const QString lines = MemoLines();
-    struct Span {
-        qsizetype start, length;
-    };
-    std::vector<Span> spans;
-    QStringList dropped;
-    for (qsizetype i = 0; i < lines.size();) {
-        const bool pair =
-            lines[i].isHighSurrogate() && i + 1 < lines.size() && lines[i + 1].isLowSurrogate();
-        const qsizetype length = pair ? 2 : 1;
-        const char32_t u =
-            pair ? QChar::surrogateToUcs4(lines[i], lines[i + 1]) : lines[i].unicode();
-        if (!InWin1252(u)) {
-            spans.push_back({i, length});
-            const QString character = lines.mid(i, length);
-            if (!dropped.contains(character)) dropped << character;
-        }
-        i += length;
-    }
-    if (spans.empty()) return;
+    const Unstorable found = FindUnstorable(
+        std::u16string_view(reinterpret_cast<const char16_t*>(lines.utf16()), lines.size()));
+    if (found.spans.empty()) return;
     // Removed from the back, so that the places still to be removed stay where they are.
     QTextCursor cursor(Memo1->document());
     cursor.beginEditBlock();
-    for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
+    for (auto span = found.spans.rbegin(); span != found.spans.rend(); ++span) {
         cursor.setPosition(static_cast<int>(span->start));
         cursor.setPosition(static_cast<int>(span->start + span->length), QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
     }
     cursor.endEditBlock();
+    QStringList dropped;
+    for (const std::u16string& character : found.distinct)
+        dropped << QString::fromStdU16String(character);
     QMessageBox::warning(this, windowTitle(),
                          QString("These characters cannot be stored in a layout file and were "
                                  "left out: %1")
