@@ -56,9 +56,7 @@ CanvasView::CanvasView(Editor& editor, QWidget* parent)
     UpdateScrollBars();
 }
 
-void CanvasView::DisplaySizeChanged(int width, int height) {
-    displayWidth_ = width;
-    displayHeight_ = height;
+void CanvasView::DisplaySizeChanged(int, int) {
     UpdateScrollBars();
     viewport()->update();
 }
@@ -81,10 +79,10 @@ ScrollPos CanvasView::Scroll() const {
 
 void CanvasView::UpdateScrollBars() {
     const QSize view = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, displayWidth_ * zoom_ - view.width()));
+    horizontalScrollBar()->setRange(0, std::max(0, editor_.canvas.Width() * zoom_ - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
     horizontalScrollBar()->setSingleStep(20 * zoom_);
-    verticalScrollBar()->setRange(0, std::max(0, displayHeight_ * zoom_ - view.height()));
+    verticalScrollBar()->setRange(0, std::max(0, editor_.canvas.Height() * zoom_ - view.height()));
     verticalScrollBar()->setPageStep(view.height());
     verticalScrollBar()->setSingleStep(20 * zoom_);
 }

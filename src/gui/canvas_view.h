@@ -20,7 +20,7 @@ public:
     static constexpr int kMaxZoom = 8;
 
     ScrollPos Scroll() const;
-    QSize DisplaySize() const { return {displayWidth_, displayHeight_}; }
+    QSize DisplaySize() const { return {editor_.canvas.Width(), editor_.canvas.Height()}; }
 
     int Zoom() const { return zoom_; }
     // Shows the canvas at the zoom (held in 1..kMaxZoom), keeping the layout point under the
@@ -58,8 +58,6 @@ private:
     void UpdatePointer(QPoint layoutPoint);
 
     Editor& editor_;
-    int displayWidth_ = 640;
-    int displayHeight_ = 480;
     int zoom_ = 1;
     int wheelDelta_ = 0; // of a Ctrl+wheel turn, until it makes a whole step
     bool fullRedraw_ = true;

@@ -108,8 +108,8 @@ void SetDisplaySize(Editor& editor, int width, int height) {
     background->Y0 = 0;
     background->X1 = width - 1;
     background->Y1 = height - 1;
-    editor.observers.Notify(&EditorObserver::DisplaySizeChanged, width, height);
     editor.canvas.Resize(width, height, kButtonFace);
+    editor.observers.Notify(&EditorObserver::DisplaySizeChanged, width, height);
     if (!editor.Loading) editor.observers.Notify(&EditorObserver::RedrawRequested);
 }
 
