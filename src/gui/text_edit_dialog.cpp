@@ -71,7 +71,10 @@ void TfTextEdit::showEvent(QShowEvent* event) {
 void TfTextEdit::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     // OK and the close box alike keep the edit.
-    if (!event->spontaneous()) session_.Finish();
+    if (event->spontaneous()) return;
+    session_.Finish();
+    // An undo or a load may replace the window once the dialog is closed.
+    window_ = nullptr;
 }
 
 void TfTextEdit::paintEvent(QPaintEvent* event) {
