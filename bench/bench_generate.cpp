@@ -4,7 +4,7 @@
 // against a bare start of the tool.
 
 #include "cli/cli_editor.h"
-#include "generate/generate_files.h"
+#include "shell/generate_files.h"
 #include "photo_bitmap.h"
 #include "ratio_report.h"
 

@@ -14,7 +14,7 @@ CliEditor::CliEditor(CliContext& context) {
     // Loading draws the layout, and drawing text needs the font system.
     EnsureGuiApplication();
     editor_ = std::make_unique<Editor>(context.host, text_);
-    editor_->calendarNames = LocaleCalendarNames();
+    editor_->run.calendarNames = LocaleCalendarNames();
 }
 
 CliEditor::~CliEditor() = default;

@@ -2,7 +2,7 @@
 // An editor for one command: the core with the Qt font engine, no windows on screen.
 
 #include "cli/commands.h"
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "qt/qt_text_engine.h"
 #include "shell/editor.h"
 

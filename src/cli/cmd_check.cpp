@@ -16,15 +16,15 @@ int RunCheck(CliContext& context, const std::vector<std::string>& arguments) {
     // The warning for a file that may have been cut short is printed as the load shows it.
     const bool whole = cli.Load(arguments[0]) == LoadOutcome::Whole;
     Editor& editor = cli.editor();
-    const cWindow& background = *WindowAt(editor.layout, 0);
-    context.out << Win1252ToUtf8(arguments[0]) << ": " << editor.layout.WindowList.size()
+    const cWindow& background = *WindowAt(editor.doc.layout, 0);
+    context.out << Win1252ToUtf8(arguments[0]) << ": " << editor.doc.layout.WindowList.size()
                 << " windows, display " << background.X1 + 1 << " x " << background.Y1 + 1 << ", "
-                << editor.images.ImageList.Images().size() << " images\n";
+                << editor.doc.images.ImageList.Images().size() << " images\n";
     // A font that Generate files would stop on is an error here too.
-    CheckLayoutFonts(editor.textEngine, editor.layout);
+    CheckLayoutFonts(editor.textEngine, editor.doc.layout);
     FontFileRecords names;
-    for (const FontUse& use : FontUses(editor.layout, names))
-        if (const std::string unshown = UnshownCharacters(editor.layout, use); !unshown.empty())
+    for (const FontUse& use : FontUses(editor.doc.layout, names))
+        if (const std::string unshown = UnshownCharacters(editor.doc.layout, use); !unshown.empty())
             context.out << Win1252ToUtf8(unshown) << '\n';
     return whole ? kExitOk : kExitError;
 }

@@ -28,8 +28,8 @@ int RunConvert(CliContext& context, const std::vector<std::string>& arguments) {
     if (!FileExists(in)) throw IoError("The file \"" + in + "\" does not exist.");
     CliEditor cli(context);
     Editor& editor = cli.editor();
-    editor.images.Dither = dither;
-    const cImage* image = LoadImage(editor.images, in);
+    editor.doc.images.Dither = dither;
+    const cImage* image = LoadImage(editor.doc.images, in);
     if (!image) return kExitError; // refused; the reason has been printed
     WriteFileAtomically(out, BitmapFileBytes(*image));
     context.out << Win1252ToUtf8(in) << " -> " << Win1252ToUtf8(out) << ":" << ImageInfoLine(*image) << '\n';

@@ -1,6 +1,6 @@
 #include "cli/cli.h"
 #include "cli/cli_editor.h"
-#include "generate/generate_files.h"
+#include "shell/generate_files.h"
 #include "platform/win1252.h"
 
 namespace pw {

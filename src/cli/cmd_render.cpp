@@ -81,7 +81,7 @@ int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
     CliEditor cli(context);
     cli.Load(files[0]);
     Editor& editor = cli.editor();
-    if (clock) editor.LocalTime = [time = *clock] { return time; };
+    if (clock) editor.run.LocalTime = [time = *clock] { return time; };
     // The picture shows the view asked for, by default the one the ticks ran in.
     const ViewKind shown = view.value_or(ticks > 0 ? vmDynamic : vmDesign);
     // Played as the editor plays it: the View Control dialog's Dynamic view before the first

@@ -1,6 +1,6 @@
 #include "cli/cli_editor.h"
 #include "cli/cli.h"
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 
 namespace pw {
 

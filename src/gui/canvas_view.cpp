@@ -3,7 +3,7 @@
 #include "display/colour.h"
 #include "gui/application.h"
 #include "gui/canvas_mouse.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 #include <QAction>
 #include <QCursor>
@@ -79,10 +79,10 @@ ScrollPos CanvasView::Scroll() const {
 
 void CanvasView::UpdateScrollBars() {
     const QSize view = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, editor_.canvas.Width() * zoom_ - view.width()));
+    horizontalScrollBar()->setRange(0, std::max(0, editor_.view.canvas.Width() * zoom_ - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
     horizontalScrollBar()->setSingleStep(20 * zoom_);
-    verticalScrollBar()->setRange(0, std::max(0, editor_.canvas.Height() * zoom_ - view.height()));
+    verticalScrollBar()->setRange(0, std::max(0, editor_.view.canvas.Height() * zoom_ - view.height()));
     verticalScrollBar()->setPageStep(view.height());
     verticalScrollBar()->setSingleStep(20 * zoom_);
 }
@@ -156,7 +156,7 @@ void CanvasView::mouseMoveEvent(QMouseEvent* event) {
     // at the release. So no history compare or menu refresh runs on every move.
     RunUnasked([&] { FormMouseMove(editor_, ShiftOf(*event), p.x(), p.y()); });
     UpdatePointer(p);
-    emit PointerMoved(p, OnDisplay(editor_.layout, p.x(), p.y()));
+    emit PointerMoved(p, OnDisplay(editor_.doc.layout, p.x(), p.y()));
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
@@ -173,7 +173,7 @@ void CanvasView::paintEvent(QPaintEvent* event) {
         painting_ = false;
     }
     QPainter painter(viewport());
-    const RasterCanvas& canvas = editor_.canvas;
+    const RasterCanvas& canvas = editor_.view.canvas;
     const ScrollPos scroll = Scroll();
     // The buffer's pixels are 0xFFRRGGBB, QImage's RGB32: shown without a copy.
     const QImage image(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),

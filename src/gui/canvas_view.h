@@ -20,7 +20,7 @@ public:
     static constexpr int kMaxZoom = 8;
 
     ScrollPos Scroll() const;
-    QSize DisplaySize() const { return {editor_.canvas.Width(), editor_.canvas.Height()}; }
+    QSize DisplaySize() const { return {editor_.view.canvas.Width(), editor_.view.canvas.Height()}; }
 
     int Zoom() const { return zoom_; }
     // Shows the canvas at the zoom (held in 1..kMaxZoom), keeping the layout point under the

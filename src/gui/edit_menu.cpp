@@ -16,10 +16,10 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
     setObjectName("Edit1");
     menuAction()->setProperty(kHelpContextProperty, kHelpContext);
     undo_ = Add(this, "Undo1", "&Undo", "Take back the last change", {QKeySequence("Ctrl+Z")},
-                [this] { editor_.history.Undo(editor_); });
+                [this] { editor_.doc.history.Undo(editor_); });
     redo_ = Add(this, "Redo1", "&Redo", "Make the change taken back last again",
                 {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")},
-                [this] { editor_.history.Redo(editor_); });
+                [this] { editor_.doc.history.Redo(editor_); });
     addSeparator();
     const auto copy = Add(this, "Copy1", "&Copy", "Copy the selected window to the clipboard",
                           {QKeySequence("Ctrl+C")}, [this] { Copy1Click(); });
@@ -71,16 +71,16 @@ QAction* EditMenu::Add(QMenu* menu, const char* name, const QString& caption, co
 }
 
 void EditMenu::Refresh() {
-    const UndoHistory& history = editor_.history;
+    const UndoHistory& history = editor_.doc.history;
     undo_->setText(FromWin1252("&Undo " + history.UndoName()).trimmed());
     undo_->setEnabled(history.CanUndo());
     redo_->setText(FromWin1252("&Redo " + history.RedoName()).trimmed());
     redo_->setEnabled(history.CanRedo());
-    const cWindow* current = editor_.layout.CurWindow;
+    const cWindow* current = editor_.doc.layout.CurWindow;
     for (QAction* item : windowItems_) item->setEnabled(current != nullptr);
     // The Background object is neither moved nor deleted.
     for (QAction* item : movingItems_)
-        item->setEnabled(MovableCurrent(editor_.layout) != nullptr);
+        item->setEnabled(MovableCurrent(editor_.doc.layout) != nullptr);
 }
 
 void EditMenu::Copy1Click() {

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     pw::QtTextEngine text;
     pw::GuiHost host;
     pw::Editor editor(host, text);
-    editor.calendarNames = pw::LocaleCalendarNames();
+    editor.run.calendarNames = pw::LocaleCalendarNames();
     pw::Forms forms;
     const auto mainWindow = pw::CreateForms(editor, host, app.arguments().mid(1), forms);
     mainWindow->show();

@@ -1,8 +1,8 @@
 #include "gui/main_window.h"
 
-#include "config/layout_commands.h"
-#include "config/layout_file.h"
-#include "generate/generate_files.h"
+#include "shell/layout_commands.h"
+#include "shell/layout_file.h"
+#include "shell/generate_files.h"
 #include "gui/application.h"
 #include "gui/canvas_status_label.h"
 #include "gui/canvas_view.h"
@@ -168,7 +168,7 @@ QAction* TfPanelwright::MenuItem(const QString& name) const {
 
 void TfPanelwright::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (editor_.StartupDone) return;
+    if (editor_.run.StartupDone) return;
     // The sheet opens beside the canvas without taking the keyboard from it.
     forms_.fWinInfo->setAttribute(Qt::WA_ShowWithoutActivating);
     forms_.fWinInfo->show();

@@ -1,6 +1,6 @@
 #include "gui/recent_files.h"
 
-#include "config/layout_commands.h"
+#include "shell/layout_commands.h"
 #include "gui/application.h"
 #include "qt/win1252.h"
 
@@ -27,8 +27,8 @@ QStringList RecentFiles::Files() const {
 }
 
 void RecentFiles::LayoutSaved() {
-    if (editor_.LayoutFileName.empty()) return;
-    const QString file = FromWin1252(editor_.LayoutFileName);
+    if (editor_.doc.LayoutFileName.empty()) return;
+    const QString file = FromWin1252(editor_.doc.LayoutFileName);
     QStringList files = Files();
     files.removeAll(file);
     files.prepend(file);

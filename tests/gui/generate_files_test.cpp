@@ -1,6 +1,6 @@
 // Generate files from the File menu, and the progress window it shows when it takes long.
 
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "gui/progress_window.h"
 #include "gui_fixture.h"
 #include "support/temp_drive.h"

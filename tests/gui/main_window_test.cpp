@@ -1,8 +1,9 @@
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "display/colour.h"
 #include "gui/canvas_view.h"
 #include "gui/win_info_dialog.h"
 #include "gui_fixture.h"
+#include "shell/window_commands.h"
 #include "windows/window_list.h"
 
 #include "gui/setup_dialog.h"
@@ -23,11 +24,11 @@ using MainWindowTest = GuiTest;
 
 TEST_F(MainWindowTest, StartsWithADefaultLayoutInColour42AndTheInformationDialogOpen) {
     Start();
-    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 1u);
     EXPECT_TRUE(forms.fWinInfo->isVisible());
     EXPECT_EQ(main->windowTitle(), "Tarnwheel Panelwright  v5.08");
-    EXPECT_EQ(editor.ViewMode, vmDesign);
-    EXPECT_EQ(editor.PlaceMode, 0);
+    EXPECT_EQ(editor.view.ViewMode, vmDesign);
+    EXPECT_EQ(editor.pointer.PlaceMode, 0);
     const QImage shown = main->Canvas()->viewport()->grab().toImage();
     // The display area in (32, 160, 160), framed by the Background object's design outline.
     EXPECT_EQ(shown.pixelColor(100, 100), QColor(32, 160, 160));
@@ -43,7 +44,7 @@ TEST_F(MainWindowTest, TheInformationSheetIgnoresEscapeAndComesBackWithTheNextSe
     EXPECT_TRUE(forms.fWinInfo->isVisible());
     forms.fWinInfo->close(); // its close box
     ASSERT_FALSE(forms.fWinInfo->isVisible());
-    SelectWindow(editor, WindowAt(editor.layout, 1));
+    SelectWindow(editor, WindowAt(editor.doc.layout, 1));
     EXPECT_TRUE(forms.fWinInfo->isVisible());
     EXPECT_EQ(forms.fWinInfo->findChild<QLabel*>("lbType")->text(), "Message Window");
 }
@@ -55,7 +56,7 @@ TEST_F(MainWindowTest, ShowingTheWindowAgainMakesNoSecondBackground) {
     main->showMinimized();
     main->showNormal();
     QApplication::processEvents();
-    EXPECT_EQ(editor.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 1u);
 }
 
 TEST_F(MainWindowTest, TheScrollableAreaCoversExactlyTheDisplay) {
@@ -155,7 +156,7 @@ TEST_F(MainWindowTest, PlaceItemsArmThePlaceMode) {
     };
     for (const auto& [name, mode] : modes) {
         main->MenuItem(name)->trigger();
-        EXPECT_EQ(editor.PlaceMode, mode) << name;
+        EXPECT_EQ(editor.pointer.PlaceMode, mode) << name;
     }
 }
 
@@ -181,12 +182,12 @@ TEST_F(MainWindowTest, ClosingALayoutOfOnlyTheBackgroundAsksNothing) {
 
 TEST_F(MainWindowTest, CancelOnTheCloseQuestionKeepsTheProgramRunning) {
     Start();
-    NewWindow(editor.layout);
+    NewWindow(editor.doc.layout);
     auto seen = AnswerNextMessageBox(QMessageBox::Cancel);
     EXPECT_FALSE(main->close());
     EXPECT_EQ(*seen, "Save before exit ?");
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(editor.layout.WindowList.size(), 2u);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 2u);
     auto again = AnswerNextMessageBox(QMessageBox::No);
     EXPECT_TRUE(main->close());
     EXPECT_EQ(*again, "Save before exit ?");
@@ -194,7 +195,7 @@ TEST_F(MainWindowTest, CancelOnTheCloseQuestionKeepsTheProgramRunning) {
 
 TEST_F(MainWindowTest, AFailedSaveAtExitKeepsTheProgramRunning) {
     Start();
-    editor.LayoutFileName = "/nonexistent/folder/lobby.dcf";
+    editor.doc.LayoutFileName = "/nonexistent/folder/lobby.dcf";
     auto seen = AnswerMessageBoxes({QMessageBox::Yes, QMessageBox::Ok});
     EXPECT_FALSE(main->close());
     ASSERT_EQ(seen->size(), 2);
@@ -205,10 +206,10 @@ TEST_F(MainWindowTest, AFailedSaveAtExitKeepsTheProgramRunning) {
 
 TEST_F(MainWindowTest, TimerTicksKeepCountingWhileAModalDialogIsOpen) {
     Start();
-    const auto before = editor.TickCount;
+    const auto before = editor.run.TickCount;
     QTimer::singleShot(2300, forms.fSetUp, [this] { forms.fSetUp->reject(); });
     main->SetUp1Click();
-    EXPECT_GE(editor.TickCount - before, 2u);
+    EXPECT_GE(editor.run.TickCount - before, 2u);
 }
 
 TEST_F(MainWindowTest, AFileArgumentIsLoadedInsteadOfTheDefaultLayout) {
@@ -218,8 +219,8 @@ TEST_F(MainWindowTest, AFileArgumentIsLoadedInsteadOfTheDefaultLayout) {
         << "[ WINDOW\r\n  Type = 0, 1\r\n  Colours = 0, 195, 195\r\n"
            "  Position = 0, 0, 479, 639\r\nWINDOW END ]\r\n\r\n";
     Start({QString::fromStdString(path.string())});
-    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
-    EXPECT_EQ(editor.layout.BackgroundColour, 195);
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.doc.layout.BackgroundColour, 195);
     EXPECT_EQ(main->windowTitle(), QString::fromStdString("PW " + path.string()));
     EXPECT_EQ(main->Canvas()->DisplaySize(), QSize(480, 640));
 }

@@ -84,7 +84,7 @@ TEST_F(TextEditTest, ImagesAndTheBackgroundObjectLimitTheControls) {
     EXPECT_TRUE(dialog->ebIndex->isEnabled());
     dialog->close();
 
-    Open(*WindowAt(editor.layout, 0));
+    Open(*WindowAt(editor.doc.layout, 0));
     EXPECT_FALSE(dialog->ebIndex->isEnabled());
     EXPECT_TRUE(dialog->Memo1->isEnabled());
     dialog->close();

@@ -3,6 +3,7 @@
 #include "gui/up_down_edit.h"
 #include "gui/win_info_dialog.h"
 #include "gui_fixture.h"
+#include "shell/window_commands.h"
 #include "support/add_window.h"
 #include "windows/window_list.h"
 
@@ -91,14 +92,14 @@ TEST_F(WinInfoDialogTest, TypedValuesAreAppliedRowByRowAndRefusedOnesDoNotStay) 
 }
 
 TEST_F(WinInfoDialogTest, TheButtonsStepRaiseAndDeleteButSpareTheBackgroundObject) {
-    cWindow* background = WindowAt(editor.layout, 0);
+    cWindow* background = WindowAt(editor.doc.layout, 0);
     cWindow& position = AddWindow(editor, 10, 10, 100, 40, wtPosition);
     cWindow& destination = AddWindow(editor, 10, 50, 100, 80, wtDestination);
     SelectWindow(editor, background);
     for (QPushButton* button : {sheet->btDelete, sheet->btPutTop, sheet->btImage})
         QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(editor.layout.WindowList.size(), 3u);
-    EXPECT_EQ(WindowAt(editor.layout, 0), background);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 3u);
+    EXPECT_EQ(WindowAt(editor.doc.layout, 0), background);
     EXPECT_FALSE(sheet->ebIndex->isEnabled());
     SetDisplaySize(editor, 800, 600);
     EXPECT_EQ(Shown(irWidth), "800");
@@ -110,7 +111,7 @@ TEST_F(WinInfoDialogTest, TheButtonsStepRaiseAndDeleteButSpareTheBackgroundObjec
     EXPECT_EQ(position.CurIndex, 2);
     EXPECT_EQ(destination.CurIndex, 2);
     QTest::mouseClick(sheet->btNext, Qt::LeftButton);
-    EXPECT_EQ(editor.layout.CurWindow, background);
+    EXPECT_EQ(editor.doc.layout.CurWindow, background);
 
     // Left is unchecked by its click, but the window still has no other justification.
     SelectWindow(editor, &position);
@@ -122,7 +123,7 @@ TEST_F(WinInfoDialogTest, TheButtonsStepRaiseAndDeleteButSpareTheBackgroundObjec
 }
 
 TEST_F(WinInfoDialogTest, TheDisplayKeepsItsBackgroundAndFontsLoseOnlyTheirItalics) {
-    cWindow* background = WindowAt(editor.layout, 0);
+    cWindow* background = WindowAt(editor.doc.layout, 0);
     SelectWindow(editor, background);
     auto messages = AnswerMessageBoxes({QMessageBox::Ok});
     TfColourSelection* colours = forms.fColourSelection;

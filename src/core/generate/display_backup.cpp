@@ -16,7 +16,7 @@ void RemoveBackup() {
 
 } // namespace
 
-void BackupDisplayFolder(Editor& editor) {
+void BackupDisplayFolder(Host& host, const CalendarNames& names) {
     if (FolderExists(kBackupFolder) && FolderExists(kDisplayFolder)) {
         const std::string config = std::string(kBackupFolder) + kDisplayConfigName;
         if (!FileExists(config)) {
@@ -24,8 +24,8 @@ void BackupDisplayFolder(Editor& editor) {
         } else {
             const auto written = LastWriteTime(config);
             const std::string date =
-                written ? editor.calendarNames.dateTime(LocalTimeOf(*written)) : "unknown";
-            if (editor.host.Ask("Replace backups dated " + date + " ?", Buttons::YesNoCancel) ==
+                written ? names.dateTime(LocalTimeOf(*written)) : "unknown";
+            if (host.Ask("Replace backups dated " + date + " ?", Buttons::YesNoCancel) ==
                 Answer::Yes)
                 RemoveBackup();
         }

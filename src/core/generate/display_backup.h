@@ -1,7 +1,8 @@
 #pragma once
 // The previous contents of the display folder, kept in the backup folder beside it.
 
-#include "shell/editor.h"
+#include "platform/calendar_names.h"
+#include "platform/host.h"
 
 namespace pw {
 
@@ -14,6 +15,6 @@ constexpr const char* kBackupFolder = "C:\\KVP\\DisplayBU\\";
 // moved. Throws IoError when the old backup cannot be removed (it holds hidden, read-only or
 // other undeletable files, or folders) or the display folder cannot be moved, before the
 // display folder's files are touched.
-void BackupDisplayFolder(Editor& editor);
+void BackupDisplayFolder(Host& host, const CalendarNames& names);
 
 } // namespace pw

@@ -35,25 +35,26 @@ std::size_t CheckLayoutFonts(TextEngine& engine, const Layout& layout) {
     return uses.size();
 }
 
-std::vector<std::string> GenerateFonts(Editor& editor, const std::string& directory,
+std::vector<std::string> GenerateFonts(Layout& layout, FontFileRecords& FontFileList,
+                                       TextEngine& engine, const std::string& directory,
                                        ProgressSteps& steps) {
-    editor.FontFileList.clear();
-    const std::vector<FontUse> uses = FontUses(editor.layout, editor.FontFileList);
+    FontFileList.clear();
+    const std::vector<FontUse> uses = FontUses(layout, FontFileList);
     for (const FontUse& use : uses)
-        for (const std::size_t i : use.windows) editor.layout.WindowList[i]->FntFile = use.fntFile;
+        for (const std::size_t i : use.windows) layout.WindowList[i]->FntFile = use.fntFile;
 
     std::vector<std::string> unshown;
     for (std::size_t k = 0; k < uses.size(); ++k) {
         const FontUse& use = uses[k];
-        cFontFile& record = editor.FontFileList[k];
+        cFontFile& record = FontFileList[k];
         steps.Next("Making the font file " + use.fntFile);
-        const RasteriseResult first = RasteriseFont(editor.textEngine, use.font, directory,
+        const RasteriseResult first = RasteriseFont(engine, use.font, directory,
                                                     use.fntFile, "", kFirstAttemptLimit);
         if (first.size >= kLargestStandardFont) {
-            record.Chars = CharsUsedBy(editor.layout, record.FileName);
-            RasteriseFont(editor.textEngine, use.font, directory, use.fntFile, record.Chars, 0);
+            record.Chars = CharsUsedBy(layout, record.FileName);
+            RasteriseFont(engine, use.font, directory, use.fntFile, record.Chars, 0);
         }
-        if (std::string message = UnshownCharacters(editor.layout, use); !message.empty())
+        if (std::string message = UnshownCharacters(layout, use); !message.empty())
             unshown.push_back(std::move(message));
     }
     return unshown;

@@ -4,7 +4,9 @@
 // its windows use.
 
 #include "platform/progress.h"
-#include "shell/editor.h"
+#include "generate/font_file_list.h"
+#include "platform/text_engine.h"
+#include "windows/layout.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -32,7 +34,8 @@ std::size_t CheckLayoutFonts(TextEngine& engine, const Layout& layout);
 // names it in FntFile before any file is made, so that a font made of the characters in use
 // has those of all its windows. Returns what UnshownCharacters says of each font, where it
 // says something. Throws IoError when a file cannot be written.
-std::vector<std::string> GenerateFonts(Editor& editor, const std::string& directory,
+std::vector<std::string> GenerateFonts(Layout& layout, FontFileRecords& FontFileList,
+                                       TextEngine& engine, const std::string& directory,
                                        ProgressSteps& steps);
 
 } // namespace pw

@@ -1,13 +1,13 @@
 #include "shell/close_query.h"
 
-#include "config/layout_commands.h"
+#include "shell/layout_commands.h"
 #include "windows/window_list.h"
 
 namespace pw {
 
 CloseAction CloseQuery(Editor& editor) {
-    const bool named = !editor.LayoutFileName.empty();
-    if (!named && !WindowAt(editor.layout, 1)) return CloseAction::Close;
+    const bool named = !editor.doc.LayoutFileName.empty();
+    if (!named && !WindowAt(editor.doc.layout, 1)) return CloseAction::Close;
     switch (editor.host.Ask("Save before exit ?", Buttons::YesNoCancel)) {
     case Answer::Yes:
         return named ? CloseAction::SaveThenClose : CloseAction::SaveAsThenClose;

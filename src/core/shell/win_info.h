@@ -53,6 +53,10 @@ const char* DrawTypeName(int drawType);
 // image, else the font face.
 std::string ShownFontName(const cWindow& w);
 
+// Applies a typed value by the row's rule. A value a setter refuses changes nothing, without
+// a word; a negative Tag is refused with a message, since no window can hold one.
+void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v);
+
 // Sets or clears one flag of the window's Format.
 void SetFormatBit(Editor& editor, cWindow& w, bool on, std::int32_t flag);
 
@@ -98,7 +102,7 @@ public:
     void btPrevClick();
 
 private:
-    cWindow* Current() const { return editor_.layout.CurWindow; }
+    cWindow* Current() const { return editor_.doc.layout.CurWindow; }
     void ChangeFormat(bool checked, std::int32_t set, std::int32_t clear);
     // The window grows to show the whole picture, as far as the display allows.
     void GrowToFit(cWindow& w, int width, int height);

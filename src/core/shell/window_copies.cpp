@@ -1,7 +1,8 @@
 #include "shell/window_copies.h"
 
 #include "config/window_group.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
+#include "shell/window_commands.h"
 #include "windows/window_list.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ void OffsetSide(std::int32_t& low, std::int32_t& high, std::int32_t last) {
 
 // Appends the copy as a new window of its own and makes it current.
 void AddCopy(Editor& editor, const cWindow& copy) {
-    Layout& layout = editor.layout;
+    Layout& layout = editor.doc.layout;
     cWindow& w = NewWindow(layout);
     const std::uint32_t number = w.Number;
     w = copy;
@@ -69,17 +70,17 @@ bool ReadOneGroup(const std::string& text, cWinFileDescription& w) {
 } // namespace
 
 void DuplicateWindow(Editor& editor) {
-    const cWindow* current = editor.layout.CurWindow;
+    const cWindow* current = editor.doc.layout.CurWindow;
     if (!current) return;
     const cWindow copy(*current);
     for (int i = 0; i < kIndexCount; ++i)
-        if (copy.ImageHeld[i]) editor.images.ImageList.AcquireImage(copy.BMP[i]);
+        if (copy.ImageHeld[i]) editor.doc.images.ImageList.AcquireImage(copy.BMP[i]);
     AddCopy(editor, copy);
 }
 
 std::string CopyWindowText(Editor& editor) {
     std::string text;
-    if (cWindow* current = editor.layout.CurWindow) WriteWindowGroup(*current, text);
+    if (cWindow* current = editor.doc.layout.CurWindow) WriteWindowGroup(*current, text);
     return text;
 }
 
@@ -90,15 +91,15 @@ bool PasteWindowText(Editor& editor, const std::string& text) {
         editor.host.ShowMessage(kNotAWindow);
         return false;
     }
-    cWindow pasted(editor.layout.context);
+    cWindow pasted(editor.doc.layout.context);
     try {
         ReadOneGroup(text, pasted);
     } catch (...) {
         // A bitmap that cannot be read ends the paste: the images read before it go again.
         for (int i = 0; i < kIndexCount; ++i) {
             cImage* image =
-                pasted.ImageHeld[i] ? editor.images.ImageList.FindImage(pasted.BMP[i]) : nullptr;
-            editor.images.ImageList.ReleaseImage(image);
+                pasted.ImageHeld[i] ? editor.doc.images.ImageList.FindImage(pasted.BMP[i]) : nullptr;
+            editor.doc.images.ImageList.ReleaseImage(image);
         }
         throw;
     }

@@ -33,7 +33,7 @@ protected:
     std::vector<std::string> Generate() {
         std::filesystem::create_directories(drive.root / "out");
         ProgressSteps steps(NoProgress(), 0);
-        return GenerateFonts(editor, "C:\\out\\", steps);
+        return GenerateFonts(editor.doc.layout, editor.doc.FontFileList, editor.textEngine, "C:\\out\\", steps);
     }
 
     std::string Codes(const std::string& fntFile) {
@@ -65,10 +65,10 @@ TEST_F(GenerateFontsTest, TooLargeAFontHoldsTheCharactersOfEveryWindowThatUsesIt
     EXPECT_EQ(later.FntFile, "Fake200.fnt");
     EXPECT_EQ(small.FntFile, "Fake199.fnt");
     EXPECT_EQ(image.FntFile, "Fake200.fnt");
-    ASSERT_EQ(editor.FontFileList.size(), 2u);
-    EXPECT_EQ(editor.FontFileList[0].Chars, "\n\rABCDZ");
-    EXPECT_EQ(editor.FontFileList[0].Size, -200);
-    EXPECT_EQ(editor.FontFileList[1].Chars, "");
+    ASSERT_EQ(editor.doc.FontFileList.size(), 2u);
+    EXPECT_EQ(editor.doc.FontFileList[0].Chars, "\n\rABCDZ");
+    EXPECT_EQ(editor.doc.FontFileList[0].Size, -200);
+    EXPECT_EQ(editor.doc.FontFileList[1].Chars, "");
     EXPECT_EQ(Codes("Fake200.fnt"), "\n\rABCDZ");
     EXPECT_EQ(Codes("Fake199.fnt"), StandardSet());
 }

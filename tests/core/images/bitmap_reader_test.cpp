@@ -31,9 +31,9 @@ protected:
     FakeTextEngine text;
     Editor editor{host, text};
     RecordingViews views{editor};
-    cImage& image = *editor.images.ImageList.AcquireImage("C:\\Work\\pic.bmp");
+    cImage& image = *editor.doc.images.ImageList.AcquireImage("C:\\Work\\pic.bmp");
 
-    std::uint32_t Read(const std::string& file) { return ReadBitmap(editor.images, image, file); }
+    std::uint32_t Read(const std::string& file) { return ReadBitmap(editor.doc.images, image, file); }
 
     // The file is refused with the text, in a "FILE TYPE ERROR" box, leaving no data.
     void ExpectRefused(const std::string& file, const std::string& text) {
@@ -105,11 +105,11 @@ TEST_F(BitmapReaderTest, DitheringStartsEveryRowAfresh) {
     // Dithered, (8, 8, 8) alternates black (leaving -8) and code 1 (16, 16, 16, leaving 0).
     // Each row of three ends owing -8; a row that inherited it would start with code 1.
     const std::string file = Bitmap24({Row(3, 0x080808), Row(3, 0x080808)});
-    editor.images.Dither = true;
+    editor.doc.images.Dither = true;
     Read(file);
     EXPECT_EQ(image.Data, (Bytes{0, 1, 1, 1, 0, 255, 0, 1, 1, 1, 0, 255}));
     EXPECT_TRUE(image.Dithered);
-    editor.images.Dither = false;
+    editor.doc.images.Dither = false;
     Read(file);
     EXPECT_EQ(image.Data, (Bytes{0, 255, 0, 255}));
     EXPECT_FALSE(image.Dithered);
@@ -122,10 +122,10 @@ TEST_F(BitmapReaderTest, DitheredRowsAreThoseOfThePlainConversionInAnyNumber) {
     for (auto& row : rows)
         for (int x = 0; x < 13; ++x) row.push_back(random() & 0xFFFFFF);
     const std::string file = Bitmap24(rows);
-    editor.images.Dither = true;
+    editor.doc.images.Dither = true;
     Read(file);
     std::istringstream in(file);
-    EXPECT_EQ(image.Data, reference::ConvertBitmap(editor.images, in));
+    EXPECT_EQ(image.Data, reference::ConvertBitmap(editor.doc.images, in));
 }
 
 TEST_F(BitmapReaderTest, TheInformationLineIsShownBeforeThePixelsAreRead) {

@@ -40,8 +40,8 @@ protected:
 };
 
 TEST_F(BmFileTest, ATwoByOneOneColourPictureGivesA22ByteFile) {
-    cImage& image = *editor.images.ImageList.AcquireImage("C:\\Work\\pair.bmp");
-    EXPECT_EQ(ReadBitmap(editor.images, image, test::Bitmap24({{0x20A0A0, 0x20A0A0}})), 22u);
+    cImage& image = *editor.doc.images.ImageList.AcquireImage("C:\\Work\\pair.bmp");
+    EXPECT_EQ(ReadBitmap(editor.doc.images, image, test::Bitmap24({{0x20A0A0, 0x20A0A0}})), 22u);
     std::filesystem::create_directories(drive.root / "Out");
     WriteBitmapFile(image, "C:\\Out\\");
     EXPECT_EQ(Contents(drive.root / "Out" / "pair.bm"),
@@ -50,21 +50,21 @@ TEST_F(BmFileTest, ATwoByOneOneColourPictureGivesA22ByteFile) {
 
 TEST_F(BmFileTest, AnImageWhoseFileWasMissingWritesTheHeaderAlone) {
     std::filesystem::create_directories(drive.root / "Out");
-    WriteBitmapFile(*editor.images.ImageList.AcquireImage("C:\\gone.bmp"), "C:\\Out\\");
+    WriteBitmapFile(*editor.doc.images.ImageList.AcquireImage("C:\\gone.bmp"), "C:\\Out\\");
     EXPECT_EQ(Contents(drive.root / "Out" / "gone.bm"), std::string(20, '\0'));
 }
 
 TEST_F(BmFileTest, EveryStoredImageIsWrittenInStoreOrder) {
     std::filesystem::create_directories(drive.root / "Out");
-    cImage& a = *editor.images.ImageList.AcquireImage("C:\\A\\logo.bmp");
-    cImage& b = *editor.images.ImageList.AcquireImage("C:\\B\\logo.bmp");
-    cImage& c = *editor.images.ImageList.AcquireImage("C:\\B\\unused.bmp");
+    cImage& a = *editor.doc.images.ImageList.AcquireImage("C:\\A\\logo.bmp");
+    cImage& b = *editor.doc.images.ImageList.AcquireImage("C:\\B\\logo.bmp");
+    cImage& c = *editor.doc.images.ImageList.AcquireImage("C:\\B\\unused.bmp");
     a.Width = 1;
     b.Width = 2;
     c.Bits = 1;
     c.Transparent = 256;
     c.Data = {0, 255};
-    WriteAllBitmaps(editor.images.ImageList, "C:\\Out\\");
+    WriteAllBitmaps(editor.doc.images.ImageList, "C:\\Out\\");
     // Both pictures named logo write logo.bm: the later one is what stays.
     EXPECT_EQ(Contents(drive.root / "Out" / "logo.bm").substr(0, 4), std::string("\2\0\0\0", 4));
     EXPECT_EQ(Contents(drive.root / "Out" / "unused.bm"),
@@ -72,7 +72,7 @@ TEST_F(BmFileTest, EveryStoredImageIsWrittenInStoreOrder) {
 }
 
 TEST_F(BmFileTest, AFailedWriteIsAnErrorAndLeavesNoFile) {
-    cImage& image = *editor.images.ImageList.AcquireImage("C:\\x.bmp");
+    cImage& image = *editor.doc.images.ImageList.AcquireImage("C:\\x.bmp");
     EXPECT_THROW(WriteBitmapFile(image, "C:\\No\\Such\\Folder\\"), IoError);
     EXPECT_FALSE(std::filesystem::exists(drive.root / "No"));
 }

@@ -1,6 +1,6 @@
-#include "generate/generate_files.h"
+#include "shell/generate_files.h"
 
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "generate/display_backup.h"
 #include "generate/generate_fonts.h"
 #include "generate/target_folder.h"
@@ -54,12 +54,12 @@ std::vector<std::string> Deploy(Editor& editor, const std::string& target, Progr
     }
 
     steps.Next("Writing the bitmaps");
-    WriteAllBitmaps(editor.images.ImageList, target);
-    for (const auto& image : editor.images.ImageList.Images())
+    WriteAllBitmaps(editor.doc.images.ImageList, target);
+    for (const auto& image : editor.doc.images.ImageList.Images())
         written.insert(BitmapFileName(image->FileName));
 
-    std::vector<std::string> unshown = GenerateFonts(editor, target, steps);
-    for (const cFontFile& font : editor.FontFileList) written.insert(font.FileName + ".fnt");
+    std::vector<std::string> unshown = GenerateFonts(editor.doc.layout, editor.doc.FontFileList, editor.textEngine, target, steps);
+    for (const cFontFile& font : editor.doc.FontFileList) written.insert(font.FileName + ".fnt");
 
     steps.Next(std::string("Writing ") + kDisplayConfigName);
     SaveLayout(editor, target + kDisplayConfigName);
@@ -80,35 +80,35 @@ std::string GenerateSummary(const GenerateReport& report) {
 
 GenerateReport GenerateFiles(Editor& editor, Progress& progress) {
     ProgressScope scope(progress, "Generating the display files");
-    const cInputSpec& job = editor.layout.InputSpec;
+    const cInputSpec& job = editor.doc.layout.InputSpec;
     const std::string target = TargetFolder(job);
     GenerateReport report;
     std::vector<std::string> unshown;
     if (TargetStaysInside(job)) {
         ProgressSteps steps(progress,
-                            kStepsBesideFonts + static_cast<long>(CheckLayoutFonts(editor.textEngine, editor.layout)));
+                            kStepsBesideFonts + static_cast<long>(CheckLayoutFonts(editor.textEngine, editor.doc.layout)));
         steps.Next(std::string("Backing up ") + kDisplayFolder);
-        if (job.SubDirectory.empty() && job.NetIDs.empty()) BackupDisplayFolder(editor);
+        if (job.SubDirectory.empty() && job.NetIDs.empty()) BackupDisplayFolder(editor.host, editor.run.calendarNames);
         if (MakeFolder(target)) unshown = Deploy(editor, target, steps, report);
     }
     if (report.target.empty()) {
         editor.host.ShowMessage("Cannot create " + target);
         report.complete = false;
     }
-    if (!editor.LayoutFileName.empty()) SaveLayout(editor, editor.LayoutFileName);
+    if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor, editor.doc.LayoutFileName);
     for (const std::string& message : unshown) editor.host.ShowMessage(message);
     return report;
 }
 
 std::optional<GenerateReport> Generatefiles1Click(Editor& editor, Progress& progress) {
-    if (editor.LayoutFileName.empty()) return std::nullopt;
+    if (editor.doc.LayoutFileName.empty()) return std::nullopt;
     // The command runs to its end before the editor goes on: its questions and progress let
     // events through, but no timer step and no recovery copy may see the layout half-way.
     // The timer keeps ticking and counting, as while a step runs long; only its steps wait.
     struct HoldTimer {
         Editor& editor;
-        bool was = std::exchange(editor.TimerBusy, true);
-        ~HoldTimer() { editor.TimerBusy = was; }
+        bool was = std::exchange(editor.run.TimerBusy, true);
+        ~HoldTimer() { editor.run.TimerBusy = was; }
     } hold{editor};
     if (editor.host.Ask("This will reconfigure the connected displays. CONTINUE ?",
                         Buttons::YesNo) != Answer::Yes)

@@ -1,7 +1,7 @@
 // Generate files against a temporary drive C: what the display folder, its backup and the
 // job's folders hold after one generation or several.
 
-#include "generate/generate_files.h"
+#include "shell/generate_files.h"
 
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -32,12 +32,12 @@ protected:
 
     void SetUp() override {
         EditorTest::SetUp();
-        editor.LayoutFileName = "C:\\KVP\\Work\\job.dcf";
+        editor.doc.LayoutFileName = "C:\\KVP\\Work\\job.dcf";
         text = &AddWindow(0, 0, 99, 29);
         text->FontName = "Fake";
         text->FontSize = 20;
         text->Text[0] = "Lift";
-        editor.images.ImageList.AcquireImage("C:\\Pics\\logo.bmp");
+        editor.doc.images.ImageList.AcquireImage("C:\\Pics\\logo.bmp");
         Put("KVP/Display.axf", "program");
         Put("KVP/Work/job.dcf");
     }
@@ -138,8 +138,8 @@ TEST_F(GenerateFilesTest, AJobWithASubFolderOrNetIdsWritesThereAndMakesNoBackup)
     };
     Put("KVP/Display/keep.fnt");
     for (const auto& job : jobs) {
-        editor.layout.InputSpec.SubDirectory = job.subDirectory;
-        editor.layout.InputSpec.NetIDs = job.netIds;
+        editor.doc.layout.InputSpec.SubDirectory = job.subDirectory;
+        editor.doc.layout.InputSpec.NetIDs = job.netIds;
         EXPECT_EQ(Run().target, job.target);
         EXPECT_EQ(In(job.folder), kDisplayFiles) << job.target;
     }
@@ -157,8 +157,8 @@ TEST_F(GenerateFilesTest, ATargetOutsideTheDisplayFolderIsNeitherMadeNorEmptied)
     Put("KVP/Display/old.fnt");
     Put("KVP/Work/mine.bmp");
     for (const auto& [subDirectory, netIds] : jobs) {
-        editor.layout.InputSpec.SubDirectory = subDirectory;
-        editor.layout.InputSpec.NetIDs = netIds;
+        editor.doc.layout.InputSpec.SubDirectory = subDirectory;
+        editor.doc.layout.InputSpec.NetIDs = netIds;
         host.messages.clear();
         const GenerateReport report = Run();
         EXPECT_FALSE(report.complete);
@@ -196,11 +196,11 @@ TEST_F(GenerateFilesTest, WhatCannotBeGeneratedIsTold) {
 }
 
 TEST_F(GenerateFilesTest, TheMenuCommandAsksFirstAndNeedsALayoutFile) {
-    editor.LayoutFileName.clear();
+    editor.doc.LayoutFileName.clear();
     EXPECT_FALSE(Generatefiles1Click(editor, views));
     EXPECT_TRUE(host.questions.empty());
 
-    editor.LayoutFileName = "C:\\KVP\\Work\\job.dcf";
+    editor.doc.LayoutFileName = "C:\\KVP\\Work\\job.dcf";
     host.answers = {Answer::No};
     EXPECT_FALSE(Generatefiles1Click(editor, views));
     EXPECT_EQ(host.questions,
@@ -215,21 +215,21 @@ TEST_F(GenerateFilesTest, TheMenuCommandHoldsTheTimersStepsUntilItEnds) {
         std::vector<bool> held;
         explicit Ticking(Editor& e) : editor(e) {}
         void Step(long, long, const std::string&) override {
-            held.push_back(editor.TimerBusy);
+            held.push_back(editor.run.TimerBusy);
             TimerStep(editor);
         }
     } progress(editor);
     cWindow& position = AddWindow(0, 40, 99, 69, wtPosition);
     for (int k = 0; k <= 9; ++k) position.Text[k] = std::to_string(k);
     const std::int32_t floor = position.CurIndex;
-    editor.ViewMode = vmDynamic;
-    editor.TickCount = 7; // the lift would leave on the next step
+    editor.view.ViewMode = vmDynamic;
+    editor.run.TickCount = 7; // the lift would leave on the next step
     host.answers = {Answer::Yes};
     ASSERT_TRUE(Generatefiles1Click(editor, progress));
     EXPECT_FALSE(progress.held.empty());
     EXPECT_EQ(std::count(progress.held.begin(), progress.held.end(), false), 0);
     EXPECT_EQ(position.CurIndex, floor);
-    EXPECT_FALSE(editor.TimerBusy);
+    EXPECT_FALSE(editor.run.TimerBusy);
 }
 
 } // namespace

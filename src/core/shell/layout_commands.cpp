@@ -1,6 +1,6 @@
-#include "config/layout_commands.h"
+#include "shell/layout_commands.h"
 
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -28,11 +28,11 @@ bool LoadRecent(Editor& editor, const std::string& path) {
 }
 
 void Save1Click(Editor& editor) {
-    if (editor.LayoutFileName.empty()) {
+    if (editor.doc.LayoutFileName.empty()) {
         SaveAs1Click(editor);
         return;
     }
-    SaveLayout(editor, editor.LayoutFileName);
+    SaveLayout(editor, editor.doc.LayoutFileName);
 }
 
 bool SaveAs1Click(Editor& editor) {

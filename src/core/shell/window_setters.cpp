@@ -1,6 +1,7 @@
-#include "windows/window_setters.h"
+#include "shell/window_setters.h"
 
-#include "windows/renderer.h"
+#include "shell/redraw.h"
+#include "windows/shown_values.h"
 #include "windows/window_list.h"
 
 namespace pw {
@@ -20,9 +21,9 @@ using Coord = std::int32_t cWinFileDescription::*;
 // Moves the window along one axis, keeping its extent: the near edge (X0 or Y0) becomes
 // value and the far edge (X1 or Y1) follows, which must stay within the display.
 void Move(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge) {
-    if (value == w.*nearEdge || IsBackground(editor.layout, &w) || value < 0) return;
+    if (value == w.*nearEdge || IsBackground(editor.doc.layout, &w) || value < 0) return;
     const long long far = static_cast<long long>(w.*farEdge) + value - w.*nearEdge;
-    if (far > Background(editor.layout)->*farEdge) return;
+    if (far > Background(editor.doc.layout)->*farEdge) return;
     Apply(editor, w, [&] {
         w.*farEdge = static_cast<std::int32_t>(far);
         w.*nearEdge = value;
@@ -32,8 +33,8 @@ void Move(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord 
 
 // Moves the far edge (X1 or Y1) alone, never before the near edge nor off the display.
 void Stretch(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge) {
-    if (value < 0 || value == w.*farEdge || IsBackground(editor.layout, &w) || value < w.*nearEdge) return;
-    if (value > Background(editor.layout)->*farEdge) return;
+    if (value < 0 || value == w.*farEdge || IsBackground(editor.doc.layout, &w) || value < w.*nearEdge) return;
+    if (value > Background(editor.doc.layout)->*farEdge) return;
     Apply(editor, w, [&] {
         w.*farEdge = value;
         editor.observers.Notify(&EditorObserver::PositionChanged);
@@ -41,10 +42,6 @@ void Stretch(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coo
 }
 
 } // namespace
-
-const char* TimeDateSample(std::int32_t parameter) {
-    return parameter == 1 ? "20:30  Wednesday 30 Sep 2002" : "10:30 am  Wednesday 30 Sep 2002";
-}
 
 void SetX0(Editor& editor, cWindow& w, std::int32_t value) {
     Move(editor, w, value, &cWinFileDescription::X0, &cWinFileDescription::X1);
@@ -95,16 +92,16 @@ void SetDrawType(Editor& editor, cWindow& w, std::int32_t value) {
 void SetCurIndex(Editor& editor, cWindow& w, std::int32_t value) {
     if (value < 0 || value >= kIndexCount || value == w.CurIndex || w.Type == wtBackground)
         return;
-    const bool design = editor.ViewMode == vmDesign;
+    const bool design = editor.view.ViewMode == vmDesign;
     if (design) DrawWindow(editor, w, DrawMode::Erase);
     if (value == 0 || (w.CurIndex == 0 && w.HasFlag(fmShared))) {
-        if (cWindow* partner = FindSharedPartner(editor.layout, w, 0))
+        if (cWindow* partner = FindSharedPartner(editor.doc.layout, w, 0))
             DrawWindow(editor, *partner, DrawMode::Erase);
     }
     w.CurIndex = value;
     if (design) {
         DrawWindow(editor, w, DrawMode::Draw);
-    } else if (editor.FullRedraw) {
+    } else if (editor.view.FullRedraw) {
         editor.observers.Notify(&EditorObserver::RedrawRequested);
     } else {
         DrawWindow(editor, w, DrawMode::Erase);

@@ -1,9 +1,10 @@
 #include "config/dcf_file.h"
-#include "config/layout_commands.h"
-#include "config/layout_file.h"
+#include "shell/layout_commands.h"
+#include "shell/layout_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "shell/window_commands.h"
 #include "support/editor_fixture.h"
 #include "support/temp_drive.h"
 
@@ -33,7 +34,7 @@ protected:
 TEST_F(LayoutFileTest, SaveAsAddsTheExtensionAndNamesTheLayout) {
     host.saveFiles = {std::string("C:\\KVP\\Work\\lobby")};
     EXPECT_TRUE(SaveAs1Click(editor));
-    EXPECT_EQ(editor.LayoutFileName, "C:\\KVP\\Work\\lobby.dcf");
+    EXPECT_EQ(editor.doc.LayoutFileName, "C:\\KVP\\Work\\lobby.dcf");
     EXPECT_EQ(views.captions.back(), "PW C:\\KVP\\Work\\lobby.dcf");
     EXPECT_TRUE(FileExists("C:\\KVP\\Work\\lobby.dcf"));
     EXPECT_FALSE(FileExists("C:\\KVP\\Work\\lobby.~dc")); // no backup on the first save
@@ -54,7 +55,7 @@ TEST_F(LayoutFileTest, CancellingSaveAsWritesNothing) {
     views.captions.clear();
     Save1Click(editor); // no file name yet: Save acts as Save As
     EXPECT_EQ(host.fileRequests.size(), 1u);
-    EXPECT_TRUE(editor.LayoutFileName.empty());
+    EXPECT_TRUE(editor.doc.LayoutFileName.empty());
     EXPECT_TRUE(views.captions.empty());
     EXPECT_TRUE(fs::is_empty(drive.root / "KVP" / "Work"));
 }
@@ -63,11 +64,11 @@ TEST_F(LayoutFileTest, TheBackupHoldsWhatTheFirstOfTwoSavesWrote) {
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
     SaveLayout(editor, path);
     const std::string first = Read(path);
-    NewWindow(editor.layout).Text[0] = "second";
+    NewWindow(editor.doc.layout).Text[0] = "second";
     SaveLayout(editor, path);
     EXPECT_EQ(Read("C:\\KVP\\Work\\lobby.~dc"), first);
     EXPECT_NE(Read(path), first);
-    EXPECT_EQ(Read(path), WriteLayoutText(editor.layout));
+    EXPECT_EQ(Read(path), WriteLayoutText(editor.doc.layout));
 }
 
 TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
@@ -76,7 +77,7 @@ TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
     SaveLayout(editor, path);
     const std::string file = Read(path), backup = Read("C:\\KVP\\Work\\lobby.~dc");
     // A file size limit makes the write fail half-way, for any user.
-    NewWindow(editor.layout).Text[0] = std::string(5000, 'x');
+    NewWindow(editor.doc.layout).Text[0] = std::string(5000, 'x');
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -94,46 +95,46 @@ TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
 }
 
 TEST_F(LayoutFileTest, LoadReplacesTheLayoutAndNamesIt) {
-    cWindow& w = NewWindow(editor.layout);
+    cWindow& w = NewWindow(editor.doc.layout);
     w.Type = wtMessage;
     w.Text[0] = "hello";
     SetDisplaySize(editor, 800, 600);
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
     SaveLayout(editor, path);
-    ClearWindows(editor.layout);
+    ClearWindows(editor.doc.layout);
     CreateDefaultLayout(editor);
     views.captions.clear();
     LoadLayout(editor, path);
-    ASSERT_EQ(editor.layout.WindowList.size(), 2u);
-    EXPECT_EQ(WindowAt(editor.layout, 1)->Text[0], "hello");
-    EXPECT_EQ(editor.canvas.Width(), 800);
-    EXPECT_EQ(editor.LayoutFileName, path);
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 2u);
+    EXPECT_EQ(WindowAt(editor.doc.layout, 1)->Text[0], "hello");
+    EXPECT_EQ(editor.view.canvas.Width(), 800);
+    EXPECT_EQ(editor.doc.LayoutFileName, path);
     EXPECT_EQ(views.captions, (std::vector<std::string>{"PW " + path}));
-    EXPECT_EQ(editor.canvas.Pixel(300, 300), ColourOf(42)); // redrawn
+    EXPECT_EQ(editor.view.canvas.Pixel(300, 300), ColourOf(42)); // redrawn
 }
 
 TEST_F(LayoutFileTest, LoadingAMissingFileDoesNothing) {
     LoadLayout(editor, "C:\\KVP\\Work\\none.dcf");
-    EXPECT_EQ(editor.layout.WindowList.size(), 1u);
-    EXPECT_TRUE(editor.LayoutFileName.empty());
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 1u);
+    EXPECT_TRUE(editor.doc.LayoutFileName.empty());
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(LayoutFileTest, JobFieldsTheFileDoesNotNameAreCarriedOver) {
-    editor.layout.InputSpec.DestTime = 4321;
+    editor.doc.layout.InputSpec.DestTime = 4321;
     WriteFileAtomically("C:\\KVP\\Work\\a.dcf",
                         "[ INPUT\r\n  Job Name = A\r\nINPUT END ]\r\n\r\n[ WINDOW\r\n"
                         "  Position = 0, 0, 639, 479\r\nWINDOW END ]\r\n\r\n");
     LoadLayout(editor, "C:\\KVP\\Work\\a.dcf");
-    EXPECT_EQ(editor.layout.InputSpec.JobName, "A");
-    EXPECT_EQ(editor.layout.InputSpec.DestTime, 4321);
+    EXPECT_EQ(editor.doc.layout.InputSpec.JobName, "A");
+    EXPECT_EQ(editor.doc.layout.InputSpec.DestTime, 4321);
 }
 
 TEST_F(LayoutFileTest, ImagesOfTheOldLayoutAreGoneAfterALoad) {
-    editor.images.ImageList.AcquireImage("C:\\old.bmp");
+    editor.doc.images.ImageList.AcquireImage("C:\\old.bmp");
     SaveLayout(editor, "C:\\KVP\\Work\\b.dcf");
     LoadLayout(editor, "C:\\KVP\\Work\\b.dcf");
-    EXPECT_EQ(editor.images.ImageList.FindImage("C:\\old.bmp"), nullptr);
+    EXPECT_EQ(editor.doc.images.ImageList.FindImage("C:\\old.bmp"), nullptr);
 }
 
 TEST_F(LayoutFileTest, WarnsOnlyWhenTheDisplaysConfigurationIsNewer) {
@@ -153,7 +154,7 @@ TEST_F(LayoutFileTest, WarnsOnlyWhenTheDisplaysConfigurationIsNewer) {
     EXPECT_EQ(host.messages[0].text,
               "WARNING  the default display configuration C:\\KVP\\Display\\Display.dcf is newer "
               "than the file you are loading.");
-    EXPECT_EQ(editor.LayoutFileName, path); // the load went on
+    EXPECT_EQ(editor.doc.LayoutFileName, path); // the load went on
 }
 
 TEST_F(LayoutFileTest, StampsArePackedAsFatDateAndTime) {
@@ -171,41 +172,41 @@ TEST_F(LayoutFileTest, StampsArePackedAsFatDateAndTime) {
 }
 
 TEST_F(LayoutFileTest, AFileThatCannotBeReadLeavesThePreviousLayout) {
-    cWindow& w = NewWindow(editor.layout);
+    cWindow& w = NewWindow(editor.doc.layout);
     w.Text[0] = "mine";
     w.BMP[1] = "C:\\mine.bmp";
     w.ImageHeld.set(1);
-    editor.layout.InputSpec.JobName = "mine";
-    editor.images.ImageList.AcquireImage("C:\\mine.bmp");
-    editor.LayoutFileName = "C:\\KVP\\Work\\mine.dcf";
+    editor.doc.layout.InputSpec.JobName = "mine";
+    editor.doc.images.ImageList.AcquireImage("C:\\mine.bmp");
+    editor.doc.LayoutFileName = "C:\\KVP\\Work\\mine.dcf";
     WriteFileAtomically("C:\\KVP\\Work\\bad.dcf",
                         "[ INPUT\r\n  Job Name = theirs\r\nINPUT END ]\r\n[ WINDOW\r\n"
                         "  Position = 0, 0, 799, 599\r\nWINDOW END ]\r\n[ WINDOW\r\n"
                         "  Type = 1, 99999999999\r\nWINDOW END ]\r\n\r\n");
     EXPECT_THROW(LoadLayout(editor, "C:\\KVP\\Work\\bad.dcf"), FormatError);
-    ASSERT_EQ(editor.layout.WindowList.size(), 2u);
-    EXPECT_EQ(WindowAt(editor.layout, 1)->Text[0], "mine");
-    EXPECT_EQ(editor.layout.InputSpec.JobName, "mine");
-    EXPECT_NE(editor.images.ImageList.FindImage("C:\\mine.bmp"), nullptr);
-    EXPECT_EQ(editor.LayoutFileName, "C:\\KVP\\Work\\mine.dcf");
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 2u);
+    EXPECT_EQ(WindowAt(editor.doc.layout, 1)->Text[0], "mine");
+    EXPECT_EQ(editor.doc.layout.InputSpec.JobName, "mine");
+    EXPECT_NE(editor.doc.images.ImageList.FindImage("C:\\mine.bmp"), nullptr);
+    EXPECT_EQ(editor.doc.LayoutFileName, "C:\\KVP\\Work\\mine.dcf");
     EXPECT_EQ(views.captions.back(), "PW C:\\KVP\\Work\\mine.dcf");
-    EXPECT_EQ(editor.canvas.Width(), 640);
-    EXPECT_FALSE(editor.Loading);
+    EXPECT_EQ(editor.view.canvas.Width(), 640);
+    EXPECT_FALSE(editor.view.Loading);
 }
 
 TEST_F(LayoutFileTest, AFileWithoutWindowsIsNoLayout) {
     WriteFileAtomically("C:\\KVP\\Work\\empty.dcf", "[ INPUT\r\nINPUT END ]\r\n\r\n");
     EXPECT_THROW(LoadLayout(editor, "C:\\KVP\\Work\\empty.dcf"), FormatError);
-    EXPECT_EQ(editor.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 1u);
 }
 
 TEST_F(LayoutFileTest, LoadFromTheMenuUsesTheOpenDialog) {
     SaveLayout(editor, "C:\\KVP\\Work\\d.dcf");
     host.openFiles = {std::nullopt, std::string("C:\\KVP\\Work\\d.dcf")};
     Load1Click(editor);
-    EXPECT_TRUE(editor.LayoutFileName.empty());
+    EXPECT_TRUE(editor.doc.LayoutFileName.empty());
     Load1Click(editor);
-    EXPECT_EQ(editor.LayoutFileName, "C:\\KVP\\Work\\d.dcf");
+    EXPECT_EQ(editor.doc.LayoutFileName, "C:\\KVP\\Work\\d.dcf");
     EXPECT_EQ(host.fileRequests[0].filter, "Display config|*.dcf");
 }
 

@@ -8,9 +8,6 @@
 
 namespace pw {
 
-// The clock sample that Design and Static view show, by the clock's Parameter.
-const char* TimeDateSample(std::int32_t parameter);
-
 // Moves sideways keeping the width.
 void SetX0(Editor& editor, cWindow& w, std::int32_t value);
 // Moves vertically keeping the height.

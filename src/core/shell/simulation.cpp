@@ -1,7 +1,7 @@
-#include "windows/simulation.h"
+#include "shell/simulation.h"
 
 #include "windows/random.h"
-#include "windows/window_setters.h"
+#include "shell/window_setters.h"
 
 namespace pw {
 
@@ -16,23 +16,23 @@ std::int32_t TopIndex(const cWindow& w) {
 
 void RefreshRanges(Editor& editor) {
     bool positionSeen = false, statusSeen = false;
-    for (const auto& w : editor.layout.WindowList) {
+    for (const auto& w : editor.doc.layout.WindowList) {
         if (w->Type == wtPosition && !positionSeen) {
-            editor.sim.SimTopPosition = TopIndex(*w);
+            editor.run.sim.SimTopPosition = TopIndex(*w);
             positionSeen = true;
         } else if (w->Type == wtLiftStatus && !statusSeen) {
-            editor.sim.SimTopStatus = TopIndex(*w);
+            editor.run.sim.SimTopStatus = TopIndex(*w);
             statusSeen = true;
         }
     }
 }
 
 void StepStatus(Editor& editor) {
-    Simulation& s = editor.sim;
-    if (s.SimStatus == 0 && editor.TickCount % 32 == 0) {
+    Simulation& s = editor.run.sim;
+    if (s.SimStatus == 0 && editor.run.TickCount % 32 == 0) {
         s.SimStatusCycle = s.SimStatusCycle >= s.SimTopStatus ? 1 : s.SimStatusCycle + 1;
         s.SimStatus = s.SimStatusCycle;
-    } else if (s.SimStatus > 0 && editor.TickCount % 4 == 0) {
+    } else if (s.SimStatus > 0 && editor.run.TickCount % 4 == 0) {
         s.SimStatus = 0;
     }
 }
@@ -44,10 +44,10 @@ void StopAt(Simulation& s, std::int32_t nextDirection) {
 }
 
 void StepLift(Editor& editor) {
-    Simulation& s = editor.sim;
-    if (s.SimDestDelay == -1 && editor.TickCount % 8 == 0) {
+    Simulation& s = editor.run.sim;
+    if (s.SimDestDelay == -1 && editor.run.TickCount % 8 == 0) {
         s.SimDestination = 0;
-        s.SimDestDelay = static_cast<std::int32_t>(NextRandom(editor, 4)) + 1;
+        s.SimDestDelay = static_cast<std::int32_t>(NextRandom(editor.run.random, 4)) + 1;
     }
     if (s.SimDestDelay < 0) return;
     if (s.SimDirection == 1) {
@@ -93,7 +93,7 @@ std::string FormatClock(const std::tm& time, std::int32_t parameter, const Calen
 }
 
 void UpdateDynamicWindow(Editor& editor, cWindow& w) {
-    const Simulation& s = editor.sim;
+    const Simulation& s = editor.run.sim;
     switch (w.Type) {
     case wtPosition:
         return Follow(editor, w, s.SimPosition);
@@ -104,7 +104,7 @@ void UpdateDynamicWindow(Editor& editor, cWindow& w) {
     case wtLiftStatus:
         return Follow(editor, w, s.SimStatus);
     case wtTimeDate: {
-        const std::string now = FormatClock(editor.LocalTime(), w.Parameter, editor.calendarNames);
+        const std::string now = FormatClock(editor.run.LocalTime(), w.Parameter, editor.run.calendarNames);
         if (now == w.Text[0]) return;
         w.Text[0] = now;
         w.CurIndex = 1;
@@ -112,8 +112,8 @@ void UpdateDynamicWindow(Editor& editor, cWindow& w) {
     }
     case wtTimedSequence: {
         if (w.Parameter <= 0) return;
-        if (editor.TickCount - w.LastStepTick < static_cast<std::uint32_t>(w.Parameter)) return;
-        w.LastStepTick = editor.TickCount;
+        if (editor.run.TickCount - w.LastStepTick < static_cast<std::uint32_t>(w.Parameter)) return;
+        w.LastStepTick = editor.run.TickCount;
         int next = w.CurIndex + 1;
         if (next < 1 || next >= kIndexCount || w.Text[next].empty()) next = 0;
         return SetCurIndex(editor, w, next);
@@ -124,17 +124,17 @@ void UpdateDynamicWindow(Editor& editor, cWindow& w) {
 }
 
 void SimulationStep(Editor& editor) {
-    Simulation& s = editor.sim;
-    if (editor.ViewMode != s.LastViewMode) {
-        s.LastViewMode = editor.ViewMode;
+    Simulation& s = editor.run.sim;
+    if (editor.view.ViewMode != s.LastViewMode) {
+        s.LastViewMode = editor.view.ViewMode;
         RefreshRanges(editor);
     }
-    if (editor.ViewMode != vmDynamic) return;
+    if (editor.view.ViewMode != vmDynamic) return;
     if (s.SimPosition == 0) s.SimPosition = 1;
     StepStatus(editor);
     StepLift(editor);
-    for (std::size_t i = 0; i < editor.layout.WindowList.size(); ++i)
-        UpdateDynamicWindow(editor, *editor.layout.WindowList[i]);
+    for (std::size_t i = 0; i < editor.doc.layout.WindowList.size(); ++i)
+        UpdateDynamicWindow(editor, *editor.doc.layout.WindowList[i]);
 }
 
 } // namespace pw

@@ -1,7 +1,7 @@
 #include "shell/view_modes.h"
 #include "support/editor_fixture.h"
 #include "support/local_time_at.h"
-#include "windows/simulation.h"
+#include "shell/simulation.h"
 
 namespace pw {
 namespace {
@@ -11,7 +11,7 @@ protected:
     // Runs ticks as the timer does.
     void Tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
-            ++editor.TickCount;
+            ++editor.run.TickCount;
             SimulationStep(editor);
         }
     }
@@ -21,33 +21,33 @@ TEST_F(SimulationTest, ALiftWithOneFloorTextShuttlesBetweenFloorsOneAndTwo) {
     cWindow& pos = AddWindow(10, 10, 100, 40, wtPosition);
     pos.Text[0] = "unknown";
     pos.Text[1] = "lowest floor";
-    editor.ViewMode = vmDynamic;
-    editor.TickCount = 7;
+    editor.view.ViewMode = vmDynamic;
+    editor.run.TickCount = 7;
     Tick(); // tick 8: range refresh, departure and the first move
-    EXPECT_EQ(editor.sim.SimTopPosition, 1);
-    EXPECT_EQ(editor.sim.SimPosition, 2);
-    EXPECT_EQ(editor.sim.SimDirection, 2);
-    EXPECT_EQ(editor.sim.SimDestination, 2);
-    EXPECT_EQ(editor.sim.SimDestDelay, -1);
+    EXPECT_EQ(editor.run.sim.SimTopPosition, 1);
+    EXPECT_EQ(editor.run.sim.SimPosition, 2);
+    EXPECT_EQ(editor.run.sim.SimDirection, 2);
+    EXPECT_EQ(editor.run.sim.SimDestination, 2);
+    EXPECT_EQ(editor.run.sim.SimDestDelay, -1);
     EXPECT_EQ(pos.CurIndex, 2);
     Tick(8); // tick 16: down to 1
-    EXPECT_EQ(editor.sim.SimPosition, 1);
-    EXPECT_EQ(editor.sim.SimDirection, 1);
-    EXPECT_EQ(editor.sim.SimDestination, 1);
+    EXPECT_EQ(editor.run.sim.SimPosition, 1);
+    EXPECT_EQ(editor.run.sim.SimDirection, 1);
+    EXPECT_EQ(editor.run.sim.SimDestination, 1);
 }
 
 TEST_F(SimulationTest, StatusesTakeTurnsForFourTicksInEveryThirtyTwo) {
     cWindow& status = AddWindow(10, 10, 100, 40, wtLiftStatus);
     for (int k = 1; k <= 5; ++k) status.Text[k] = "s" + std::to_string(k);
-    editor.ViewMode = vmDynamic;
+    editor.view.ViewMode = vmDynamic;
     std::vector<int> shown;
     for (int t = 1; t <= 32 * 6; ++t) {
         Tick();
-        if (editor.TickCount % 32 == 0) shown.push_back(editor.sim.SimStatus);
-        if (editor.TickCount % 32 == 3 && !shown.empty()) {
+        if (editor.run.TickCount % 32 == 0) shown.push_back(editor.run.sim.SimStatus);
+        if (editor.run.TickCount % 32 == 3 && !shown.empty()) {
             EXPECT_EQ(status.CurIndex, shown.back());
         }
-        if (editor.TickCount % 32 == 4) {
+        if (editor.run.TickCount % 32 == 4) {
             EXPECT_EQ(status.CurIndex, 0);
         }
     }
@@ -59,7 +59,7 @@ TEST_F(SimulationTest, TimedSequenceStepsEveryParameterTicks) {
     seq.Parameter = 5;
     seq.Text[0] = "first 5 seconds";
     seq.Text[1] = "next 5 seconds...";
-    editor.ViewMode = vmDynamic;
+    editor.view.ViewMode = vmDynamic;
     std::vector<int> seen;
     for (int t = 1; t <= 20; ++t) {
         Tick();
@@ -80,8 +80,8 @@ TEST_F(SimulationTest, ClockChangesOnlyWhenItsTextDoes) {
     cWindow& clock = AddWindow(10, 10, 300, 40, wtTimeDate);
     clock.Parameter = 1;
     std::tm time = LocalTimeAt(2026, 12, 8, 2, 18, 5);
-    editor.LocalTime = [&] { return time; };
-    editor.ViewMode = vmDynamic;
+    editor.run.LocalTime = [&] { return time; };
+    editor.view.ViewMode = vmDynamic;
     Tick();
     EXPECT_EQ(clock.Text[0], "18:05  Tuesday 8 Dec 26");
     views.repaints = 0;
@@ -91,12 +91,12 @@ TEST_F(SimulationTest, ClockChangesOnlyWhenItsTextDoes) {
     Tick();
     EXPECT_EQ(clock.Text[0], "18:06  Tuesday 8 Dec 26");
     EXPECT_EQ(views.repaints, 1);
-    EXPECT_EQ(FormatClock(time, 0, editor.calendarNames), "6:06 pm  Tuesday 8 Dec 26");
+    EXPECT_EQ(FormatClock(time, 0, editor.run.calendarNames), "6:06 pm  Tuesday 8 Dec 26");
     time.tm_hour = 0;
-    EXPECT_EQ(FormatClock(time, 0, editor.calendarNames), "12:06 am  Tuesday 8 Dec 26");
+    EXPECT_EQ(FormatClock(time, 0, editor.run.calendarNames), "12:06 am  Tuesday 8 Dec 26");
     // The names are the user's, as the application supplies them.
-    editor.calendarNames.weekdays[2] = "Dienstag";
-    editor.calendarNames.shortMonths[11] = "Dez";
+    editor.run.calendarNames.weekdays[2] = "Dienstag";
+    editor.run.calendarNames.shortMonths[11] = "Dez";
     time.tm_year = 2005 - 1900;
     Tick();
     EXPECT_EQ(clock.Text[0], "00:06  Dienstag 8 Dez 05");
@@ -115,7 +115,7 @@ TEST_F(SimulationTest, TripsStartOnMultiplesOfEightAndPauseOutsideTheDynamicView
     };
     const auto check = [&](const Expected& e) {
         SCOPED_TRACE(e.tick);
-        EXPECT_EQ(editor.TickCount, static_cast<std::uint32_t>(e.tick));
+        EXPECT_EQ(editor.run.TickCount, static_cast<std::uint32_t>(e.tick));
         EXPECT_EQ(pos.CurIndex, e.position);
         EXPECT_EQ(dir.CurIndex, e.direction);
         EXPECT_EQ(dest.CurIndex, e.destination);
@@ -123,7 +123,7 @@ TEST_F(SimulationTest, TripsStartOnMultiplesOfEightAndPauseOutsideTheDynamicView
     Tick(7);
     check({7, 1, 1, 0}); // standing at floor 1 since the start
     Tick();
-    EXPECT_EQ(editor.sim.SimTopPosition, 9);
+    EXPECT_EQ(editor.run.sim.SimTopPosition, 9);
     check({8, 2, 1, 0}); // leaves on the departure tick itself
     Tick();
     check({9, 3, 1, 3}); // the second move ends the trip
@@ -135,7 +135,7 @@ TEST_F(SimulationTest, TripsStartOnMultiplesOfEightAndPauseOutsideTheDynamicView
     SetViewMode(editor, vmDynamic);
     for (const Expected& e :
          {Expected{25, 3, 1, 3}, {32, 4, 1, 0}, {33, 5, 1, 0}, {35, 7, 1, 7}, {39, 7, 1, 7}}) {
-        Tick(e.tick - static_cast<int>(editor.TickCount));
+        Tick(e.tick - static_cast<int>(editor.run.TickCount));
         check(e);
     }
 }
@@ -143,22 +143,22 @@ TEST_F(SimulationTest, TripsStartOnMultiplesOfEightAndPauseOutsideTheDynamicView
 TEST_F(SimulationTest, FloorRangeIsTakenAtTheFirstTickAfterAViewChange) {
     SetViewMode(editor, vmDynamic);
     Tick(8); // no Position Window: the top floor stays 1, the first trip ends at floor 2
-    EXPECT_EQ(editor.sim.SimPosition, 2);
-    EXPECT_EQ(editor.sim.SimDirection, 2);
+    EXPECT_EQ(editor.run.sim.SimPosition, 2);
+    EXPECT_EQ(editor.run.sim.SimDirection, 2);
     cWindow& pos = AddWindow(10, 10, 100, 40, wtPosition);
     for (int k = 0; k <= 5; ++k) pos.Text[k] = std::to_string(k);
     Tick();
-    EXPECT_EQ(editor.sim.SimTopPosition, 1);
+    EXPECT_EQ(editor.run.sim.SimTopPosition, 1);
     SetViewMode(editor, vmDesign);
     Tick();
-    EXPECT_EQ(editor.sim.SimTopPosition, 5);
+    EXPECT_EQ(editor.run.sim.SimTopPosition, 5);
 }
 
 TEST_F(SimulationTest, NothingMovesOutsideTheDynamicView) {
     AddWindow(10, 10, 100, 40, wtPosition).Text[1] = "1";
     Tick(40);
-    EXPECT_EQ(editor.sim.SimPosition, 1);
-    EXPECT_EQ(editor.sim.SimStatus, 0);
+    EXPECT_EQ(editor.run.sim.SimPosition, 1);
+    EXPECT_EQ(editor.run.sim.SimStatus, 0);
 }
 
 } // namespace

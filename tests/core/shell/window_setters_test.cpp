@@ -1,6 +1,6 @@
 #include "support/editor_fixture.h"
-#include "windows/renderer.h"
-#include "windows/window_setters.h"
+#include "shell/redraw.h"
+#include "shell/window_setters.h"
 
 namespace pw {
 namespace {
@@ -57,7 +57,7 @@ TEST_F(SettersTest, SetX1AndY1RefuseWhatWouldLeaveTheDisplayOrInvertTheWindow) {
 }
 
 TEST_F(SettersTest, PositionSettersRefuseTheBackgroundObject) {
-    cWindow& bg = *WindowAt(editor.layout, 0);
+    cWindow& bg = *WindowAt(editor.doc.layout, 0);
     SetX0(editor, bg, 5);
     SetY0(editor, bg, 5);
     SetX1(editor, bg, 300);
@@ -115,7 +115,7 @@ TEST_F(SettersTest, ParameterOfAClockWindowSetsItsSampleText) {
 }
 
 TEST_F(SettersTest, CurIndexIsRefusedForBackgroundObjectsAndOutsideTheTexts) {
-    cWindow& bg = *WindowAt(editor.layout, 0);
+    cWindow& bg = *WindowAt(editor.doc.layout, 0);
     SetCurIndex(editor, bg, 3);
     EXPECT_EQ(bg.CurIndex, 0);
     SetCurIndex(editor, *w, -1);
@@ -137,19 +137,19 @@ TEST_F(SettersTest, SharedPairSwapsWithTheLaterMembersIndex) {
     RedrawAll(editor);
     EXPECT_EQ(At(150, 110), ColourOf(192));
     SetCurIndex(editor, status, 3);
-    EXPECT_TRUE(IsShownShared(editor.layout, status));
+    EXPECT_TRUE(IsShownShared(editor.doc.layout, status));
     EXPECT_EQ(At(150, 110), ColourOf(12));
     SetCurIndex(editor, status, 0);
-    EXPECT_TRUE(IsShownShared(editor.layout, dest));
+    EXPECT_TRUE(IsShownShared(editor.doc.layout, dest));
     EXPECT_EQ(At(150, 110), ColourOf(192)); // drawing the hidden member draws its partner
 }
 
 TEST_F(SettersTest, IndexChangeOutsideDesignViewRepaintsAllWithFullRedraw) {
-    editor.ViewMode = vmStatic;
+    editor.view.ViewMode = vmStatic;
     views.repaints = 0;
     SetCurIndex(editor, *w, 2);
     EXPECT_EQ(views.repaints, 1);
-    editor.FullRedraw = false;
+    editor.view.FullRedraw = false;
     SetCurIndex(editor, *w, 3);
     EXPECT_EQ(views.repaints, 1);
     EXPECT_EQ(w->CurIndex, 3);
@@ -159,8 +159,8 @@ TEST_F(SettersTest, ErasingATransparentWindowLeavesTheBackgroundColourUntilTheNe
     cWindow& under = *w;
     cWindow& over = AddWindow(150, 105, 200, 125);
     over.BG0 = over.BG = kTransparent;
-    editor.ViewMode = vmStatic;
-    editor.FullRedraw = false;
+    editor.view.ViewMode = vmStatic;
+    editor.view.FullRedraw = false;
     RedrawAll(editor);
     EXPECT_EQ(At(160, 110), ColourOf(195)); // the window beneath shows through
     SetCurIndex(editor, over, 1);
@@ -173,7 +173,7 @@ TEST_F(SettersTest, ErasingATransparentWindowLeavesTheBackgroundColourUntilTheNe
 TEST_F(SettersTest, ADraggedTransparentWindowIsFilledWithTheBackgroundColour) {
     cWindow& over = AddWindow(150, 105, 200, 125);
     over.BG0 = kTransparent;
-    editor.ViewMode = vmStatic;
+    editor.view.ViewMode = vmStatic;
     RedrawAll(editor);
     EXPECT_EQ(At(160, 110), ColourOf(195));
     over.DragMode = dmMoving;

@@ -1,12 +1,13 @@
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 
 #include "config/dcf_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/local_time.h"
 #include "platform/paths.h"
+#include "shell/window_commands.h"
 #include "windows/layout_snapshot.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 #include <ctime>
 
@@ -15,10 +16,10 @@ namespace pw {
 std::string BackupPath(const std::string& path) { return ChangeExtension(path, ".~dc"); }
 
 void SaveLayout(Editor& editor, const std::string& path) {
-    WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(editor.layout));
+    WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(editor.doc.layout));
     // Generate files also writes the layout into the display folder; only the layout's own
     // file counts as saving it.
-    if (path == editor.LayoutFileName) MarkLayoutSaved(editor);
+    if (path == editor.doc.LayoutFileName) MarkLayoutSaved(editor);
 }
 
 std::optional<std::int32_t> FileStamp(const std::string& path) {
@@ -44,7 +45,7 @@ bool IsNotOlder(const std::string& a, const std::string& b) {
 }
 
 void SetLayoutFileName(Editor& editor, const std::string& path) {
-    editor.LayoutFileName = path;
+    editor.doc.LayoutFileName = path;
     editor.observers.Notify(&EditorObserver::CaptionChanged, MainCaption(path));
 }
 
@@ -74,29 +75,29 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
     // A layout that cannot be read must not replace the one in the editor: saving it would
     // then overwrite the file with what little was read. The old windows are taken aside,
     // not copied; the job record stays, as the file may name only some of its fields.
-    LayoutSnapshot previous(TakeWindows(editor.layout), editor.images.ImageList);
-    const std::string previousName = editor.LayoutFileName;
+    LayoutSnapshot previous(TakeWindows(editor.doc.layout), editor.doc.images.ImageList);
+    const std::string previousName = editor.doc.LayoutFileName;
     bool endedEarly = false;
     try {
         const std::string bytes = ReadFileBytes(path, kMaxLayoutFileBytes);
-        editor.images.ImageList.ReleaseAllImages();
+        editor.doc.images.ImageList.ReleaseAllImages();
         SetLayoutFileName(editor, layoutFileName);
         DcfReader reader(bytes);
         {
-            LoadingScope loading(editor);
-            ReadGroups(editor.layout, reader, editor.host);
+            LoadingScope loading(editor.view);
+            ReadGroups(editor.doc.layout, reader, editor.host);
         }
         endedEarly = reader.EndedEarly();
         // Everything in the editor expects the Background object as element 0.
-        if (editor.layout.WindowList.empty())
+        if (editor.doc.layout.WindowList.empty())
             throw FormatError("The file " + path + " holds no windows; it is not a layout file.");
     } catch (...) {
         SetLayoutFileName(editor, previousName);
-        std::move(previous).RestoreTo(editor);
+        PutLayoutBack(editor, std::move(previous.layout()), previous.images());
         throw;
     }
     // Another layout: what was done to the previous one cannot be undone in this one.
-    editor.history.Reset(editor);
+    editor.doc.history.Reset(editor);
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
     RedrawAll(editor);
     if (!endedEarly) return LoadOutcome::Whole;
