@@ -82,11 +82,7 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     statusBar()->addPermanentWidget(new CanvasStatusLabel(canvas_, this));
     statusBar()->addPermanentWidget(new ViewModeLabel(editor, this));
     BuildMenu();
-    // Every user command ends here: what it changed becomes one step of undo.
-    SetCommandEndHook([this] {
-        CommandEnded(editor_);
-        edit_->Refresh();
-    });
+    SetCommandEditor(&editor_);
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TfPanelwright::Timer1Timer);
@@ -98,7 +94,7 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     new HelpKey(this);
 }
 
-TfPanelwright::~TfPanelwright() { SetCommandEndHook({}); }
+TfPanelwright::~TfPanelwright() { SetCommandEditor(nullptr); }
 
 void TfPanelwright::BuildMenu() {
     using W = TfPanelwright;
@@ -184,6 +180,10 @@ void TfPanelwright::showEvent(QShowEvent* event) {
 
 void TfPanelwright::CaptionChanged(const std::string& caption) {
     setWindowTitle(FromWin1252(caption));
+}
+
+void TfPanelwright::CommandEnded() {
+    edit_->Refresh();
 }
 
 void TfPanelwright::closeEvent(QCloseEvent* event) {

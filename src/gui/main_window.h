@@ -42,6 +42,7 @@ protected:
 private:
     void BuildMenu();
     void CaptionChanged(const std::string& caption) override;
+    void CommandEnded() override;
 
     Editor& editor_;
     QStringList arguments_;

@@ -4,7 +4,7 @@
 // only on OK.
 
 #include "platform/errors.h"
-#include "config/job_record.h"
+#include "windows/job_record.h"
 
 #include <cstdint>
 #include <string>

@@ -26,6 +26,8 @@ public:
     UndoHistory history;
     // The font files of the last Generate files, one record each.
     FontFileRecords FontFileList;
+    // User commands under way (CommandScope); their changes become one step when the last ends.
+    int CommandDepth = 0;
 };
 
 } // namespace pw

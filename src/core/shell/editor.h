@@ -29,7 +29,8 @@ public:
     PointerState pointer;
 
 private:
-    ImageBank& Images() override { return doc.images; }
+    void ImageRead(cWindow& w, int index, bool dither, int transparent) override;
+    const ImageStore& Images() const override { return doc.images.ImageList; }
     void DisplaySizeRead(int width, int height) override;
 };
 

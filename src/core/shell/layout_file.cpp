@@ -1,13 +1,15 @@
 #include "shell/layout_file.h"
 
 #include "config/dcf_file.h"
+#include "config/layout_parse.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/local_time.h"
 #include "platform/paths.h"
+#include "shell/redraw.h"
 #include "shell/window_commands.h"
 #include "windows/layout_snapshot.h"
-#include "shell/redraw.h"
+#include "windows/window_images.h"
 
 #include <ctime>
 
@@ -71,31 +73,46 @@ LoadOutcome LoadLayout(Editor& editor, const std::string& path) {
     return outcome;
 }
 
-LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::string& layoutFileName) {
-    // A layout that cannot be read must not replace the one in the editor: saving it would
-    // then overwrite the file with what little was read. The old windows are taken aside,
-    // not copied; the job record stays, as the file may name only some of its fields.
-    LayoutSnapshot previous(TakeWindows(editor.doc.layout), editor.doc.images.ImageList);
-    const std::string previousName = editor.doc.LayoutFileName;
-    bool endedEarly = false;
+namespace {
+
+// Puts a layout that has been read in place of the open one: its windows reach the editor's
+// images and display, the images its entries name are read, the display takes its size. When
+// an image cannot be read the open layout comes back as it was.
+void PutParsedLayout(Editor& editor, ParsedLayout parsed) {
+    Layout& layout = editor.doc.layout;
+    WindowContext* context = layout.context;
+    LayoutSnapshot previous(TakeWindows(layout), editor.doc.images.ImageList);
     try {
-        const std::string bytes = ReadFileBytes(path, kMaxLayoutFileBytes);
         editor.doc.images.ImageList.ReleaseAllImages();
-        SetLayoutFileName(editor, layoutFileName);
-        DcfReader reader(bytes);
-        {
-            LoadingScope loading(editor.view);
-            ReadGroups(editor.doc.layout, reader, editor.host);
-        }
-        endedEarly = reader.EndedEarly();
-        // Everything in the editor expects the Background object as element 0.
-        if (editor.doc.layout.WindowList.empty())
-            throw FormatError("The file " + path + " holds no windows; it is not a layout file.");
+        LoadingScope loading(editor.view);
+        layout = std::move(parsed.layout);
+        layout.context = context;
+        for (const auto& w : layout.WindowList) w->SetContext(context);
+        for (const ImageRequest& request : parsed.images)
+            LoadWindowImage(editor.doc.images, *layout.WindowList[request.window],
+                            request.index, request.dither, request.transparent);
+        if (parsed.displayWidth > 0)
+            SetDisplaySize(editor, parsed.displayWidth, parsed.displayHeight);
     } catch (...) {
-        SetLayoutFileName(editor, previousName);
         PutLayoutBack(editor, std::move(previous.layout()), previous.images());
         throw;
     }
+}
+
+} // namespace
+
+LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::string& layoutFileName) {
+    // A layout that cannot be read must not replace the one in the editor: saving it would
+    // then overwrite the file with what little was read. The whole file is read first, and
+    // nothing changes until it has been.
+    const std::string bytes = ReadFileBytes(path, kMaxLayoutFileBytes);
+    ParsedLayout parsed = ParseLayout(bytes, editor.doc.layout, editor.host);
+    // Everything in the editor expects the Background object as element 0.
+    if (parsed.layout.WindowList.empty())
+        throw FormatError("The file " + path + " holds no windows; it is not a layout file.");
+    const bool endedEarly = parsed.endedEarly;
+    PutParsedLayout(editor, std::move(parsed));
+    SetLayoutFileName(editor, layoutFileName);
     // Another layout: what was done to the previous one cannot be undone in this one.
     editor.doc.history.Reset(editor);
     editor.observers.Notify(&EditorObserver::LayoutReplaced);

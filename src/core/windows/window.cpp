@@ -1,10 +1,8 @@
 #include "windows/window.h"
 
-#include "images/image_bank.h"
-#include "images/load_image.h"
+#include "images/image_store.h"
 #include "platform/errors.h"
 
-#include <tuple>
 
 namespace pw {
 
@@ -17,27 +15,11 @@ const char* TypeName(std::uint8_t type) {
 }
 
 bool SameContent(const cWindow& a, const cWindow& b) {
-    const auto fields = [](const cWindow& w) {
-        return std::tie(w.Number, w.Tag, w.Type, w.Parameter, w.Texture, w.DrawType, w.Format,
-                        w.FG, w.BG0, w.BG, w.CurIndex, w.FontSize, w.X0, w.Y0, w.X1, w.Y1,
-                        w.FontName, w.FntFile, w.FontStyle, w.ImageHeld, w.Text, w.BMP);
-    };
-    return fields(a) == fields(b);
+    return a.ImageHeld == b.ImageHeld && SameFields(a, b);
 }
 
-void cWindow::LoadIndexImage(const std::string& fileName, bool dither, int index, int transparent) {
-    if (!context_) return;
-    ImageBank& images = context_->Images();
-    {
-        // The Image dialog shows the reader's information line and progress while the file
-        // is read, and goes away again whatever happens.
-        ProgressScope shown(*images.progress, "Reading " + fileName);
-        images.Dither = dither;
-        if (!LoadImage(images, fileName)) return;
-    }
-    if (index < 0 || index >= kIndexCount) return;
-    ImageHeld.set(static_cast<std::size_t>(index));
-    if (cImage* image = images.ImageList.FindImage(BMP[index])) image->Transparent = transparent;
+void cWindow::LoadIndexImage(const std::string&, bool dither, int index, int transparent) {
+    if (context_) context_->ImageRead(*this, index, dither, transparent);
 }
 
 void cWindow::AfterRead() {
@@ -55,7 +37,7 @@ void cWindow::AfterRead() {
 
 void cWindow::WriteIndexImage(std::string& file, int index) {
     if (!context_) return;
-    const cImage* image = context_->Images().ImageList.FindImage(BMP[index]);
+    const cImage* image = context_->Images().FindImage(BMP[index]);
     if (!image) return;
     file += "  BMP = " + std::to_string(index) + ", " + std::to_string(image->Transparent) + ", " +
             (image->Dithered ? "1" : "0") + "\r\n|" + BMP[index] + "|\r\n";

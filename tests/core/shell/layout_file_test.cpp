@@ -179,17 +179,24 @@ TEST_F(LayoutFileTest, AFileThatCannotBeReadLeavesThePreviousLayout) {
     editor.doc.layout.InputSpec.JobName = "mine";
     editor.doc.images.ImageList.AcquireImage("C:\\mine.bmp");
     editor.doc.LayoutFileName = "C:\\KVP\\Work\\mine.dcf";
+    // The file fails in its last window, after its display size and a bitmap were read: the
+    // whole file is read before anything is applied, so neither reaches the editor.
     WriteFileAtomically("C:\\KVP\\Work\\bad.dcf",
                         "[ INPUT\r\n  Job Name = theirs\r\nINPUT END ]\r\n[ WINDOW\r\n"
-                        "  Position = 0, 0, 799, 599\r\nWINDOW END ]\r\n[ WINDOW\r\n"
+                        "  Position = 0, 0, 799, 599\r\n  Format = 0, 2\r\n  BMP = 0, 0, 0\r\n"
+                        "|C:\\theirs.bmp|\r\nWINDOW END ]\r\n[ WINDOW\r\n"
                         "  Type = 1, 99999999999\r\nWINDOW END ]\r\n\r\n");
+    const std::size_t sizes = views.displaySizes.size();
     EXPECT_THROW(LoadLayout(editor, "C:\\KVP\\Work\\bad.dcf"), FormatError);
     ASSERT_EQ(editor.doc.layout.WindowList.size(), 2u);
     EXPECT_EQ(WindowAt(editor.doc.layout, 1)->Text[0], "mine");
     EXPECT_EQ(editor.doc.layout.InputSpec.JobName, "mine");
     EXPECT_NE(editor.doc.images.ImageList.FindImage("C:\\mine.bmp"), nullptr);
     EXPECT_EQ(editor.doc.LayoutFileName, "C:\\KVP\\Work\\mine.dcf");
-    EXPECT_EQ(views.captions.back(), "PW C:\\KVP\\Work\\mine.dcf");
+    EXPECT_EQ(editor.doc.images.ImageList.FindImage("C:\\theirs.bmp"), nullptr);
+    EXPECT_TRUE(host.messages.empty()); // not even the missing bitmap was looked for
+    EXPECT_TRUE(views.captions.empty());
+    EXPECT_EQ(views.displaySizes.size(), sizes);
     EXPECT_EQ(editor.view.canvas.Width(), 640);
     EXPECT_FALSE(editor.view.Loading);
 }
