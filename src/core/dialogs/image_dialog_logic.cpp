@@ -1,5 +1,6 @@
 #include "dialogs/image_dialog_logic.h"
 
+#include "dialogs/bitmap_copy.h"
 #include "display/colour.h"
 #include "images/image_info.h"
 #include "images/load_image.h"
@@ -11,6 +12,13 @@
 #include <optional>
 
 namespace pw {
+
+namespace {
+
+// Bitmaps first, and every picture that can be turned into one.
+constexpr char kPictureFilter[] = "Pictures|*.bmp *.png *.jpg *.jpeg *.gif|Bitmap|*.bmp";
+
+} // namespace
 
 ImageDialogLogic::ImageDialogLogic(Editor& editor)
     : AttachedObserver(editor.observers), editor_(editor) {}
@@ -43,7 +51,7 @@ void ImageDialogLogic::FormShow() {
 
 void ImageDialogLogic::Browse1Click() {
     const std::optional<std::string> chosen =
-        editor_.host.ChooseOpenFile({"Bitmap|*.bmp", "c:\\KVP\\Work", ImageName});
+        editor_.host.ChooseOpenFile({kPictureFilter, "c:\\KVP\\Work", ImageName});
     if (!chosen) return;
     ImageName = *chosen;
     const std::string caption = "Image  " + ImageName;
@@ -55,6 +63,13 @@ void ImageDialogLogic::Browse1Click() {
     editor_.images.ImageList.ReleaseImage(CurrentImage);
     PaintPicture();
     ShowInfo({}, caption);
+    const std::optional<std::string> bitmap = BitmapToLoad(editor_.images, ImageName);
+    if (!bitmap) return; // the picture stays unused, as a refused file does
+    if (*bitmap != ImageName) {
+        ImageName = *bitmap;
+        // Windows already showing an earlier copy show the one just made.
+        editor_.observers.Notify(&EditorObserver::RedrawRequested);
+    }
     CurrentImage = LoadImage(editor_.images, ImageName);
     if (!CurrentImage) return;
     ShowImageInfo(editor_.images, CurrentImage);
