@@ -43,8 +43,7 @@ std::string BitmapCopyPath(const std::string& picture) {
     return folder + base + (EndsWithBmp(picture) ? "_24.bmp" : ".bmp");
 }
 
-std::string BitmapCopyQuestion(const std::string& picture, const std::string& copy,
-                               bool replaces) {
+std::string BitmapCopyQuestion(const std::string& picture, const std::string& copy, bool replaces) {
     return FileNamePart(picture) + " is not a 24-bit bitmap. Make a 24-bit copy \"" +
            FileNamePart(copy) + "\" in " + FolderText(copy) +
            (replaces ? ", replacing the file of that name there," : "") + " and use it ?";

@@ -17,8 +17,7 @@ std::string BitmapCopyPath(const std::string& picture);
 
 // "logo.png is not a 24-bit bitmap. Make a 24-bit copy "logo.bmp" in C:\KVP\Work and use
 // it ?", saying that the file there is replaced when there is one.
-std::string BitmapCopyQuestion(const std::string& picture, const std::string& copy,
-                               bool replaces);
+std::string BitmapCopyQuestion(const std::string& picture, const std::string& copy, bool replaces);
 
 // The file the Image dialog loads for the one chosen: the chosen one itself when the reader
 // converts it (or refuses it with its own reasons); for a decoded picture, its copy, written

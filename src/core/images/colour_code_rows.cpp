@@ -87,9 +87,8 @@ void EncodeColourCodes(ImageBank& images, cImage& image, const PixelRows& rows) 
         for (int k = 0; k < count; ++k) {
             AppendCodeRuns(image.Data, codes[k]);
             if (const int done = r + k + 1; done % 10 == 0)
-                images.progress->Step(done, height,
-                                      "Row " + std::to_string(done) + " of " +
-                                          std::to_string(height));
+                images.progress->Step(
+                    done, height, "Row " + std::to_string(done) + " of " + std::to_string(height));
         }
     }
 }

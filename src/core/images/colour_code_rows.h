@@ -13,10 +13,10 @@ namespace pw {
 
 // Pixels of three bytes each, blue, green, red.
 struct PixelRows {
-    const std::uint8_t* top;  // the top row's first pixel
-    std::ptrdiff_t step;      // from a row to the one below: negative for bottom-up rows
-    std::int32_t width = 0;   // at least 1
-    std::int32_t height = 0;  // at least 1
+    const std::uint8_t* top; // the top row's first pixel
+    std::ptrdiff_t step;     // from a row to the one below: negative for bottom-up rows
+    std::int32_t width = 0;  // at least 1
+    std::int32_t height = 0; // at least 1
 
     const std::uint8_t* Row(std::int32_t r) const { return top + r * step; }
 };

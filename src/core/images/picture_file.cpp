@@ -11,7 +11,9 @@ namespace pw {
 bool ReadsAsBitmap(std::string_view bytes) {
     if (bytes.size() < kBitmapHeadersSize || bytes.substr(0, 2) != "BM") return false;
     const BitmapHeader h = ParseBitmapHeader(bytes);
-    return h.Compression == 0 && (h.BitCount == 1 || h.BitCount == 24) && h.Height > 0;
+    // A header shorter than 40 bytes (OS/2's) has its fields elsewhere: Qt reads it right.
+    return h.HeaderSize >= 40 && h.Compression == 0 && (h.BitCount == 1 || h.BitCount == 24) &&
+           h.Height > 0;
 }
 
 PictureFile ReadPictureFile(ImageBank& images, const std::string& name) {
@@ -30,8 +32,7 @@ PictureFile ReadPictureFile(ImageBank& images, const std::string& name) {
         images.host.ShowMessage(PictureTooLarge(name, decoded.width, decoded.height),
                                 "FILE TYPE ERROR");
         return {PictureFile::Kind::Refused, {}};
-    case PictureDecoding::Result::Unknown:
-        break;
+    case PictureDecoding::Result::Unknown: break;
     }
     return {};
 }

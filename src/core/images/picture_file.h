@@ -10,8 +10,8 @@
 
 namespace pw {
 
-// Whether the bitmap reader converts the file's bytes itself: "BM" with complete headers,
-// uncompressed, 1 or 24 bits a pixel, rows stored bottom-up.
+// Whether the bitmap reader converts the file's bytes itself: "BM" with complete headers of
+// the Windows kind, uncompressed, 1 or 24 bits a pixel, rows stored bottom-up.
 bool ReadsAsBitmap(std::string_view bytes);
 
 struct PictureFile {

@@ -104,6 +104,8 @@ TEST_F(ConvertPictureTest, OnlyUncompressedBottomUpOneAndTwentyFourBitBitmapsAre
     EXPECT_FALSE(ReadsAsBitmap(with(mono, test::kAtCompression, 1)));   // run-length
     EXPECT_FALSE(ReadsAsBitmap(with(colour, test::kAtCompression, 3))); // bit fields
     EXPECT_FALSE(ReadsAsBitmap(with(colour, test::kAtHeight, static_cast<std::uint32_t>(-1))));
+    EXPECT_FALSE(ReadsAsBitmap(with(colour, 14, 12))); // an OS/2 header
+    EXPECT_TRUE(ReadsAsBitmap(with(colour, 14, 124))); // a Windows header of a later version
     EXPECT_FALSE(ReadsAsBitmap(colour.substr(0, 53)));
     EXPECT_FALSE(ReadsAsBitmap("\x89PNG\r\n\x1a\n" + colour));
 }
