@@ -15,6 +15,7 @@ CliEditor::CliEditor(CliContext& context) {
     EnsureGuiApplication();
     editor_ = std::make_unique<Editor>(context.host, text_);
     editor_->run.calendarNames = LocaleCalendarNames();
+    editor_->doc.images.decoder = &pictures_;
 }
 
 CliEditor::~CliEditor() = default;

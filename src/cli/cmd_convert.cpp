@@ -1,13 +1,37 @@
 #include "cli/cli.h"
 #include "cli/cli_editor.h"
 #include "images/bm_file.h"
+#include "images/convert_picture.h"
 #include "images/image_info.h"
 #include "images/load_image.h"
+#include "images/picture_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/win1252.h"
 
 namespace pw {
+
+namespace {
+
+// The image of the file, converted as the Image dialog converts it, but a picture that needs
+// decoding is converted from its pixels straight away: no copy is written. None when it was
+// refused; the reason has been printed.
+const cImage* ConvertFile(ImageBank& images, const std::string& in, cImage& decoded) {
+    PictureFile picture = ReadPictureFile(images, in);
+    switch (picture.kind) {
+    case PictureFile::Kind::Bitmap:
+        return LoadImage(images, in);
+    case PictureFile::Kind::Decoded:
+        decoded.FileName = in;
+        ConvertPicture(images, decoded, picture.picture);
+        return &decoded;
+    case PictureFile::Kind::Refused:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 int RunConvert(CliContext& context, const std::vector<std::string>& arguments) {
     std::vector<std::string> files;
@@ -19,7 +43,7 @@ int RunConvert(CliContext& context, const std::vector<std::string>& arguments) {
             files.push_back(a);
     }
     if (files.size() != 2) {
-        context.err << "Usage: panelwright-cli convert IN.bmp OUT.bm [--dither]\n";
+        context.err << "Usage: panelwright-cli convert IN OUT.bm [--dither]\n";
         return kExitUsage;
     }
     const std::string& in = files[0];
@@ -29,8 +53,9 @@ int RunConvert(CliContext& context, const std::vector<std::string>& arguments) {
     CliEditor cli(context);
     Editor& editor = cli.editor();
     editor.doc.images.Dither = dither;
-    const cImage* image = LoadImage(editor.doc.images, in);
-    if (!image) return kExitError; // refused; the reason has been printed
+    cImage decoded;
+    const cImage* image = ConvertFile(editor.doc.images, in, decoded);
+    if (!image) return kExitError;
     WriteFileAtomically(out, BitmapFileBytes(*image));
     context.out << Win1252ToUtf8(in) << " -> " << Win1252ToUtf8(out) << ":" << ImageInfoLine(*image) << '\n';
     return kExitOk;

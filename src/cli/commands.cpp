@@ -22,8 +22,11 @@ const std::vector<CliCommand>& Commands() {
          "draws the layout as the canvas shows it (after N simulation ticks: Dynamic view; "
          "clocks at the time given, else now)",
          RunRender},
-        {"convert", "IN.bmp OUT.bm [--dither]",
-         "converts one bitmap into a display bitmap as the image store does", RunConvert},
+        {"convert", "IN OUT.bm [--dither]",
+         "converts one picture into a display bitmap as the image store does: an uncompressed "
+         "1-bit or 24-bit bitmap as it is, any other picture Qt reads (BMP of any kind, PNG, "
+         "JPEG, GIF) from its decoded pixels, without writing a copy",
+         RunConvert},
         {"generate", "LAYOUT.dcf [--replace-backups]",
          "runs Generate files as the editor does after Yes: the display files into the job's "
          "folder under C:\\KVP\\Display\\; the question about replacing the dated backups is "

@@ -5,6 +5,7 @@
 #include "gui/gui_host.h"
 #include "gui/main_window.h"
 #include "qt/calendar_names.h"
+#include "qt/qt_picture_decoder.h"
 #include "qt/qt_text_engine.h"
 #include "shell/editor.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     pw::QtTextEngine text;
     pw::GuiHost host;
     pw::Editor editor(host, text);
+    pw::QtPictureDecoder pictures;
+    editor.doc.images.decoder = &pictures;
     editor.run.calendarNames = pw::LocaleCalendarNames();
     pw::Forms forms;
     const auto mainWindow = pw::CreateForms(editor, host, app.arguments().mid(1), forms);

@@ -1,5 +1,6 @@
 #include "dialogs/image_dialog_logic.h"
 
+#include "dialogs/bitmap_copy.h"
 #include "display/colour.h"
 #include "images/image_info.h"
 #include "images/load_image.h"
@@ -11,6 +12,13 @@
 #include <optional>
 
 namespace pw {
+
+namespace {
+
+// Bitmaps first, and every picture that can be turned into one.
+constexpr char kPictureFilter[] = "Pictures|*.bmp *.png *.jpg *.jpeg *.gif|Bitmap|*.bmp";
+
+} // namespace
 
 ImageDialogLogic::ImageDialogLogic(ImageBank& images, Host& host, Observers& observers,
                                    const View& view)
@@ -45,7 +53,7 @@ void ImageDialogLogic::FormShow() {
 
 void ImageDialogLogic::Browse1Click() {
     const std::optional<std::string> chosen =
-        host_.ChooseOpenFile({"Bitmap|*.bmp", "c:\\KVP\\Work", ImageName});
+        host_.ChooseOpenFile({kPictureFilter, "c:\\KVP\\Work", ImageName});
     if (!chosen) return;
     ImageName = *chosen;
     const std::string caption = "Image  " + ImageName;
@@ -57,6 +65,13 @@ void ImageDialogLogic::Browse1Click() {
     images_.ImageList.ReleaseImage(CurrentImage);
     PaintPicture();
     ShowInfo({}, caption);
+    const std::optional<std::string> bitmap = BitmapToLoad(images_, ImageName);
+    if (!bitmap) return; // the picture stays unused, as a refused file does
+    if (*bitmap != ImageName) {
+        ImageName = *bitmap;
+        // Windows already showing an earlier copy show the one just made.
+        observers_.Notify(&EditorObserver::RedrawRequested);
+    }
     CurrentImage = LoadImage(images_, ImageName);
     if (!CurrentImage) return;
     ShowImageInfo(images_, CurrentImage);

@@ -183,7 +183,8 @@ TEST_F(ImageDialogCountsTest, BrowsingToAMissingOrRefusedFileTellsTheUser) {
     EXPECT_EQ(dialog.Picture().Width(), 0);
     EXPECT_EQ(dialog.ImageName, kRefused);
     EXPECT_EQ(views.captions.back(), "Image  " + kRefused);
-    EXPECT_EQ(host.fileRequests.back().filter, "Bitmap|*.bmp");
+    EXPECT_EQ(host.fileRequests.back().filter,
+              "Pictures|*.bmp *.png *.jpg *.jpeg *.gif|Bitmap|*.bmp");
     EXPECT_EQ(host.fileRequests.back().initialDir, "c:\\KVP\\Work");
 }
 

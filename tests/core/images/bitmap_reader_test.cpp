@@ -182,15 +182,15 @@ TEST_F(BitmapReaderTest, DamagedHeadersAreRefusedNamingTheFile) {
     ExpectRefusedNaming(with(test::kAtHeight, 0, good), "no pixels");
     ExpectRefusedNaming(with(test::kAtWidth, static_cast<std::uint32_t>(-2), good), "no pixels");
     ExpectRefusedNaming(with(test::kAtHeight, static_cast<std::uint32_t>(-2), good), "top down");
-    ExpectRefusedNaming(with(test::kAtWidth, 16385, good), "at most 16384");
-    ExpectRefusedNaming(with(test::kAtHeight, 16385, good), "at most 16384");
-    ExpectRefusedNaming(with(test::kAtWidth, 0x7FFFFFFF, good), "at most 16384");
+    ExpectRefusedNaming(with(test::kAtWidth, 4097, good), "is 4097 x 2 pixels; at most 4096");
+    ExpectRefusedNaming(with(test::kAtHeight, 4097, good), "at most 4096");
+    ExpectRefusedNaming(with(test::kAtWidth, 0x7FFFFFFF, good), "at most 4096");
     ExpectRefusedNaming(with(test::kAtPixelOffset, 20, good), "inside its headers");
     ExpectRefusedNaming(with(test::kAtPixelOffset, 0xFFFFFFF0u, good), "past the end");
     ExpectRefusedNaming(with(test::kAtPixelOffset, static_cast<std::uint32_t>(good.size()), good),
                         "past the end");
     // A size that fits the bound but not the file.
-    ExpectRefusedNaming(with(test::kAtHeight, 16384, good), "cut short");
+    ExpectRefusedNaming(with(test::kAtHeight, 4096, good), "cut short");
 }
 
 TEST_F(BitmapReaderTest, APixelArrayCutShortIsRefusedButTheLastRowNeedsNoPadding) {
