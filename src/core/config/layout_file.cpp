@@ -3,6 +3,7 @@
 #include "config/dcf_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/folders.h"
 #include "platform/local_time.h"
 #include "platform/paths.h"
 #include "windows/layout_snapshot.h"
@@ -14,7 +15,17 @@ namespace pw {
 
 std::string BackupPath(const std::string& path) { return ChangeExtension(path, ".~dc"); }
 
+void CheckLayoutTarget(const std::string& path) {
+    if (FolderExists(path))
+        throw IoError("Cannot save the layout as \"" + path + "\": that is a folder.");
+    const std::string backup = BackupPath(path);
+    if (FolderExists(backup))
+        throw IoError("Cannot save the layout as \"" + path + "\": its backup \"" + backup +
+                      "\" is a folder. Move the folder away or save under another name.");
+}
+
 void SaveLayout(Editor& editor, const std::string& path) {
+    CheckLayoutTarget(path);
     WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(editor.layout));
     // Generate files also writes the layout into the display folder; only the layout's own
     // file counts as saving it.
@@ -53,8 +64,8 @@ std::string MainCaption(const std::string& layoutFileName) {
 }
 
 std::string CutShortWarning(const std::string& path) {
-    return "The layout file " + path +
-           " ends inside a group or a text, so it may have been cut short. Everything before "
+    return "The layout file \"" + path +
+           "\" ends inside a group or a text, so it may have been cut short. Everything before "
            "that point has been read; check the layout before you save it (the first save keeps "
            "the file as it is now as its .~dc backup).";
 }
@@ -89,7 +100,8 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
         endedEarly = reader.EndedEarly();
         // Everything in the editor expects the Background object as element 0.
         if (editor.layout.WindowList.empty())
-            throw FormatError("The file " + path + " holds no windows; it is not a layout file.");
+            throw FormatError("The file \"" + path +
+                              "\" holds no windows; it is not a layout file.");
     } catch (...) {
         SetLayoutFileName(editor, previousName);
         std::move(previous).RestoreTo(editor);
@@ -100,7 +112,7 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
     RedrawAll(editor);
     if (!endedEarly) return LoadOutcome::Whole;
-    editor.host.ShowMessage(CutShortWarning(path));
+    editor.host.ShowWarning(CutShortWarning(path));
     return LoadOutcome::CutShort;
 }
 
