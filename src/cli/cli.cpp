@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "platform/errors.h"
 #include "platform/win1252.h"
@@ -34,15 +35,28 @@ void SetDriveC(const std::string& dir) {
 #endif
 }
 
+void PrintCommandHelp(std::ostream& out, const CliCommand& command) {
+    out << "Usage: panelwright-cli [--drive-c DIR] " << command.name << ' ' << command.usage
+        << "\n\n"
+        << command.summary << ".\n";
+}
+
+const CliCommand* FindCommand(const std::string& name) {
+    for (const CliCommand& command : Commands())
+        if (name == command.name) return &command;
+    return nullptr;
+}
+
 } // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     std::vector<std::string> rest;
+    bool help = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         if (a == "--help" || a == "-h") {
-            PrintHelp(out);
-            return kExitOk;
+            help = true;
+            continue;
         }
         if (a == "--version") {
             out << "panelwright-cli " << PW_VERSION << '\n';
@@ -59,22 +73,34 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         // Arguments come as UTF-8; the editor's paths and texts are Windows-1252.
         rest.push_back(Utf8ToWin1252(a));
     }
+    const CliCommand* command = rest.empty() ? nullptr : FindCommand(rest.front());
+    if (help) {
+        if (command)
+            PrintCommandHelp(out, *command);
+        else
+            PrintHelp(out);
+        return kExitOk;
+    }
     if (rest.empty()) {
         PrintHelp(err);
         return kExitUsage;
     }
-    for (const CliCommand& command : Commands()) {
-        if (rest.front() != command.name) continue;
-        CliContext context{out, err, CliHost(err)};
-        try {
-            return command.run(context, {rest.begin() + 1, rest.end()});
-        } catch (const Error& error) {
-            err << Win1252ToUtf8(error.what()) << '\n';
-            return kExitError;
-        }
+    if (!command) {
+        err << "panelwright-cli: unknown command '" << Win1252ToUtf8(rest.front())
+            << "' (see --help)\n";
+        return kExitUsage;
     }
-    err << "panelwright-cli: unknown command '" << Win1252ToUtf8(rest.front()) << "' (see --help)\n";
-    return kExitUsage;
+    CliContext context{out, err, CliHost(err)};
+    try {
+        return command->run(context, {rest.begin() + 1, rest.end()});
+    } catch (const UsageError& error) {
+        err << "panelwright-cli " << command->name << ": " << Win1252ToUtf8(error.what())
+            << "\nUsage: panelwright-cli " << command->name << ' ' << command->usage << '\n';
+        return kExitUsage;
+    } catch (const Error& error) {
+        err << Win1252ToUtf8(error.what()) << '\n';
+        return kExitError;
+    }
 }
 
 } // namespace pw

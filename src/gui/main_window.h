@@ -42,6 +42,10 @@ protected:
 private:
     void BuildMenu();
     void CaptionChanged(const std::string& caption) override;
+    void LayoutReplaced() override;
+    // Grows the window, as far as the screen allows, to show the whole display at one screen
+    // pixel a display pixel.
+    void GrowToShowDisplay();
 
     Editor& editor_;
     QStringList arguments_;

@@ -34,7 +34,7 @@ void ExportPicture1Click(Editor& editor) {
     if (!path) return;
     if (ExtensionPos(*path) == std::string::npos) *path += ".png";
     if (FileExists(*path) &&
-        editor.host.Ask(*path + " already exists. Replace it?", Buttons::YesNo) != Answer::Yes)
+        editor.host.Ask("\"" + *path + "\" already exists. Replace it?", Buttons::YesNo) != Answer::Yes)
         return;
     SaveLayoutPicture(editor, *path);
 }
