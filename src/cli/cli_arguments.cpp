@@ -45,7 +45,8 @@ CommandArguments::CommandArguments(const std::vector<std::string>& arguments,
 }
 
 bool CommandArguments::Has(const std::string& name) const {
-    return std::any_of(given_.begin(), given_.end(), [&](const auto& g) { return g.first == name; });
+    return std::any_of(given_.begin(), given_.end(),
+                       [&](const auto& g) { return g.first == name; });
 }
 
 std::optional<std::string> CommandArguments::Value(const std::string& name) const {
@@ -63,7 +64,8 @@ std::optional<int> CommandArguments::Count(const std::string& name) const {
     } catch (const ConversionError&) {
         // Refused below, with the option named, as a negative count is.
     }
-    if (count < 0) throw UsageError(name + " wants a whole number of 0 or more, not '" + *text + "'");
+    if (count < 0)
+        throw UsageError(name + " wants a whole number of 0 or more, not '" + *text + "'");
     return count;
 }
 

@@ -17,8 +17,8 @@ public:
 };
 
 struct CommandOption {
-    const char* name;    // "--ticks"
-    const char* value;   // what follows it ("N"), or nullptr for a switch
+    const char* name;  // "--ticks"
+    const char* value; // what follows it ("N"), or nullptr for a switch
 };
 
 class CommandArguments {

@@ -19,6 +19,8 @@ void RequireInputFile(const std::string& path) {
     if (!FileExists(path)) throw IoError("The file \"" + path + "\" does not exist.");
 }
 
-void RequireOutputFile(const std::string& path) { RefuseFolder(path); }
+void RequireOutputFile(const std::string& path) {
+    RefuseFolder(path);
+}
 
 } // namespace pw

@@ -80,7 +80,10 @@ ScrollPos CanvasView::Scroll() const {
 }
 
 void CanvasView::UpdateScrollBars() {
-    const QSize view = viewport()->size();
+    // A display that fits the whole area needs no scroll bars, even while they are still shown
+    // and take part of it.
+    const QSize shown(editor_.canvas.Width() * zoom_, editor_.canvas.Height() * zoom_);
+    const QSize view = shown.boundedTo(size()) == shown ? size() : viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, editor_.canvas.Width() * zoom_ - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
     horizontalScrollBar()->setSingleStep(20 * zoom_);

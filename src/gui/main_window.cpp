@@ -210,12 +210,17 @@ void TfPanelwright::GrowToShowDisplay() {
     const QSize frame = frameGeometry().size() - size();
     const QSize grown = wanted.boundedTo(room.size() - frame);
     // Moved back as far as needed for the frame to stay on the screen.
-    const QPoint at(std::max(room.left(), std::min(x(), room.right() + 1 - grown.width() -
-                                                           frame.width())),
-                    std::max(room.top(), std::min(y(), room.bottom() + 1 - grown.height() -
-                                                           frame.height())));
+    const QPoint at(
+        std::max(room.left(), std::min(x(), room.right() + 1 - grown.width() - frame.width())),
+        std::max(room.top(), std::min(y(), room.bottom() + 1 - grown.height() - frame.height())));
     resize(grown);
     move(at);
+    // The property sheet stays beside the window where the screen has room for it.
+    QWidget* sheet = forms_.fWinInfo;
+    const int right = at.x() + grown.width() + frame.width();
+    if (sheet->isVisible() && sheet->x() < right &&
+        right + sheet->frameGeometry().width() <= room.right() + 1)
+        sheet->move(right, sheet->y());
 }
 
 void TfPanelwright::closeEvent(QCloseEvent* event) {

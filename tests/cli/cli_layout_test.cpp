@@ -157,7 +157,8 @@ TEST_F(CliLayoutTest, AFolderWhereAFileBelongsIsCalledAFolder) {
     // Saving onto a folder, or beside a backup that is a folder, changes nothing.
     const CliRun onto = Cli({"save", in, folder});
     EXPECT_EQ(onto.exitCode, 1);
-    EXPECT_TRUE(onto.err.contains("\"" + folder + "\": that is a folder")) << onto.err.toStdString();
+    EXPECT_TRUE(onto.err.contains("\"" + folder + "\": that is a folder"))
+        << onto.err.toStdString();
     EXPECT_TRUE(std::filesystem::is_directory(dir / "inside"));
     EXPECT_FALSE(std::filesystem::exists(drive.root / "adir.~dc"));
     std::filesystem::create_directories(drive.root / "out.~dc");
@@ -177,7 +178,8 @@ TEST_F(CliLayoutTest, FileNamesNeedNotBePlainAscii) {
     const QString png = QString::fromStdString((drive.root / "Büro.png").string());
     EXPECT_EQ(Cli({"render", in, png}).exitCode, 0);
     EXPECT_EQ(QImage(png).size(), QSize(800, 600));
-    const CliRun missing = Cli({"check", QString::fromStdString((drive.root / "Lüft.dcf").string())});
+    const CliRun missing =
+        Cli({"check", QString::fromStdString((drive.root / "Lüft.dcf").string())});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("Lüft.dcf")) << missing.err.toStdString();
 }

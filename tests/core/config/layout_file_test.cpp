@@ -118,8 +118,9 @@ TEST_F(LayoutFileTest, AFolderInTheWayOfTheFileOrItsBackupRefusesTheSaveAndChang
         SaveLayout(editor, "C:\\KVP\\Work\\lobby.txt");
         ADD_FAILURE() << "replaced the file with no backup";
     } catch (const IoError& error) {
-        EXPECT_NE(std::string(error.what()).find("its backup \"C:\\KVP\\Work\\lobby.~dc\" is a folder"),
-                  std::string::npos)
+        EXPECT_NE(
+            std::string(error.what()).find("its backup \"C:\\KVP\\Work\\lobby.~dc\" is a folder"),
+            std::string::npos)
             << error.what();
     }
     EXPECT_EQ(entries(), before);
