@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "platform/win1252.h"
 
+#include <cctype>
 #include <cstdlib>
 
 namespace pw {
@@ -35,10 +36,30 @@ void SetDriveC(const std::string& dir) {
 #endif
 }
 
+// The command's summary as a sentence, in lines that fit a terminal.
 void PrintCommandHelp(std::ostream& out, const CliCommand& command) {
     out << "Usage: panelwright-cli [--drive-c DIR] " << command.name << ' ' << command.usage
-        << "\n\n"
-        << command.summary << ".\n";
+        << "\n\n";
+    std::string sentence = std::string(command.summary) + '.';
+    sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+    constexpr std::size_t kWidth = 78;
+    std::size_t column = 0;
+    for (std::size_t start = 0; start < sentence.size();) {
+        std::size_t end = sentence.find(' ', start);
+        if (end == std::string::npos) end = sentence.size();
+        const std::size_t length = end - start;
+        if (column > 0 && column + 1 + length > kWidth) {
+            out << '\n';
+            column = 0;
+        } else if (column > 0) {
+            out << ' ';
+            ++column;
+        }
+        out << sentence.substr(start, length);
+        column += length;
+        start = end + 1;
+    }
+    out << '\n';
 }
 
 const CliCommand* FindCommand(const std::string& name) {

@@ -112,7 +112,7 @@ TEST_F(CliLayoutTest, EachCommandHasItsOwnHelpAndNamesTheArgumentAtFault) {
     EXPECT_TRUE(help.out.startsWith("Usage: panelwright-cli [--drive-c DIR] render LAYOUT.dcf "
                                     "OUT.png [--view design|static|dynamic]"))
         << help.out.toStdString();
-    EXPECT_TRUE(help.out.contains("draws the layout as the canvas shows it"));
+    EXPECT_TRUE(help.out.contains("\n\nDraws the layout as the canvas shows it"));
     EXPECT_FALSE(help.out.contains("Commands:")); // not the general help
     EXPECT_TRUE(Cli({"save", "-h"}).out.contains("IN.dcf OUT.dcf"));
 
