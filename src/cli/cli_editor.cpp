@@ -1,7 +1,6 @@
 #include "cli/cli_editor.h"
 
-#include "platform/errors.h"
-#include "platform/files.h"
+#include "cli/cli_files.h"
 #include "qt/calendar_names.h"
 
 #include <QDir>
@@ -21,7 +20,7 @@ CliEditor::CliEditor(CliContext& context) {
 CliEditor::~CliEditor() = default;
 
 LoadOutcome CliEditor::Load(const std::string& path) {
-    if (!FileExists(path)) throw IoError("The file \"" + path + "\" does not exist.");
+    RequireInputFile(path);
     return LoadLayout(*editor_, path);
 }
 

@@ -1,5 +1,6 @@
 #include "cli/cli_editor.h"
 #include "cli/cli.h"
+#include "cli/cli_arguments.h"
 #include "generate/font_uses.h"
 #include "generate/generate_fonts.h"
 #include "platform/win1252.h"
@@ -8,16 +9,13 @@
 namespace pw {
 
 int RunCheck(CliContext& context, const std::vector<std::string>& arguments) {
-    if (arguments.size() != 1) {
-        context.err << "Usage: panelwright-cli check LAYOUT.dcf\n";
-        return kExitUsage;
-    }
+    const std::string path = CommandArguments(arguments, {}, 1).Files()[0];
     CliEditor cli(context);
     // The warning for a file that may have been cut short is printed as the load shows it.
-    const bool whole = cli.Load(arguments[0]) == LoadOutcome::Whole;
+    const bool whole = cli.Load(path) == LoadOutcome::Whole;
     Editor& editor = cli.editor();
     const cWindow& background = *WindowAt(editor.doc.layout, 0);
-    context.out << Win1252ToUtf8(arguments[0]) << ": " << editor.doc.layout.WindowList.size()
+    context.out << Win1252ToUtf8(path) << ": " << editor.doc.layout.WindowList.size()
                 << " windows, display " << background.X1 + 1 << " x " << background.Y1 + 1 << ", "
                 << editor.doc.images.ImageList.Images().size() << " images\n";
     // A font that Generate files would stop on is an error here too.

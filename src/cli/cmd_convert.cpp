@@ -1,5 +1,7 @@
 #include "cli/cli.h"
+#include "cli/cli_arguments.h"
 #include "cli/cli_editor.h"
+#include "cli/cli_files.h"
 #include "images/bm_file.h"
 #include "images/convert_picture.h"
 #include "images/image_info.h"
@@ -34,25 +36,15 @@ const cImage* ConvertFile(ImageBank& images, const std::string& in, cImage& deco
 } // namespace
 
 int RunConvert(CliContext& context, const std::vector<std::string>& arguments) {
-    std::vector<std::string> files;
-    bool dither = false;
-    for (const std::string& a : arguments) {
-        if (a == "--dither")
-            dither = true;
-        else
-            files.push_back(a);
-    }
-    if (files.size() != 2) {
-        context.err << "Usage: panelwright-cli convert IN OUT.bm [--dither]\n";
-        return kExitUsage;
-    }
-    const std::string& in = files[0];
-    const std::string& out = files[1];
+    const CommandArguments args(arguments, {{"--dither", nullptr}}, 2);
+    const std::string& in = args.Files()[0];
+    const std::string& out = args.Files()[1];
     // The editor keeps the image of a missing file, empty; here that is simply an error.
-    if (!FileExists(in)) throw IoError("The file \"" + in + "\" does not exist.");
+    RequireInputFile(in);
+    RequireOutputFile(out);
     CliEditor cli(context);
     Editor& editor = cli.editor();
-    editor.doc.images.Dither = dither;
+    editor.doc.images.Dither = args.Has("--dither");
     cImage decoded;
     const cImage* image = ConvertFile(editor.doc.images, in, decoded);
     if (!image) return kExitError;

@@ -15,7 +15,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName("Panelwright"); // settings in ~/.config/Panelwright
     setApplicationVersion(PW_VERSION);
     // The desktop entry and icon that an installed copy brings along.
-    setDesktopFileName("panelwright");
+    setDesktopFileName("org.example.panelwright");
     setWindowIcon(QIcon::fromTheme("panelwright"));
 }
 

@@ -28,6 +28,9 @@ public:
     void SetZoom(int zoom, QPoint anchor);
     // Zooms by steps about the pointer, or about the middle when the pointer is elsewhere.
     void ZoomBy(int steps);
+    // The largest zoom that shows the whole display without scrolling; 1 when even that
+    // needs scrolling.
+    int FitZoom() const;
 
 signals:
     void ZoomChanged(int zoom);
@@ -53,6 +56,9 @@ private:
     // The pointer takes its shape at once when a Place choice is armed or used.
     void PlaceModeChanged() override;
     void UpdateScrollBars();
+    int ZoomedIn() const { return zoom_ + 1; }
+    int ZoomedOut() const { return zoom_ - 1; }
+    int NoZoom() const { return 1; }
     // The layout point under a point of the viewport.
     QPoint LayoutPoint(QPoint viewportPoint) const;
     void UpdatePointer(QPoint layoutPoint);

@@ -21,6 +21,8 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
                 {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")},
                 [this] { editor_.doc.history.Redo(editor_); });
     addSeparator();
+    const auto cut = Add(this, "Cut1", "Cu&t", "Move the selected window to the clipboard",
+                         {QKeySequence("Ctrl+X")}, [this] { Cut1Click(); });
     const auto copy = Add(this, "Copy1", "&Copy", "Copy the selected window to the clipboard",
                           {QKeySequence("Ctrl+C")}, [this] { Copy1Click(); });
     Add(this, "Paste1", "&Paste", "Add the window on the clipboard to the layout",
@@ -55,7 +57,7 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
                             [this, s] { NudgeWindow(editor_, 10 * s.dx, 10 * s.dy); });
     }
     windowItems_ << copy << duplicate;
-    movingItems_ << remove;
+    movingItems_ << cut << remove;
     Refresh();
 }
 
@@ -85,6 +87,11 @@ void EditMenu::Refresh() {
 
 void EditMenu::Copy1Click() {
     const std::string text = CopyWindowText(editor_);
+    if (!text.empty()) QGuiApplication::clipboard()->setText(FromWin1252(text));
+}
+
+void EditMenu::Cut1Click() {
+    const std::string text = CutWindowText(editor_);
     if (!text.empty()) QGuiApplication::clipboard()->setText(FromWin1252(text));
 }
 

@@ -26,10 +26,12 @@
 #include "shell/place_mode.h"
 #include "shell/startup.h"
 #include "shell/timer_step.h"
+#include "shell/undo_history.h"
 
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
 #include <functional>
@@ -62,6 +64,11 @@ QAction* AddItem(QWidget* menu, const Item& item, TfPanelwright& window, Editor&
     return action;
 }
 
+// The caption with the place where Qt shows its mark of unsaved changes.
+QString MarkedCaption(const std::string& caption) {
+    return FromWin1252(caption).replace("[*]", "[*][*]") + "[*]";
+}
+
 } // namespace
 
 TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms& forms)
@@ -69,7 +76,7 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
       forms_(forms), canvas_(new CanvasView(editor, this)), Timer1(this),
       recovery_(editor, StateFolder(), CurrentProcessId()) {
     setObjectName("fPanelwright");
-    setWindowTitle(kMainCaption);
+    setWindowTitle(MarkedCaption(kMainCaption));
     setProperty(kHelpContextProperty, 40);
     QFont font("MS Sans Serif");
     font.setPointSize(8);
@@ -170,20 +177,50 @@ void TfPanelwright::showEvent(QShowEvent* event) {
     forms_.fWinInfo->show();
     activateWindow();
     canvas_->setFocus();
-    std::vector<std::string> arguments;
-    for (const QString& argument : arguments_) arguments.push_back(ToWin1252(argument));
-    RunCommand([&] { FirstShow(editor_, arguments); });
-    // Asked once the window is on the screen, so that the question has the editor behind it.
-    QTimer::singleShot(
-        0, this, [this] { RunCommand([this] { recovery_.OfferLeftCopies(ProcessRunning); }); });
+    // Loaded once the window is on the screen, so that what the load has to say, and the
+    // question about left copies, have the editor behind them.
+    QTimer::singleShot(0, this, [this] {
+        std::vector<std::string> arguments;
+        for (const QString& argument : arguments_) arguments.push_back(ToWin1252(argument));
+        RunCommand([&] { FirstShow(editor_, arguments); });
+        RunCommand([this] { recovery_.OfferLeftCopies(ProcessRunning); });
+    });
 }
 
 void TfPanelwright::CaptionChanged(const std::string& caption) {
-    setWindowTitle(FromWin1252(caption));
+    setWindowTitle(MarkedCaption(caption));
+}
+
+void TfPanelwright::LayoutReplaced() {
+    if (isVisible()) GrowToShowDisplay();
+}
+
+void TfPanelwright::GrowToShowDisplay() {
+    const QSize display = canvas_->DisplaySize();
+    const QSize area = canvas_->size();
+    const QSize wanted = size() + QSize(std::max(0, display.width() - area.width()),
+                                        std::max(0, display.height() - area.height()));
+    if (wanted == size() || !screen()) return;
+    const QRect room = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize grown = wanted.boundedTo(room.size() - frame);
+    // Moved back as far as needed for the frame to stay on the screen.
+    const QPoint at(
+        std::max(room.left(), std::min(x(), room.right() + 1 - grown.width() - frame.width())),
+        std::max(room.top(), std::min(y(), room.bottom() + 1 - grown.height() - frame.height())));
+    resize(grown);
+    move(at);
+    // The property sheet stays beside the window where the screen has room for it.
+    QWidget* sheet = forms_.fWinInfo;
+    const int right = at.x() + grown.width() + frame.width();
+    if (sheet->isVisible() && sheet->x() < right &&
+        right + sheet->frameGeometry().width() <= room.right() + 1)
+        sheet->move(right, sheet->y());
 }
 
 void TfPanelwright::CommandEnded() {
     edit_->Refresh();
+    setWindowModified(HasUnsavedChanges(editor_));
 }
 
 void TfPanelwright::closeEvent(QCloseEvent* event) {
@@ -208,7 +245,9 @@ void TfPanelwright::New1Click() {
     pw::New1Click(editor_);
 }
 
-void TfPanelwright::Load1Click() { pw::Load1Click(editor_); }
+void TfPanelwright::Load1Click() {
+    if (SaveBeforeLoading(editor_)) pw::Load1Click(editor_);
+}
 
 void TfPanelwright::Save1Click() { pw::Save1Click(editor_); }
 

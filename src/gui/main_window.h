@@ -43,6 +43,10 @@ private:
     void BuildMenu();
     void CaptionChanged(const std::string& caption) override;
     void CommandEnded() override;
+    void LayoutReplaced() override;
+    // Grows the window, as far as the screen allows, to show the whole display at one screen
+    // pixel a display pixel.
+    void GrowToShowDisplay();
 
     Editor& editor_;
     QStringList arguments_;

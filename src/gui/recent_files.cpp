@@ -3,6 +3,7 @@
 #include "shell/layout_commands.h"
 #include "gui/application.h"
 #include "qt/win1252.h"
+#include "shell/close_query.h"
 
 #include <QSettings>
 
@@ -54,6 +55,7 @@ void RecentFiles::Rebuild() {
 
 void RecentFiles::Open(const QString& file) {
     RunCommand([&] {
+        if (!SaveBeforeLoading(editor_)) return;
         if (LoadRecent(editor_, ToWin1252(file))) return;
         QStringList files = Files();
         files.removeAll(file);

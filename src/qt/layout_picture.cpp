@@ -33,8 +33,8 @@ void ExportPicture1Click(Editor& editor) {
     auto path = editor.host.ChooseSaveFile(request);
     if (!path) return;
     if (ExtensionPos(*path) == std::string::npos) *path += ".png";
-    if (FileExists(*path) &&
-        editor.host.Ask(*path + " already exists. Replace it?", Buttons::YesNo) != Answer::Yes)
+    if (FileExists(*path) && editor.host.Ask("\"" + *path + "\" already exists. Replace it?",
+                                             Buttons::YesNo) != Answer::Yes)
         return;
     SaveLayoutPicture(editor, *path);
 }

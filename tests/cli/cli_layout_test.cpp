@@ -2,6 +2,7 @@
 
 #include "support/temp_drive.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 
@@ -64,7 +65,7 @@ TEST_F(CliLayoutTest, CheckReportsTheLayoutOrItsErrors) {
     const CliRun cut = Cli({"check", Write("c.dcf", layout + "[ WINDOW\r\n  Text = 0\r\n|Gro")});
     EXPECT_EQ(cut.exitCode, 1);
     EXPECT_TRUE(
-        cut.err.contains("c.dcf ends inside a group or a text, so it may have been cut short"))
+        cut.err.contains("c.dcf\" ends inside a group or a text, so it may have been cut short"))
         << cut.err.toStdString();
     EXPECT_TRUE(cut.out.contains("3 windows")) << cut.out.toStdString();
     std::string huge = layout;
@@ -102,8 +103,71 @@ TEST_F(CliLayoutTest, RenderDrawsTheCanvas) {
         for (int x = 12; x < 80; ++x) ink += image.pixelColor(x, y) == QColor(0, 0, 0);
     EXPECT_GT(ink, 20);
     EXPECT_EQ(Cli({"render", in, png, "--view", "sideways"}).exitCode, 2);
-    EXPECT_EQ(Cli({"render", in, png, "--ticks", "x"}).exitCode, 1);
     EXPECT_EQ(Cli({"render", in, png, "--time", "noon"}).exitCode, 2);
+}
+
+TEST_F(CliLayoutTest, EachCommandHasItsOwnHelpAndNamesTheArgumentAtFault) {
+    const CliRun help = Cli({"render", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: panelwright-cli [--drive-c DIR] render LAYOUT.dcf "
+                                    "OUT.png [--view design|static|dynamic]"))
+        << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("\n\nDraws the layout as the canvas shows it"));
+    EXPECT_FALSE(help.out.contains("Commands:")); // not the general help
+    EXPECT_TRUE(Cli({"save", "-h"}).out.contains("IN.dcf OUT.dcf"));
+
+    const QString in = Write("r.dcf", layout);
+    const QString png = QString::fromStdString((drive.root / "r.png").string());
+    const CliRun ticks = Cli({"render", in, png, "--ticks", "abc"});
+    EXPECT_EQ(ticks.exitCode, 2);
+    EXPECT_TRUE(ticks.err.startsWith(
+        "panelwright-cli render: --ticks wants a whole number of 0 or more, not 'abc'\n"
+        "Usage: panelwright-cli render LAYOUT.dcf OUT.png"))
+        << ticks.err.toStdString();
+    const CliRun bogus = Cli({"render", in, png, "--bogus"});
+    EXPECT_EQ(bogus.exitCode, 2);
+    EXPECT_TRUE(bogus.err.startsWith("panelwright-cli render: unknown option '--bogus'\n"))
+        << bogus.err.toStdString();
+    const CliRun value = Cli({"inspect", "a.bm", "--png"});
+    EXPECT_EQ(value.exitCode, 2);
+    EXPECT_TRUE(value.err.startsWith("panelwright-cli inspect: --png needs a value (OUT.png)\n"))
+        << value.err.toStdString();
+    const CliRun count = Cli({"convert", "a.bmp"});
+    EXPECT_EQ(count.exitCode, 2);
+    EXPECT_TRUE(count.err.startsWith("panelwright-cli convert: takes 2 files, not 1\n"))
+        << count.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(png)); // nothing was drawn
+}
+
+TEST_F(CliLayoutTest, AFolderWhereAFileBelongsIsCalledAFolder) {
+    const auto dir = drive.root / "adir";
+    std::filesystem::create_directories(dir / "inside");
+    const QString folder = QString::fromStdString(dir.string());
+    const QString said = "\"" + folder + "\" is a folder, not a file.\n";
+    const QString in = Write("in.dcf", layout);
+    for (const QStringList& arguments :
+         {QStringList{"check", folder}, QStringList{"save", folder, "out.dcf"},
+          QStringList{"render", folder, "out.png"}, QStringList{"render", in, folder},
+          QStringList{"convert", folder, "out.bm"}, QStringList{"inspect", folder}}) {
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.err, said) << arguments.join(' ').toStdString();
+    }
+
+    // Saving onto a folder, or beside a backup that is a folder, changes nothing.
+    const CliRun onto = Cli({"save", in, folder});
+    EXPECT_EQ(onto.exitCode, 1);
+    EXPECT_TRUE(onto.err.contains("\"" + folder + "\": that is a folder"))
+        << onto.err.toStdString();
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "inside"));
+    EXPECT_FALSE(std::filesystem::exists(drive.root / "adir.~dc"));
+    std::filesystem::create_directories(drive.root / "out.~dc");
+    const QString out = Write("out.dcf", "old");
+    const CliRun backup = Cli({"save", in, out});
+    EXPECT_EQ(backup.exitCode, 1);
+    EXPECT_TRUE(backup.err.contains("out.~dc\" is a folder")) << backup.err.toStdString();
+    std::ifstream kept((drive.root / "out.dcf").string(), std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), "old");
 }
 
 TEST_F(CliLayoutTest, FileNamesNeedNotBePlainAscii) {
@@ -114,7 +178,8 @@ TEST_F(CliLayoutTest, FileNamesNeedNotBePlainAscii) {
     const QString png = QString::fromStdString((drive.root / "Büro.png").string());
     EXPECT_EQ(Cli({"render", in, png}).exitCode, 0);
     EXPECT_EQ(QImage(png).size(), QSize(800, 600));
-    const CliRun missing = Cli({"check", QString::fromStdString((drive.root / "Lüft.dcf").string())});
+    const CliRun missing =
+        Cli({"check", QString::fromStdString((drive.root / "Lüft.dcf").string())});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("Lüft.dcf")) << missing.err.toStdString();
 }

@@ -122,5 +122,19 @@ TEST_F(EditMenuTest, CopyPutsTheWindowOnTheClipboardAsTextAndPasteTakesOnlyAWind
     EXPECT_EQ(editor.doc.layout.WindowList.size(), 3u);
 }
 
+TEST_F(EditMenuTest, CutCopiesAndDeletesAsOneStepAndLeavesTheBackground) {
+    Start();
+    AddWindow(editor, 100, 50, 219, 79, wtPosition).Text[1] = "Ground";
+    Shown();
+    QTest::mouseClick(Canvas(), Qt::LeftButton, {}, {150, 60});
+    QTest::keyClick(Canvas(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("|Ground|"));
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 1u);
+    EXPECT_FALSE(main->MenuItem("Cut1")->isEnabled()); // the Background object is current
+    QTest::keyClick(Canvas(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 2u);
+    EXPECT_EQ(WindowAt(editor.doc.layout, 1)->Text[1], "Ground");
+}
+
 } // namespace
 } // namespace pw

@@ -26,7 +26,7 @@ TEST_F(MainWindowTest, StartsWithADefaultLayoutInColour42AndTheInformationDialog
     Start();
     ASSERT_EQ(editor.doc.layout.WindowList.size(), 1u);
     EXPECT_TRUE(forms.fWinInfo->isVisible());
-    EXPECT_EQ(main->windowTitle(), "Tarnwheel Panelwright  v5.08");
+    EXPECT_EQ(main->windowTitle(), "Tarnwheel Panelwright  v5.08[*]"); // Qt's mark of changes
     EXPECT_EQ(editor.view.ViewMode, vmDesign);
     EXPECT_EQ(editor.pointer.PlaceMode, 0);
     const QImage shown = main->Canvas()->viewport()->grab().toImage();
@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, RecentFilesListLayoutsLoadedOrSavedAndDropOnesThatAreGone
     std::filesystem::remove(drive.root / "b.dcf");
     auto seen = AnswerNextMessageBox(QMessageBox::Ok);
     recent->actions()[1]->trigger();
-    EXPECT_EQ(*seen, "C:\\b.dcf was not found. It has been taken off the recent files.");
+    EXPECT_EQ(*seen, "\"C:\\b.dcf\" was not found. It has been taken off the recent files.");
     emit recent->aboutToShow();
     ASSERT_EQ(recent->actions().size(), 1);
     EXPECT_EQ(recent->actions()[0]->text(), "&1 C:\\a.dcf");
@@ -221,8 +221,12 @@ TEST_F(MainWindowTest, AFileArgumentIsLoadedInsteadOfTheDefaultLayout) {
     Start({QString::fromStdString(path.string())});
     ASSERT_EQ(editor.doc.layout.WindowList.size(), 1u);
     EXPECT_EQ(editor.doc.layout.BackgroundColour, 195);
-    EXPECT_EQ(main->windowTitle(), QString::fromStdString("PW " + path.string()));
+    EXPECT_EQ(main->windowTitle(), QString::fromStdString("PW " + path.string() + "[*]"));
     EXPECT_EQ(main->Canvas()->DisplaySize(), QSize(480, 640));
+    EXPECT_FALSE(main->isWindowModified());
+    main->MenuItem("Message1")->trigger();
+    QTest::mouseClick(main->Canvas()->viewport(), Qt::LeftButton, {}, {50, 50});
+    EXPECT_TRUE(main->isWindowModified());
 }
 
 } // namespace

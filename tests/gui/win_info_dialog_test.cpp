@@ -67,8 +67,9 @@ TEST_F(WinInfoDialogTest, TypedValuesAreAppliedRowByRowAndRefusedOnesDoNotStay) 
     Press(irX0, "abc");
     Enter(irX0);
     EXPECT_EQ(*messages, QStringList{"'abc' is not a valid integer value"});
-    EXPECT_EQ(sheet->PendingRow(), irX0);
-    EXPECT_EQ(Shown(irX0), "abc");
+    EXPECT_EQ(sheet->PendingRow(), kNoRow);
+    EXPECT_EQ(Shown(irX0), "100"); // the stored value again
+    EXPECT_EQ(grid->indexWidget(Cell(irX0)), nullptr); // no longer in edit mode
     Press(irX0, "50");
     Enter(irX0);
     EXPECT_EQ((Rect{w.X0, w.Y0, w.X1, w.Y1}), (Rect{50, 100, 349, 129}));

@@ -42,7 +42,7 @@ TEST_F(ExportPictureTest, AnExistingPictureIsReplacedOnlyWhenTheUserSaysSo) {
     ExportPicture1Click(editor);
     EXPECT_EQ(ReadFileBytes("C:\\shot.png", 100), "old");
     ExportPicture1Click(editor);
-    EXPECT_EQ(host.questions.back(), "C:\\shot.png already exists. Replace it?");
+    EXPECT_EQ(host.questions.back(), "\"C:\\shot.png\" already exists. Replace it?");
     EXPECT_EQ(Picture("C:\\shot.png").size(), QSize(640, 480));
 }
 

@@ -24,6 +24,9 @@ public:
 
     // Message boxes. An empty caption means the application's title.
     virtual void ShowMessage(const std::string& text, const std::string& caption = {}) = 0;
+    // A message about something that may have gone wrong, which the user should look into;
+    // shown as a message, with a warning's mark where the host has one.
+    virtual void ShowWarning(const std::string& text) { ShowMessage(text); }
     virtual Answer Ask(const std::string& text, Buttons buttons) = 0;
 
     // Standard file dialogs; nothing when the user cancels.

@@ -23,7 +23,8 @@ void Load1Click(Editor& editor) {
 
 bool LoadRecent(Editor& editor, const std::string& path) {
     if (LoadLayout(editor, path) != LoadOutcome::NoFile) return true;
-    editor.host.ShowMessage(path + " was not found. It has been taken off the recent files.");
+    editor.host.ShowMessage("\"" + path +
+                            "\" was not found. It has been taken off the recent files.");
     return false;
 }
 
@@ -39,6 +40,8 @@ bool SaveAs1Click(Editor& editor) {
     auto path = editor.host.ChooseSaveFile(WorkFolderRequest("Display config( *.dcf)|*.dcf", {}));
     if (!path) return false;
     if (ExtensionPos(*path) == std::string::npos) *path += ".dcf";
+    // A folder in the way leaves the layout's name as it was.
+    CheckLayoutTarget(*path);
     SetLayoutFileName(editor, *path);
     SaveLayout(editor, *path);
     return true;

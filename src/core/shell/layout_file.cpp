@@ -4,6 +4,7 @@
 #include "config/layout_parse.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/folders.h"
 #include "platform/local_time.h"
 #include "platform/paths.h"
 #include "shell/redraw.h"
@@ -17,7 +18,17 @@ namespace pw {
 
 std::string BackupPath(const std::string& path) { return ChangeExtension(path, ".~dc"); }
 
+void CheckLayoutTarget(const std::string& path) {
+    if (FolderExists(path))
+        throw IoError("Cannot save the layout as \"" + path + "\": that is a folder.");
+    const std::string backup = BackupPath(path);
+    if (FolderExists(backup))
+        throw IoError("Cannot save the layout as \"" + path + "\": its backup \"" + backup +
+                      "\" is a folder. Move the folder away or save under another name.");
+}
+
 void SaveLayout(Editor& editor, const std::string& path) {
+    CheckLayoutTarget(path);
     WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(editor.doc.layout));
     // Generate files also writes the layout into the display folder; only the layout's own
     // file counts as saving it.
@@ -56,8 +67,8 @@ std::string MainCaption(const std::string& layoutFileName) {
 }
 
 std::string CutShortWarning(const std::string& path) {
-    return "The layout file " + path +
-           " ends inside a group or a text, so it may have been cut short. Everything before "
+    return "The layout file \"" + path +
+           "\" ends inside a group or a text, so it may have been cut short. Everything before "
            "that point has been read; check the layout before you save it (the first save keeps "
            "the file as it is now as its .~dc backup).";
 }
@@ -109,7 +120,7 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
     ParsedLayout parsed = ParseLayout(bytes, editor.doc.layout, editor.host);
     // Everything in the editor expects the Background object as element 0.
     if (parsed.layout.WindowList.empty())
-        throw FormatError("The file " + path + " holds no windows; it is not a layout file.");
+        throw FormatError("The file \"" + path + "\" holds no windows; it is not a layout file.");
     const bool endedEarly = parsed.endedEarly;
     PutParsedLayout(editor, std::move(parsed));
     SetLayoutFileName(editor, layoutFileName);
@@ -118,7 +129,7 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
     RedrawAll(editor);
     if (!endedEarly) return LoadOutcome::Whole;
-    editor.host.ShowMessage(CutShortWarning(path));
+    editor.host.ShowWarning(CutShortWarning(path));
     return LoadOutcome::CutShort;
 }
 

@@ -24,10 +24,15 @@ void SetLayoutFileName(Editor& editor, const std::string& path);
 // The layout path with its extension replaced by ".~dc".
 std::string BackupPath(const std::string& path);
 
+// Throws IoError naming the folder when the path or its backup path is a folder: saving would
+// otherwise move the folder aside as the backup, or replace the file with no backup kept.
+void CheckLayoutTarget(const std::string& path);
+
 // Writes the job record and every window to path. The previous file becomes the ".~dc"
 // backup (the older backup is dropped), but only once the new file is complete: a failed
 // save leaves the file and its backup as they were. Changes neither LayoutFileName nor the
-// caption; a save to the layout's own file leaves nothing unsaved.
+// caption; a save to the layout's own file leaves nothing unsaved. A folder in the way
+// (CheckLayoutTarget) refuses the save before anything is written.
 void SaveLayout(Editor& editor, const std::string& path);
 
 enum class LoadOutcome {

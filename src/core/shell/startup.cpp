@@ -34,8 +34,8 @@ void FirstShow(Editor& editor, const std::vector<std::string>& arguments) {
     if (!FileExists(path)) {
         // Without a Background object neither the canvas nor the dialogs could work, so a
         // file that is not there gives a new layout, and the user is told why.
-        editor.host.ShowMessage("The layout file " + path +
-                                " was not found. A new layout has been started.");
+        editor.host.ShowMessage("The layout file \"" + path +
+                                "\" was not found. A new layout has been started.");
     }
     try {
         LoadLayout(editor, path);

@@ -71,7 +71,15 @@ void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v) {
 }
 
 void WinInfo::sgInfoSetEditText(int row) {
-    if (PendingRow != kNoRow && PendingRow != row) CommitCell();
+    if (PendingRow != kNoRow && PendingRow != row) {
+        try {
+            CommitCell();
+        } catch (...) {
+            // The row now typed into is pending all the same.
+            PendingRow = row;
+            throw;
+        }
+    }
     PendingRow = row;
 }
 
@@ -83,13 +91,10 @@ void WinInfo::CommitCell() {
     if (PendingRow == kNoRow) return;
     if (cWindow* w = Current()) {
         const std::string text = cells_.CellText(PendingRow);
-        if (!text.empty()) {
-            // A text that is no number throws here, and the row stays pending as typed.
-            const std::int32_t v = StrToInt(text);
-            const int row = PendingRow;
-            PendingRow = kNoRow;
-            ApplyInfoRow(editor_, *w, row, v);
-        }
+        const int row = PendingRow;
+        PendingRow = kNoRow;
+        // A text that is no number throws here, and is dropped with the pending row.
+        if (!text.empty()) ApplyInfoRow(editor_, *w, row, StrToInt(text));
     }
     PendingRow = kNoRow;
 }

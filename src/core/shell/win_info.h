@@ -70,7 +70,8 @@ public:
 
     // The grid. A row's value is applied when the user types into another row, presses Enter
     // or clicks in the grid, never half typed. A cell that holds no whole number is reported
-    // and stays pending, typed as it is.
+    // and dropped: the row is no longer pending, so that it shows the window's value again and
+    // the next value typed is applied.
     void sgInfoSetEditText(int row);
     void sgInfoKeyPress(char key);
     void sgInfoClick() { CommitCell(); }

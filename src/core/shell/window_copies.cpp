@@ -1,6 +1,7 @@
 #include "shell/window_copies.h"
 
 #include "config/window_group.h"
+#include "shell/keyboard_editing.h"
 #include "shell/redraw.h"
 #include "shell/window_commands.h"
 #include "windows/window_list.h"
@@ -81,6 +82,13 @@ void DuplicateWindow(Editor& editor) {
 std::string CopyWindowText(Editor& editor) {
     std::string text;
     if (cWindow* current = editor.doc.layout.CurWindow) WriteWindowGroup(*current, text);
+    return text;
+}
+
+std::string CutWindowText(Editor& editor) {
+    if (!MovableCurrent(editor.doc.layout)) return {};
+    std::string text = CopyWindowText(editor);
+    DeleteCurrentWindow(editor);
     return text;
 }
 

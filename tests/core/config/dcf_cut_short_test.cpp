@@ -59,7 +59,7 @@ TEST_F(CutShortLoadTest, ALoadWarnsOnceAndASaveKeepsTheFileAsItsBackup) {
     EXPECT_EQ(LoadLayout(editor, "C:\\lobby.dcf"), LoadOutcome::CutShort);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, CutShortWarning("C:\\lobby.dcf"));
-    EXPECT_NE(host.messages[0].text.find("C:\\lobby.dcf ends inside a group or a text"),
+    EXPECT_NE(host.messages[0].text.find("C:\\lobby.dcf\" ends inside a group or a text"),
               std::string::npos);
     // Everything up to the cut is there.
     ASSERT_EQ(editor.doc.layout.WindowList.size(), 2u);

@@ -8,6 +8,7 @@
 #include "support/editor_fixture.h"
 #include "support/temp_drive.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 
@@ -92,6 +93,46 @@ TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
     EXPECT_EQ(entries, 2); // no temporary file left behind
     EXPECT_EQ(Read(path), file);
     EXPECT_EQ(Read("C:\\KVP\\Work\\lobby.~dc"), backup);
+}
+
+TEST_F(LayoutFileTest, AFolderInTheWayOfTheFileOrItsBackupRefusesTheSaveAndChangesNothing) {
+    const fs::path work = drive.root / "KVP" / "Work";
+    fs::create_directories(work / "plans.dcf");
+    SaveLayout(editor, "C:\\KVP\\Work\\lobby.txt");
+    fs::create_directories(work / "lobby.~dc" / "keep"); // where the backup of lobby.txt goes
+    const auto entries = [&] {
+        std::vector<std::string> names;
+        for (const auto& e : fs::recursive_directory_iterator(work))
+            names.push_back(fs::relative(e.path(), work).string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    const std::vector<std::string> before = entries();
+    try {
+        SaveLayout(editor, "C:\\KVP\\Work\\plans.dcf");
+        ADD_FAILURE() << "saved onto a folder";
+    } catch (const IoError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot save the layout as \"C:\\KVP\\Work\\plans.dcf\": that is a folder.");
+    }
+    try {
+        SaveLayout(editor, "C:\\KVP\\Work\\lobby.txt");
+        ADD_FAILURE() << "replaced the file with no backup";
+    } catch (const IoError& error) {
+        EXPECT_NE(
+            std::string(error.what()).find("its backup \"C:\\KVP\\Work\\lobby.~dc\" is a folder"),
+            std::string::npos)
+            << error.what();
+    }
+    EXPECT_EQ(entries(), before);
+    EXPECT_TRUE(fs::is_directory(work / "plans.dcf"));
+
+    // Save As onto the folder keeps the layout's name too.
+    host.saveFiles = {std::string("C:\\KVP\\Work\\plans")};
+    views.captions.clear();
+    EXPECT_THROW(SaveAs1Click(editor), IoError);
+    EXPECT_TRUE(editor.doc.LayoutFileName.empty());
+    EXPECT_TRUE(views.captions.empty());
 }
 
 TEST_F(LayoutFileTest, LoadReplacesTheLayoutAndNamesIt) {

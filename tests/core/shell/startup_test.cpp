@@ -1,8 +1,14 @@
+#include "shell/layout_file.h"
+#include "platform/files.h"
 #include "shell/close_query.h"
 #include "shell/new_layout.h"
 #include "shell/startup.h"
 #include "shell/timer_step.h"
+#include "shell/undo_history.h"
 #include "support/editor_fixture.h"
+#include "support/temp_drive.h"
+
+#include <filesystem>
 
 namespace pw {
 namespace {
@@ -68,6 +74,35 @@ TEST_F(CloseTest, ANamedLayoutAlwaysAsks) {
     EXPECT_EQ(CloseQuery(editor), CloseAction::SaveThenClose);
     EXPECT_EQ(CloseQuery(editor), CloseAction::Close);
     EXPECT_EQ(host.questions.size(), 2u);
+}
+
+TEST_F(CloseTest, LoadAsksOnlyForUnsavedChangesAndSavesAsTheCloseQueryDoes) {
+    TempDrive drive;
+    const std::string path = "C:\\KVP\\Work\\lobby.dcf";
+    CreateFolders("C:\\KVP\\Work");
+    editor.doc.LayoutFileName = path;
+    SaveLayout(editor, path);
+    EXPECT_TRUE(SaveBeforeLoading(editor)); // nothing to lose: no question
+    EXPECT_TRUE(host.questions.empty());
+
+    AddWindow(10, 10, 50, 50);
+    host.answers = {Answer::Cancel, Answer::No, Answer::Yes};
+    EXPECT_FALSE(SaveBeforeLoading(editor));
+    EXPECT_TRUE(SaveBeforeLoading(editor));
+    ASSERT_EQ(host.questions.size(), 2u);
+    EXPECT_EQ(host.questions[0], "Save before loading another layout ?");
+    EXPECT_FALSE(std::filesystem::exists(drive.root / "KVP/Work/lobby.~dc")); // No saved nothing
+    EXPECT_TRUE(SaveBeforeLoading(editor));
+    EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/Work/lobby.~dc")); // Yes saved
+    EXPECT_FALSE(HasUnsavedChanges(editor));
+
+    // Unnamed, Yes leads to Save As, and cancelling that keeps the layout from being replaced.
+    editor.doc.LayoutFileName.clear();
+    AddWindow(20, 20, 60, 60);
+    host.answers = {Answer::Yes};
+    host.saveFiles = {std::nullopt};
+    EXPECT_FALSE(SaveBeforeLoading(editor));
+    EXPECT_EQ(host.questions.size(), 4u);
 }
 
 using TimerTest = EditorTest;

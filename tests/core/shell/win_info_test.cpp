@@ -30,7 +30,7 @@ private:
     std::optional<FontChoice> ChooseFont(const FontChoice&) override { return std::nullopt; }
 };
 
-TEST_F(WinInfoTest, ARowIsAppliedAtTheFirstKeystrokeInAnotherAndABadOneStaysPending) {
+TEST_F(WinInfoTest, ARowIsAppliedAtTheFirstKeystrokeInAnotherAndABadOneIsDropped) {
     cWindow& w = AddWindow(100, 100, 219, 129);
     editor.doc.layout.CurWindow = &w;
     Type(irX0, "150");
@@ -45,9 +45,15 @@ TEST_F(WinInfoTest, ARowIsAppliedAtTheFirstKeystrokeInAnotherAndABadOneStaysPend
 
     Type(irX1, "12a");
     EXPECT_THROW(Type(irWidth, "5"), ConversionError);
-    EXPECT_THROW(sheet.sgInfoClick(), ConversionError); // tried again each time
-    EXPECT_EQ(sheet.PendingRow, irX1);
     EXPECT_EQ(w.X1, 269);
+    EXPECT_EQ(sheet.PendingRow, irWidth); // the row typed into next goes on
+    sheet.sgInfoClick();
+    EXPECT_EQ(w.X1, 154);
+    Type(irX1, "x");
+    EXPECT_THROW(sheet.sgInfoKeyPress('\r'), ConversionError);
+    EXPECT_EQ(sheet.PendingRow, kNoRow);
+    EXPECT_NO_THROW(sheet.sgInfoClick()); // reported once, not again at every click
+    EXPECT_EQ(w.X1, 154);
 }
 
 TEST_F(WinInfoTest, EachRowAppliesItsOwnRule) {
