@@ -49,7 +49,7 @@ std::vector<std::string> GenerateFonts(Editor& editor, const std::string& direct
         steps.Next("Making the font file " + use.fntFile);
         const RasteriseResult first = RasteriseFont(editor.textEngine, use.font, directory,
                                                     use.fntFile, "", kFirstAttemptLimit);
-        if (first.size >= kLargestStandardFont) {
+        if (StandardSetTooLarge(first.size)) {
             record.Chars = CharsUsedBy(editor.layout, record.FileName);
             RasteriseFont(editor.textEngine, use.font, directory, use.fntFile, record.Chars, 0);
         }
