@@ -6,6 +6,7 @@
 #include "check/text_fit.h"
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_map>
 
 namespace pw {
@@ -21,10 +22,16 @@ std::vector<Problem> CheckLayout(const Layout& layout, const ImageStore& images,
     std::unordered_map<std::uint32_t, std::size_t> place;
     for (std::size_t i = layout.WindowList.size(); i-- > 0;)
         place[layout.WindowList[i]->Number] = i;
-    std::stable_sort(problems.begin(), problems.end(), [&](const Problem& a, const Problem& b) {
-        return std::pair(place[a.window], a.index) < std::pair(place[b.window], b.index);
-    });
-    return problems;
+    // Each problem's place in the order, looked up once: (window's place, index, as found).
+    std::vector<std::tuple<std::size_t, int, std::size_t>> order;
+    order.reserve(problems.size());
+    for (std::size_t i = 0; i < problems.size(); ++i)
+        order.emplace_back(place[problems[i].window], problems[i].index, i);
+    std::sort(order.begin(), order.end());
+    std::vector<Problem> sorted;
+    sorted.reserve(problems.size());
+    for (const auto& [window, index, i] : order) sorted.push_back(std::move(problems[i]));
+    return sorted;
 }
 
 } // namespace pw

@@ -30,6 +30,35 @@ long long Outside(long long from, long long size, long long low, long long high)
     return std::max(0LL, low - from) + std::max(0LL, from + size - 1 - high);
 }
 
+// What one pass over a text tells: its lowest and highest character and its line count.
+struct TextScan {
+    unsigned char lowest = 255, highest = 0;
+    long long lines = 1;
+};
+
+TextScan Scan(const std::string& text) {
+    TextScan scan;
+    long long lineFeeds = 0;
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        scan.lowest = std::min(scan.lowest, c);
+        scan.highest = std::max(scan.highest, c);
+        lineFeeds += c == '\n';
+    }
+    scan.lines += lineFeeds;
+    return scan;
+}
+
+std::string Unshown(const std::string& text) {
+    std::bitset<256> above;
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= kGlyphSlots) above.set(static_cast<unsigned char>(c));
+    std::string chars;
+    for (int c = kGlyphSlots; c < 256; ++c)
+        if (above[c]) chars += static_cast<char>(c);
+    return chars;
+}
+
 // A window's texts measured in one font.
 class TextMeasure {
 public:
@@ -37,13 +66,20 @@ public:
         : w_(w), font_(font), engine_(engine) {}
 
     // Columns of the text's widest-passing line outside the window, and that line's width.
-    std::pair<long long, long long> WidthOutside(const std::string& text) {
+    std::pair<long long, long long> WidthOutside(const std::string& text, const TextScan& scan) {
+        if (scan.lowest < 32 && HasRoomyControls(text)) font_.ControlsTakeRoom(engine_);
         // Lines are split as the renderer splits them: from just after a line feed up to the
-        // next carriage return. A text that is not CR LF throughout has lines that overlap, so
-        // their widths come from running sums.
-        if (HasRoomyControls(text)) font_.ControlsTakeRoom(engine_);
-        sums_.assign(1, 0);
-        for (const char c : text) sums_.push_back(sums_.back() + font_.Width(static_cast<unsigned char>(c)));
+        // next carriage return. Most texts are one line.
+        if (scan.lines == 1) {
+            const long long width = Sum(text, 0, std::min(text.find('\r'), text.size()));
+            return {Outside(LineLeft(width) + kDisplayShift, width, w_.X0, w_.X1), width};
+        }
+        // A text that is not CR LF throughout has lines that overlap, so their widths come
+        // from running sums.
+        sums_.resize(text.size() + 1);
+        sums_[0] = 0;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            sums_[i + 1] = sums_[i] + font_.Width(static_cast<unsigned char>(text[i]));
         long long worst = 0, worstWidth = 0;
         std::size_t start = 0, cr = text.find('\r');
         for (;;) {
@@ -56,9 +92,9 @@ public:
                 worst = outside;
                 worstWidth = width;
             }
-            const std::size_t lf = text.find('\n', start);
-            if (lf == std::string::npos) break;
-            start = lf + 1;
+            const std::size_t next = text.find('\n', start);
+            if (next == std::string::npos) break;
+            start = next + 1;
         }
         return {worst, worstWidth};
     }
@@ -78,6 +114,13 @@ private:
         return w_.X0;
     }
 
+    long long Sum(const std::string& text, std::size_t from, std::size_t to) const {
+        long long width = 0;
+        for (std::size_t i = from; i < to; ++i)
+            width += font_.Width(static_cast<unsigned char>(text[i]));
+        return width;
+    }
+
     // Whether a line holds a character below the standard set: any but the CR LF between
     // lines.
     static bool HasRoomyControls(const std::string& text) {
@@ -94,16 +137,6 @@ private:
     TextEngine& engine_;
     std::vector<long long> sums_;
 };
-
-std::string Unshown(const std::string& text) {
-    std::bitset<256> above;
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= kGlyphSlots) above.set(static_cast<unsigned char>(c));
-    std::string chars;
-    for (int c = kGlyphSlots; c < 256; ++c)
-        if (above[c]) chars += static_cast<char>(c);
-    return chars;
-}
 
 void CheckWindowTexts(const cWindow& w, const FontUse& use, DisplayFont& font,
                       TextEngine& engine, std::vector<Problem>& out) {
@@ -134,12 +167,14 @@ void CheckWindowTexts(const cWindow& w, const FontUse& use, DisplayFont& font,
     for (int index = 0; index < kIndexCount; ++index) {
         const std::string& text = w.Text[index];
         if (text.empty()) continue;
-        if (const std::string chars = Unshown(text); !chars.empty())
+        const TextScan scan = Scan(text);
+        if (const std::string chars = scan.highest < kGlyphSlots ? "" : Unshown(text);
+            !chars.empty())
             add(Severity::Error, ProblemKind::UnshownCharacters, index,
                 Quoted(text) + " holds \"" + chars + "\", which the font file " + use.fntFile +
                     " cannot hold: it has no characters above code 127.",
                 std::nullopt);
-        if (const auto [outside, width] = measure.WidthOutside(text); outside > 0)
+        if (const auto [outside, width] = measure.WidthOutside(text, scan); outside > 0)
             add(Severity::Error, ProblemKind::TextTooWide, index,
                 Quoted(text) + " is " + std::to_string(width) + " pixels wide in " +
                     FontName(use.font) + "; " + std::to_string(outside) +
@@ -147,7 +182,7 @@ void CheckWindowTexts(const cWindow& w, const FontUse& use, DisplayFont& font,
                     std::to_string(static_cast<long long>(w.X1) - w.X0 + 1) + " wide.",
                 outside);
         if (belowLine) continue;
-        const long long lines = 1 + std::count(text.begin(), text.end(), '\n');
+        const long long lines = scan.lines;
         if (const long long outside = measure.HeightOutside(lines); outside > 0)
             add(Severity::Error, ProblemKind::TextTooTall, index,
                 "The " + std::to_string(lines) + " lines of " + Quoted(text) + " are " +
