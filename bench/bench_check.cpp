@@ -58,7 +58,8 @@ void BM_CheckLayout(benchmark::State& state) {
     Fixture f;
     pw::DisplayFonts fonts;
     pw::CheckLayout(f.layout, f.images, f.engine, fonts);
-    for (auto _ : state) benchmark::DoNotOptimize(pw::CheckLayout(f.layout, f.images, f.engine, fonts));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pw::CheckLayout(f.layout, f.images, f.engine, fonts));
 }
 BENCHMARK(BM_CheckLayout)->Unit(benchmark::kMillisecond);
 

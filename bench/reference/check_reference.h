@@ -31,8 +31,8 @@ inline void CheckTextsByEngine(const Layout& layout, TextEngine& engine,
                     x = static_cast<long long>(w.X1) - width;
                 x += 2;
                 if (width > 0)
-                    worst = std::max(worst, std::max(0LL, w.X0 - x) +
-                                                std::max(0LL, x + width - 1 - w.X1));
+                    worst = std::max(worst,
+                                     std::max(0LL, w.X0 - x) + std::max(0LL, x + width - 1 - w.X1));
             }
             if (worst > 0)
                 out.push_back({Severity::Error, ProblemKind::TextTooWide, w.Number, index, 0,

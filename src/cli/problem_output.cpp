@@ -40,7 +40,8 @@ std::string ProblemLine(const std::string& file, const Problem& p) {
     std::string line = file;
     if (p.line != 0) line += ":" + std::to_string(p.line);
     line += std::string(": ") + SeverityName(p.severity) + ": window " + std::to_string(p.window);
-    if (p.index != kNoIndex) line += std::string(", ") + IndexName(p.kind) + " " + std::to_string(p.index);
+    if (p.index != kNoIndex)
+        line += std::string(", ") + IndexName(p.kind) + " " + std::to_string(p.index);
     return line + ": " + Win1252ToUtf8(p.message);
 }
 
@@ -49,8 +50,9 @@ std::string ProblemsJson(std::span<const Problem> problems) {
     for (const Problem& p : problems) {
         if (json.size() > 1) json += ",";
         json += "\n  {\"severity\": \"" + std::string(SeverityName(p.severity)) +
-                "\", \"kind\": \"" + KindName(p.kind) + "\", \"window\": " +
-                std::to_string(p.window) + ", \"index\": " + JsonNumber(p.index != kNoIndex, p.index) +
+                "\", \"kind\": \"" + KindName(p.kind) +
+                "\", \"window\": " + std::to_string(p.window) +
+                ", \"index\": " + JsonNumber(p.index != kNoIndex, p.index) +
                 ", \"line\": " + JsonNumber(p.line != 0, p.line) +
                 ", \"message\": " + JsonString(Win1252ToUtf8(p.message)) +
                 ", \"pixels\": " + JsonNumber(p.pixels.has_value(), p.pixels.value_or(0)) + "}";

@@ -44,7 +44,8 @@ TEST_F(ProblemsDockTest, ShowsItselfWhenALoadedLayoutHasErrors) {
     EXPECT_FALSE(row->icon(0).isNull());
     EXPECT_EQ(row->text(1), "2");
     EXPECT_EQ(row->text(2), "3");
-    EXPECT_TRUE(row->text(3).startsWith("\"Basement car park and loading bay\" is ")) << row->text(3).toStdString();
+    EXPECT_TRUE(row->text(3).startsWith("\"Basement car park and loading bay\" is "))
+        << row->text(3).toStdString();
     EXPECT_EQ(Count(), "1 error, 0 warnings");
 }
 

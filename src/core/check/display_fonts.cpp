@@ -24,8 +24,8 @@ bool DisplayFont::ControlsTakeRoom(TextEngine& engine) {
             standardSet_ = false;
         } else {
             const RasterisedGlyphs first = RasteriseGlyphs(engine, desc_, "", kFirstAttemptLimit);
-            standardSet_ = !StandardSetTooLarge(first.dataSize +
-                                                static_cast<std::int32_t>(kFntRecordsStart));
+            standardSet_ =
+                !StandardSetTooLarge(first.dataSize + static_cast<std::int32_t>(kFntRecordsStart));
         }
         if (!*standardSet_) std::copy(controls_.begin(), controls_.end(), widths_.begin());
     }

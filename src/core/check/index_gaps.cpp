@@ -40,11 +40,11 @@ void CheckIndexGaps(const Layout& layout, std::vector<Problem>& out) {
         const std::bitset<kIndexCount> lacking = floors & ~SetEntries(*w);
         for (int i = kFirstFloor; i < kIndexCount; ++i)
             if (lacking[i])
-                out.push_back({Severity::Warning, ProblemKind::DestinationMissing, w->Number, i,
-                               w->Lines.group,
-                               "Floor " + std::to_string(i) +
-                                   " has a Position text but no Destination text.",
-                               std::nullopt});
+                out.push_back(
+                    {Severity::Warning, ProblemKind::DestinationMissing, w->Number, i,
+                     w->Lines.group,
+                     "Floor " + std::to_string(i) + " has a Position text but no Destination text.",
+                     std::nullopt});
     }
 }
 

@@ -11,8 +11,8 @@
 
 namespace pw {
 
-std::vector<Problem> CheckLayout(const Layout& layout, const ImageStore& images,
-                                 TextEngine& engine, DisplayFonts& fonts) {
+std::vector<Problem> CheckLayout(const Layout& layout, const ImageStore& images, TextEngine& engine,
+                                 DisplayFonts& fonts) {
     std::vector<Problem> problems;
     CheckPlacement(layout, problems);
     CheckTexts(layout, engine, fonts, problems);

@@ -14,7 +14,7 @@ namespace pw {
 
 // The layout's problems, window by window in list order, each window's own before those at
 // an index, and those by index.
-std::vector<Problem> CheckLayout(const Layout& layout, const ImageStore& images,
-                                 TextEngine& engine, DisplayFonts& fonts);
+std::vector<Problem> CheckLayout(const Layout& layout, const ImageStore& images, TextEngine& engine,
+                                 DisplayFonts& fonts);
 
 } // namespace pw

@@ -17,7 +17,9 @@ struct Box {
     bool Empty() const { return left > right || top > bottom; }
 };
 
-Box BoxOf(const cWindow& w) { return {w.X0, w.Y0, w.X1, w.Y1}; }
+Box BoxOf(const cWindow& w) {
+    return {w.X0, w.Y0, w.X1, w.Y1};
+}
 
 Box Meet(const Box& a, const Box& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
@@ -33,10 +35,9 @@ void Subtract(std::vector<Box>& pieces, const Box& cover) {
             left.push_back(p);
             continue;
         }
-        for (const Box& b : {Box{p.left, p.top, p.right, m.top - 1},
-                             Box{p.left, m.bottom + 1, p.right, p.bottom},
-                             Box{p.left, m.top, m.left - 1, m.bottom},
-                             Box{m.right + 1, m.top, p.right, m.bottom}})
+        for (const Box& b :
+             {Box{p.left, p.top, p.right, m.top - 1}, Box{p.left, m.bottom + 1, p.right, p.bottom},
+              Box{p.left, m.top, m.left - 1, m.bottom}, Box{m.right + 1, m.top, p.right, m.bottom}})
             if (!b.Empty()) left.push_back(b);
     }
     pieces = std::move(left);
@@ -74,7 +75,8 @@ bool IsHidden(const Box& shown, const cWindow& w, std::span<const cWindow* const
 } // namespace
 
 bool IsDisplaySize(long long width, long long height) {
-    constexpr std::array<std::pair<long long, long long>, 4> sizes{{{640, 480}, {800, 600}, {480, 640}, {600, 800}}};
+    constexpr std::array<std::pair<long long, long long>, 4> sizes{
+        {{640, 480}, {800, 600}, {480, 640}, {600, 800}}};
     return std::find(sizes.begin(), sizes.end(), std::pair<long long, long long>(width, height)) !=
            sizes.end();
 }
@@ -105,8 +107,8 @@ void CheckPlacement(const Layout& layout, std::vector<Problem>& out) {
         const Box shown = Meet(box, display);
         const auto add = [&](Severity severity, ProblemKind kind, std::string message,
                              std::optional<long long> pixels) {
-            out.push_back({severity, kind, w.Number, kNoIndex, w.Lines.group, std::move(message),
-                           pixels});
+            out.push_back(
+                {severity, kind, w.Number, kNoIndex, w.Lines.group, std::move(message), pixels});
         };
         if (shown.Empty()) {
             add(Severity::Error, ProblemKind::WindowOutside,
@@ -117,8 +119,7 @@ void CheckPlacement(const Layout& layout, std::vector<Problem>& out) {
                                          box.right - display.right, box.bottom - display.bottom});
         if (past > 0)
             add(Severity::Error, ProblemKind::WindowOutside,
-                "The window passes the edge of the display by " + std::to_string(past) +
-                    " pixels.",
+                "The window passes the edge of the display by " + std::to_string(past) + " pixels.",
                 past);
         if (IsHidden(shown, w, std::span(order).subspan(k + 1)))
             add(Severity::Warning, ProblemKind::WindowHidden,

@@ -25,9 +25,9 @@ const char* KindName(ProblemKind kind) {
 }
 
 std::size_t CountErrors(std::span<const Problem> problems) {
-    return static_cast<std::size_t>(std::count_if(
-        problems.begin(), problems.end(),
-        [](const Problem& p) { return p.severity == Severity::Error; }));
+    return static_cast<std::size_t>(
+        std::count_if(problems.begin(), problems.end(),
+                      [](const Problem& p) { return p.severity == Severity::Error; }));
 }
 
 } // namespace pw

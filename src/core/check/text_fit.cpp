@@ -86,8 +86,7 @@ public:
             if (cr != std::string::npos && cr < start) cr = text.find('\r', start);
             const std::size_t end = cr == std::string::npos ? text.size() : cr;
             const long long width = sums_[end] - sums_[start];
-            const long long outside =
-                Outside(LineLeft(width) + kDisplayShift, width, w_.X0, w_.X1);
+            const long long outside = Outside(LineLeft(width) + kDisplayShift, width, w_.X0, w_.X1);
             if (outside > worst || (outside == worst && width > worstWidth)) {
                 worst = outside;
                 worstWidth = width;
@@ -138,8 +137,8 @@ private:
     std::vector<long long> sums_;
 };
 
-void CheckWindowTexts(const cWindow& w, const FontUse& use, DisplayFont& font,
-                      TextEngine& engine, std::vector<Problem>& out) {
+void CheckWindowTexts(const cWindow& w, const FontUse& use, DisplayFont& font, TextEngine& engine,
+                      std::vector<Problem>& out) {
     const auto add = [&](Severity severity, ProblemKind kind, int index, std::string message,
                          std::optional<long long> pixels) {
         const std::uint32_t line = index == kNoIndex ? w.Lines.group : w.Lines.text[index];
@@ -152,8 +151,10 @@ void CheckWindowTexts(const cWindow& w, const FontUse& use, DisplayFont& font,
     }
     if (!font.substitute.empty())
         add(Severity::Warning, ProblemKind::FontFaceMissing, kNoIndex,
-            "The font face " + use.font.face + " is not installed here; its font file would be "
-            "made in " + font.substitute + ".",
+            "The font face " + use.font.face +
+                " is not installed here; its font file would be "
+                "made in " +
+                font.substitute + ".",
             std::nullopt);
     const long long height = static_cast<long long>(w.Y1) - w.Y0 + 1;
     const bool belowLine = height < font.lineHeight;
@@ -188,8 +189,7 @@ void CheckWindowTexts(const cWindow& w, const FontUse& use, DisplayFont& font,
                 "The " + std::to_string(lines) + " lines of " + Quoted(text) + " are " +
                     std::to_string(lines * font.lineHeight) + " pixels high in " +
                     FontName(use.font) + "; " + std::to_string(outside) +
-                    " rows fall outside the window, which is " + std::to_string(height) +
-                    " high.",
+                    " rows fall outside the window, which is " + std::to_string(height) + " high.",
                 outside);
     }
 }

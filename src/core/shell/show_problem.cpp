@@ -10,8 +10,8 @@ namespace pw {
 
 void ShowProblem(Editor& editor, std::uint32_t window, int index) {
     const auto& list = editor.layout.WindowList;
-    const auto found = std::find_if(list.begin(), list.end(),
-                                    [&](const auto& w) { return w->Number == window; });
+    const auto found =
+        std::find_if(list.begin(), list.end(), [&](const auto& w) { return w->Number == window; });
     if (found == list.end()) return;
     cWindow& w = **found;
     SelectWindow(editor, &w);

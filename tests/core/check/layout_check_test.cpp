@@ -85,16 +85,22 @@ TEST_F(LayoutCheckTest, TextsTooWideAreMeasuredAsTheDisplayDrawsThem) {
     AddText(10, 10, 109, 59, 4, "123456789012", fmCentre);
     ExpectOne(Check(), ProblemKind::TextTooWide, Severity::Error, 4, 4, 20);
 
+    // Right-aligned, a line ends at the right edge less one, and two further on: every
+    // right-aligned text passes its window by a column on the display.
+    layout.WindowList.pop_back();
+    AddText(10, 10, 109, 59, 1, "12345", fmRight);
+    ExpectOne(Check(), ProblemKind::TextTooWide, Severity::Error, 5, 1, 1);
+
     // The line that passes most counts: "12345678901" ends at 121.
     layout.WindowList.pop_back();
     AddText(10, 10, 109, 89, 2, "12\r\n12345678901\r\n1234567890");
-    ExpectOne(Check(), ProblemKind::TextTooWide, Severity::Error, 5, 2, 12);
+    ExpectOne(Check(), ProblemKind::TextTooWide, Severity::Error, 6, 2, 12);
     // Without CR a line runs to the end of the text, line feeds and all, as the renderer
     // draws it: the first line is "1234\n123456", 100 wide (the standard set has no line
     // feed), the second "123456".
     layout.WindowList.pop_back();
     AddText(10, 10, 109, 89, 2, "1234\n123456");
-    ExpectOne(Check(), ProblemKind::TextTooWide, Severity::Error, 6, 2, 2);
+    ExpectOne(Check(), ProblemKind::TextTooWide, Severity::Error, 7, 2, 2);
 }
 
 TEST_F(LayoutCheckTest, LinesTallerThanTheWindow) {
@@ -145,15 +151,16 @@ TEST_F(LayoutCheckTest, FontsGenerateFilesWouldRefuseOrMakeFromAnotherFace) {
     engine.missingFaces = {"Nowhere"};
     AddText(10, 10, 209, 59, 0, "a").FontName = "Nowhere";
     const std::vector<Problem> problems = Check();
-    ExpectOne(problems, ProblemKind::FontFaceMissing, Severity::Warning, 3, kNoIndex,
-              std::nullopt);
+    ExpectOne(problems, ProblemKind::FontFaceMissing, Severity::Warning, 3, kNoIndex, std::nullopt);
     EXPECT_NE(problems[0].message.find("Fallback"), std::string::npos);
 }
 
 TEST_F(LayoutCheckTest, DisplaySizesOtherThanTheFourTheDisplaysHave) {
-    for (const auto& [width, height, wrong] :
-         {std::tuple{800, 600, false}, {480, 640, false}, {600, 800, false}, {1, 1, true},
-          {640, 481, true}}) {
+    for (const auto& [width, height, wrong] : {std::tuple{800, 600, false},
+                                               {480, 640, false},
+                                               {600, 800, false},
+                                               {1, 1, true},
+                                               {640, 481, true}}) {
         layout.WindowList[0]->X1 = width - 1;
         layout.WindowList[0]->Y1 = height - 1;
         const std::vector<Problem> problems = Check();
@@ -255,9 +262,9 @@ TEST_F(LayoutCheckTest, GapsInFloorsAndStatusesAndFloorsWithoutADestination) {
 TEST_F(LayoutCheckTest, ProblemsPointAtTheLinesOfTheFile) {
     const std::string file =
         "[ WINDOW\r\n  Type = 0, 1\r\n  Position = 0, 0, 639, 479\r\nWINDOW END ]\r\n\r\n" // 1-5
-        "[ WINDOW\r\n  Type = 7, 2\r\n  FontName = Arial\r\n  FontSize = 20\r\n"            // 6-9
-        "  Position = 10, 10, 109, 59\r\n  Text = 0\r\n|fits|\r\n  Text = 4\r\n"            // 10-13
-        "|far too wide to fit|\r\nWINDOW END ]\r\n\r\n"                                     // 14-16
+        "[ WINDOW\r\n  Type = 7, 2\r\n  FontName = Arial\r\n  FontSize = 20\r\n"           // 6-9
+        "  Position = 10, 10, 109, 59\r\n  Text = 0\r\n|fits|\r\n  Text = 4\r\n"           // 10-13
+        "|far too wide to fit|\r\nWINDOW END ]\r\n\r\n"                                    // 14-16
         "[ WINDOW\r\n  Type = 7, 3\r\n  Position = 700, 0, 710, 10\r\nWINDOW END ]\r\n\r\n"; // 17-
     RecordingHost host;
     DcfReader reader(file);
