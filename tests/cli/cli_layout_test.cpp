@@ -108,11 +108,13 @@ TEST_F(CliLayoutTest, CheckListsProblemsAsCompilersDoOrAsJson) {
     const CliRun json = Cli({"check", in, "--json"});
     EXPECT_EQ(json.exitCode, 1);
     EXPECT_TRUE(json.err.contains("3 windows")) << json.err.toStdString();
+    // The keys in the order scripts are told of.
+    EXPECT_TRUE(json.out.contains("{\"severity\": \"error\", \"kind\": \"text-too-wide\", "
+                                  "\"window\": 2, \"index\": 7, \"line\": 18, \"message\": "))
+        << json.out.toStdString();
     const QJsonArray problems = QJsonDocument::fromJson(json.out.toUtf8()).array();
     ASSERT_EQ(problems.size(), 3) << json.out.toStdString();
     const QJsonObject first = problems[0].toObject();
-    EXPECT_EQ(first.keys(), (QStringList{"index", "kind", "line", "message", "pixels", "severity",
-                                        "window"}));
     EXPECT_EQ(first["severity"], "error");
     EXPECT_EQ(first["kind"], "text-too-wide");
     EXPECT_EQ(first["window"], 2);
