@@ -1,3 +1,4 @@
+#include "check/layout_check.h"
 #include "cli/cli.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_editor.h"
@@ -7,13 +8,25 @@
 namespace pw {
 
 int RunGenerate(CliContext& context, const std::vector<std::string>& arguments) {
-    const CommandArguments args(arguments, {{"--replace-backups", nullptr}}, 1);
+    const CommandArguments args(arguments, {{"--replace-backups", nullptr}, {"--strict", nullptr}}, 1);
     CliEditor cli(context);
     // No one is there to look at a layout that may have been cut short before it goes to
     // the displays and over its own file.
     if (cli.Load(args.Files()[0]) != LoadOutcome::Whole) {
         context.err << "Nothing generated.\n";
         return kExitError;
+    }
+    if (args.Has("--strict")) {
+        DisplayFonts fonts;
+        Editor& editor = cli.editor();
+        const std::size_t errors = CountErrors(
+            CheckLayout(editor.doc.layout, editor.doc.images.ImageList, editor.textEngine, fonts));
+        if (errors > 0) {
+            context.err << "The layout has " << errors
+                        << " problems that the displays would show (see check). Nothing "
+                           "generated.\n";
+            return kExitError;
+        }
     }
     context.host.answer = args.Has("--replace-backups") ? Answer::Yes : Answer::No;
     const GenerateReport report = GenerateFiles(cli.editor(), NoProgress());

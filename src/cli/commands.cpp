@@ -11,9 +11,11 @@ int RunGenerate(CliContext& context, const std::vector<std::string>& arguments);
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
-        {"check", "LAYOUT.dcf",
-         "reads the layout as Load does and prints every message, and the characters its fonts "
-         "cannot show; exit 1 on an error or when the file may have been cut short",
+        {"check", "LAYOUT.dcf [--json]",
+         "reads the layout as Load does, prints every message and the characters its fonts "
+         "cannot show, then every problem the displays would show or that is probably not "
+         "meant, one a line as FILE:LINE: error: window N, text I: ... (or as a JSON array); "
+         "exit 1 on an error or when the file may have been cut short",
          RunCheck},
         {"save", "IN.dcf OUT.dcf", "reads as Load does and writes as Save does (backup included)",
          RunSave},
@@ -27,10 +29,11 @@ const std::vector<CliCommand>& Commands() {
          "1-bit or 24-bit bitmap as it is, any other picture Qt reads (BMP of any kind, PNG, "
          "JPEG, GIF) from its decoded pixels, without writing a copy",
          RunConvert},
-        {"generate", "LAYOUT.dcf [--replace-backups]",
+        {"generate", "LAYOUT.dcf [--replace-backups] [--strict]",
          "runs Generate files as the editor does after Yes: the display files into the job's "
          "folder under C:\\KVP\\Display\\; the question about replacing the dated backups is "
-         "answered No without the option; exit 1 when something could not be written",
+         "answered No without the option; with --strict nothing is generated when the layout has "
+         "errors (see check); exit 1 when something could not be written or nothing was",
          RunGenerate},
         {"inspect", "FILE.bm|FILE.fnt [--png OUT.png]",
          "prints a display file's header; draws a bitmap as the display shows it, a font as a "

@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 
+#include "check/generate_question.h"
 #include "shell/layout_commands.h"
 #include "shell/layout_file.h"
 #include "shell/generate_files.h"
@@ -9,6 +10,7 @@
 #include "gui/edit_menu.h"
 #include "gui/gui_host.h"
 #include "gui/place_hint.h"
+#include "gui/problems_dock.h"
 #include "gui/progress_window.h"
 #include "gui/help_key.h"
 #include "gui/help_window.h"
@@ -73,7 +75,8 @@ QString MarkedCaption(const std::string& caption) {
 
 TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms& forms)
     : AttachedObserver(editor.observers), editor_(editor), arguments_(std::move(arguments)),
-      forms_(forms), canvas_(new CanvasView(editor, this)), Timer1(this),
+      forms_(forms), canvas_(new CanvasView(editor, this)),
+      problems_(new ProblemsDock(editor, this)), Timer1(this),
       recovery_(editor, StateFolder(), CurrentProcessId()) {
     setObjectName("fPanelwright");
     setWindowTitle(MarkedCaption(kMainCaption));
@@ -88,6 +91,10 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     statusBar()->addWidget(new PlaceHintLabel(editor, statusBar()));
     statusBar()->addPermanentWidget(new CanvasStatusLabel(canvas_, this));
     statusBar()->addPermanentWidget(new ViewModeLabel(editor, this));
+    statusBar()->addPermanentWidget(problems_->CountLabel());
+    addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    // A few rows, so that the canvas keeps most of the window.
+    resizeDocks({problems_}, {110}, Qt::Vertical);
     BuildMenu();
     SetCommandEditor(&editor_);
     Timer1.setObjectName("Timer1");
@@ -163,6 +170,10 @@ void TfPanelwright::BuildMenu() {
              Item{"Help1", "&Help (F1)", "", 0, command(&W::Help1Click)},
          })
         AddItem(menuBar(), item, *this, editor_);
+    QMenu* panels = new QMenu("Pa&nels", this);
+    panels->setObjectName("Panels1");
+    panels->addAction(problems_->toggleViewAction());
+    menuBar()->insertMenu(MenuItem("Help1"), panels);
 }
 
 QAction* TfPanelwright::MenuItem(const QString& name) const {
@@ -220,6 +231,7 @@ void TfPanelwright::GrowToShowDisplay() {
 
 void TfPanelwright::CommandEnded() {
     edit_->Refresh();
+    problems_->Refresh();
     setWindowModified(HasUnsavedChanges(editor_));
 }
 
@@ -258,6 +270,9 @@ void TfPanelwright::ExportPicture1Click() {
 }
 
 void TfPanelwright::Generatefiles1Click() {
+    if (!editor_.doc.LayoutFileName.empty() &&
+        !GenerateDespiteProblems(editor_.host, problems_->Problems()))
+        return;
     ProgressWindow progress(this);
     if (const auto report = pw::Generatefiles1Click(editor_, progress))
         statusBar()->showMessage(FromWin1252(GenerateSummary(*report)));

@@ -13,6 +13,7 @@ namespace pw {
 
 class CanvasView;
 class EditMenu;
+class ProblemsDock;
 class TfPanelwright : public QMainWindow, private AttachedObserver {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ public:
     ~TfPanelwright() override;
 
     CanvasView* Canvas() const { return canvas_; }
+    ProblemsDock* Problems() const { return problems_; }
     // A menu item by its component name ("SaveAs1"), for the tests and the help key.
     QAction* MenuItem(const QString& name) const;
 
@@ -53,6 +55,7 @@ private:
     const Forms& forms_;
     CanvasView* canvas_;
     EditMenu* edit_ = nullptr;
+    ProblemsDock* problems_;
     QTimer Timer1;
     // The copy of unsaved work, looked at every kRecoveryCheck.
     RecoveryCopy recovery_;

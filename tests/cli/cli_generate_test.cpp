@@ -49,8 +49,17 @@ TEST_F(CliGenerateTest, WritesTheDisplayFilesAndReplacesTheDatedBackupOnlyWhenTo
     const std::string unshown = "The font file Arial30.fnt holds no characters above code 127, so "
                                 "the display cannot show \"\xC3\xA9\" in Message Window 3.\n";
     const CliRun check = Cli({"check", "C:\\KVP\\Work\\job.dcf"});
-    EXPECT_EQ(check.exitCode, 0) << check.err;
-    EXPECT_TRUE(check.out.ends_with(unshown)) << check.out;
+    EXPECT_EQ(check.exitCode, 1) << check.err;
+    EXPECT_NE(check.out.find(unshown), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("C:\\KVP\\Work\\job.dcf:18: error: window 3, text 4: \"Caf"),
+              std::string::npos)
+        << check.out;
+    // Strict, the layout's error stops the run before anything is written.
+    const CliRun strict = Cli({"generate", "C:\\KVP\\Work\\job.dcf", "--strict"});
+    EXPECT_EQ(strict.exitCode, 1);
+    EXPECT_NE(strict.err.find("problems that the displays would show"), std::string::npos)
+        << strict.err;
+    EXPECT_FALSE(std::filesystem::exists(drive.root / "KVP/Display"));
 
     // Without the display program everything else is written, and the run fails.
     CliRun run = Cli({"generate", "C:\\KVP\\Work\\job.dcf"});

@@ -2,8 +2,12 @@
 
 #include "support/temp_drive.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -70,11 +74,68 @@ TEST_F(CliLayoutTest, CheckReportsTheLayoutOrItsErrors) {
     EXPECT_TRUE(cut.out.contains("3 windows")) << cut.out.toStdString();
     std::string huge = layout;
     huge.insert(huge.find("  FontName"), "  FontSize = 5000\r\n");
-    const CliRun font = Cli({"check", Write("f.dcf", huge)});
+    const QString f = Write("f.dcf", huge);
+    const CliRun font = Cli({"check", f});
     EXPECT_EQ(font.exitCode, 1);
-    EXPECT_TRUE(font.err.contains("cannot be made for the display")) << font.err.toStdString();
+    EXPECT_TRUE(font.out.contains(f + ":11: error: window 2: The font Arial 5000 cannot be made "
+                                      "for the display"))
+        << font.out.toStdString();
     EXPECT_EQ(Cli({"check", "/nonexistent.dcf"}).exitCode, 1);
     EXPECT_EQ(Cli({"check"}).exitCode, 2);
+}
+
+TEST_F(CliLayoutTest, CheckListsProblemsAsCompilersDoOrAsJson) {
+    std::string wide = layout;
+    wide.insert(wide.find("WINDOW END ]", wide.find("Type = 7")),
+                "  Text = 7\r\n|Basement car park and loading bay|\r\n"
+                "  Text = 8\r\n|Caf\xE9|\r\n");
+    wide += "[ WINDOW\r\n  Type = 1, 3\r\n  Position = 10, 100, 109, 149\r\n  Text = 1\r\n|G|\r\n"
+            "  Text = 3\r\n|2|\r\nWINDOW END ]\r\n\r\n";
+    const QString in = Write("w.dcf", wide);
+    const CliRun plain = Cli({"check", in});
+    EXPECT_EQ(plain.exitCode, 1);
+    const QStringList lines = plain.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5) << plain.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(in + ": 3 windows"));
+    EXPECT_TRUE(lines[1].startsWith("The font file Arial20.fnt holds no characters above code 127"));
+    EXPECT_TRUE(lines[2].startsWith(in + ":18: error: window 2, text 7: \"Basement car park and "
+                                         "loading bay\" is "))
+        << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].startsWith(in + ":20: error: window 2, text 8: \"Café\" holds \"é\""))
+        << lines[3].toStdString();
+    EXPECT_EQ(lines[4], in + ":24: warning: window 3, text 2: Index 2 is empty, but the floor at "
+                             "index 3 is set.");
+
+    const CliRun json = Cli({"check", in, "--json"});
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_TRUE(json.err.contains("3 windows")) << json.err.toStdString();
+    // The keys in the order scripts are told of.
+    EXPECT_TRUE(json.out.contains("{\"severity\": \"error\", \"kind\": \"text-too-wide\", "
+                                  "\"window\": 2, \"index\": 7, \"line\": 18, \"message\": "))
+        << json.out.toStdString();
+    const QJsonArray problems = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    ASSERT_EQ(problems.size(), 3) << json.out.toStdString();
+    const QJsonObject first = problems[0].toObject();
+    EXPECT_EQ(first["severity"], "error");
+    EXPECT_EQ(first["kind"], "text-too-wide");
+    EXPECT_EQ(first["window"], 2);
+    EXPECT_EQ(first["index"], 7);
+    EXPECT_EQ(first["line"], 18);
+    EXPECT_GT(first["pixels"].toInt(), 100);
+    EXPECT_TRUE(problems[1].toObject()["message"].toString().contains("é"));
+    EXPECT_TRUE(problems[1].toObject()["pixels"].isNull());
+    EXPECT_EQ(problems[2].toObject()["severity"], "warning");
+
+    EXPECT_EQ(Cli({"check", in, in}).exitCode, 2);
+    EXPECT_EQ(Cli({"check", Write("ok.dcf", layout), "--json"}).out, "[]\n");
+}
+
+TEST_F(CliLayoutTest, TheExampleLayoutsCheckCleanOfErrors) {
+    for (const QString& name : QDir(PW_EXAMPLES_DIR).entryList({"*.dcf"})) {
+        const CliRun check = Cli({"check", PW_EXAMPLES_DIR "/" + name});
+        EXPECT_EQ(check.exitCode, 0) << name.toStdString() << check.out.toStdString();
+        EXPECT_FALSE(check.out.contains(": error: ")) << check.out.toStdString();
+    }
 }
 
 TEST_F(CliLayoutTest, SaveWritesTheLayoutAsTheEditorDoes) {

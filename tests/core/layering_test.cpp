@@ -14,8 +14,9 @@
 
 namespace {
 
-constexpr std::array<const char*, 8> kLayers = {"platform", "display", "images",  "windows",
-                                                "config",   "generate", "dialogs", "shell"};
+constexpr std::array<const char*, 9> kLayers = {"platform", "display",  "images",
+                                                "windows",  "config",   "generate",
+                                                "check",    "dialogs",  "shell"};
 
 int LayerOf(const std::string& folder) {
     const auto* found = std::find(kLayers.begin(), kLayers.end(), folder);

@@ -101,6 +101,7 @@ TEST_F(MainWindowTest, TheMenuIsComplete) {
              {"Matsurface1", "&Mat surface", "place a mat texture window"},
              {"ViewActual1", "&View", ""},
              {"SetUp1", "&Set Up", ""},
+             {"Problems1", "&Problems", ""},
              {"Help1", "&Help (F1)", ""},
          }) {
         const QAction* item = main->MenuItem(e.name);
@@ -110,7 +111,8 @@ TEST_F(MainWindowTest, TheMenuIsComplete) {
     }
     QStringList top;
     for (const QAction* a : main->menuBar()->actions()) top << a->text();
-    EXPECT_EQ(top, (QStringList{"&File", "&Edit", "&Place", "&View", "&Set Up", "&Help (F1)"}));
+    EXPECT_EQ(top, (QStringList{"&File", "&Edit", "&Place", "&View", "&Set Up", "Pa&nels",
+                                "&Help (F1)"}));
 }
 
 TEST_F(MainWindowTest, TheFileMenuHasItsShortcutsAndTheRecentFiles) {

@@ -42,16 +42,22 @@ private:
     bool first_ = true;
 };
 
-void ReadIndexedText(cWinFileDescription& w, const std::string& line, DcfReader& file) {
+void ReadIndexedText(cWinFileDescription& w, const std::string& line, DcfReader& file,
+                     FileLines* lines) {
     Numbers n(line);
     const std::int32_t index = n.Next();
+    const auto at = static_cast<std::uint32_t>(file.LineNumber());
     std::string text = file.ReadDelimited();
-    if (index >= 0 && index < kIndexCount) w.Text[index] = std::move(text);
+    if (index < 0 || index >= kIndexCount) return;
+    w.Text[index] = std::move(text);
+    if (lines) lines->text[index] = at;
 }
 
-void ReadIndexedImage(cWinFileDescription& w, const std::string& line, DcfReader& file) {
+void ReadIndexedImage(cWinFileDescription& w, const std::string& line, DcfReader& file,
+                      FileLines* lines) {
     Numbers n(line);
     const std::int32_t index = n.Next();
+    if (lines && index >= 0 && index < kIndexCount) lines->bmp[index] = static_cast<std::uint32_t>(file.LineNumber());
     const std::int32_t transparent = n.Next();
     const bool dither = static_cast<std::uint8_t>(n.Next()) != 0;
     std::string name = file.ReadDelimited();
@@ -101,7 +107,7 @@ void WriteWindowGroup(cWinFileDescription& w, std::string& file) {
     file += "WINDOW END ]\r\n\r\n";
 }
 
-void ReadWindowGroup(cWinFileDescription& w, DcfReader& file) {
+void ReadWindowGroup(cWinFileDescription& w, DcfReader& file, FileLines* lines) {
     w.DragMode = dmIdle;
     std::string line;
     while (file.ReadLine(line)) {
@@ -145,9 +151,9 @@ void ReadWindowGroup(cWinFileDescription& w, DcfReader& file) {
             w.X1 = n.Next();
             w.Y1 = n.Next();
         } else if (StartsWith(line, "  Text = ")) {
-            ReadIndexedText(w, line, file);
+            ReadIndexedText(w, line, file, lines);
         } else if (StartsWith(line, "  BMP = ")) {
-            ReadIndexedImage(w, line, file);
+            ReadIndexedImage(w, line, file, lines);
         }
     }
     // The last line of a file is never interpreted, but it may still be the end line.

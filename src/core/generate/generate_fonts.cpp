@@ -50,7 +50,7 @@ std::vector<std::string> GenerateFonts(Layout& layout, FontFileRecords& FontFile
         steps.Next("Making the font file " + use.fntFile);
         const RasteriseResult first = RasteriseFont(engine, use.font, directory,
                                                     use.fntFile, "", kFirstAttemptLimit);
-        if (first.size >= kLargestStandardFont) {
+        if (StandardSetTooLarge(first.size)) {
             record.Chars = CharsUsedBy(layout, record.FileName);
             RasteriseFont(engine, use.font, directory, use.fntFile, record.Chars, 0);
         }

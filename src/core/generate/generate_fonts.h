@@ -15,11 +15,6 @@
 
 namespace pw {
 
-// The first attempt at a font stops once its glyph data passes this many bytes...
-constexpr std::int32_t kFirstAttemptLimit = 20000;
-// ... and from this rasterised size on it is made again of the characters in use only.
-constexpr std::int32_t kLargestStandardFont = 20001;
-
 // The characters of every text of the windows whose FntFile is baseName + ".fnt", whatever
 // they draw, each once, in ascending order of code (line breaks included).
 std::string CharsUsedBy(const Layout& layout, const std::string& baseName);

@@ -37,6 +37,7 @@ void AddCopy(Editor& editor, const cWindow& copy) {
     w.Tag = w.Type == wtBackground ? 0 : number;
     w.DragMode = dmIdle;
     w.LastStepTick = 0;
+    w.Lines = {}; // a copy stands on no line of the layout file
     const cWindow& display = *Background(layout);
     OffsetSide(w.X0, w.X1, display.X1);
     OffsetSide(w.Y0, w.Y1, display.Y1);

@@ -100,6 +100,14 @@ protected:
     ~WindowContext() = default;
 };
 
+// Where a window's group and its indexed texts stood in the layout file it was read from, so
+// that what is found wrong with them can point there. 0 where it was not read from a file.
+struct FileLines {
+    std::uint32_t group = 0;
+    std::array<std::uint32_t, kIndexCount> text{};
+    std::array<std::uint32_t, kIndexCount> bmp{};
+};
+
 class cWindow : public cWinFileDescription {
 public:
     // Without a context a window is plain data: it loads and writes no images and gives no
@@ -113,6 +121,7 @@ public:
     // The BMP entries that hold a count on their image in the store. A name read before the
     // window's draw type was known holds none, and deleting the window must not give one up.
     std::bitset<kIndexCount> ImageHeld;
+    FileLines Lines;
 
     void LoadIndexImage(const std::string& fileName, bool dither, int index,
                         int transparent) override;
