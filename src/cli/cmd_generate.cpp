@@ -2,20 +2,24 @@
 #include "cli/cli_editor.h"
 #include "generate/generate_files.h"
 #include "platform/win1252.h"
+#include "qt/qt_hasher.h"
 
 namespace pw {
 
 int RunGenerate(CliContext& context, const std::vector<std::string>& arguments) {
     std::vector<std::string> files;
-    bool replaceBackups = false;
+    bool replaceBackups = false, dryRun = false;
     for (const std::string& argument : arguments) {
         if (argument == "--replace-backups")
             replaceBackups = true;
+        else if (argument == "--dry-run")
+            dryRun = true;
         else
             files.push_back(argument);
     }
     if (files.size() != 1) {
-        context.err << "Usage: panelwright-cli generate LAYOUT.dcf [--replace-backups]\n";
+        context.err
+            << "Usage: panelwright-cli generate LAYOUT.dcf [--replace-backups] [--dry-run]\n";
         return kExitUsage;
     }
     CliEditor cli(context);
@@ -25,8 +29,13 @@ int RunGenerate(CliContext& context, const std::vector<std::string>& arguments) 
         context.err << "Nothing generated.\n";
         return kExitError;
     }
+    if (dryRun) {
+        context.out << Win1252ToUtf8(PlannedChanges(cli.editor(), NoProgress()));
+        return kExitOk;
+    }
     context.host.answer = replaceBackups ? Answer::Yes : Answer::No;
-    const GenerateReport report = GenerateFiles(cli.editor(), NoProgress());
+    QtHasher hasher;
+    const GenerateReport report = GenerateFiles(cli.editor(), NoProgress(), hasher);
     context.out << Win1252ToUtf8(GenerateSummary(report)) << '\n';
     return report.complete ? kExitOk : kExitError;
 }

@@ -75,6 +75,14 @@ TEST_F(CliGenerateTest, WritesTheDisplayFilesAndReplacesTheDatedBackupOnlyWhenTo
     EXPECT_NE(run.err.find(" ? -> yes\n"), std::string::npos) << run.err;
     EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/DisplayBU/Display.axf"));
 
+    // A dry run lists what would change and writes nothing.
+    Put("KVP/Display/stale.fnt", "old");
+    run = Cli({"generate", "--dry-run", "C:\\KVP\\Work\\job.dcf"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "In C:\\KVP\\Display\\:\nRemoved:\n  stale.fnt  3 bytes\n"
+                       "5 files stay as they are.\n");
+    EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/Display/stale.fnt"));
+
     EXPECT_EQ(Cli({"generate"}).exitCode, 2);
 }
 

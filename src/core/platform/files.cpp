@@ -4,10 +4,17 @@
 #include "platform/paths.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -108,6 +115,39 @@ void CopyFileAtomically(const std::string& from, const std::string& to) {
         throw IoError("Cannot copy \"" + from + "\" to \"" + to + "\". " + ec.message() + ".");
     }
     Replace(temp, to);
+}
+
+void WriteFileDurably(const std::string& path, const std::string& bytes) {
+    const auto failed = [&](const std::string& what, std::FILE* file) {
+        const std::error_code ec(errno, std::generic_category());
+        if (file) std::fclose(file);
+        return IoError(what + " \"" + path + "\". " + ec.message() + ".");
+    };
+    errno = 0;
+    std::FILE* file = std::fopen(MapPath(path).string().c_str(), "wb");
+    if (!file) throw failed("Cannot create file", nullptr);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0)
+        throw failed("Write error in file", file);
+#ifdef _WIN32
+    const bool synced = _commit(_fileno(file)) == 0;
+#else
+    const bool synced = fsync(fileno(file)) == 0;
+#endif
+    if (!synced) throw failed("Write error in file", file);
+    if (std::fclose(file) != 0) throw failed("Write error in file", nullptr);
+}
+
+void RenamePath(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    fs::rename(MapPath(from), MapPath(to), ec);
+    if (ec)
+        throw IoError("Cannot rename \"" + from + "\" to \"" + to + "\". " + ec.message() + ".");
+}
+
+void EraseFile(const std::string& path) {
+    std::error_code ec;
+    fs::remove(MapPath(path), ec);
+    if (ec) throw IoError("Cannot delete file \"" + path + "\". " + ec.message() + ".");
 }
 
 void CreateFolders(const std::string& path) {

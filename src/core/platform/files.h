@@ -34,6 +34,19 @@ void WriteFileWithBackup(const std::string& path, const std::string& backupPath,
 // when it is complete. Throws IoError on failure; the target is then as it was.
 void CopyFileAtomically(const std::string& from, const std::string& to);
 
+// Writes the bytes straight to the path (a new file, or one replaced in place) and has them
+// on the disk before it returns, not merely handed to the system. For files whose folder is
+// itself renamed into place once every file in it is complete. Throws IoError naming the
+// file and the system's reason.
+void WriteFileDurably(const std::string& path, const std::string& bytes);
+
+// Renames a file or a folder; a file of the new name is replaced. Throws IoError on failure;
+// the path is then as it was.
+void RenamePath(const std::string& from, const std::string& to);
+
+// Deletes a file. Throws IoError when it exists and cannot be deleted.
+void EraseFile(const std::string& path);
+
 // Creates the folder and its parents when missing. Throws IoError on failure.
 void CreateFolders(const std::string& path);
 
