@@ -83,6 +83,19 @@ TEST_F(CliGenerateTest, WritesTheDisplayFilesAndReplacesTheDatedBackupOnlyWhenTo
                        "5 files stay as they are.\n");
     EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/Display/stale.fnt"));
 
+    // What was deployed verifies, and draws from its own files; a changed byte does not.
+    std::filesystem::remove(drive.root / "KVP/Display/stale.fnt");
+    EXPECT_EQ(Cli({"verify"}).exitCode, 0);
+    run = Cli({"render-display", "C:\\KVP\\Display", "C:\\KVP\\shown.png", "--index", "4"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/shown.png"));
+    Put("KVP/Display/Display.axf", "progran");
+    run = Cli({"verify", "C:\\KVP\\Display\\"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("Changed:\n  Display.axf: other bytes than recorded\n"),
+              std::string::npos)
+        << run.out;
+
     EXPECT_EQ(Cli({"generate"}).exitCode, 2);
 }
 

@@ -11,8 +11,9 @@ class Disk final : public DeployFs {
 public:
     void MakeFolder(const std::string& path) override { CreateFolders(path); }
     void WriteFile(const std::string& path, const std::string& bytes) override {
-        WriteFileDurably(path, bytes);
+        WriteFileStraight(path, bytes);
     }
+    void Flush(const std::string& folder) override { FlushFolderToDisk(folder); }
     void Rename(const std::string& from, const std::string& to) override { RenamePath(from, to); }
     void RemoveFile(const std::string& path) override { EraseFile(path); }
     void RemoveTree(const std::string& path) override { RemoveFolderTree(path); }

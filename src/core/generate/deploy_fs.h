@@ -13,6 +13,8 @@ public:
     // Each changes the disk; each throws IoError naming the path and the reason.
     virtual void MakeFolder(const std::string& path) = 0;
     virtual void WriteFile(const std::string& path, const std::string& bytes) = 0;
+    // Has the files written into the folder on the disk.
+    virtual void Flush(const std::string& folder) = 0;
     virtual void Rename(const std::string& from, const std::string& to) = 0;
     virtual void RemoveFile(const std::string& path) = 0;
     virtual void RemoveTree(const std::string& path) = 0;
@@ -21,7 +23,7 @@ public:
     virtual std::string ReadFile(const std::string& path, std::size_t maxBytes) = 0;
 };
 
-// The disk itself; every file written reaches the disk before WriteFile returns.
+// The disk itself.
 DeployFs& DiskFs();
 
 } // namespace pw

@@ -19,8 +19,11 @@ namespace {
 // how the swap goes on. Its name cannot be a display file's, as those end in .fnt, .bm, .dcf
 // or .axf.
 constexpr const char* kManifest = "~deploy.lst";
-// The deployment's record, carried in the swap folder until it is kept with the others.
-constexpr const char* kRecord = "~record.txt";
+// The deployment's record waits under this name beside the others until the swap is sure to
+// come to its end; only names ending in .txt count as records.
+std::string PendingRecord(const std::string& path) {
+    return path + ".pending";
+}
 constexpr const char* kWholeFolder = "folder";
 constexpr const char* kFileByFile = "files";
 constexpr const char* kMoveDisplay = "move";
@@ -96,11 +99,8 @@ void FinishSwap(const std::string& target, DeployFs& fs) {
             fs.RemoveTree(swap);
     } else {
         const Manifest m = ParseManifest(fs.ReadFile(manifestPath, 1 << 20));
-        if (!m.recordPath.empty() && FileExists(swap + kRecord)) {
-            fs.MakeFolder(m.recordPath.substr(0, NameStart(m.recordPath)));
-            fs.WriteFile(m.recordPath, fs.ReadFile(swap + kRecord, 1 << 24));
-            fs.RemoveFile(swap + kRecord);
-        }
+        if (!m.recordPath.empty() && FileExists(PendingRecord(m.recordPath)))
+            fs.Rename(PendingRecord(m.recordPath), m.recordPath);
         if (m.dropOldBackup && FolderExists(kBackupFolder) && !FolderExists(OldBackupFolder()))
             fs.Rename(kBackupFolder, OldBackupFolder());
         if (m.wholeFolder) {
@@ -135,13 +135,14 @@ std::vector<std::string> MissingFolders(const std::string& folder) {
     return missing;
 }
 
-// Writes the set into the staging folder and reads every file back.
+// Writes the set into the staging folder, has it on the disk, and reads every file back.
 void Stage(const DisplayFileSet& files, const std::string& staging, DeployFs& fs,
            ProgressSteps& steps) {
     for (const DisplayFile& file : files) {
         steps.Next("Writing " + file.name);
         fs.WriteFile(staging + file.name, file.bytes);
     }
+    fs.Flush(staging);
     for (const DisplayFile& file : files) {
         steps.Next("Reading back " + file.name);
         std::string back;
@@ -157,8 +158,10 @@ void Stage(const DisplayFileSet& files, const std::string& staging, DeployFs& fs
 }
 
 // Best effort: the deployment already failed, and what stays behind is removed next time.
-void RollBack(const std::string& staging, const std::vector<std::string>& made, DeployFs& fs) {
+void RollBack(const std::string& staging, const std::vector<std::string>& made,
+              const std::string& pendingRecord, DeployFs& fs) {
     try {
+        if (FileExists(pendingRecord)) fs.RemoveFile(pendingRecord);
         if (FolderExists(staging)) fs.RemoveTree(staging);
         for (auto it = made.rbegin(); it != made.rend(); ++it)
             if (*it != staging && FolderExists(*it)) fs.RemoveEmptyFolder(*it);
@@ -195,21 +198,26 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
         made = MissingFolders(staging);
         for (const std::string& path : made) fs.MakeFolder(path);
         Stage(files, staging, fs, steps);
+        if (!target.recordPath.empty()) {
+            const std::string records = target.recordPath.substr(0, NameStart(target.recordPath));
+            if (!FolderExists(records)) fs.MakeFolder(records);
+            fs.WriteFile(PendingRecord(target.recordPath), target.recordText);
+        }
         steps.Next("Checking the staged files");
         target.checkStaged(staging);
         const BackupPlan plan = target.planBackup();
         manifest.wholeFolder = !FolderExists(folder) || plan.moveDisplay;
         manifest.moveDisplay = plan.moveDisplay;
         manifest.recordPath = target.recordPath;
-        if (!target.recordPath.empty()) fs.WriteFile(staging + kRecord, target.recordText);
         manifest.dropOldBackup = plan.dropOldBackup;
         for (const DisplayFile& file : files) manifest.names.push_back(file.name);
         fs.WriteFile(staging + kManifest, ManifestText(manifest));
+        fs.Flush(staging);
     } catch (const Error& error) {
-        RollBack(staging, made, fs);
+        RollBack(staging, made, PendingRecord(target.recordPath), fs);
         throw IoError("Nothing in " + folder + " was changed. " + error.what());
     } catch (...) {
-        RollBack(staging, made, fs);
+        RollBack(staging, made, PendingRecord(target.recordPath), fs);
         throw;
     }
     steps.Next("Putting the new files in place");

@@ -14,6 +14,7 @@
 #include "windows/simulation.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 namespace pw {
@@ -115,6 +116,9 @@ std::string DrawingDifferences(const Layout& layout, const RasterCanvas& expecte
     for (int y = 0; y < expected.Height(); ++y) {
         const std::uint32_t* a = expected.Row(y);
         const std::uint32_t* b = actual.Row(y);
+        if (std::memcmp(a, b, sizeof(std::uint32_t) * static_cast<std::size_t>(expected.Width())) ==
+            0)
+            continue;
         for (int x = 0; x < expected.Width(); ++x) {
             if (a[x] == b[x]) continue;
             const auto over = std::find_if(order.begin(), order.end(), [&](const cWindow* w) {

@@ -13,6 +13,7 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -105,19 +106,7 @@ void WriteFileWithBackup(const std::string& path, const std::string& backupPath,
     Replace(temp, path);
 }
 
-void CopyFileAtomically(const std::string& from, const std::string& to) {
-    const fs::path temp = TemporaryBeside(to);
-    std::error_code ec;
-    fs::copy_file(MapPath(from), temp, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        throw IoError("Cannot copy \"" + from + "\" to \"" + to + "\". " + ec.message() + ".");
-    }
-    Replace(temp, to);
-}
-
-void WriteFileDurably(const std::string& path, const std::string& bytes) {
+void WriteFileStraight(const std::string& path, const std::string& bytes) {
     const auto failed = [&](const std::string& what, std::FILE* file) {
         const std::error_code ec(errno, std::generic_category());
         if (file) std::fclose(file);
@@ -128,13 +117,39 @@ void WriteFileDurably(const std::string& path, const std::string& bytes) {
     if (!file) throw failed("Cannot create file", nullptr);
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0)
         throw failed("Write error in file", file);
-#ifdef _WIN32
-    const bool synced = _commit(_fileno(file)) == 0;
-#else
-    const bool synced = fsync(fileno(file)) == 0;
-#endif
-    if (!synced) throw failed("Write error in file", file);
     if (std::fclose(file) != 0) throw failed("Write error in file", nullptr);
+}
+
+void FlushFolderToDisk(const std::string& folder) {
+    const auto failed = [&] {
+        const std::error_code ec(errno, std::generic_category());
+        return IoError("Cannot flush the files of \"" + folder + "\" to the disk. " + ec.message() +
+                       ".");
+    };
+#ifdef _WIN32
+    for (const auto& entry : fs::directory_iterator(MapPath(folder))) {
+        if (!entry.is_regular_file()) continue;
+        std::FILE* file = _wfopen(entry.path().c_str(), L"r+b");
+        if (!file) throw failed();
+        const bool synced = _commit(_fileno(file)) == 0;
+        std::fclose(file);
+        if (!synced) throw failed();
+    }
+#else
+    // The data of every file, then the folder that names them.
+    std::error_code ec;
+    bool synced = true;
+    for (const auto& entry : fs::directory_iterator(MapPath(folder), ec)) {
+        if (!entry.is_regular_file(ec)) continue;
+        const int fd = open(entry.path().c_str(), O_RDONLY);
+        synced = synced && fd >= 0 && fdatasync(fd) == 0;
+        if (fd >= 0) close(fd);
+    }
+    const int dir = open(MapPath(folder).c_str(), O_RDONLY | O_DIRECTORY);
+    synced = synced && !ec && dir >= 0 && fsync(dir) == 0;
+    if (dir >= 0) close(dir);
+    if (!synced) throw failed();
+#endif
 }
 
 void RenamePath(const std::string& from, const std::string& to) {

@@ -30,15 +30,15 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes);
 void WriteFileWithBackup(const std::string& path, const std::string& backupPath,
                          const std::string& bytes);
 
-// Copies the file to a temporary file beside the target and renames it over the target only
-// when it is complete. Throws IoError on failure; the target is then as it was.
-void CopyFileAtomically(const std::string& from, const std::string& to);
+// Writes the bytes straight to the path (a new file, or one replaced in place), handed to the
+// system in full. For files whose folder is itself renamed into place once every file in it
+// is complete and flushed (FlushFolderToDisk). Throws IoError naming the file and the
+// system's reason.
+void WriteFileStraight(const std::string& path, const std::string& bytes);
 
-// Writes the bytes straight to the path (a new file, or one replaced in place) and has them
-// on the disk before it returns, not merely handed to the system. For files whose folder is
-// itself renamed into place once every file in it is complete. Throws IoError naming the
-// file and the system's reason.
-void WriteFileDurably(const std::string& path, const std::string& bytes);
+// Has every file written into the folder on the disk, not merely handed to the system.
+// Throws IoError when the system cannot.
+void FlushFolderToDisk(const std::string& folder);
 
 // Renames a file or a folder; a file of the new name is replaced. Throws IoError on failure;
 // the path is then as it was.
