@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 #ifdef _WIN32
 #include <io.h>
@@ -136,14 +137,27 @@ void FlushFolderToDisk(const std::string& folder) {
         if (!synced) throw failed();
     }
 #else
-    // The data of every file, then the folder that names them.
+    // The data of every file, then the folder that names them. The data of all files is sent
+    // to the disk first, so that the first wait commits them all and the others find their
+    // data already there: one wait for the disk instead of one per file.
     std::error_code ec;
     bool synced = true;
+    std::vector<int> files;
     for (const auto& entry : fs::directory_iterator(MapPath(folder), ec)) {
         if (!entry.is_regular_file(ec)) continue;
         const int fd = open(entry.path().c_str(), O_RDONLY);
-        synced = synced && fd >= 0 && fdatasync(fd) == 0;
-        if (fd >= 0) close(fd);
+        if (fd < 0) {
+            synced = false;
+            continue;
+        }
+#ifdef __linux__
+        sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+        files.push_back(fd);
+    }
+    for (const int fd : files) {
+        synced = synced && fdatasync(fd) == 0;
+        close(fd);
     }
     const int dir = open(MapPath(folder).c_str(), O_RDONLY | O_DIRECTORY);
     synced = synced && !ec && dir >= 0 && fsync(dir) == 0;
