@@ -114,7 +114,11 @@ void WriteFileStraight(const std::string& path, const std::string& bytes) {
         return IoError(what + " \"" + path + "\". " + ec.message() + ".");
     };
     errno = 0;
-    std::FILE* file = std::fopen(MapPath(path).string().c_str(), "wb");
+#ifdef _WIN32
+    std::FILE* file = _wfopen(MapPath(path).c_str(), L"wb");
+#else
+    std::FILE* file = std::fopen(MapPath(path).c_str(), "wb");
+#endif
     if (!file) throw failed("Cannot create file", nullptr);
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0)
         throw failed("Write error in file", file);
