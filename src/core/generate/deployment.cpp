@@ -213,6 +213,9 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
         for (const DisplayFile& file : files) manifest.names.push_back(file.name);
         fs.WriteFile(staging + kManifest, ManifestText(manifest));
         fs.Flush(staging);
+        steps.Next("Putting the new files in place");
+        // The point of no return: from here on the next run finishes what this one begins.
+        fs.Rename(staging, SwapFolder(folder));
     } catch (const Error& error) {
         RollBack(staging, made, PendingRecord(target.recordPath), fs);
         throw IoError("Nothing in " + folder + " was changed. " + error.what());
@@ -220,9 +223,13 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
         RollBack(staging, made, PendingRecord(target.recordPath), fs);
         throw;
     }
-    steps.Next("Putting the new files in place");
-    fs.Rename(staging, SwapFolder(folder));
-    FinishSwap(folder, fs);
+    try {
+        FinishSwap(folder, fs);
+    } catch (const Error& error) {
+        throw IoError("The new display files for " + folder +
+                      " are complete but not yet all in place: " + error.what() +
+                      " The next Generate files or Verify puts them in place.");
+    }
 }
 
 } // namespace pw
