@@ -4,11 +4,13 @@
 #include "cli/cli_editor.h"
 #include "shell/generate_files.h"
 #include "platform/win1252.h"
+#include "qt/qt_hasher.h"
 
 namespace pw {
 
 int RunGenerate(CliContext& context, const std::vector<std::string>& arguments) {
-    const CommandArguments args(arguments, {{"--replace-backups", nullptr}, {"--strict", nullptr}}, 1);
+    const CommandArguments args(
+        arguments, {{"--replace-backups", nullptr}, {"--strict", nullptr}, {"--dry-run", nullptr}}, 1);
     CliEditor cli(context);
     // No one is there to look at a layout that may have been cut short before it goes to
     // the displays and over its own file.
@@ -28,8 +30,13 @@ int RunGenerate(CliContext& context, const std::vector<std::string>& arguments) 
             return kExitError;
         }
     }
+    if (args.Has("--dry-run")) {
+        context.out << Win1252ToUtf8(PlannedChanges(cli.editor(), NoProgress()));
+        return kExitOk;
+    }
     context.host.answer = args.Has("--replace-backups") ? Answer::Yes : Answer::No;
-    const GenerateReport report = GenerateFiles(cli.editor(), NoProgress());
+    QtHasher hasher;
+    const GenerateReport report = GenerateFiles(cli.editor(), NoProgress(), hasher);
     context.out << Win1252ToUtf8(GenerateSummary(report)) << '\n';
     return report.complete ? kExitOk : kExitError;
 }

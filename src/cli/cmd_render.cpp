@@ -2,39 +2,15 @@
 #include "cli/cli_arguments.h"
 #include "cli/cli_editor.h"
 #include "cli/cli_files.h"
+#include "cli/clock_time.h"
 #include "cli/pending_redraw.h"
 #include "qt/layout_picture.h"
 #include "shell/timer_step.h"
 #include "shell/view_modes.h"
 
-#include <QDateTime>
-
 #include <optional>
 
 namespace pw {
-
-namespace {
-
-// "2026-03-14T09:05" or "2026-03-14 09:05", seconds optional, as the local time of the clocks.
-std::optional<std::tm> ClockTime(const std::string& text) {
-    QString iso = QString::fromStdString(text);
-    iso.replace(' ', 'T');
-    const QDateTime t = QDateTime::fromString(iso, Qt::ISODate);
-    if (!t.isValid()) return std::nullopt;
-    std::tm time{};
-    time.tm_year = t.date().year() - 1900;
-    time.tm_mon = t.date().month() - 1;
-    time.tm_mday = t.date().day();
-    time.tm_wday = t.date().dayOfWeek() % 7; // Qt counts Sunday as 7
-    time.tm_yday = t.date().dayOfYear() - 1;
-    time.tm_hour = t.time().hour();
-    time.tm_min = t.time().minute();
-    time.tm_sec = t.time().second();
-    time.tm_isdst = -1;
-    return time;
-}
-
-} // namespace
 
 int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
     const CommandArguments args(arguments,

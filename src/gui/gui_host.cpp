@@ -37,12 +37,18 @@ void GuiHost::ShowWarning(const std::string& text) {
 }
 
 Answer GuiHost::Ask(const std::string& text, Buttons buttons) {
+    return AskWithDetails(text, buttons, {});
+}
+
+Answer GuiHost::AskWithDetails(const std::string& text, Buttons buttons,
+                               const std::string& details) {
     QMessageBox::StandardButtons shown = QMessageBox::Ok;
     if (buttons == Buttons::YesNo) shown = QMessageBox::Yes | QMessageBox::No;
     if (buttons == Buttons::YesNoCancel)
         shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(),
                     FromWin1252(text), shown, Parent());
+    if (!details.empty()) box.setDetailedText(FromWin1252(details));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -4,6 +4,7 @@
 #include "shell/layout_commands.h"
 #include "shell/layout_file.h"
 #include "shell/generate_files.h"
+#include "generate/verify_display.h"
 #include "gui/application.h"
 #include "gui/canvas_status_label.h"
 #include "gui/canvas_view.h"
@@ -22,6 +23,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "qt/layout_picture.h"
+#include "qt/qt_hasher.h"
 #include "qt/win1252.h"
 #include "shell/close_query.h"
 #include "shell/new_layout.h"
@@ -130,6 +132,12 @@ void TfPanelwright::BuildMenu() {
              Item{"Generatefiles1", "&Generate files",
                   "Generates fonts and bitmaps ready to update displays", 0,
                   command(&W::Generatefiles1Click)},
+             Item{"VerifyDisplayFiles1", "&Verify Display Files",
+                  "Checks that the display files are those the last Generate files wrote", 0,
+                  command(&W::VerifyDisplayFiles1Click)},
+             Item{"RestorePreviousDisplayFiles1", "&Restore Previous Display Files",
+                  "Puts the previous display files back from the backup folder", 0,
+                  command(&W::RestorePreviousDisplayFiles1Click)},
              Item{"Exit1", "E&xit", "quit this program", 0, [](W&w, Editor&) { w.close(); }},
          })
         AddItem(file, item, *this, editor_);
@@ -274,8 +282,21 @@ void TfPanelwright::Generatefiles1Click() {
         !GenerateDespiteProblems(editor_.host, problems_->Problems()))
         return;
     ProgressWindow progress(this);
-    if (const auto report = pw::Generatefiles1Click(editor_, progress))
+    QtHasher hasher;
+    if (const auto report = pw::Generatefiles1Click(editor_, progress, hasher))
         statusBar()->showMessage(FromWin1252(GenerateSummary(*report)));
+}
+
+void TfPanelwright::VerifyDisplayFiles1Click() {
+    QtHasher hasher;
+    pw::VerifyDisplayFiles1Click(editor_.doc.layout.InputSpec, editor_.host, hasher);
+}
+
+void TfPanelwright::RestorePreviousDisplayFiles1Click() {
+    ProgressWindow progress(this);
+    QtHasher hasher;
+    if (pw::RestorePrevious1Click(editor_.host, hasher, progress))
+        statusBar()->showMessage("The previous display files are back");
 }
 
 void TfPanelwright::ViewActual1Click() { forms_.fViewControl->exec(); }

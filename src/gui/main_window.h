@@ -32,6 +32,8 @@ public:
     void SaveAs1Click();
     void ExportPicture1Click();
     void Generatefiles1Click();
+    void VerifyDisplayFiles1Click();
+    void RestorePreviousDisplayFiles1Click();
     void ViewActual1Click();
     void SetUp1Click();
     void Help1Click();

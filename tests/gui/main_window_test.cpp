@@ -122,6 +122,7 @@ TEST_F(MainWindowTest, TheFileMenuHasItsShortcutsAndTheRecentFiles) {
         items << a->text() + (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString());
     EXPECT_EQ(items, (QStringList{"&New Ctrl+N", "&Load Ctrl+O", "&Recent files", "&Save Ctrl+S",
                                   "Save &As Ctrl+Shift+S", "&Export Picture...", "&Generate files",
+                                  "&Verify Display Files", "&Restore Previous Display Files",
                                   "E&xit Ctrl+Q"}));
 }
 

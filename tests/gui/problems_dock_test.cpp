@@ -1,6 +1,7 @@
 // The Problems panel as the user meets it: after a load, after each command, on a double-click
 // and before Generate files.
 
+#include "shell/window_commands.h"
 #include "shell/layout_file.h"
 #include "gui/application.h"
 #include "gui/problems_dock.h"

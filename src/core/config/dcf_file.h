@@ -5,9 +5,13 @@
 #include "platform/host.h"
 #include "windows/layout.h"
 
+#include <cstddef>
 #include <string>
 
 namespace pw {
+
+// Layout files larger than this are refused before they are read.
+constexpr std::size_t kMaxLayoutFileBytes = 64u << 20;
 
 // The layout file's bytes for the job record and every window.
 std::string WriteLayoutText(const Layout& layout);

@@ -23,14 +23,6 @@ std::string BitmapFileBytes(const cImage& image) {
     return out;
 }
 
-void WriteBitmapFile(const cImage& image, const std::string& directory) {
-    WriteFileAtomically(directory + BitmapFileName(image.FileName), BitmapFileBytes(image));
-}
-
-void WriteAllBitmaps(const ImageStore& store, const std::string& directory) {
-    for (const auto& image : store.Images()) WriteBitmapFile(*image, directory);
-}
-
 cImage ParseBitmapFile(std::string_view bytes, const std::string& name) {
     const auto bad = [&](const std::string& why) {
         return FormatError("The file " + name + " is not a display bitmap: " + why + ".");

@@ -11,8 +11,6 @@ namespace pw {
 
 // The configuration Generate files writes when a job names no sub-folder and no net IDs.
 constexpr const char* kDefaultDisplayConfig = "C:\\KVP\\Display\\Display.dcf";
-// Layout files larger than this are refused before they are read.
-constexpr std::size_t kMaxLayoutFileBytes = 64u << 20;
 
 // The main window's caption before a layout file is named.
 constexpr const char* kMainCaption = "Tarnwheel Panelwright  v5.08";

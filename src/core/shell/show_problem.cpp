@@ -1,6 +1,7 @@
 #include "shell/show_problem.h"
 
 #include "check/problem.h"
+#include "shell/window_commands.h"
 #include "windows/window_list.h"
 #include "shell/window_setters.h"
 
@@ -17,7 +18,7 @@ void ShowProblem(Editor& editor, std::uint32_t window, int index) {
     SelectWindow(editor, &w);
     if (index == kNoIndex || index == w.CurIndex) return;
     SetCurIndex(editor, w, index);
-    LoadingScope loading(editor);
+    LoadingScope loading(editor.view);
     editor.observers.Notify(&EditorObserver::WindowChanged);
 }
 

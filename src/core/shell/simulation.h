@@ -4,6 +4,7 @@
 // the windows change through SetCurIndex.
 
 #include "shell/editor.h"
+#include "windows/clock_text.h"
 
 #include <ctime>
 #include <string>
@@ -16,8 +17,5 @@ void SimulationStep(Editor& editor);
 // Brings one window in step with the simulation.
 void UpdateDynamicWindow(Editor& editor, cWindow& w);
 
-// The live clock text: "HH:MM  dddd d mmm yy" for a 24-hour clock (parameter 1), else
-// "h:mm am/pm  dddd d mmm yy", with the full weekday and the abbreviated month name.
-std::string FormatClock(const std::tm& time, std::int32_t parameter, const CalendarNames& names);
 
 } // namespace pw

@@ -19,6 +19,13 @@ long long LineLeft(const cWindow& w, const Rect& r, int width) {
     return r.left;
 }
 
+// The display draws text from its font files, which hold no character above code 127: the
+// views that show the screen as the display does leave such characters out too.
+std::string Displayable(std::string line) {
+    std::erase_if(line, [](char c) { return static_cast<unsigned char>(c) >= 128; });
+    return line;
+}
+
 } // namespace
 
 void DrawText(View& view, const cWindow& w, const Rect& r) {
@@ -46,7 +53,8 @@ void DrawText(View& view, const cWindow& w, const Rect& r) {
     // the canvas's bottom, so even a text of very many lines costs only what shows.
     for (unsigned i = 1; i <= n && y < canvasHeight; ++i, y += h) {
         if (y + h <= 0) continue;
-        const std::string t = GetLine(s, i);
+        const std::string t =
+            view.ViewMode == vmDesign ? GetLine(s, i) : Displayable(GetLine(s, i));
         const int width = view.textEngine.Measure(font, t).width;
         const long long x = LineLeft(w, r, width) + shift;
         if (x >= view.canvas.Width() || x + width <= 0) continue;

@@ -7,18 +7,16 @@
 #include "generate/generate_fonts.h"
 
 #include "generate/fnt_file.h"
-#include "platform/files.h"
 #include "support/editor_fixture.h"
-#include "support/temp_drive.h"
 
-#include <filesystem>
+#include <algorithm>
 
 namespace pw {
 namespace {
 
 class GenerateFontsTest : public EditorTest {
 protected:
-    TempDrive drive;
+    FontFilesMade made;
 
     cWindow& TextWindow(const std::string& face, int size, std::vector<std::string> texts,
                         std::uint8_t drawType = dtText) {
@@ -31,13 +29,16 @@ protected:
     }
 
     std::vector<std::string> Generate() {
-        std::filesystem::create_directories(drive.root / "out");
         ProgressSteps steps(NoProgress(), 0);
-        return GenerateFonts(editor.doc.layout, editor.doc.FontFileList, editor.textEngine, "C:\\out\\", steps);
+        made = GenerateFonts(editor.textEngine, editor.doc.layout, editor.doc.FontFileList, steps);
+        return made.unshown;
     }
 
     std::string Codes(const std::string& fntFile) {
-        const FntFont font = ParseFontFile(ReadFileBytes("C:\\out\\" + fntFile, 1 << 24), fntFile);
+        const auto file = std::find_if(made.files.begin(), made.files.end(),
+                                       [&](const DisplayFile& f) { return f.name == fntFile; });
+        if (file == made.files.end()) return "no file";
+        const FntFont font = ParseFontFile(file->bytes, fntFile);
         std::string codes;
         for (int c = 0; c < kGlyphSlots; ++c)
             if (font.glyphs[c]) codes += static_cast<char>(c);

@@ -8,6 +8,7 @@
 #include "shell/timer_step.h"
 #include "shell/undo_history.h"
 #include "support/editor_fixture.h"
+#include "support/fake_hasher.h"
 #include "support/temp_drive.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@ const Names kDisplayFiles = {"Display.axf", "Display.dcf", "Fake20.fnt", "logo.b
 class GenerateFilesTest : public EditorTest {
 protected:
     TempDrive drive;
+    FakeHasher hasher;
     cWindow* text = nullptr;
 
     void SetUp() override {
@@ -56,7 +58,7 @@ protected:
         return names;
     }
 
-    GenerateReport Run() { return GenerateFiles(editor, views); }
+    GenerateReport Run() { return GenerateFiles(editor, views, hasher); }
 };
 
 Names With(Names names, std::initializer_list<std::string> more) {
@@ -70,7 +72,9 @@ TEST_F(GenerateFilesTest, BackupRulesHoldOverRepeatedGenerations) {
     EXPECT_EQ(In("KVP/Display"), kDisplayFiles);
     EXPECT_EQ(GenerateSummary(report), "4 files written to C:\\KVP\\Display\\");
     EXPECT_TRUE(report.complete);
-    EXPECT_EQ(views.progress.size(), 6u);
+    // One step for the font, then each of the 4 files written and read back, the check of
+    // the staged set and the swap.
+    EXPECT_EQ(views.progress.size(), 11u);
     EXPECT_EQ(text->FntFile, "Fake20.fnt");
     for (const char* path : {"C:\\KVP\\Work\\job.dcf", "C:\\KVP\\Display\\Display.dcf"})
         EXPECT_NE(ReadFileBytes(path, 1 << 20).find("FntFile = Fake20.fnt\r\n"), std::string::npos)
@@ -197,15 +201,22 @@ TEST_F(GenerateFilesTest, WhatCannotBeGeneratedIsTold) {
 
 TEST_F(GenerateFilesTest, TheMenuCommandAsksFirstAndNeedsALayoutFile) {
     editor.doc.LayoutFileName.clear();
-    EXPECT_FALSE(Generatefiles1Click(editor, views));
+    EXPECT_FALSE(Generatefiles1Click(editor, views, hasher));
     EXPECT_TRUE(host.questions.empty());
 
     editor.doc.LayoutFileName = "C:\\KVP\\Work\\job.dcf";
     host.answers = {Answer::No};
-    EXPECT_FALSE(Generatefiles1Click(editor, views));
+    EXPECT_FALSE(Generatefiles1Click(editor, views, hasher));
     EXPECT_EQ(host.questions,
               std::vector<std::string>{"This will reconfigure the connected displays. CONTINUE ?"});
+    // Its details tell what would change; the files were made, but nothing was written.
+    EXPECT_TRUE(host.details[0].starts_with("In C:\\KVP\\Display\\:\nAdded:\n"
+                                            "  Display.axf  7 bytes\n"
+                                            "  Display.dcf  "))
+        << host.details[0];
+    EXPECT_NE(host.details[0].find("\n  logo.bm  20 bytes\n"), std::string::npos);
     EXPECT_EQ(In("KVP"), (Names{"Display.axf", "Work/"}));
+    EXPECT_EQ(text->FntFile, "");
 }
 
 // Ticks that come while the command's progress lets events through change nothing.
@@ -225,7 +236,7 @@ TEST_F(GenerateFilesTest, TheMenuCommandHoldsTheTimersStepsUntilItEnds) {
     editor.view.ViewMode = vmDynamic;
     editor.run.TickCount = 7; // the lift would leave on the next step
     host.answers = {Answer::Yes};
-    ASSERT_TRUE(Generatefiles1Click(editor, progress));
+    ASSERT_TRUE(Generatefiles1Click(editor, progress, hasher));
     EXPECT_FALSE(progress.held.empty());
     EXPECT_EQ(std::count(progress.held.begin(), progress.held.end(), false), 0);
     EXPECT_EQ(position.CurIndex, floor);
