@@ -6,7 +6,7 @@
 #include "generate/target_folder.h"
 
 #include "platform/errors.h"
-#include "support/editor_fixture.h"
+#include "support/display_job.h"
 #include "support/fake_hasher.h"
 #include "support/faulty_fs.h"
 #include "support/temp_drive.h"
@@ -24,28 +24,10 @@ namespace {
 // Every folder and file below a folder of the drive, with the files' bytes.
 using Tree = std::map<std::string, std::string>;
 
-class DeploymentTest : public EditorTest {
+class DeploymentTest : public DisplayJobTest {
 protected:
-    TempDrive drive;
-    FakeHasher hasher;
-    cWindow* text = nullptr;
-
-    void SetUp() override {
-        EditorTest::SetUp();
-        editor.doc.LayoutFileName = "C:\\KVP\\Work\\job.dcf";
-        text = &AddWindow(0, 0, 99, 29);
-        text->FontName = "Fake";
-        text->FontSize = 8; // a small font keeps the set small enough to fail at every byte
-        text->Text[0] = "Lift";
-        editor.doc.images.ImageList.AcquireImage("C:\\Pics\\logo.bmp");
-        Put("KVP/Display.axf", "program");
-        Put("KVP/Work/job.dcf");
-    }
-
-    void Put(const std::string& path, const std::string& bytes = "old") {
-        fs::create_directories((drive.root / path).parent_path());
-        std::ofstream(drive.root / path, std::ios::binary) << bytes;
-    }
+    // A small font keeps the set small enough to fail at every byte.
+    DeploymentTest() : DisplayJobTest(8) {}
 
     Tree Snapshot(const std::string& folder = "KVP") const {
         Tree tree;

@@ -6,7 +6,7 @@
 #include "shell/generate_files.h"
 #include "generate/target_folder.h"
 #include "platform/errors.h"
-#include "support/editor_fixture.h"
+#include "support/display_job.h"
 #include "support/fake_hasher.h"
 #include "support/temp_drive.h"
 
@@ -19,24 +19,8 @@ namespace fs = std::filesystem;
 namespace pw {
 namespace {
 
-class VerifyDisplayTest : public EditorTest {
+class VerifyDisplayTest : public DisplayJobTest {
 protected:
-    TempDrive drive;
-    FakeHasher hasher;
-    cWindow* text = nullptr;
-
-    void SetUp() override {
-        EditorTest::SetUp();
-        editor.doc.LayoutFileName = "C:\\KVP\\Work\\job.dcf";
-        text = &AddWindow(0, 0, 99, 29);
-        text->FontName = "Fake";
-        text->FontSize = 20;
-        text->Text[0] = "Lift";
-        editor.doc.images.ImageList.AcquireImage("C:\\Pics\\logo.bmp");
-        fs::create_directories(drive.root / "KVP/Work");
-        std::ofstream(drive.root / "KVP/Display.axf", std::ios::binary) << "program";
-    }
-
     std::string Read(const std::string& path) const {
         std::ifstream in(drive.root / path, std::ios::binary);
         std::ostringstream bytes;

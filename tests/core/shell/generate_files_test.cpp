@@ -7,7 +7,7 @@
 #include "platform/files.h"
 #include "shell/timer_step.h"
 #include "shell/undo_history.h"
-#include "support/editor_fixture.h"
+#include "support/display_job.h"
 #include "support/fake_hasher.h"
 #include "support/temp_drive.h"
 
@@ -26,29 +26,8 @@ using Names = std::set<std::string>;
 
 const Names kDisplayFiles = {"Display.axf", "Display.dcf", "Fake20.fnt", "logo.bm"};
 
-class GenerateFilesTest : public EditorTest {
+class GenerateFilesTest : public DisplayJobTest {
 protected:
-    TempDrive drive;
-    FakeHasher hasher;
-    cWindow* text = nullptr;
-
-    void SetUp() override {
-        EditorTest::SetUp();
-        editor.doc.LayoutFileName = "C:\\KVP\\Work\\job.dcf";
-        text = &AddWindow(0, 0, 99, 29);
-        text->FontName = "Fake";
-        text->FontSize = 20;
-        text->Text[0] = "Lift";
-        editor.doc.images.ImageList.AcquireImage("C:\\Pics\\logo.bmp");
-        Put("KVP/Display.axf", "program");
-        Put("KVP/Work/job.dcf");
-    }
-
-    void Put(const std::string& path, const std::string& bytes = "old") {
-        fs::create_directories((drive.root / path).parent_path());
-        std::ofstream(drive.root / path, std::ios::binary) << bytes;
-    }
-
     // The names in a folder of the drive, folders with a slash after them.
     Names In(const std::string& folder) const {
         Names names;
