@@ -59,14 +59,30 @@ std::vector<ScreenColour> MatLevels(View& view, std::int32_t backgroundColour, c
     return levels;
 }
 
-void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const Rect& r) {
-    const int n = w.Parameter;
-    if (n < 2 || n > 255) return;
+namespace {
+
+bool ShownAsPlaceholder(const View& view, const cWindow& w) {
     // In floating point: the sides of a window from a hand-edited file can each span the
     // whole int range, and their product would leave even a long long.
     const double area = static_cast<double>(static_cast<long long>(w.X1) - w.X0) *
                         static_cast<double>(static_cast<long long>(w.Y1) - w.Y0);
-    if (view.ViewMode == vmDesign && area >= kLargeMatArea)
+    return view.ViewMode == vmDesign && area >= kLargeMatArea;
+}
+
+bool LevelsInRange(const cWindow& w) {
+    return w.Parameter >= 2 && w.Parameter <= 255;
+}
+
+} // namespace
+
+bool MatCoversArea(const View& view, const cWindow& w) {
+    return LevelsInRange(w) && !ShownAsPlaceholder(view, w);
+}
+
+void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const Rect& r) {
+    const int n = w.Parameter;
+    if (!LevelsInRange(w)) return;
+    if (ShownAsPlaceholder(view, w))
         return DrawPlaceholder(view, backgroundColour, r,
                                "Mat " + std::to_string(w.FontSize) + ", " + std::to_string(n));
 
