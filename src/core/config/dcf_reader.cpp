@@ -10,8 +10,10 @@ bool DcfReader::ReadLine(std::string& line) {
     line.clear();
     if (pos_ >= data_.size()) return false;
     ++line_;
-    const std::size_t end = data_.find_first_of("\r\n", pos_);
-    if (end == std::string_view::npos) {
+    // A plain scan: find_first_of looks every character up in the set of two.
+    std::size_t end = pos_;
+    while (end < data_.size() && data_[end] != '\r' && data_[end] != '\n') ++end;
+    if (end == data_.size()) {
         line.assign(data_.substr(pos_));
         pos_ = data_.size();
         return false;

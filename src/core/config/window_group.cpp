@@ -44,7 +44,8 @@ public:
         if (many_) return line_.find(key) != std::string_view::npos;
         const std::size_t head = key.size() - kEquals.size();
         for (std::size_t i = 0; i < count_; ++i)
-            if (ends_[i] >= head && line_.compare(ends_[i] - head, key.size(), key) == 0)
+            if (ends_[i] >= head && line_[ends_[i] - head] == key[0] &&
+                line_.compare(ends_[i] - head, key.size(), key) == 0)
                 return true;
         return false;
     }
