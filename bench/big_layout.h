@@ -7,6 +7,7 @@
 #include "cli/cli_host.h"
 #include "qt/qt_text_engine.h"
 #include "shell/startup.h"
+#include "windows/glyph_cache.h"
 #include "windows/window_list.h"
 
 #include <cstdlib>
@@ -19,7 +20,8 @@ namespace pw::bench {
 struct BigLayout {
     std::ostringstream messages;
     pw::CliHost host{messages};
-    pw::QtTextEngine text;
+    pw::QtTextEngine fonts;
+    pw::GlyphCache text{fonts}; // as the editor draws
     pw::Editor editor{host, text};
     std::string path;
 

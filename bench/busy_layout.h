@@ -8,6 +8,7 @@
 #include "images/image.h"
 #include "qt/qt_text_engine.h"
 #include "shell/editor.h"
+#include "windows/glyph_cache.h"
 #include "windows/window_list.h"
 
 #include <array>
@@ -50,7 +51,8 @@ inline void AddPicture(pw::Editor& editor, const std::string& name) {
 struct BusyLayout {
     std::ostringstream messages;
     pw::CliHost host{messages};
-    pw::QtTextEngine text;
+    pw::QtTextEngine fonts;
+    pw::GlyphCache text{fonts}; // as the editor draws
     pw::Editor editor{host, text};
 
     explicit BusyLayout(std::uint8_t view) {

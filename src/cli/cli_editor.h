@@ -7,6 +7,7 @@
 #include "qt/qt_picture_decoder.h"
 #include "qt/qt_text_engine.h"
 #include "shell/editor.h"
+#include "windows/glyph_cache.h"
 
 #include <memory>
 #include <string>
@@ -25,7 +26,8 @@ public:
     Editor& editor() { return *editor_; }
 
 private:
-    QtTextEngine text_;
+    QtTextEngine fonts_;
+    GlyphCache text_{fonts_}; // what the editor measures and draws with
     QtPictureDecoder pictures_;
     std::unique_ptr<Editor> editor_;
 };

@@ -8,10 +8,13 @@
 #include "qt/qt_picture_decoder.h"
 #include "qt/qt_text_engine.h"
 #include "shell/editor.h"
+#include "windows/glyph_cache.h"
 
 int main(int argc, char** argv) {
     pw::Application app(argc, argv);
-    pw::QtTextEngine text;
+    // The canvas draws every text from glyphs rendered once by Qt's fonts.
+    pw::QtTextEngine fonts;
+    pw::GlyphCache text(fonts);
     pw::GuiHost host;
     pw::Editor editor(host, text);
     pw::QtPictureDecoder pictures;

@@ -52,6 +52,22 @@ void ReadAll(Layout& layout, DcfReader& file, Host& host) {
                                 " more unknown groups were skipped.");
 }
 
+// About the length of the layout's text, a little more rather than less, so that the text is
+// not moved again and again as it grows: the texts and names with their lines, and a group's
+// fixed lines.
+std::size_t ExpectedLength(const Layout& layout) {
+    constexpr std::size_t kGroupLines = 512, kIndexedLine = 24, kImageLines = 64;
+    std::size_t length = kGroupLines;
+    for (const auto& w : layout.WindowList) {
+        length += kGroupLines + 2 * (w->FontName.size() + w->FntFile.size());
+        for (int i = 0; i < kIndexCount; ++i) {
+            if (!w->Text[i].empty()) length += kIndexedLine + w->Text[i].size();
+            if (!w->BMP[i].empty()) length += kImageLines + w->BMP[i].size();
+        }
+    }
+    return length;
+}
+
 } // namespace
 
 void WriteWindows(const Layout& layout, std::string& file) {
@@ -60,6 +76,7 @@ void WriteWindows(const Layout& layout, std::string& file) {
 
 std::string WriteLayoutText(const Layout& layout) {
     std::string file;
+    file.reserve(ExpectedLength(layout));
     WriteInputGroup(layout.InputSpec, file);
     WriteWindows(layout, file);
     return file;

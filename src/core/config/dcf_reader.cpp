@@ -2,14 +2,18 @@
 
 #include "platform/errors.h"
 
+#include <algorithm>
+
 namespace pw {
 
 bool DcfReader::ReadLine(std::string& line) {
     line.clear();
     if (pos_ >= data_.size()) return false;
     ++line_;
-    const std::size_t end = data_.find_first_of("\r\n", pos_);
-    if (end == std::string_view::npos) {
+    // A plain scan: find_first_of looks every character up in the set of two.
+    std::size_t end = pos_;
+    while (end < data_.size() && data_[end] != '\r' && data_[end] != '\n') ++end;
+    if (end == data_.size()) {
         line.assign(data_.substr(pos_));
         pos_ = data_.size();
         return false;
@@ -21,24 +25,28 @@ bool DcfReader::ReadLine(std::string& line) {
 }
 
 std::string DcfReader::ReadDelimited() {
-    std::string text;
     if (pos_ >= data_.size()) {
         endedEarly_ = true;
-        return text;
+        return {};
     }
     const char delimiter = data_[pos_++];
-    std::size_t count = 0;
-    while (true) {
-        if (pos_ >= data_.size()) {
-            endedEarly_ = true;
-            break;
-        }
-        const char c = data_[pos_++];
-        if (c == delimiter || ++count > kMaxFileText) break;
-        if (c == '\n') ++line_;
-        text += c;
+    const std::size_t start = pos_;
+    const std::size_t end = data_.find(delimiter, start);
+    const std::size_t length = (end == std::string_view::npos ? data_.size() : end) - start;
+    // A text longer than the limit is cut there, and the character after the cut is dropped
+    // with it; what follows is read as lines again.
+    const bool cut = length > kMaxFileText;
+    const std::string_view text = data_.substr(start, cut ? kMaxFileText : length);
+    line_ += std::count(text.begin(), text.end(), '\n');
+    if (cut) {
+        pos_ = start + kMaxFileText + 1;
+    } else if (end == std::string_view::npos) {
+        pos_ = data_.size();
+        endedEarly_ = true;
+    } else {
+        pos_ = end + 1;
     }
-    return text;
+    return std::string(text);
 }
 
 std::uint32_t ScanNumber(std::string_view line, std::size_t& pos) {

@@ -2,6 +2,8 @@
 
 #include "platform/text_engine.h"
 
+#include <array>
+#include <charconv>
 #include <initializer_list>
 #include <string_view>
 #include <type_traits>
@@ -16,15 +18,45 @@ template <typename Values> void Line(std::string& file, std::string_view key, co
     bool first = true;
     for (const long long v : values) {
         if (!first) file += ", ";
-        file += std::to_string(v);
+        char digits[24];
+        file.append(digits, std::to_chars(digits, digits + sizeof digits, v).ptr);
         first = false;
     }
     file += "\r\n";
 }
 
-bool Contains(std::string_view line, std::string_view key) {
-    return line.find(key) != std::string_view::npos;
-}
+// Whether a line holds a key. Every key a group's lines are searched for ends in " = ", and a
+// line holds few of those: a key is in the line exactly where one of them ends it. Found once
+// per line, they spare searching the whole line for each key in turn.
+class KeyLine {
+public:
+    explicit KeyLine(std::string_view line) : line_(line) {
+        for (std::size_t at = line.find(kEquals); at != std::string_view::npos;
+             at = line.find(kEquals, at + 1)) {
+            if (count_ == ends_.size()) {
+                many_ = true;
+                break;
+            }
+            ends_[count_++] = at;
+        }
+    }
+    bool Contains(std::string_view key) const {
+        if (many_) return line_.find(key) != std::string_view::npos;
+        const std::size_t head = key.size() - kEquals.size();
+        for (std::size_t i = 0; i < count_; ++i)
+            if (ends_[i] >= head && line_[ends_[i] - head] == key[0] &&
+                line_.compare(ends_[i] - head, key.size(), key) == 0)
+                return true;
+        return false;
+    }
+
+private:
+    static constexpr std::string_view kEquals = " = ";
+    std::string_view line_;
+    std::array<std::size_t, 4> ends_{};
+    std::size_t count_ = 0;
+    bool many_ = false; // more than ends_ holds: searched the plain way
+};
 
 // The numbers of a key line, one after the other.
 class Numbers {
@@ -114,37 +146,38 @@ void ReadWindowGroup(cWinFileDescription& w, DcfReader& file, FileLines* lines) 
         // First match wins, in this order. Most keys are found anywhere in the line, as files
         // edited by hand have relied on; the end line, Text and BMP only at column 1.
         if (StartsWith(line, "WINDOW END ]")) break;
-        if (Contains(line, "Type = ")) {
+        const KeyLine keys(line);
+        if (keys.Contains("Type = ")) {
             Numbers n(line);
             w.Type = static_cast<std::uint8_t>(n.Next());
             w.Number = static_cast<std::uint32_t>(n.Next());
-        } else if (Contains(line, "Tag = ")) {
+        } else if (keys.Contains("Tag = ")) {
             Numbers n(line);
             w.Tag = static_cast<std::uint32_t>(n.Next());
             w.Parameter = n.Next();
-        } else if (Contains(line, "Format = ")) {
+        } else if (keys.Contains("Format = ")) {
             Numbers n(line);
             w.Format = n.Next();
             w.DrawType = static_cast<std::uint8_t>(n.Next());
-        } else if (Contains(line, "Texture = ")) {
+        } else if (keys.Contains("Texture = ")) {
             w.Texture = Numbers(line).Next();
-        } else if (Contains(line, "FontSize = ")) {
+        } else if (keys.Contains("FontSize = ")) {
             w.FontSize = Numbers(line).Next();
-        } else if (Contains(line, "CurIndex = ")) {
+        } else if (keys.Contains("CurIndex = ")) {
             w.CurIndex = Numbers(line).Next();
-        } else if (Contains(line, "  FontName = ")) {
+        } else if (keys.Contains("  FontName = ")) {
             w.FontName = ValueText(line);
-        } else if (Contains(line, "  FntFile = ")) {
+        } else if (keys.Contains("  FntFile = ")) {
             w.FntFile = ValueText(line);
-        } else if (Contains(line, "FontStyle = ")) {
+        } else if (keys.Contains("FontStyle = ")) {
             w.FontStyle = static_cast<std::uint8_t>(Numbers(line).Next() &
                                                     (fsBold | fsItalic | fsUnderline | fsStrikeOut));
-        } else if (Contains(line, "Colours = ")) {
+        } else if (keys.Contains("Colours = ")) {
             Numbers n(line);
             w.FG = n.Next();
             w.BG0 = n.Next();
             w.BG = n.Next();
-        } else if (Contains(line, "Position = ")) {
+        } else if (keys.Contains("Position = ")) {
             Numbers n(line);
             w.X0 = n.Next();
             w.Y0 = n.Next();

@@ -6,6 +6,7 @@
 
 #include "generate/fnt_file.h"
 #include "platform/text_engine.h"
+#include "windows/glyph_cache.h" // the cell bound and what counts as ink
 
 #include <array>
 #include <bitset>
@@ -13,13 +14,6 @@
 #include <string>
 
 namespace pw {
-
-// The largest display is 800 pixels a side; no cell beyond this many pixels high or wide is a
-// font it can show, and the bound keeps a layout's font size from taking memory without end.
-constexpr int kMaxGlyphCell = 1000;
-
-// A pixel is ink when its blue component is below this: black text and dark greys.
-constexpr int kInkBlueBelow = 176;
 
 // The first attempt at a font file stops once its glyph data passes this many bytes...
 constexpr std::int32_t kFirstAttemptLimit = 20000;

@@ -124,6 +124,9 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
     const bool endedEarly = parsed.endedEarly;
     PutParsedLayout(editor, std::move(parsed));
     SetLayoutFileName(editor, layoutFileName);
+    // The windows take the values they show before the history keeps the layout, so that the
+    // repaint below finds nothing left to patch in it, window by window.
+    if (!editor.view.Loading) ApplyShownValues(editor, false);
     // Another layout: what was done to the previous one cannot be undone in this one.
     editor.doc.history.Reset(editor);
     editor.observers.Notify(&EditorObserver::LayoutReplaced);

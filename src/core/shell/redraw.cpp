@@ -5,7 +5,7 @@
 
 namespace pw {
 
-bool ApplyShownValues(Editor& editor) {
+bool ApplyShownValues(Editor& editor, bool tellHistory) {
     Layout& layout = editor.doc.layout;
     const std::uint8_t mode = editor.view.ViewMode;
     bool current = false;
@@ -13,7 +13,7 @@ bool ApplyShownValues(Editor& editor) {
         if (!DiffersFromShown(*w, mode) || !IsShownShared(layout, *w)) continue;
         const LiveValues was = LiveValuesOf(*w);
         ApplyShownValues(*w, mode);
-        editor.doc.history.TakeIn(*w, was);
+        if (tellHistory) editor.doc.history.TakeIn(*w, was);
         current = current || w.get() == layout.CurWindow;
     }
     return current;

@@ -9,7 +9,9 @@
 namespace pw {
 
 // The windows that show take the values they show; tells whether the current one changed.
-bool ApplyShownValues(Editor& editor);
+// Without tellHistory the kept layouts are left as they are, for a history about to start
+// afresh from this layout.
+bool ApplyShownValues(Editor& editor, bool tellHistory = true);
 
 void RedrawAll(Editor& editor);
 void DrawWindow(Editor& editor, const cWindow& w, DrawMode mode);

@@ -84,11 +84,34 @@ bool UndoHistory::Differs(const Editor& editor, const KeptLayout& state) {
     return false;
 }
 
-void UndoHistory::Restore(Editor& editor, const KeptLayout& state) {
+void UndoHistory::Restore(Editor& editor, const KeptLayout& state, const KeptLayout& leaving) {
+    // The editor's layout is what leaving keeps, window for window: a window both kept layouts
+    // share is taken over from the editor instead of copied, where nothing the history does
+    // not compare has moved on either. Undoing one change of a large layout so costs about
+    // that change. The copies are made first, so that a failure leaves the editor's layout
+    // whole.
+    std::vector<std::unique_ptr<cWindow>>& live = editor.doc.layout.WindowList;
+    std::unordered_map<const cWindow*, std::size_t> livePlace;
+    if (live.size() == leaving.windows.size())
+        for (std::size_t i = 0; i < live.size(); ++i) livePlace.emplace(leaving.windows[i].get(), i);
+    std::vector<std::unique_ptr<cWindow>> copies(state.windows.size());
+    std::vector<std::size_t> taken(state.windows.size(), live.size());
+    for (std::size_t i = 0; i < state.windows.size(); ++i) {
+        const cWindow& kept = *state.windows[i];
+        const auto found = livePlace.find(&kept);
+        if (found != livePlace.end() && live[found->second]->LastStepTick == kept.LastStepTick &&
+            live[found->second]->Lines == kept.Lines) {
+            taken[i] = found->second;
+            livePlace.erase(found); // a window is taken over once
+        } else {
+            copies[i] = std::make_unique<cWindow>(kept);
+        }
+    }
     Layout layout(editor.doc.layout.context);
     layout.WindowList.reserve(state.windows.size());
-    for (const auto& w : state.windows) {
-        layout.WindowList.push_back(std::make_unique<cWindow>(*w));
+    for (std::size_t i = 0; i < state.windows.size(); ++i) {
+        layout.WindowList.push_back(taken[i] < live.size() ? std::move(live[taken[i]])
+                                                           : std::move(copies[i]));
         // A drag never outlives the layout it was started on.
         layout.WindowList.back()->DragMode = dmIdle;
     }
@@ -215,7 +238,7 @@ void UndoHistory::Undo(Editor& editor) {
     undo_.pop_back();
     redo_.push_back({std::move(base_), step.name});
     base_ = std::move(step.state);
-    Restore(editor, base_);
+    Restore(editor, base_, redo_.back().state);
 }
 
 void UndoHistory::Redo(Editor& editor) {
@@ -226,7 +249,7 @@ void UndoHistory::Redo(Editor& editor) {
     redo_.pop_back();
     undo_.push_back({std::move(base_), step.name});
     base_ = std::move(step.state);
-    Restore(editor, base_);
+    Restore(editor, base_, undo_.back().state);
 }
 
 void UndoHistory::MarkSaved(const Editor& editor) {

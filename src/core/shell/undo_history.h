@@ -87,7 +87,8 @@ private:
     // The editor's layout as kept, sharing the windows that equal those of like.
     KeptLayout Capture(const Editor& editor, const KeptLayout& like);
     static bool Differs(const Editor& editor, const KeptLayout& state);
-    static void Restore(Editor& editor, const KeptLayout& state);
+    // Puts state into the editor, whose layout leaving keeps.
+    static void Restore(Editor& editor, const KeptLayout& state, const KeptLayout& leaving);
     // Lets go of a kept layout's windows, counting off the copies no other layout holds.
     void Forget(KeptLayout& state);
     void DropOldSteps();

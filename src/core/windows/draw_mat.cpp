@@ -6,6 +6,8 @@
 #include "windows/random.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 namespace pw {
 
@@ -23,6 +25,27 @@ ScreenColour LevelEnd(std::int32_t backgroundColour, int code) {
     return ColourOf(code == kTransparent ? backgroundColour : code);
 }
 
+// x mod d for a divisor fixed for a whole mat, by a multiplication and shifts instead of a
+// division per pixel (the method compilers use for constant divisors, exact for every 32-bit
+// x): with l = ceil(log2 d) and m = floor(2^32 (2^l - d) / d) + 1, the quotient is
+// (t + (x - t) / 2) >> (l - 1) where t = (m x) >> 32.
+class Modulo {
+public:
+    explicit Modulo(std::uint32_t d)
+        : d_(d), shift_(std::bit_width(d - 1) - 1),
+          m_(static_cast<std::uint32_t>(((std::uint64_t{1} << 32) *
+                                         ((std::uint64_t{1} << (shift_ + 1)) - d)) / d + 1)) {}
+    std::uint32_t Of(std::uint32_t x) const {
+        const auto t = static_cast<std::uint32_t>((static_cast<std::uint64_t>(m_) * x) >> 32);
+        return x - ((t + ((x - t) >> 1)) >> shift_) * d_;
+    }
+
+private:
+    std::uint32_t d_;
+    int shift_; // l - 1; d is at least 2
+    std::uint32_t m_;
+};
+
 } // namespace
 
 std::vector<ScreenColour> MatLevels(View& view, std::int32_t backgroundColour, const cWindow& w, int n) {
@@ -36,14 +59,30 @@ std::vector<ScreenColour> MatLevels(View& view, std::int32_t backgroundColour, c
     return levels;
 }
 
-void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const Rect& r) {
-    const int n = w.Parameter;
-    if (n < 2 || n > 255) return;
+namespace {
+
+bool ShownAsPlaceholder(const View& view, const cWindow& w) {
     // In floating point: the sides of a window from a hand-edited file can each span the
     // whole int range, and their product would leave even a long long.
     const double area = static_cast<double>(static_cast<long long>(w.X1) - w.X0) *
                         static_cast<double>(static_cast<long long>(w.Y1) - w.Y0);
-    if (view.ViewMode == vmDesign && area >= kLargeMatArea)
+    return view.ViewMode == vmDesign && area >= kLargeMatArea;
+}
+
+bool LevelsInRange(const cWindow& w) {
+    return w.Parameter >= 2 && w.Parameter <= 255;
+}
+
+} // namespace
+
+bool MatCoversArea(const View& view, const cWindow& w) {
+    return LevelsInRange(w) && !ShownAsPlaceholder(view, w);
+}
+
+void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const Rect& r) {
+    const int n = w.Parameter;
+    if (!LevelsInRange(w)) return;
+    if (ShownAsPlaceholder(view, w))
         return DrawPlaceholder(view, backgroundColour, r,
                                "Mat " + std::to_string(w.FontSize) + ", " + std::to_string(n));
 
@@ -58,7 +97,7 @@ void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const 
     const int rowLength = std::max(MatRowLength, r.Width());
     const int skipLeft = shown.left - r.left;
     const int skipRight = rowLength - skipLeft - shown.Width();
-    const auto count = static_cast<std::uint32_t>(n);
+    const Modulo level(static_cast<std::uint32_t>(n));
     std::uint32_t state = 0;
     if (!shown.Empty()) {
         for (int y = r.top; y <= shown.bottom; ++y) {
@@ -70,7 +109,7 @@ void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const 
             std::uint32_t* pixel = canvas.Row(y) + shown.left;
             for (int x = shown.left; x <= shown.right; ++x) {
                 state = NextState(state, mask);
-                *pixel++ = levels[state % count];
+                *pixel++ = levels[level.Of(state)];
             }
             for (int j = 0; j < skipRight; ++j) state = NextState(state, mask);
         }

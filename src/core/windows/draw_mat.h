@@ -32,6 +32,10 @@ std::uint32_t MatMask(std::int32_t texture);
 // They are reduced in index order, so a running dither error carries from level to level.
 std::vector<ScreenColour> MatLevels(View& view, std::int32_t backgroundColour, const cWindow& w, int n);
 
+// Whether DrawMat paints every pixel of w's area in the view, so that nothing drawn beneath
+// it first can show: Parameter 2..255, and no placeholder in its place.
+bool MatCoversArea(const View& view, const cWindow& w);
+
 // Draws w's mat in r: Parameter levels (2..255, otherwise nothing) from BG0 to BG, each pixel
 // taking the level the generator picks. The generator restarts at every mat and is anchored
 // at the window's top-left corner.

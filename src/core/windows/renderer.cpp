@@ -68,7 +68,9 @@ void Paint(View& view, const Layout& layout, const cWindow& w, DrawMode mode) {
         view.canvas.FillRect(r, ColourOf(layout.BackgroundColour));
         return;
     }
-    if (w.DrawType != dtRectangle) FillBackground(view, layout, w, r);
+    // A bevel fills what it needs itself, and a mat paints every pixel of its area.
+    if (w.DrawType != dtRectangle && !(w.DrawType == dtMat && MatCoversArea(view, w)))
+        FillBackground(view, layout, w, r);
     DrawContent(view, layout, w, r);
     if (view.ViewMode == vmDesign)
         view.canvas.FrameRect(r, &w == layout.CurWindow ? kMagenta : kBlack);

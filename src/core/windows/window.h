@@ -106,6 +106,7 @@ struct FileLines {
     std::uint32_t group = 0;
     std::array<std::uint32_t, kIndexCount> text{};
     std::array<std::uint32_t, kIndexCount> bmp{};
+    friend bool operator==(const FileLines&, const FileLines&) = default;
 };
 
 // Who a window is for as long as the program runs: a fresh value for every window made, kept

@@ -84,6 +84,29 @@ TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
     EXPECT_EQ(history.UndoSteps(), 1u);
 }
 
+// Undo takes over the windows the step left alone instead of copying them; they must still
+// come back as the kept ones were, also in what the history does not compare.
+TEST_F(UndoHistoryTest, WindowsTheStepLeftAloneComeBackAsTheyWereKept) {
+    SetX0(editor, At(4), 300);
+    history.Commit(editor);
+    const std::string moved = Text();
+    At(3).LastStepTick = 9; // a timed sequence stepped since
+    At(2).Lines.group = 7;
+    At(1).DragMode = dmMoving;
+    history.Undo(editor);
+    EXPECT_EQ(At(4).X0, 130);
+    EXPECT_EQ(At(3).LastStepTick, 0u);
+    EXPECT_EQ(At(2).Lines.group, 0u);
+    for (std::size_t i = 0; i <= 4; ++i) {
+        EXPECT_EQ(At(i).DragMode, dmIdle) << i;
+        EXPECT_EQ(At(i).ListPos, i + 1) << i;
+    }
+    history.Redo(editor);
+    EXPECT_EQ(Text(), moved);
+    history.Undo(editor);
+    EXPECT_EQ(At(4).X0, 130);
+}
+
 TEST_F(UndoHistoryTest, ModifiedFollowsSavesUndoAndUncommittedChanges) {
     EXPECT_FALSE(history.Modified(editor));
     editor.doc.layout.InputSpec.JobName = "Tower";

@@ -1,0 +1,127 @@
+#include "windows/glyph_cache.h"
+
+#include "display/colour.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace pw {
+
+namespace {
+
+// Fonts beyond this many are forgotten, least recently used first, so that stepping a
+// window's size through many values does not keep every size rendered.
+constexpr std::size_t kFacesKept = 64;
+
+constexpr ScreenColour kInk = MakeColour(0, 0, 0);
+constexpr ScreenColour kCell = MakeColour(255, 255, 255);
+
+} // namespace
+
+GlyphFace::GlyphFace(TextEngine& engine, const FontDesc& font)
+    : engine_(engine), font_(font), height_(std::max(0, engine.Measure(font, "").height)) {
+    widths_.fill(-1);
+}
+
+int GlyphFace::Width(unsigned char c) {
+    if (widths_[c] < 0)
+        widths_[c] = std::max(0, engine_.Measure(font_, std::string(1, static_cast<char>(c))).width);
+    return widths_[c];
+}
+
+const Glyph* GlyphFace::Of(unsigned char c) {
+    const int width = Width(c);
+    if (width > kMaxGlyphCell) return nullptr;
+    if (glyphs_[c]) return &*glyphs_[c];
+    Glyph& glyph = glyphs_[c].emplace();
+    if (width == 0 || height_ == 0) return &glyph;
+    // Drawn as the font rasteriser draws it, so the ink is what the font file will hold.
+    RasterCanvas cell(width, height_, kCell);
+    engine_.Draw(cell, font_, 0, 0, std::string(1, static_cast<char>(c)), kInk, kCell);
+    for (int y = 0; y < height_; ++y) {
+        const ScreenColour* row = cell.Row(y);
+        for (int x = 0; x < width;) {
+            if (Blue(row[x]) >= kInkBlueBelow) {
+                ++x;
+                continue;
+            }
+            const int left = x;
+            while (x < width && Blue(row[x]) < kInkBlueBelow) ++x;
+            glyph.ink.push_back({y, left, x - 1});
+        }
+    }
+    return &glyph;
+}
+
+GlyphFace* GlyphCache::Face(const FontDesc& font) {
+    auto found = std::find_if(faces_.begin(), faces_.end(),
+                              [&](const auto& face) { return face->Font() == font; });
+    if (found == faces_.end()) {
+        if (faces_.size() == kFacesKept) faces_.pop_back();
+        faces_.insert(faces_.begin(), std::make_unique<GlyphFace>(engine_, font));
+    } else if (found != faces_.begin()) {
+        std::rotate(faces_.begin(), found, found + 1);
+    }
+    GlyphFace& face = *faces_.front();
+    return face.Height() > kMaxGlyphCell ? nullptr : &face;
+}
+
+TextExtent GlyphCache::Measure(const FontDesc& font, const std::string& text) {
+    GlyphFace* face = Face(font);
+    if (!face) return engine_.Measure(font, text);
+    long long width = 0;
+    for (const char c : text) width += face->Width(static_cast<unsigned char>(c));
+    return {static_cast<int>(std::min<long long>(width, INT_MAX)), face->Height()};
+}
+
+void GlyphCache::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y,
+                      const std::string& text, std::uint32_t colour,
+                      std::optional<std::uint32_t> background) {
+    GlyphFace* face = Face(font);
+    if (!face) return engine_.Draw(canvas, font, x, y, text, colour, background);
+    const int height = face->Height();
+    // Only the rows and columns of the cells inside the canvas's clip are touched.
+    const Rect& clip = canvas.Clip();
+    if (clip.Empty() || static_cast<long long>(y) + height <= clip.top || y > clip.bottom)
+        return;
+    const int top = std::max(0, clip.top - y), bottom = std::min(height, clip.bottom + 1 - y);
+    long long left = x;
+    Rect drawn;
+    for (const char ch : text) {
+        if (left > clip.right) break;
+        const auto c = static_cast<unsigned char>(ch);
+        const int width = face->Width(c);
+        if (width > 0 && left + width > 0) {
+            // Here left > -width, so the cell's columns fit an int.
+            const int cellLeft = static_cast<int>(left);
+            const Glyph* glyph = face->Of(c);
+            if (!glyph) {
+                engine_.Draw(canvas, font, cellLeft, y, std::string(1, ch), colour, background);
+            } else {
+                const int x0 = std::max(clip.left, cellLeft);
+                const int x1 = std::min(clip.right, cellLeft + width - 1);
+                if (x0 > x1) {
+                    left += width;
+                    continue;
+                }
+                if (background)
+                    for (int row = top; row < bottom; ++row)
+                        std::fill(canvas.Row(y + row) + x0, canvas.Row(y + row) + x1 + 1,
+                                  *background);
+                for (const InkSpan& span : glyph->ink) {
+                    if (span.row < top || span.row >= bottom) continue;
+                    const int from = std::max(x0, cellLeft + span.left);
+                    const int to = std::min(x1, cellLeft + span.right);
+                    if (from <= to)
+                        std::fill(canvas.Row(y + span.row) + from, canvas.Row(y + span.row) + to + 1,
+                                  colour);
+                }
+                drawn = drawn.United({x0, y + top, x1, y + bottom - 1});
+            }
+        }
+        left += width;
+    }
+    canvas.MarkDirty(drawn);
+}
+
+} // namespace pw

@@ -1,0 +1,82 @@
+#pragma once
+// Text drawn from glyphs rendered once. The first time a character of a font is needed, the
+// text engine draws it black on its white cell, and the cell's ink (the pixels a font file for
+// the display counts as ink) is kept as spans; from then on every text in that font is drawn
+// from the spans. The screen is the display's font file by construction, and no repaint waits
+// on the system's fonts.
+
+#include "platform/raster_canvas.h"
+#include "platform/text_engine.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pw {
+
+// The largest display is 800 pixels a side; no cell beyond this many pixels high or wide is a
+// font it can show, and the bound keeps a layout's font size from taking memory without end.
+constexpr int kMaxGlyphCell = 1000;
+
+// A pixel of a glyph drawn black on white is ink when its blue component is below this:
+// black text and dark greys.
+constexpr int kInkBlueBelow = 176;
+
+// One run of ink in a row of a glyph's cell, both ends included.
+struct InkSpan {
+    int row, left, right;
+};
+
+struct Glyph {
+    std::vector<InkSpan> ink; // row by row, left to right
+};
+
+// One font's cells: their height, each character's width, and the glyphs drawn so far.
+class GlyphFace {
+public:
+    GlyphFace(TextEngine& engine, const FontDesc& font);
+
+    const FontDesc& Font() const { return font_; }
+    int Height() const { return height_; }
+    int Width(unsigned char c);
+    // Rendered on first use; null for a cell wider than kMaxGlyphCell, which the engine draws.
+    const Glyph* Of(unsigned char c);
+
+private:
+    TextEngine& engine_;
+    FontDesc font_;
+    int height_;
+    std::array<int, 256> widths_;               // -1 until measured
+    std::array<std::optional<Glyph>, 256> glyphs_; // empty until rendered
+};
+
+// A text engine that draws through the glyphs of the engine beneath it. Fonts are kept by
+// face, size and style, so a window given another face or size simply draws from other
+// glyphs; a font whose line is beyond kMaxGlyphCell high, which no display can hold, is left
+// to the engine beneath.
+class GlyphCache final : public TextEngine {
+public:
+    explicit GlyphCache(TextEngine& engine) : engine_(engine) {}
+
+    TextExtent Measure(const FontDesc& font, const std::string& text) override;
+    void Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y, const std::string& text,
+              std::uint32_t colour, std::optional<std::uint32_t> background) override;
+    std::string FaceSubstitute(const std::string& face) override {
+        return engine_.FaceSubstitute(face);
+    }
+
+    // Forgets every glyph, so that each is rendered again when next needed.
+    void Clear() { faces_.clear(); }
+
+private:
+    // The font's cells, or null when the engine beneath draws it.
+    GlyphFace* Face(const FontDesc& font);
+
+    TextEngine& engine_;
+    // Most recently used first; a layout uses a few fonts, and those stay rendered.
+    std::vector<std::unique_ptr<GlyphFace>> faces_;
+};
+
+} // namespace pw

@@ -1,0 +1,122 @@
+// The canvas draws text from glyphs rendered once: the same pixels as Qt's fonts drawing
+// every text themselves, from the right glyphs when a window's font changes, and without
+// going back to the fonts on the next repaint.
+
+#include "display/colour.h"
+#include "platform/raster_canvas.h"
+#include "qt/qt_text_engine.h"
+#include "shell/redraw.h"
+#include "shell/startup.h"
+#include "support/add_window.h"
+#include "support/recording_host.h"
+#include "windows/glyph_cache.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace pw {
+namespace {
+
+constexpr ScreenColour kGround = MakeColour(32, 160, 160);
+constexpr ScreenColour kInk = MakeColour(240, 48, 48);
+constexpr ScreenColour kCell = MakeColour(250, 250, 200);
+
+// Qt's fonts, counting the texts they are asked to draw.
+class CountingEngine final : public QtTextEngine {
+public:
+    int draws = 0;
+    void Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y, const std::string& text,
+              std::uint32_t colour, std::optional<std::uint32_t> background) override {
+        ++draws;
+        QtTextEngine::Draw(canvas, font, x, y, text, colour, background);
+    }
+};
+
+TEST(GlyphCache, DrawsWhatTheFontsDraw) {
+    QtTextEngine qt;
+    GlyphCache cache(qt);
+    // Characters above 127 too ("\xC4" is Ä, "\xE9" é): the Design view shows them.
+    const std::string text = "Lift 3 - {Wg|j}, \xC4rger & Caf\xE9 ~`@";
+    for (const FontDesc& font :
+         {FontDesc{"Arial", 20, 0}, FontDesc{"Liberation Serif", 24, fsBold | fsUnderline},
+          FontDesc{"Times New Roman", 30, fsItalic | fsStrikeOut},
+          FontDesc{"DejaVu Sans Mono", 11, 0}}) {
+        const TextExtent e = qt.Measure(font, text);
+        ASSERT_EQ(cache.Measure(font, text).width, e.width);
+        ASSERT_EQ(cache.Measure(font, text).height, e.height);
+        // Inside the canvas, cut by each of its edges, and opaque or not.
+        const int w = e.width / 2 + 20, h = e.height + 10;
+        for (const auto& [x, y] : {std::pair{7, 5}, std::pair{-9, -4}, std::pair{w - e.width / 3, h - 8},
+                                   std::pair{-e.width, 3}}) {
+            for (const bool opaque : {true, false}) {
+                const auto background = opaque ? std::optional<ScreenColour>(kCell) : std::nullopt;
+                RasterCanvas byFonts(w, h, kGround), byGlyphs(w, h, kGround);
+                qt.Draw(byFonts, font, x, y, text, kInk, background);
+                cache.Draw(byGlyphs, font, x, y, text, kInk, background);
+                ASSERT_EQ(std::vector(byFonts.Bits(), byFonts.Bits() + w * h),
+                          std::vector(byGlyphs.Bits(), byGlyphs.Bits() + w * h))
+                    << font.face << ' ' << font.height << " at " << x << ',' << y
+                    << (opaque ? " opaque" : "");
+                ASSERT_EQ(byGlyphs.TakeDirty(), byFonts.TakeDirty());
+            }
+        }
+    }
+}
+
+// The editor's canvas after each change of the window's font, drawn from the cache and drawn
+// by Qt's fonts alone.
+TEST(GlyphCache, AWindowGivenAnotherFontDrawsFromThatFontsGlyphs) {
+    RecordingHost host;
+    CountingEngine fonts;
+    GlyphCache cache(fonts);
+    QtTextEngine direct;
+    Editor cached(host, cache), plain(host, direct);
+    for (Editor* editor : {&cached, &plain}) {
+        CreateDefaultLayout(*editor);
+        editor->view.ViewMode = vmStatic;
+        cWindow& w = AddWindow(*editor, 10, 10, 300, 90);
+        w.DrawType = dtText;
+        w.FG = 255;
+        w.BG0 = 3;
+        w.FontName = "Arial";
+        w.FontSize = 20;
+        w.Text[0] = "Floor 12\r\nDoors closing";
+    }
+    const auto change = [&](auto&& edit) {
+        for (Editor* editor : {&cached, &plain}) {
+            edit(*WindowAt(editor->doc.layout, 1));
+            RedrawAll(*editor);
+        }
+        const RasterCanvas& a = cached.view.canvas;
+        const RasterCanvas& b = plain.view.canvas;
+        return a.Width() == b.Width() && a.Height() == b.Height() &&
+               std::equal(a.Bits(), a.Bits() + a.Width() * a.Height(), b.Bits());
+    };
+    EXPECT_TRUE(change([](cWindow&) {}));
+    const int rendered = fonts.draws;
+    EXPECT_GT(rendered, 0);
+    EXPECT_TRUE(change([](cWindow&) {}));
+    EXPECT_EQ(fonts.draws, rendered) << "a repaint went back to the fonts";
+
+    EXPECT_TRUE(change([](cWindow& w) { w.FontSize = 32; }));
+    EXPECT_TRUE(change([](cWindow& w) { w.FontName = "Liberation Serif"; }));
+    EXPECT_TRUE(change([](cWindow& w) { w.FontStyle = fsBold; }));
+    EXPECT_TRUE(change([](cWindow& w) { w.FontSize = 20; w.FontName = "Arial"; w.FontStyle = 0; }));
+    EXPECT_GT(fonts.draws, rendered);
+}
+
+TEST(GlyphCache, FontsNoDisplayCanHoldAreLeftToTheFonts) {
+    CountingEngine fonts;
+    GlyphCache cache(fonts);
+    RasterCanvas canvas(100, 100, kGround);
+    const FontDesc huge{"Arial", 2000, 0};
+    cache.Draw(canvas, huge, -500, -900, "W", kInk, std::nullopt);
+    cache.Draw(canvas, huge, -500, -900, "W", kInk, std::nullopt);
+    EXPECT_EQ(fonts.draws, 2);
+    EXPECT_EQ(cache.Measure(huge, "WW").width, fonts.Measure(huge, "WW").width);
+}
+
+} // namespace
+} // namespace pw
