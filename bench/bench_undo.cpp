@@ -26,15 +26,15 @@ BigLayout& Layout() {
 // Moves the i-th window other than the Background object by a pixel, and back the next time.
 void MoveOne(pw::Editor& editor, int i) {
     pw::cWindow& w = *pw::WindowAt(editor.doc.layout, 1 + static_cast<std::size_t>(i) % 500);
-    pw::SetX0(editor, w, w.X0 % 2 ? w.X0 - 1 : w.X0 + 1);
+    pw::SetValue(editor, w, pw::wfX0, w.X0 % 2 ? w.X0 - 1 : w.X0 + 1);
 }
 
 // Starts the history afresh and ends the given number of commands that each moved one window.
 void MoveSteps(pw::Editor& editor, int steps) {
-    editor.doc.history.Reset(editor);
+    editor.doc.history.Reset(editor.doc);
     for (int i = 0; i < steps; ++i) {
         MoveOne(editor, i);
-        editor.doc.history.Commit(editor);
+        editor.doc.history.Commit(editor.doc);
     }
 }
 
@@ -42,9 +42,9 @@ void BM_UndoOneStep(benchmark::State& state) {
     pw::Editor& editor = Layout().editor;
     MoveSteps(editor, 1);
     for (auto _ : state) {
-        editor.doc.history.Undo(editor);
+        Undo(editor);
         state.PauseTiming();
-        editor.doc.history.Redo(editor);
+        Redo(editor);
         state.ResumeTiming();
     }
 }
@@ -55,10 +55,10 @@ void BM_UndoOneStepAndRedraw(benchmark::State& state) {
     pw::Editor& editor = Layout().editor;
     MoveSteps(editor, 1);
     for (auto _ : state) {
-        editor.doc.history.Undo(editor);
+        Undo(editor);
         pw::RedrawAll(editor);
         state.PauseTiming();
-        editor.doc.history.Redo(editor);
+        Redo(editor);
         state.ResumeTiming();
     }
 }
@@ -73,7 +73,7 @@ void BM_ReferenceUndoAsText(benchmark::State& state) {
         pw::DcfReader in(kept);
         pw::ReadGroups(big.editor.doc.layout, in, big.host);
     }
-    big.editor.doc.history.Reset(big.editor);
+    big.editor.doc.history.Reset(big.editor.doc);
 }
 BENCHMARK(BM_ReferenceUndoAsText)->Unit(benchmark::kMillisecond);
 
@@ -85,9 +85,9 @@ void BM_CommitOneStep(benchmark::State& state) {
     pw::cWindow& w = *pw::WindowAt(editor.doc.layout, 250);
     for (auto _ : state) {
         state.PauseTiming();
-        pw::SetY0(editor, w, w.Y0 ? 0 : 1);
+        pw::SetValue(editor, w, pw::wfY0, w.Y0 ? 0 : 1);
         state.ResumeTiming();
-        editor.doc.history.Commit(editor);
+        editor.doc.history.Commit(editor.doc);
     }
 }
 BENCHMARK(BM_CommitOneStep)->Unit(benchmark::kMillisecond);
@@ -114,7 +114,7 @@ void BM_StepCost(benchmark::State& state, bool everyWindow) {
     pw::Editor& editor = Layout().editor;
     constexpr int kMeasured = 10, kSteps = 200;
     for (auto _ : state) {
-        editor.doc.history.Reset(editor);
+        editor.doc.history.Reset(editor.doc);
         const std::size_t copies = editor.doc.history.WindowCopies();
         const std::size_t bytes = editor.doc.history.Bytes();
         for (int i = 0; i < kSteps; ++i) {
@@ -122,7 +122,7 @@ void BM_StepCost(benchmark::State& state, bool everyWindow) {
                 pw::SetIndexForType(editor, pw::wtPosition, 1 + i % 50);
             else
                 MoveOne(editor, i);
-            editor.doc.history.Commit(editor);
+            editor.doc.history.Commit(editor.doc);
             if (i + 1 != kMeasured) continue;
             state.counters["copies/step"] =
                 static_cast<double>(editor.doc.history.WindowCopies() - copies) / kMeasured;

@@ -51,7 +51,7 @@ void RunUnasked(const std::function<void()>& work) {
 void RunCommand(const std::function<void()>& command) {
     if (!commandEditor) return RunUnasked(command);
     Editor& editor = *commandEditor;
-    BeginCommand(editor);
+    BeginCommand(editor.doc);
     RunUnasked(command);
     RunUnasked([&editor] { EndCommand(editor); });
 }

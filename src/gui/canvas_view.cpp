@@ -150,7 +150,7 @@ bool CanvasView::viewportEvent(QEvent* event) {
 }
 
 void CanvasView::UpdatePointer(QPoint layoutPoint) {
-    viewport()->setCursor(CursorOf(PointerAt(editor_, layoutPoint.x(), layoutPoint.y())));
+    viewport()->setCursor(CursorOf(PointerAt(editor_.doc.layout, editor_.pointer, layoutPoint.x(), layoutPoint.y())));
 }
 
 void CanvasView::PlaceModeChanged() {

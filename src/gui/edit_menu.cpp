@@ -5,6 +5,7 @@
 #include "qt/win1252.h"
 #include "shell/keyboard_editing.h"
 #include "shell/window_copies.h"
+#include "shell/window_commands.h"
 #include "windows/window_list.h"
 
 #include <QClipboard>
@@ -16,10 +17,10 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
     setObjectName("Edit1");
     menuAction()->setProperty(kHelpContextProperty, kHelpContext);
     undo_ = Add(this, "Undo1", "&Undo", "Take back the last change", {QKeySequence("Ctrl+Z")},
-                [this] { editor_.doc.history.Undo(editor_); });
+                [this] { Undo(editor_); });
     redo_ = Add(this, "Redo1", "&Redo", "Make the change taken back last again",
                 {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")},
-                [this] { editor_.doc.history.Redo(editor_); });
+                [this] { Redo(editor_); });
     addSeparator();
     const auto cut = Add(this, "Cut1", "Cu&t", "Move the selected window to the clipboard",
                          {QKeySequence("Ctrl+X")}, [this] { Cut1Click(); });
@@ -86,7 +87,7 @@ void EditMenu::Refresh() {
 }
 
 void EditMenu::Copy1Click() {
-    const std::string text = CopyWindowText(editor_);
+    const std::string text = CopyWindowText(editor_.doc.layout);
     if (!text.empty()) QGuiApplication::clipboard()->setText(FromWin1252(text));
 }
 

@@ -240,7 +240,7 @@ void TfPanelwright::GrowToShowDisplay() {
 void TfPanelwright::CommandEnded() {
     edit_->Refresh();
     problems_->Refresh();
-    setWindowModified(HasUnsavedChanges(editor_));
+    setWindowModified(HasUnsavedChanges(editor_.doc));
 }
 
 void TfPanelwright::closeEvent(QCloseEvent* event) {

@@ -11,7 +11,7 @@ PlaceHintLabel::PlaceHintLabel(Editor& editor, QWidget* parent)
 }
 
 void PlaceHintLabel::PlaceModeChanged() {
-    setText(FromWin1252(PlaceHint(editor_)));
+    setText(FromWin1252(PlaceHint(editor_.pointer)));
 }
 
 } // namespace pw

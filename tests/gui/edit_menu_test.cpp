@@ -24,7 +24,7 @@ protected:
     // Windows added by the test are where the history starts, as a loaded layout's are.
     void Shown() {
         RedrawAll(editor);
-        editor.doc.history.Reset(editor);
+        editor.doc.history.Reset(editor.doc);
     }
 };
 

@@ -20,7 +20,7 @@ TEST_F(GenerateFilesGuiTest, TheMenuCommandAsksThenSaysWhatItWroteWhere) {
     std::filesystem::create_directories(drive.root / "KVP/Work");
     std::ofstream(drive.root / "KVP/Display.axf") << "program";
     Start();
-    SetLayoutFileName(editor, "C:\\KVP\\Work\\job.dcf");
+    SetLayoutFileName(editor.doc, "C:\\KVP\\Work\\job.dcf");
 
     auto asked = AnswerMessageBoxes({QMessageBox::Yes});
     main->MenuItem("Generatefiles1")->trigger();

@@ -133,7 +133,7 @@ TEST_F(MainWindowTest, RecentFilesListLayoutsLoadedOrSavedAndDropOnesThatAreGone
     auto* recent = main->findChild<QMenu*>("RecentFiles1");
     EXPECT_FALSE(recent->menuAction()->isEnabled());
     for (const char* name : {"C:\\a.dcf", "C:\\b.dcf", "C:\\a.dcf"}) {
-        SetLayoutFileName(editor, name);
+        SetLayoutFileName(editor.doc, name);
         SaveLayout(editor, name);
     }
     emit recent->aboutToShow();

@@ -62,14 +62,14 @@ TEST_F(ProblemsDockTest, FollowsEveryCommandAtOnce) {
     StartWithWideText();
     cWindow& w = *editor.doc.layout.WindowList[1];
     // No font file can be made that large: a problem of the window, at no index.
-    RunCommand([&] { SetFontSize(editor, w, 5000); });
+    RunCommand([&] { SetValue(editor, w, wfFontSize, 5000); });
     ASSERT_EQ(List()->topLevelItemCount(), 1);
     EXPECT_TRUE(List()->topLevelItem(0)->text(3).contains("cannot be made for the display"));
     EXPECT_EQ(List()->topLevelItem(0)->text(2), "");
-    RunCommand([&] { SetFontSize(editor, w, 20); });
+    RunCommand([&] { SetValue(editor, w, wfFontSize, 20); });
     EXPECT_EQ(List()->topLevelItemCount(), 1);
     // Widened to the display's edge, the text fits.
-    RunCommand([&] { SetX1(editor, w, 639); });
+    RunCommand([&] { SetValue(editor, w, wfX1, 639); });
     EXPECT_EQ(List()->topLevelItemCount(), 0);
     EXPECT_EQ(Count(), "No problems");
 }

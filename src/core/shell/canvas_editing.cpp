@@ -132,7 +132,7 @@ bool OnDisplay(const Layout& layout, int x, int y) {
 
 void FormMouseDown(Editor& editor, MouseButton, ShiftState, int x, int y) {
     Layout& layout = editor.doc.layout;
-    if (PlaceArmed(editor)) {
+    if (PlaceArmed(editor.pointer)) {
         // Beside the display a window could only be clipped inside out; the choice waits for
         // a press on the display.
         if (OnDisplay(layout, x, y)) Place(editor, x, y);
@@ -161,8 +161,8 @@ void FormMouseMove(Editor& editor, ShiftState shift, int x, int y) {
             if (w->X0 + dx >= 0 && w->Y0 + dy >= 0)
                 MoveTo(editor, *w, Held(w->X0 + dx), Held(w->Y0 + dy));
             break;
-        case dmRightEdge: SetX1(editor, *w, Held(w->X1 + dx)); break;
-        case dmBottomEdge: SetY1(editor, *w, Held(w->Y1 + dy)); break;
+        case dmRightEdge: SetValue(editor, *w, wfX1, Held(w->X1 + dx)); break;
+        case dmBottomEdge: SetValue(editor, *w, wfY1, Held(w->Y1 + dy)); break;
         default: break;
         }
     }

@@ -5,9 +5,8 @@
 
 namespace pw {
 
-Pointer PointerAt(const Editor& editor, int x, int y) {
-    const Layout& layout = editor.doc.layout;
-    if (PlaceArmed(editor)) return OnDisplay(layout, x, y) ? Pointer::Place : Pointer::Arrow;
+Pointer PointerAt(const Layout& layout, const PointerState& pointer, int x, int y) {
+    if (PlaceArmed(pointer)) return OnDisplay(layout, x, y) ? Pointer::Place : Pointer::Arrow;
     const cWindow* current = layout.CurWindow;
     // The Background object can be grabbed but never changes: promise nothing over it.
     if (!current || IsBackground(layout, current)) return Pointer::Arrow;

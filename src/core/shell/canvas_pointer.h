@@ -15,6 +15,6 @@ enum class Pointer {
 };
 
 // The pointer at (x, y), layout coordinates.
-Pointer PointerAt(const Editor& editor, int x, int y);
+Pointer PointerAt(const Layout& layout, const PointerState& pointer, int x, int y);
 
 } // namespace pw

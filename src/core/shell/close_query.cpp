@@ -42,7 +42,7 @@ CloseAction CloseQuery(Editor& editor) {
 bool SaveBeforeClosing(Editor& editor) { return SaveAsAnswered(editor, CloseQuery(editor)); }
 
 bool SaveBeforeLoading(Editor& editor) {
-    if (!HasUnsavedChanges(editor)) return true;
+    if (!HasUnsavedChanges(editor.doc)) return true;
     return SaveAsAnswered(editor, AskToSave(editor, "Save before loading another layout ?"));
 }
 

@@ -4,15 +4,15 @@
 
 namespace pw {
 
-void BeginCommand(Editor& editor) { ++editor.doc.CommandDepth; }
+void BeginCommand(Document& doc) { ++doc.CommandDepth; }
 
 void EndCommand(Editor& editor) {
     if (editor.doc.CommandDepth > 0 && --editor.doc.CommandDepth > 0) return;
     // A window the command placed or changed shows a default font or a clock sample from the
     // moment it is drawn; the Window Information dialog says so from the same moment.
-    if (!editor.view.Loading && ApplyShownValues(editor))
+    if (!editor.view.Loading && ApplyShownValues(editor.doc, editor.view))
         editor.observers.Notify(&EditorObserver::WindowChanged);
-    CommandEnded(editor);
+    CommandEnded(editor.doc);
     editor.observers.Notify(&EditorObserver::CommandEnded);
 }
 

@@ -10,7 +10,7 @@
 
 namespace pw {
 
-void BeginCommand(Editor& editor);
+void BeginCommand(Document& doc);
 // Ends the command begun last. When it was the outermost one, the windows that show store
 // what they show, the change becomes one undo step (named by what changed) and the views
 // are told (CommandEnded).
@@ -20,7 +20,7 @@ void EndCommand(Editor& editor);
 // caller; otherwise the scope ends it when it is left.
 class CommandScope {
 public:
-    explicit CommandScope(Editor& editor) : editor_(editor) { BeginCommand(editor_); }
+    explicit CommandScope(Editor& editor) : editor_(editor) { BeginCommand(editor_.doc); }
     ~CommandScope();
     CommandScope(const CommandScope&) = delete;
     CommandScope& operator=(const CommandScope&) = delete;

@@ -15,10 +15,12 @@ namespace pw {
 class Document {
 public:
     Document(Host& host, const Observers& observers, WindowContext* context)
-        : layout(context), images(host, observers) {}
+        : observers(observers), layout(context), images(host, observers) {}
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
 
+    // Whom a change of the file name or of what is saved is told.
+    const Observers& observers;
     Layout layout;
     ImageBank images;
     std::string LayoutFileName;

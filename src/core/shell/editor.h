@@ -16,8 +16,6 @@ namespace pw {
 class Editor final : private WindowContext {
 public:
     Editor(Host& host, TextEngine& textEngine);
-    Editor(const Editor&) = delete;
-    Editor& operator=(const Editor&) = delete;
 
     Host& host;
     Observers observers;

@@ -42,7 +42,7 @@ bool SaveAs1Click(Editor& editor) {
     if (ExtensionPos(*path) == std::string::npos) *path += ".dcf";
     // A folder in the way leaves the layout's name as it was.
     CheckLayoutTarget(*path);
-    SetLayoutFileName(editor, *path);
+    SetLayoutFileName(editor.doc, *path);
     SaveLayout(editor, *path);
     return true;
 }

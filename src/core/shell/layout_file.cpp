@@ -32,7 +32,7 @@ void SaveLayout(Editor& editor, const std::string& path) {
     WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(editor.doc.layout));
     // Generate files also writes the layout into the display folder; only the layout's own
     // file counts as saving it.
-    if (path == editor.doc.LayoutFileName) MarkLayoutSaved(editor);
+    if (path == editor.doc.LayoutFileName) MarkLayoutSaved(editor.doc);
 }
 
 std::optional<std::int32_t> FileStamp(const std::string& path) {
@@ -57,9 +57,9 @@ bool IsNotOlder(const std::string& a, const std::string& b) {
     return *stampA >= *stampB;
 }
 
-void SetLayoutFileName(Editor& editor, const std::string& path) {
-    editor.doc.LayoutFileName = path;
-    editor.observers.Notify(&EditorObserver::CaptionChanged, MainCaption(path));
+void SetLayoutFileName(Document& doc, const std::string& path) {
+    doc.LayoutFileName = path;
+    doc.observers.Notify(&EditorObserver::CaptionChanged, MainCaption(path));
 }
 
 std::string MainCaption(const std::string& layoutFileName) {
@@ -80,7 +80,7 @@ LoadOutcome LoadLayout(Editor& editor, const std::string& path) {
                                 kDefaultDisplayConfig +
                                 " is newer than the file you are loading.");
     const LoadOutcome outcome = OpenLayout(editor, path, path);
-    MarkLayoutSaved(editor);
+    MarkLayoutSaved(editor.doc);
     return outcome;
 }
 
@@ -123,12 +123,12 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
         throw FormatError("The file \"" + path + "\" holds no windows; it is not a layout file.");
     const bool endedEarly = parsed.endedEarly;
     PutParsedLayout(editor, std::move(parsed));
-    SetLayoutFileName(editor, layoutFileName);
+    SetLayoutFileName(editor.doc, layoutFileName);
     // The windows take the values they show before the history keeps the layout, so that the
     // repaint below finds nothing left to patch in it, window by window.
-    if (!editor.view.Loading) ApplyShownValues(editor, false);
+    if (!editor.view.Loading) ApplyShownValues(editor.doc, editor.view, false);
     // Another layout: what was done to the previous one cannot be undone in this one.
-    editor.doc.history.Reset(editor);
+    editor.doc.history.Reset(editor.doc);
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
     RedrawAll(editor);
     if (!endedEarly) return LoadOutcome::Whole;

@@ -17,7 +17,7 @@ constexpr const char* kMainCaption = "Tarnwheel Panelwright  v5.08";
 // The caption for a layout file: "PW " and the file, or the program's own without one.
 std::string MainCaption(const std::string& layoutFileName);
 // Names the layout's file, which the main window's caption shows.
-void SetLayoutFileName(Editor& editor, const std::string& path);
+void SetLayoutFileName(Document& doc, const std::string& path);
 
 // The layout path with its extension replaced by ".~dc".
 std::string BackupPath(const std::string& path);

@@ -11,7 +11,7 @@ void NewLayout(Editor& editor) {
     ClearWindows(editor.doc.layout);
     editor.doc.images.ImageList.ReleaseAllImages();
     editor.doc.layout.InputSpec = cInputSpec{};
-    SetLayoutFileName(editor, {});
+    SetLayoutFileName(editor.doc, {});
     CreateDefaultLayout(editor);
 }
 

@@ -7,11 +7,11 @@ void ArmPlace(Editor& editor, PlaceKind kind) {
     editor.observers.Notify(&EditorObserver::PlaceModeChanged);
 }
 
-bool PlaceArmed(const Editor& editor) {
-    return editor.pointer.PlaceMode >= pmBackground && editor.pointer.PlaceMode <= pmTimedSequence;
+bool PlaceArmed(const PointerState& pointer) {
+    return pointer.PlaceMode >= pmBackground && pointer.PlaceMode <= pmTimedSequence;
 }
 
-std::string PlaceHint(const Editor& editor) {
+std::string PlaceHint(const PointerState& pointer) {
     static constexpr const char* kWhat[] = {
         "",
         "a Background object",
@@ -26,8 +26,8 @@ std::string PlaceHint(const Editor& editor) {
         "a Mat surface",
         "a Timed Sequence",
     };
-    if (!PlaceArmed(editor)) return "";
-    return std::string("Click on the display to place ") + kWhat[editor.pointer.PlaceMode];
+    if (!PlaceArmed(pointer)) return "";
+    return std::string("Click on the display to place ") + kWhat[pointer.PlaceMode];
 }
 
 } // namespace pw

@@ -27,8 +27,8 @@ enum PlaceKind : std::uint8_t {
 // Arms the Place menu choice; a second choice replaces the first, pmNone disarms.
 void ArmPlace(Editor& editor, PlaceKind kind);
 // Whether the next press on the canvas places a window.
-bool PlaceArmed(const Editor& editor);
+bool PlaceArmed(const PointerState& pointer);
 // The status line while a choice is armed: what the next press places; empty otherwise.
-std::string PlaceHint(const Editor& editor);
+std::string PlaceHint(const PointerState& pointer);
 
 } // namespace pw

@@ -92,7 +92,7 @@ void RecoveryCopy::Update(std::chrono::steady_clock::time_point now) {
     // Before the first layout is made there is nothing to keep.
     // Nor while a long command holds the layout half-way.
     if (editor_.doc.layout.WindowList.empty() || editor_.run.TimerBusy) return;
-    if (!HasUnsavedChanges(editor_)) {
+    if (!HasUnsavedChanges(editor_.doc)) {
         Remove();
         return;
     }

@@ -5,15 +5,15 @@
 
 namespace pw {
 
-bool ApplyShownValues(Editor& editor, bool tellHistory) {
-    Layout& layout = editor.doc.layout;
-    const std::uint8_t mode = editor.view.ViewMode;
+bool ApplyShownValues(Document& doc, const View& view, bool tellHistory) {
+    Layout& layout = doc.layout;
+    const std::uint8_t mode = view.ViewMode;
     bool current = false;
     for (const auto& w : layout.WindowList) {
         if (!DiffersFromShown(*w, mode) || !IsShownShared(layout, *w)) continue;
         const LiveValues was = LiveValuesOf(*w);
         ApplyShownValues(*w, mode);
-        if (tellHistory) editor.doc.history.TakeIn(*w, was);
+        if (tellHistory) doc.history.TakeIn(*w, was);
         current = current || w.get() == layout.CurWindow;
     }
     return current;
@@ -26,18 +26,14 @@ void RedrawAll(Editor& editor) {
     // the Background object is selected and everything is drawn again.
     if (layout.CurWindow && layout.CurWindow == Background(layout))
         layout.BackgroundColour = layout.CurWindow->BG0;
-    ApplyShownValues(editor);
+    ApplyShownValues(editor.doc, editor.view);
     RedrawAll(editor.view, layout);
 }
 
 void DrawWindow(Editor& editor, const cWindow& w, DrawMode mode) {
     if (editor.view.Loading) return;
-    if (mode == DrawMode::Draw) ApplyShownValues(editor);
+    if (mode == DrawMode::Draw) ApplyShownValues(editor.doc, editor.view);
     DrawWindow(editor.view, editor.doc.layout, w, mode);
-}
-
-void DrawSelectionMark(Editor& editor, const cWindow* w, bool on) {
-    DrawSelectionMark(editor.view, w, on);
 }
 
 } // namespace pw

@@ -11,10 +11,9 @@ namespace pw {
 // The windows that show take the values they show; tells whether the current one changed.
 // Without tellHistory the kept layouts are left as they are, for a history about to start
 // afresh from this layout.
-bool ApplyShownValues(Editor& editor, bool tellHistory = true);
+bool ApplyShownValues(Document& doc, const View& view, bool tellHistory = true);
 
 void RedrawAll(Editor& editor);
 void DrawWindow(Editor& editor, const cWindow& w, DrawMode mode);
-void DrawSelectionMark(Editor& editor, const cWindow* w, bool on);
 
 } // namespace pw

@@ -17,7 +17,7 @@ void ShowProblem(Editor& editor, std::uint32_t window, int index) {
     cWindow& w = **found;
     SelectWindow(editor, &w);
     if (index == kNoIndex || index == w.CurIndex) return;
-    SetCurIndex(editor, w, index);
+    SetValue(editor, w, wfCurIndex, index);
     LoadingScope loading(editor.view);
     editor.observers.Notify(&EditorObserver::WindowChanged);
 }

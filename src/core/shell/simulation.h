@@ -1,7 +1,7 @@
 #pragma once
 // The Dynamic view: a simulated lift travels, stops and reports statuses; clocks show the
 // time; timed sequences step through their texts. The simulation only chooses index values;
-// the windows change through SetCurIndex.
+// the windows change through SetValue.
 
 #include "shell/editor.h"
 #include "windows/clock_text.h"

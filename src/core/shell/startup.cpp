@@ -18,9 +18,9 @@ void CreateDefaultLayout(Editor& editor) {
     background.BG0 = 42;
     background.BG = 42;
     background.CurIndex = 0;
-    editor.doc.history.Reset(editor);
+    editor.doc.history.Reset(editor.doc);
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
-    MarkLayoutSaved(editor);
+    MarkLayoutSaved(editor.doc);
 }
 
 void FirstShow(Editor& editor, const std::vector<std::string>& arguments) {

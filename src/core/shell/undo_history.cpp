@@ -1,7 +1,7 @@
 #include "shell/undo_history.h"
 
 #include "shell/step_name.h"
-#include "shell/window_commands.h"
+#include "shell/editor.h"
 #include "windows/layout_snapshot.h"
 #include "windows/window_list.h"
 
@@ -43,8 +43,8 @@ std::vector<LiveValues> LiveValuesOf(const Layout& layout) {
     return values;
 }
 
-KeptLayout UndoHistory::Capture(const Editor& editor, const KeptLayout& like) {
-    const Layout& layout = editor.doc.layout;
+KeptLayout UndoHistory::Capture(const Document& doc, const KeptLayout& like) {
+    const Layout& layout = doc.layout;
     KeptLayout state;
     state.id = nextId_++;
     state.windows.reserve(layout.WindowList.size());
@@ -68,29 +68,29 @@ KeptLayout UndoHistory::Capture(const Editor& editor, const KeptLayout& like) {
     state.nextNumber = layout.NextWindowNumber;
     state.backgroundColour = layout.BackgroundColour;
     state.job = layout.InputSpec;
-    state.images = KeepImages(editor.doc.images.ImageList);
+    state.images = KeepImages(doc.images.ImageList);
     return state;
 }
 
-bool UndoHistory::Differs(const Editor& editor, const KeptLayout& state) {
+bool UndoHistory::Differs(const Document& doc, const KeptLayout& state) {
     // The background colour is not compared: the renderer derives it from the Background
     // object's colours whenever it draws, and no file holds it.
-    const Layout& layout = editor.doc.layout;
+    const Layout& layout = doc.layout;
     if (layout.WindowList.size() != state.windows.size() || !(layout.InputSpec == state.job) ||
-        !SameImages(KeepImages(editor.doc.images.ImageList), state.images))
+        !SameImages(KeepImages(doc.images.ImageList), state.images))
         return true;
     for (std::size_t i = 0; i < state.windows.size(); ++i)
         if (!SameContent(*layout.WindowList[i], *state.windows[i])) return true;
     return false;
 }
 
-void UndoHistory::Restore(Editor& editor, const KeptLayout& state, const KeptLayout& leaving) {
-    // The editor's layout is what leaving keeps, window for window: a window both kept layouts
-    // share is taken over from the editor instead of copied, where nothing the history does
+Layout UndoHistory::Restore(Document& doc, const KeptLayout& state, const KeptLayout& leaving) {
+    // The document's layout is what leaving keeps, window for window: a window both kept
+    // layouts share is taken over from the document instead of copied, where nothing the history does
     // not compare has moved on either. Undoing one change of a large layout so costs about
-    // that change. The copies are made first, so that a failure leaves the editor's layout
+    // that change. The copies are made first, so that a failure leaves the document's layout
     // whole.
-    std::vector<std::unique_ptr<cWindow>>& live = editor.doc.layout.WindowList;
+    std::vector<std::unique_ptr<cWindow>>& live = doc.layout.WindowList;
     std::unordered_map<const cWindow*, std::size_t> livePlace;
     if (live.size() == leaving.windows.size())
         for (std::size_t i = 0; i < live.size(); ++i) livePlace.emplace(leaving.windows[i].get(), i);
@@ -107,7 +107,7 @@ void UndoHistory::Restore(Editor& editor, const KeptLayout& state, const KeptLay
             copies[i] = std::make_unique<cWindow>(kept);
         }
     }
-    Layout layout(editor.doc.layout.context);
+    Layout layout(doc.layout.context);
     layout.WindowList.reserve(state.windows.size());
     for (std::size_t i = 0; i < state.windows.size(); ++i) {
         layout.WindowList.push_back(taken[i] < live.size() ? std::move(live[taken[i]])
@@ -121,7 +121,7 @@ void UndoHistory::Restore(Editor& editor, const KeptLayout& state, const KeptLay
     layout.NextWindowNumber = state.nextNumber;
     layout.BackgroundColour = state.backgroundColour;
     layout.InputSpec = state.job;
-    PutLayoutBack(editor, std::move(layout), state.images);
+    return layout;
 }
 
 void UndoHistory::Forget(KeptLayout& state) {
@@ -137,23 +137,23 @@ void UndoHistory::DropOldSteps() {
     }
 }
 
-void UndoHistory::Reset(const Editor& editor) {
+void UndoHistory::Reset(const Document& doc) {
     undo_.clear();
     redo_.clear();
     base_ = {};
     bytes_ = 0;
-    base_ = Capture(editor, base_);
+    base_ = Capture(doc, base_);
     savedId_ = base_.id;
 }
 
-bool UndoHistory::Commit(const Editor& editor) {
-    const Layout& layout = editor.doc.layout;
-    if (!Differs(editor, base_)) {
+bool UndoHistory::Commit(const Document& doc) {
+    const Layout& layout = doc.layout;
+    if (!Differs(doc, base_)) {
         // Selecting is no step, but an undo of the next one comes back to this selection.
         base_.current = IndexOf(layout, layout.CurWindow);
         return false;
     }
-    KeptLayout after = Capture(editor, base_);
+    KeptLayout after = Capture(doc, base_);
     // Undo selects the window the command acted on, which is the one selected after it,
     // where that window was there before.
     if (const cWindow* current = layout.CurWindow)
@@ -231,34 +231,34 @@ void UndoHistory::TakeIn(const std::vector<LiveChange>& changes) {
         if (w.use_count() == 1) bytes_ -= WindowBytes(*w);
 }
 
-void UndoHistory::Undo(Editor& editor) {
-    Commit(editor);
-    if (undo_.empty()) return;
+std::optional<UndoHistory::Restored> UndoHistory::Undo(Document& doc) {
+    Commit(doc);
+    if (undo_.empty()) return std::nullopt;
     Step step = std::move(undo_.back());
     undo_.pop_back();
     redo_.push_back({std::move(base_), step.name});
     base_ = std::move(step.state);
-    Restore(editor, base_, redo_.back().state);
+    return Restored{Restore(doc, base_, redo_.back().state), base_.images};
 }
 
-void UndoHistory::Redo(Editor& editor) {
+std::optional<UndoHistory::Restored> UndoHistory::Redo(Document& doc) {
     // A change not yet committed is a new command: nothing can be redone after it.
-    Commit(editor);
-    if (redo_.empty()) return;
+    Commit(doc);
+    if (redo_.empty()) return std::nullopt;
     Step step = std::move(redo_.back());
     redo_.pop_back();
     undo_.push_back({std::move(base_), step.name});
     base_ = std::move(step.state);
-    Restore(editor, base_, undo_.back().state);
+    return Restored{Restore(doc, base_, undo_.back().state), base_.images};
 }
 
-void UndoHistory::MarkSaved(const Editor& editor) {
-    Commit(editor);
+void UndoHistory::MarkSaved(const Document& doc) {
+    Commit(doc);
     savedId_ = base_.id;
 }
 
-bool UndoHistory::Modified(const Editor& editor) const {
-    return base_.id != savedId_ || Differs(editor, base_);
+bool UndoHistory::Modified(const Document& doc) const {
+    return base_.id != savedId_ || Differs(doc, base_);
 }
 
 std::size_t UndoHistory::WindowCopies() const {
@@ -272,19 +272,19 @@ std::size_t UndoHistory::WindowCopies() const {
     return seen.size();
 }
 
-void CommandEnded(Editor& editor) {
-    const cWindow* w = editor.doc.layout.CurWindow;
+void CommandEnded(Document& doc) {
+    const cWindow* w = doc.layout.CurWindow;
     if (w && w->DragMode != dmIdle) return;
-    editor.doc.history.Commit(editor);
+    doc.history.Commit(doc);
 }
 
-void MarkLayoutSaved(Editor& editor) {
-    editor.doc.history.MarkSaved(editor);
-    editor.observers.Notify(&EditorObserver::LayoutSaved);
+void MarkLayoutSaved(Document& doc) {
+    doc.history.MarkSaved(doc);
+    doc.observers.Notify(&EditorObserver::LayoutSaved);
 }
 
-bool HasUnsavedChanges(const Editor& editor) {
-    return editor.doc.history.Modified(editor);
+bool HasUnsavedChanges(const Document& doc) {
+    return doc.history.Modified(doc);
 }
 
 } // namespace pw

@@ -5,16 +5,18 @@
 // The history also knows whether the layout differs from what was last loaded or saved.
 
 #include "shell/kept_layout.h"
+#include "windows/layout.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace pw {
 
-class Editor;
+class Document;
 class Layout;
 
 // The values a window takes without a user command asking: the Dynamic view's timer moves
@@ -42,11 +44,11 @@ public:
 
     // The editor's layout is where the history starts, with nothing to undo or redo and
     // nothing unsaved: after a load or a new layout.
-    void Reset(const Editor& editor);
+    void Reset(const Document& doc);
     // A command ended. When the layout differs from the one the last command left, the
     // change becomes one step, named by what changed (StepName), and nothing can be redone
     // any more. A command that changed nothing adds no step. Returns whether one was added.
-    bool Commit(const Editor& editor);
+    bool Commit(const Document& doc);
     // Window w's live values changed from was, and no user command asked for it. Every kept
     // layout that held w with a value from before holds the new one: the change adds no
     // step, is not folded into the command under way, and no undo takes it back.
@@ -59,18 +61,25 @@ public:
     // What Undo and Redo act on ("Move Position Window"); empty when there is nothing.
     std::string UndoName() const { return undo_.empty() ? "" : undo_.back().name; }
     std::string RedoName() const { return redo_.empty() ? "" : redo_.back().name; }
-    // Puts back the layout as it was before the last step, selecting the window the step
-    // acted on, or as it was after the step undone last. Changes not yet committed (a drag
-    // under way) become a step first, so undo takes back exactly them.
-    void Undo(Editor& editor);
-    void Redo(Editor& editor);
+    // What an undo or redo puts back: the layout, made of the document's own windows where
+    // the step left them alone, and the images its windows hold.
+    struct Restored {
+        Layout layout;
+        const std::vector<KeptImage>& images;
+    };
+    // The layout as it was before the last step, selecting the window the step acted on, or
+    // as it was after the step undone last; the document's layout gives up the windows taken
+    // over. Changes not yet committed (a drag under way) become a step first, so undo takes
+    // back exactly them. Nothing when there is no step.
+    std::optional<Restored> Undo(Document& doc);
+    std::optional<Restored> Redo(Document& doc);
 
     // The layout as it is now is what its file holds (after a save; a load resets).
-    void MarkSaved(const Editor& editor);
+    void MarkSaved(const Document& doc);
     // No file holds the layout as it is now (a recovered copy).
     void MarkUnsaved() { savedId_ = 0; }
     // Whether the layout differs from what was last loaded, saved or made new.
-    bool Modified(const Editor& editor) const;
+    bool Modified(const Document& doc) const;
 
     std::size_t UndoSteps() const { return undo_.size(); }
     // How many window copies the history holds, all steps together, and their bytes: what
@@ -85,10 +94,10 @@ private:
     };
 
     // The editor's layout as kept, sharing the windows that equal those of like.
-    KeptLayout Capture(const Editor& editor, const KeptLayout& like);
-    static bool Differs(const Editor& editor, const KeptLayout& state);
-    // Puts state into the editor, whose layout leaving keeps.
-    static void Restore(Editor& editor, const KeptLayout& state, const KeptLayout& leaving);
+    KeptLayout Capture(const Document& doc, const KeptLayout& like);
+    static bool Differs(const Document& doc, const KeptLayout& state);
+    // The layout state keeps, made from the document's, which leaving keeps.
+    static Layout Restore(Document& doc, const KeptLayout& state, const KeptLayout& leaving);
     // Lets go of a kept layout's windows, counting off the copies no other layout holds.
     void Forget(KeptLayout& state);
     void DropOldSteps();
@@ -111,11 +120,11 @@ private:
 
 // A user command ended: what it changed becomes one step of undo. A drag goes on until the
 // mouse is released, so that a whole drag is one step.
-void CommandEnded(Editor& editor);
+void CommandEnded(Document& doc);
 
 // The layout was saved to its own file, or loaded: nothing in it is unsaved. Tells the views.
-void MarkLayoutSaved(Editor& editor);
+void MarkLayoutSaved(Document& doc);
 // Whether the layout differs from what was last loaded, saved or made new.
-bool HasUnsavedChanges(const Editor& editor);
+bool HasUnsavedChanges(const Document& doc);
 
 } // namespace pw

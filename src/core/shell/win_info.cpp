@@ -29,34 +29,37 @@ std::string ShownFontName(const cWindow& w) {
     return w.IndexInRange() ? w.BMP[w.CurIndex] : std::string();
 }
 
-void SetFormatBit(Editor& editor, cWindow& w, bool on, std::int32_t flag) {
-    SetFormat(editor, w, on ? w.Format | flag : w.Format & ~flag);
-}
 
 namespace {
+
+// Sets or clears one flag of the window's Format.
+void SetFormatBit(Editor& editor, cWindow& w, bool on, std::int32_t flag) {
+    SetValue(editor, w, wfFormat, on ? w.Format | flag : w.Format & ~flag);
+}
+
 
 // The far edge a width or height gives, when a window field can hold it; a value beyond
 // that is past the display anyway, so the setter would refuse it.
 void SetExtent(Editor& editor, cWindow& w, std::int32_t nearEdge, std::int32_t v,
-               void (*setFarEdge)(Editor&, cWindow&, std::int32_t)) {
+               WindowField farEdge) {
     const long long far = static_cast<long long>(nearEdge) + v - 1;
     if (far < std::numeric_limits<std::int32_t>::min() ||
         far > std::numeric_limits<std::int32_t>::max())
         return;
-    setFarEdge(editor, w, static_cast<std::int32_t>(far));
+    SetValue(editor, w, farEdge, static_cast<std::int32_t>(far));
 }
 
 } // namespace
 
 void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v) {
     switch (row) {
-    case irFontSize: SetFontSize(editor, w, v); break;
-    case irX0: SetX0(editor, w, v); break;
-    case irX1: SetX1(editor, w, v); break;
-    case irY0: SetY0(editor, w, v); break;
-    case irY1: SetY1(editor, w, v); break;
-    case irWidth: SetExtent(editor, w, w.X0, v, SetX1); break;
-    case irHeight: SetExtent(editor, w, w.Y0, v, SetY1); break;
+    case irFontSize: SetValue(editor, w, wfFontSize, v); break;
+    case irX0: SetValue(editor, w, wfX0, v); break;
+    case irX1: SetValue(editor, w, wfX1, v); break;
+    case irY0: SetValue(editor, w, wfY0, v); break;
+    case irY1: SetValue(editor, w, wfY1, v); break;
+    case irWidth: SetExtent(editor, w, w.X0, v, wfX1); break;
+    case irHeight: SetExtent(editor, w, w.Y0, v, wfY1); break;
     case irTag: {
         if (v < 0) {
             editor.host.ShowMessage("'" + std::to_string(v) +
@@ -68,7 +71,7 @@ void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v) {
         ChangeWindow(editor, w.Id, values, wfTag);
         break;
     }
-    case irParameter: SetParameter(editor, w, v); break;
+    case irParameter: SetValue(editor, w, wfParameter, v); break;
     case irTexture: {
         WindowFields values;
         values.Texture = v;
@@ -121,14 +124,14 @@ void WinInfo::ebIndexChange(const std::string& text) {
         break;
     case wtDirection:
     case wtLiftStatus: SetIndexForType(editor_, w->Type, v); break;
-    default: SetCurIndex(editor_, *w, v); break;
+    default: SetValue(editor_, *w, wfCurIndex, v); break;
     }
 }
 
 void WinInfo::ChangeFormat(bool checked, std::int32_t set, std::int32_t clear) {
     cWindow* w = Current();
     if (!checked || !w) return;
-    SetFormat(editor_, *w, (w->Format | set) & ~clear);
+    SetValue(editor_, *w, wfFormat, (w->Format | set) & ~clear);
 }
 
 void WinInfo::cbLeftClick(bool checked) {
@@ -148,7 +151,7 @@ void WinInfo::cbVCentreClick(bool checked) {
 }
 
 void WinInfo::cbDrawTypeChange(int item) {
-    if (cWindow* w = Current()) SetDrawType(editor_, *w, item);
+    if (cWindow* w = Current()) SetValue(editor_, *w, wfDrawType, item);
 }
 
 void WinInfo::btFontClick() {
@@ -213,7 +216,7 @@ void WinInfo::btImageClick() {
     // An index a damaged file left outside 0..99 has no entry to choose a bitmap for.
     if (!w || !w->IndexInRange()) return;
     const int i = w->CurIndex;
-    const Rect was = CoveredArea(editor_, *w);
+    const Rect was = CoveredArea(editor_.view, editor_.doc.layout, *w);
     editor_.view.LineColour = w->FG;
     editor_.view.FillColour = w->BG0 == kTransparent ? editor_.doc.layout.BackgroundColour : w->BG0;
     const bool wasImage = w->DrawType == dtImage;

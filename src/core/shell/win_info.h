@@ -58,8 +58,6 @@ std::string ShownFontName(const cWindow& w);
 // a word; a negative Tag is refused with a message, since no window can hold one.
 void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v);
 
-// Sets or clears one flag of the window's Format.
-void SetFormatBit(Editor& editor, cWindow& w, bool on, std::int32_t flag);
 
 class WinInfo {
 public:

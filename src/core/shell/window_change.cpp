@@ -37,14 +37,13 @@ constexpr FieldMask kShownFields = kAllFields & ~kPositionFields & ~wfCurIndex;
 
 } // namespace
 
-Rect CoveredArea(const Editor& editor, const cWindow& w) {
-    const Layout& layout = editor.doc.layout;
-    Rect area = WindowArea(editor.view.canvas, w);
+Rect CoveredArea(const View& view, const Layout& layout, const cWindow& w) {
+    Rect area = WindowArea(view.canvas, w);
     if (!w.HasFlag(fmShared)) return area;
     // Which member of a shared group shows follows the members' indexes.
     std::size_t i = 0;
     while (const cWindow* partner = FindSharedPartner(layout, w, i)) {
-        area = area.United(WindowArea(editor.view.canvas, *partner));
+        area = area.United(WindowArea(view.canvas, *partner));
         i = static_cast<std::size_t>(IndexOf(layout, partner)) + 1;
     }
     return area;
@@ -57,8 +56,8 @@ void RedrawChanged(Editor& editor, const cWindow& w, const Rect& was) {
         return editor.observers.Notify(&EditorObserver::RedrawRequested);
     // The display's own colours reach every window drawn transparent.
     if (IsBackground(layout, &w)) return RedrawAll(editor);
-    ApplyShownValues(editor);
-    RedrawArea(editor.view, layout, was.United(CoveredArea(editor, w)));
+    ApplyShownValues(editor.doc, editor.view);
+    RedrawArea(editor.view, layout, was.United(CoveredArea(editor.view, layout, w)));
 }
 
 FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
@@ -68,7 +67,7 @@ FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
     if (!w) return wfNone;
     const FieldMask changed = DifferentFields(*w, values, mask);
     if (changed == wfNone || !Acceptable(layout, *w, values, changed)) return wfNone;
-    const Rect was = CoveredArea(editor, *w);
+    const Rect was = CoveredArea(editor.view, layout, *w);
     CopyFields(*w, values, changed);
     if (changed & kPositionFields) editor.observers.Notify(&EditorObserver::PositionChanged);
     if (changed & kShownFields)

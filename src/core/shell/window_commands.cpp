@@ -9,14 +9,14 @@ namespace pw {
 
 void SelectWindow(Editor& editor, cWindow* window) {
     if (!window || window == editor.doc.layout.CurWindow) return;
-    DrawSelectionMark(editor, editor.doc.layout.CurWindow, false);
+    DrawSelectionMark(editor.view, editor.doc.layout.CurWindow, false);
     editor.doc.layout.CurWindow = window;
     {
         // The views fill their controls from the window; that must not count as an edit.
         LoadingScope loading(editor.view);
         editor.observers.Notify(&EditorObserver::SelectionChanged);
     }
-    DrawSelectionMark(editor, editor.doc.layout.CurWindow, true);
+    DrawSelectionMark(editor.view, editor.doc.layout.CurWindow, true);
 }
 
 void SetDisplaySize(Editor& editor, int width, int height) {
@@ -33,10 +33,10 @@ void SetDisplaySize(Editor& editor, int width, int height) {
 }
 
 void SetIndexForType(Editor& editor, std::uint8_t type, std::int32_t index) {
-    // SetCurIndex may repaint but never changes the list, so indexes stay valid.
+    // Setting the index may repaint but never changes the list, so indexes stay valid.
     const auto& list = editor.doc.layout.WindowList;
     for (std::size_t i = 0; i < list.size(); ++i)
-        if (list[i]->Type == type) SetCurIndex(editor, *list[i], index);
+        if (list[i]->Type == type) SetValue(editor, *list[i], wfCurIndex, index);
 }
 
 void PutLayoutBack(Editor& editor, Layout layout, const std::vector<KeptImage>& images) {
@@ -60,6 +60,16 @@ void PutLayoutBack(Editor& editor, Layout layout, const std::vector<KeptImage>& 
     }
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
     editor.observers.Notify(&EditorObserver::RedrawRequested);
+}
+
+void Undo(Editor& editor) {
+    if (auto restored = editor.doc.history.Undo(editor.doc))
+        PutLayoutBack(editor, std::move(restored->layout), restored->images);
+}
+
+void Redo(Editor& editor) {
+    if (auto restored = editor.doc.history.Redo(editor.doc))
+        PutLayoutBack(editor, std::move(restored->layout), restored->images);
 }
 
 } // namespace pw

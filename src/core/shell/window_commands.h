@@ -17,12 +17,16 @@ void SelectWindow(Editor& editor, cWindow* window);
 // compared: the four display sizes all differ in width. Sizes outside 1..kMaxDisplaySide
 // are refused, so no layout can make the canvas take unbounded memory.
 void SetDisplaySize(Editor& editor, int width, int height);
-// SetCurIndex on every window of the kind, in list order.
+// SetValue of CurIndex on every window of the kind, in list order.
 void SetIndexForType(Editor& editor, std::uint8_t type, std::int32_t index);
 // Puts a layout in the editor with the images it knew: the store takes them (their counts
 // recomputed), the display takes the layout's size, and the views are told that the layout
 // was replaced.
 void PutLayoutBack(Editor& editor, Layout layout, const std::vector<KeptImage>& images);
+// Edit > Undo and Redo: the layout as it was before the last step, or after the step undone
+// last, is put back.
+void Undo(Editor& editor);
+void Redo(Editor& editor);
 // The same for a layout kept aside; the snapshot can be put back again.
 inline void PutLayoutBack(Editor& editor, const LayoutSnapshot& kept) {
     PutLayoutBack(editor, kept.layout(), kept.images());

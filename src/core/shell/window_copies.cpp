@@ -80,15 +80,15 @@ void DuplicateWindow(Editor& editor) {
     AddCopy(editor, copy);
 }
 
-std::string CopyWindowText(Editor& editor) {
+std::string CopyWindowText(const Layout& layout) {
     std::string text;
-    if (cWindow* current = editor.doc.layout.CurWindow) WriteWindowGroup(*current, text);
+    if (cWindow* current = layout.CurWindow) WriteWindowGroup(*current, text);
     return text;
 }
 
 std::string CutWindowText(Editor& editor) {
     if (!MovableCurrent(editor.doc.layout)) return {};
-    std::string text = CopyWindowText(editor);
+    std::string text = CopyWindowText(editor.doc.layout);
     DeleteCurrentWindow(editor);
     return text;
 }

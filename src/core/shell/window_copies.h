@@ -21,7 +21,7 @@ constexpr const char* kNotAWindow =
 void DuplicateWindow(Editor& editor);
 
 // The WINDOW group text of the current window; empty without one.
-std::string CopyWindowText(Editor& editor);
+std::string CopyWindowText(const Layout& layout);
 
 // Cut: the WINDOW group text of the current window, which is then deleted, as one command.
 // Empty, and nothing deleted, without a current window that can be deleted (the Background

@@ -46,8 +46,6 @@ void Stretch(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coo
     Set(editor, w, farEdge, value, bit);
 }
 
-} // namespace
-
 void SetX0(Editor& editor, cWindow& w, std::int32_t value) {
     Move(editor, w, value, &WindowFields::X0, &WindowFields::X1, wfX0 | wfX1);
 }
@@ -56,14 +54,6 @@ void SetY0(Editor& editor, cWindow& w, std::int32_t value) {
     Move(editor, w, value, &WindowFields::Y0, &WindowFields::Y1, wfY0 | wfY1);
 }
 
-void MoveTo(Editor& editor, cWindow& w, std::int32_t x0, std::int32_t y0) {
-    const Layout& layout = editor.doc.layout;
-    WindowFields values;
-    const FieldMask mask =
-        Move(layout, w, x0, &WindowFields::X0, &WindowFields::X1, wfX0 | wfX1, values) |
-        Move(layout, w, y0, &WindowFields::Y0, &WindowFields::Y1, wfY0 | wfY1, values);
-    if (mask != wfNone) ChangeWindow(editor, w.Id, values, mask);
-}
 
 void SetX1(Editor& editor, cWindow& w, std::int32_t value) {
     Stretch(editor, w, value, &WindowFields::X0, &WindowFields::X1, wfX1);
@@ -104,6 +94,32 @@ void SetCurIndex(Editor& editor, cWindow& w, std::int32_t value) {
     // Background objects keep theirs.
     if (w.Type == wtBackground) return;
     Set(editor, w, &WindowFields::CurIndex, value, wfCurIndex);
+}
+
+} // namespace
+
+void MoveTo(Editor& editor, cWindow& w, std::int32_t x0, std::int32_t y0) {
+    const Layout& layout = editor.doc.layout;
+    WindowFields values;
+    const FieldMask mask =
+        Move(layout, w, x0, &WindowFields::X0, &WindowFields::X1, wfX0 | wfX1, values) |
+        Move(layout, w, y0, &WindowFields::Y0, &WindowFields::Y1, wfY0 | wfY1, values);
+    if (mask != wfNone) ChangeWindow(editor, w.Id, values, mask);
+}
+
+void SetValue(Editor& editor, cWindow& w, WindowField field, std::int32_t value) {
+    switch (field) {
+    case wfX0: return SetX0(editor, w, value);
+    case wfY0: return SetY0(editor, w, value);
+    case wfX1: return SetX1(editor, w, value);
+    case wfY1: return SetY1(editor, w, value);
+    case wfFontSize: return SetFontSize(editor, w, value);
+    case wfFormat: return SetFormat(editor, w, value);
+    case wfParameter: return SetParameter(editor, w, value);
+    case wfDrawType: return SetDrawType(editor, w, value);
+    case wfCurIndex: return SetCurIndex(editor, w, value);
+    default: return;
+    }
 }
 
 } // namespace pw

@@ -8,20 +8,14 @@
 
 namespace pw {
 
-// Moves sideways keeping the width.
-void SetX0(Editor& editor, cWindow& w, std::int32_t value);
-// Moves to (x0, y0) keeping the size, in one change; an axis SetX0 or SetY0 would refuse
-// stays where it is.
+// The field of the window takes value by its rule: X0 and Y0 move the window keeping its size,
+// X1 and Y1 move the far edge alone, never before the near edge nor off the display; the font
+// size of a window drawn as an image stays; a clock's parameter gives it its sample text; a
+// draw type is taken as the byte the field holds; an index runs from 0 to 99, the Background
+// object keeps its own, and Shared partners swap as needed. Other fields are left alone.
+void SetValue(Editor& editor, cWindow& w, WindowField field, std::int32_t value);
+// Moves to (x0, y0) keeping the size, in one change; an axis SetValue would refuse for X0 or
+// Y0 stays where it is.
 void MoveTo(Editor& editor, cWindow& w, std::int32_t x0, std::int32_t y0);
-// Moves vertically keeping the height.
-void SetY0(Editor& editor, cWindow& w, std::int32_t value);
-void SetX1(Editor& editor, cWindow& w, std::int32_t value);
-void SetY1(Editor& editor, cWindow& w, std::int32_t value);
-void SetFontSize(Editor& editor, cWindow& w, std::int32_t value);
-void SetFormat(Editor& editor, cWindow& w, std::int32_t value);
-void SetParameter(Editor& editor, cWindow& w, std::int32_t value);
-void SetDrawType(Editor& editor, cWindow& w, std::int32_t value);
-// Indexes 0..99 only; Background objects keep theirs. Swaps Shared partners as needed.
-void SetCurIndex(Editor& editor, cWindow& w, std::int32_t value);
 
 } // namespace pw

@@ -58,7 +58,7 @@ TEST_F(GenerateFilesTest, BackupRulesHoldOverRepeatedGenerations) {
     for (const char* path : {"C:\\KVP\\Work\\job.dcf", "C:\\KVP\\Display\\Display.dcf"})
         EXPECT_NE(ReadFileBytes(path, 1 << 20).find("FntFile = Fake20.fnt\r\n"), std::string::npos)
             << path;
-    EXPECT_FALSE(HasUnsavedChanges(editor));
+    EXPECT_FALSE(HasUnsavedChanges(editor.doc));
 
     // The display folder becomes the backup.
     Put("KVP/Display/stale.fnt");

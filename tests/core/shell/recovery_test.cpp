@@ -57,7 +57,7 @@ TEST_F(RecoveryTest, TheCopyIsKeptWhileTheLayoutHasUnsavedChangesOnly) {
     EXPECT_FALSE(Exists("recovery-100.dcf")); // nothing unsaved in a new layout
     cWindow& w = AddWindow(10, 10, 99, 49);
     w.Text[0] = "Level 3";
-    EXPECT_TRUE(HasUnsavedChanges(editor));
+    EXPECT_TRUE(HasUnsavedChanges(editor.doc));
     copy.Update(t0 + seconds(5)); // the first change is kept at once
     const std::string written = ReadFileBytes(copy.Path(), 1 << 20);
     EXPECT_EQ(written.rfind("Panelwright recovery copy\r\n  Written = 2024-03-12 14:05\r\n", 0),
@@ -72,7 +72,7 @@ TEST_F(RecoveryTest, TheCopyIsKeptWhileTheLayoutHasUnsavedChangesOnly) {
 
     host.saveFiles = {std::string("C:\\KVP\\Work\\lobby.dcf")};
     SaveAs1Click(editor); // a save leaves nothing to recover
-    EXPECT_FALSE(HasUnsavedChanges(editor));
+    EXPECT_FALSE(HasUnsavedChanges(editor.doc));
     EXPECT_FALSE(Exists("recovery-100.dcf"));
 
     AddWindow(20, 20, 60, 60);
@@ -84,7 +84,7 @@ TEST_F(RecoveryTest, TheCopyIsKeptWhileTheLayoutHasUnsavedChangesOnly) {
 
 TEST_F(RecoveryTest, ACopyLeftByARunThatEndedIsOfferedAndYesOpensItUnsaved) {
     RecoveryCopy crashed(editor, folder, 100);
-    SetLayoutFileName(editor, "C:\\KVP\\Work\\lobby.dcf");
+    SetLayoutFileName(editor.doc, "C:\\KVP\\Work\\lobby.dcf");
     AddWindow(10, 10, 99, 49).Text[0] = "Level 3";
     crashed.Update(t0);
 
@@ -94,7 +94,7 @@ TEST_F(RecoveryTest, ACopyLeftByARunThatEndedIsOfferedAndYesOpensItUnsaved) {
     ASSERT_EQ(next.doc.layout.WindowList.size(), 2u);
     EXPECT_EQ(next.doc.layout.WindowList[1]->Text[0], "Level 3");
     EXPECT_EQ(next.doc.LayoutFileName, "C:\\KVP\\Work\\lobby.dcf"); // Save writes there
-    EXPECT_TRUE(HasUnsavedChanges(next));
+    EXPECT_TRUE(HasUnsavedChanges(next.doc));
     // The copy is this run's now.
     EXPECT_FALSE(Exists("recovery-100.dcf"));
     EXPECT_TRUE(Exists("recovery-200.dcf"));
@@ -148,7 +148,7 @@ TEST_F(RecoveryTest, NewAsksAsExitDoesAndStartsTheLayoutOfStartUp) {
     EXPECT_EQ(editor.view.canvas.Width(), 640);
     EXPECT_EQ(editor.doc.layout.InputSpec.JobName, "");
     EXPECT_EQ(views.captions, (std::vector<std::string>{"Tarnwheel Panelwright  v5.08"}));
-    EXPECT_FALSE(HasUnsavedChanges(editor));
+    EXPECT_FALSE(HasUnsavedChanges(editor.doc));
 }
 
 } // namespace

@@ -94,7 +94,7 @@ TEST_F(CloseTest, LoadAsksOnlyForUnsavedChangesAndSavesAsTheCloseQueryDoes) {
     EXPECT_FALSE(std::filesystem::exists(drive.root / "KVP/Work/lobby.~dc")); // No saved nothing
     EXPECT_TRUE(SaveBeforeLoading(editor));
     EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/Work/lobby.~dc")); // Yes saved
-    EXPECT_FALSE(HasUnsavedChanges(editor));
+    EXPECT_FALSE(HasUnsavedChanges(editor.doc));
 
     // Unnamed, Yes leads to Save As, and cancelling that keeps the layout from being replaced.
     editor.doc.LayoutFileName.clear();

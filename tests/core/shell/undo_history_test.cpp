@@ -19,7 +19,7 @@ protected:
         // Shown, as the editor shows a layout before anyone edits it: drawing gives the texts
         // their font.
         RedrawAll(editor);
-        history.Reset(editor);
+        history.Reset(editor.doc);
     }
     std::string Text() const { return WriteLayoutText(editor.doc.layout); }
     cWindow& At(std::size_t i) { return *WindowAt(editor.doc.layout, i); }
@@ -27,33 +27,33 @@ protected:
 
 TEST_F(UndoHistoryTest, EachChangingCommandIsOneStepThatUndoesAndRedoesExactly) {
     const std::string start = Text();
-    EXPECT_FALSE(history.Commit(editor)); // changed nothing: no step
+    EXPECT_FALSE(history.Commit(editor.doc)); // changed nothing: no step
     EXPECT_FALSE(history.CanUndo());
 
     SelectWindow(editor, &At(2));
-    SetX0(editor, At(2), 300);
-    SetY0(editor, At(2), 200);
-    ASSERT_TRUE(history.Commit(editor));
+    SetValue(editor, At(2), wfX0, 300);
+    SetValue(editor, At(2), wfY0, 200);
+    ASSERT_TRUE(history.Commit(editor.doc));
     EXPECT_EQ(history.UndoName(), "Move Message Window");
     const std::string moved = Text();
     SelectWindow(editor, &At(1));
     DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &At(1));
-    ASSERT_TRUE(history.Commit(editor));
+    ASSERT_TRUE(history.Commit(editor.doc));
 
     EXPECT_EQ(history.UndoName(), "Delete Message Window");
-    history.Undo(editor);
+    Undo(editor);
     EXPECT_EQ(Text(), moved);
     EXPECT_EQ(editor.doc.layout.CurWindow, &At(2)) << "the selection of that moment";
-    history.Undo(editor);
+    Undo(editor);
     EXPECT_EQ(Text(), start);
     EXPECT_FALSE(history.CanUndo());
     EXPECT_EQ(history.RedoName(), "Move Message Window");
-    history.Redo(editor);
+    Redo(editor);
     EXPECT_EQ(Text(), moved);
 
     // A new command after an undo makes the undone one unreachable.
-    SetX1(editor, At(3), 150);
-    history.Commit(editor);
+    SetValue(editor, At(3), wfX1, 150);
+    history.Commit(editor.doc);
     EXPECT_FALSE(history.CanRedo());
 }
 
@@ -61,25 +61,25 @@ TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
     // A text that took more memory while it was edited than its copies take.
     At(4).Text[1].reserve(1000);
     At(4).Text[1].assign(100, 'x');
-    history.Reset(editor);
+    history.Reset(editor.doc);
     std::size_t bytes = 0;
     for (int x = 1; x <= 5; ++x) {
-        SetX0(editor, At(4), 300 + x);
-        history.Commit(editor);
+        SetValue(editor, At(4), wfX0, 300 + x);
+        history.Commit(editor.doc);
         if (x == 3) bytes = history.Bytes();
     }
     EXPECT_EQ(history.UndoSteps(), 3u);
     EXPECT_EQ(history.Bytes(), bytes) << "each step dropped gives back what a new one took";
     // Five windows once, and one copy of the moved window for each state kept besides.
     EXPECT_EQ(history.WindowCopies(), 5u + 3u);
-    while (history.CanUndo()) history.Undo(editor);
+    while (history.CanUndo()) Undo(editor);
     EXPECT_EQ(At(4).X0, 302);
 
     history = UndoHistory{200, 1}; // memory for no step: the last one stays all the same
-    history.Reset(editor);
+    history.Reset(editor.doc);
     for (int x = 1; x <= 3; ++x) {
-        SetX0(editor, At(4), 200 + x);
-        history.Commit(editor);
+        SetValue(editor, At(4), wfX0, 200 + x);
+        history.Commit(editor.doc);
     }
     EXPECT_EQ(history.UndoSteps(), 1u);
 }
@@ -87,13 +87,13 @@ TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
 // Undo takes over the windows the step left alone instead of copying them; they must still
 // come back as the kept ones were, also in what the history does not compare.
 TEST_F(UndoHistoryTest, WindowsTheStepLeftAloneComeBackAsTheyWereKept) {
-    SetX0(editor, At(4), 300);
-    history.Commit(editor);
+    SetValue(editor, At(4), wfX0, 300);
+    history.Commit(editor.doc);
     const std::string moved = Text();
     At(3).LastStepTick = 9; // a timed sequence stepped since
     At(2).Lines.group = 7;
     At(1).DragMode = dmMoving;
-    history.Undo(editor);
+    Undo(editor);
     EXPECT_EQ(At(4).X0, 130);
     EXPECT_EQ(At(3).LastStepTick, 0u);
     EXPECT_EQ(At(2).Lines.group, 0u);
@@ -101,23 +101,23 @@ TEST_F(UndoHistoryTest, WindowsTheStepLeftAloneComeBackAsTheyWereKept) {
         EXPECT_EQ(At(i).DragMode, dmIdle) << i;
         EXPECT_EQ(At(i).ListPos, i + 1) << i;
     }
-    history.Redo(editor);
+    Redo(editor);
     EXPECT_EQ(Text(), moved);
-    history.Undo(editor);
+    Undo(editor);
     EXPECT_EQ(At(4).X0, 130);
 }
 
 TEST_F(UndoHistoryTest, ModifiedFollowsSavesUndoAndUncommittedChanges) {
-    EXPECT_FALSE(history.Modified(editor));
+    EXPECT_FALSE(history.Modified(editor.doc));
     editor.doc.layout.InputSpec.JobName = "Tower";
-    EXPECT_TRUE(history.Modified(editor)) << "changed, not yet a step";
-    history.Commit(editor);
-    history.MarkSaved(editor);
-    EXPECT_FALSE(history.Modified(editor));
-    history.Undo(editor);
-    EXPECT_TRUE(history.Modified(editor));
-    history.Redo(editor);
-    EXPECT_FALSE(history.Modified(editor));
+    EXPECT_TRUE(history.Modified(editor.doc)) << "changed, not yet a step";
+    history.Commit(editor.doc);
+    history.MarkSaved(editor.doc);
+    EXPECT_FALSE(history.Modified(editor.doc));
+    Undo(editor);
+    EXPECT_TRUE(history.Modified(editor.doc));
+    Redo(editor);
+    EXPECT_FALSE(history.Modified(editor.doc));
 }
 
 TEST_F(UndoHistoryTest, AnImageGivenUpComesBackWithItsTransparentColour) {
@@ -126,20 +126,20 @@ TEST_F(UndoHistoryTest, AnImageGivenUpComesBackWithItsTransparentColour) {
     w.BMP[0] = "C:\\logo.bmp";
     w.ImageHeld.set(0);
     editor.doc.images.ImageList.AcquireImage(w.BMP[0])->Transparent = 5;
-    history.Reset(editor);
+    history.Reset(editor.doc);
     const cImage* logo = editor.doc.images.ImageList.FindImage("C:\\logo.bmp");
 
     editor.doc.images.ImageList.FindImage("C:\\logo.bmp")->Transparent = 9; // picked anew
-    ASSERT_TRUE(history.Commit(editor));
+    ASSERT_TRUE(history.Commit(editor.doc));
     DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &At(1));
-    history.Commit(editor);
+    history.Commit(editor.doc);
     ASSERT_EQ(editor.doc.images.ImageList.FindImage("C:\\logo.bmp"), nullptr);
 
-    history.Undo(editor);
+    Undo(editor);
     EXPECT_EQ(editor.doc.images.ImageList.FindImage("C:\\logo.bmp"), logo);
     EXPECT_EQ(logo->Transparent, 9);
     EXPECT_EQ(logo->RefCount, 1u);
-    history.Undo(editor);
+    Undo(editor);
     EXPECT_EQ(logo->Transparent, 5);
 }
 

@@ -44,7 +44,7 @@ protected:
         position->CurIndex = 1;
         // On the screen before anyone edits it, as a loaded layout is.
         RedrawAll(editor);
-        editor.doc.history.Reset(editor);
+        editor.doc.history.Reset(editor.doc);
     }
     std::string Bytes() const { return WriteLayoutText(editor.doc.layout); }
 };
@@ -85,13 +85,13 @@ const std::vector<StepCase> kCases = {
       [](Editor& e, auto&, auto&) { Press(e, 220, 110); },
       [](Editor& e, auto&, auto&) { Drag(e, 260, 110); },
       [](Editor& e, auto&, auto&) { Release(e, 260, 110); }}},
-    {"Font Size of Message Window", {[](Editor& e, auto& m, auto&) { SetFontSize(e, m, 32); }}},
+    {"Font Size of Message Window", {[](Editor& e, auto& m, auto&) { SetValue(e, m, wfFontSize, 32); }}},
     {"Index of Position Window",
      {[](Editor& e, auto&, auto&) { SetIndexForType(e, wtPosition, 2); }}},
     {"Justification of Message Window",
-     {[](Editor& e, auto& m, auto&) { SetFormat(e, m, fmRight | fmVCentre); }}},
+     {[](Editor& e, auto& m, auto&) { SetValue(e, m, wfFormat, fmRight | fmVCentre); }}},
     {"Draw Type of Message Window",
-     {[](Editor& e, auto& m, auto&) { SetDrawType(e, m, dtRectangle); }}},
+     {[](Editor& e, auto& m, auto&) { SetValue(e, m, wfDrawType, dtRectangle); }}},
     {"Font of Message Window", {[](Editor& e, auto& m, auto&) {
          m.FontName = "Liberation Serif";
          m.FontStyle = fsBold;
@@ -153,17 +153,17 @@ TEST_P(UndoStepTest, UndoGivesBackTheBytesBeforeAndRedoThoseAfter) {
     const std::string before = Bytes();
     for (const Event& event : c.events) {
         event(editor, *message, *position);
-        CommandEnded(editor);
+        CommandEnded(editor.doc);
     }
     ASSERT_EQ(editor.doc.history.UndoSteps(), 1u);
     EXPECT_EQ(editor.doc.history.UndoName(), c.step);
     const std::string after = Bytes();
     ASSERT_NE(after, before);
 
-    editor.doc.history.Undo(editor);
+    Undo(editor);
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(editor.doc.history.RedoName(), c.step);
-    editor.doc.history.Redo(editor);
+    Redo(editor);
     EXPECT_EQ(Bytes(), after);
     EXPECT_FALSE(editor.doc.history.CanRedo());
 }
@@ -177,13 +177,13 @@ INSTANTIATE_TEST_SUITE_P(Commands, UndoStepTest, ::testing::ValuesIn(kCases), []
 TEST_F(UndoStepsTest, SelectingIsNoStepButUndoComesBackToTheWindowActedOn) {
     Press(editor, 350, 210); // selects the Position window
     Release(editor, 350, 210);
-    CommandEnded(editor);
+    CommandEnded(editor.doc);
     EXPECT_FALSE(editor.doc.history.CanUndo());
     SelectWindow(editor, message);
-    CommandEnded(editor);
+    CommandEnded(editor.doc);
     DeleteCurrentWindow(editor);
-    CommandEnded(editor);
-    editor.doc.history.Undo(editor);
+    CommandEnded(editor.doc);
+    Undo(editor);
     ASSERT_NE(editor.doc.layout.CurWindow, nullptr);
     EXPECT_EQ(editor.doc.layout.CurWindow->Text[0], "Welcome");
 }
@@ -192,7 +192,7 @@ TEST_F(UndoStepsTest, TimerTicksAreNoStepsAndNoUndoTakesThemBack) {
     cWindow& clock = AddWindow(10, 400, 339, 429, wtTimeDate);
     clock.Text[0] = TimeDateSample(0);
     RedrawAll(editor);
-    editor.doc.history.Reset(editor);
+    editor.doc.history.Reset(editor.doc);
     int minute = 0;
     editor.run.LocalTime = [&minute] {
         std::tm t{};
@@ -210,26 +210,26 @@ TEST_F(UndoStepsTest, TimerTicksAreNoStepsAndNoUndoTakesThemBack) {
         TimerStep(editor);
     };
     tick();
-    CommandEnded(editor);
+    CommandEnded(editor.doc);
     EXPECT_FALSE(editor.doc.history.CanUndo());
 
     // A nudge with ticks before its end: the step holds the nudge alone.
     SelectWindow(editor, message);
     NudgeWindow(editor, 1, 0);
     tick();
-    CommandEnded(editor);
+    CommandEnded(editor.doc);
     ASSERT_EQ(editor.doc.history.UndoName(), "Move Message Window");
     tick();
     const std::string live = clock.Text[0];
     const std::int32_t floor = position->CurIndex;
     ASSERT_NE(floor, 1) << "the ticks moved the lift";
     EXPECT_EQ(live, "9:03 am  Thursday 1 Jan 26");
-    editor.doc.history.Undo(editor);
+    Undo(editor);
     const cWindow& clockNow = *WindowAt(editor.doc.layout, 3);
     EXPECT_EQ(clockNow.Text[0], live);
     EXPECT_EQ(WindowAt(editor.doc.layout, 2)->CurIndex, floor);
     EXPECT_EQ(WindowAt(editor.doc.layout, 1)->X0, 100);
-    EXPECT_FALSE(HasUnsavedChanges(editor)) << "ticks are nothing to save";
+    EXPECT_FALSE(HasUnsavedChanges(editor.doc)) << "ticks are nothing to save";
 }
 
 } // namespace

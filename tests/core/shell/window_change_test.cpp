@@ -2,6 +2,7 @@
 #include "shell/redraw.h"
 #include "shell/win_info.h"
 #include "shell/window_change.h"
+#include "shell/window_commands.h"
 #include "support/editor_fixture.h"
 
 namespace pw {
@@ -45,18 +46,18 @@ TEST_F(WindowChangeTest, AChangeBeneathOtherWindowsLeavesThemOnTop) {
 TEST_F(WindowChangeTest, AWindowIsFoundByItsIdentityAfterUndoAndRedo) {
     cWindow& w = AddWindow(50, 50, 150, 80);
     const WindowId id = w.Id;
-    editor.doc.history.Reset(editor);
+    editor.doc.history.Reset(editor.doc);
     {
         CommandScope command(editor);
         WindowFields values;
         values.Tag = 9;
         ChangeWindow(editor, id, values, wfTag);
     }
-    editor.doc.history.Undo(editor);
+    Undo(editor);
     cWindow* again = FindWindow(editor.doc.layout, id);
     ASSERT_NE(again, nullptr);
     EXPECT_NE(again->Tag, 9u);
-    editor.doc.history.Redo(editor);
+    Redo(editor);
     ASSERT_NE(FindWindow(editor.doc.layout, id), nullptr);
     EXPECT_EQ(FindWindow(editor.doc.layout, id)->Tag, 9u);
     // A window given another's contents stays itself.

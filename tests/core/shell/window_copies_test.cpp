@@ -18,7 +18,7 @@ TEST_F(WindowCopiesTest, AWindowTravelsToAnotherEditorAsItsGroupTextAndBecomesOn
     w.Text[1] = "Ground";
     w.Text[99] = "Roof\r\nGarden";
     SelectWindow(editor, &w);
-    const std::string copied = CopyWindowText(editor);
+    const std::string copied = CopyWindowText(editor.doc.layout);
 
     RecordingHost otherHost;
     Editor other(otherHost, text);

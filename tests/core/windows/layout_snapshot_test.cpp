@@ -37,7 +37,7 @@ TEST_F(LayoutSnapshotTest, PuttingALayoutBackUndoesEveryChangeAndSharesItsImages
 
     // Change windows, selection, job record, display size and the image's colour; give up
     // both counts, so the image leaves the store.
-    SetX0(editor, *WindowAt(editor.doc.layout, 3), 0);
+    SetValue(editor, *WindowAt(editor.doc.layout, 3), wfX0, 0);
     editor.doc.layout.InputSpec.JobName = "Other";
     SetDisplaySize(editor, 800, 600);
     editor.doc.images.ImageList.FindImage("C:\\logo.bmp")->Transparent = 42;
@@ -54,7 +54,7 @@ TEST_F(LayoutSnapshotTest, PuttingALayoutBackUndoesEveryChangeAndSharesItsImages
         EXPECT_EQ(editor.doc.layout.CurWindow, WindowAt(editor.doc.layout, 2));
         EXPECT_EQ(editor.view.canvas.Width(), 640);
         EXPECT_EQ(views.layoutsReplaced, 1);
-        SetX0(editor, *WindowAt(editor.doc.layout, 2), 0);
+        SetValue(editor, *WindowAt(editor.doc.layout, 2), wfX0, 0);
     }
 }
 

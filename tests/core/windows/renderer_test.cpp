@@ -51,7 +51,7 @@ TEST_F(RendererTest, DesignViewOutlinesEveryWindowAndMarksTheCurrentOne) {
     EXPECT_EQ(At(100, 30), kMagenta);
     EXPECT_EQ(At(101, 30), kMagenta); // the selection mark's inner ring
     EXPECT_EQ(At(102, 30), ColourOf(192));
-    DrawSelectionMark(editor, &b, false);
+    DrawSelectionMark(editor.view, &b, false);
     EXPECT_EQ(At(100, 30), kBlack);
     EXPECT_EQ(At(101, 30), kBlack);
     DrawWindow(editor, b, DrawMode::Draw);
@@ -60,7 +60,7 @@ TEST_F(RendererTest, DesignViewOutlinesEveryWindowAndMarksTheCurrentOne) {
 
     editor.view.ViewMode = vmStatic;
     RedrawAll(editor);
-    DrawSelectionMark(editor, &a, true);
+    DrawSelectionMark(editor.view, &a, true);
     EXPECT_EQ(At(10, 30), ColourOf(192));
     EXPECT_EQ(At(100, 30), ColourOf(192));
     EXPECT_EQ(At(101, 30), ColourOf(192));
@@ -100,13 +100,13 @@ TEST_F(RendererTest, ADestinationAndStatusPairSwapsWithTheStatusIndex) {
     status.BG0 = 48;
     RedrawAll(editor);
     EXPECT_EQ(At(50, 25), ColourOf(192));
-    SetCurIndex(editor, status, 3);
+    SetValue(editor, status, wfCurIndex, 3);
     EXPECT_EQ(At(50, 25), ColourOf(12));
     // Asking for the hidden member draws the one that shows.
     editor.view.canvas.FillRect({40, 20, 60, 30}, kBlack);
     DrawWindow(editor, dest, DrawMode::Draw);
     EXPECT_EQ(At(50, 25), ColourOf(12));
-    SetCurIndex(editor, status, 0);
+    SetValue(editor, status, wfCurIndex, 0);
     EXPECT_EQ(At(50, 25), ColourOf(192));
 }
 
@@ -160,7 +160,7 @@ TEST_F(RendererTest, DrawingReportsOnlyTheWindowsArea) {
     cWindow& f = Box(10, 20, 50, 60, 192);
     RedrawAll(editor);
     views.changed.clear();
-    SetX1(editor, f, 70);
+    SetValue(editor, f, wfX1, 70);
     ASSERT_EQ(views.changed.size(), 1u);
     EXPECT_EQ(views.changed[0], (Rect{10, 20, 70, 60}));
 }
