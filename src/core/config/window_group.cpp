@@ -1,6 +1,9 @@
 #include "config/window_group.h"
 
+#include "display/colour.h"
+#include "platform/errors.h"
 #include "platform/text_engine.h"
+#include "windows/delimited_text.h"
 
 #include <initializer_list>
 #include <string_view>
@@ -56,7 +59,13 @@ void ReadIndexedImage(cWinFileDescription& w, const std::string& line, DcfReader
     if (index >= kIndexCount) return;
     w.BMP[index] = name;
     // The draw type must already be known: a BMP line before the Format line loads nothing.
-    if (w.DrawType == dtImage) w.LoadIndexImage(name, dither, index, transparent);
+    if (w.DrawType != dtImage) return;
+    // The code goes into the image's .bm file, whose readers take nothing else.
+    if (transparent > kTransparent)
+        throw FormatError("The bitmap " + name.substr(0, 200) + " is given the transparent colour code " +
+                          std::to_string(transparent) + "; colour codes are 0 to " +
+                          std::to_string(kTransparent) + ".");
+    w.LoadIndexImage(name, dither, index, transparent);
 }
 
 } // namespace
@@ -68,7 +77,8 @@ void WriteWindowGroup(cWinFileDescription& w, std::string& file) {
     Line(file, "Format", {w.Format, w.DrawType});
     Line(file, "Texture", {w.Texture});
     Line(file, "FontSize", {w.FontSize});
-    if (!w.FontName.empty()) {
+    // A hand-edited file may give a font file or style without a face; they are kept too.
+    if (!w.FontName.empty() || !w.FntFile.empty() || w.FontStyle != 0) {
         file.append("  FontName = ").append(w.FontName).append("\r\n");
         file.append("  FntFile = ").append(w.FntFile).append("\r\n");
         Line(file, "FontStyle", {w.FontStyle & (fsBold | fsItalic | fsUnderline | fsStrikeOut)});
@@ -79,7 +89,7 @@ void WriteWindowGroup(cWinFileDescription& w, std::string& file) {
     for (int i = 0; i < kIndexCount; ++i) {
         if (w.Text[i].empty()) continue;
         Line(file, "Text", {i});
-        file.append("|").append(w.Text[i]).append("|\r\n");
+        AppendDelimited(file, w.Text[i]);
     }
     for (int i = 0; i < kIndexCount; ++i)
         if (!w.BMP[i].empty()) w.WriteIndexImage(file, i);

@@ -1,6 +1,7 @@
 #include "shell/window_copies.h"
 
 #include "config/window_group.h"
+#include "config/window_text.h"
 #include "windows/renderer.h"
 #include "windows/window_list.h"
 
@@ -43,29 +44,6 @@ void AddCopy(Editor& editor, const cWindow& copy) {
     RedrawAll(editor);
 }
 
-bool Blank(const std::string& line) {
-    return line.find_first_not_of(" \t") == std::string::npos;
-}
-
-// Reads the text's one WINDOW group into w; false when the text is not exactly one whole
-// group, blank lines around it aside.
-bool ReadOneGroup(const std::string& text, cWinFileDescription& w) {
-    // The reader never interprets a text's last line, and a text editor may have dropped the
-    // line end after the group's end line.
-    const std::string lines = text + "\r\n";
-    DcfReader reader(lines);
-    std::string line;
-    do {
-        if (!reader.ReadLine(line)) return false;
-    } while (Blank(line));
-    if (!StartsWith(line, "[ WINDOW")) return false;
-    ReadWindowGroup(w, reader);
-    if (reader.EndedEarly()) return false;
-    while (reader.ReadLine(line))
-        if (!Blank(line)) return false;
-    return true;
-}
-
 } // namespace
 
 void DuplicateWindow(Editor& editor) {
@@ -86,13 +64,13 @@ std::string CopyWindowText(Editor& editor) {
 bool PasteWindowText(Editor& editor, const std::string& text) {
     // Read once as plain data, so that text which is no window reads no images.
     cWindow probe(nullptr);
-    if (!ReadOneGroup(text, probe)) {
+    if (!ReadWindowText(text, probe)) {
         editor.host.ShowMessage(kNotAWindow);
         return false;
     }
     cWindow pasted(editor.layout.context);
     try {
-        ReadOneGroup(text, pasted);
+        ReadWindowText(text, pasted);
     } catch (...) {
         // A bitmap that cannot be read ends the paste: the images read before it go again.
         for (int i = 0; i < kIndexCount; ++i) {

@@ -3,6 +3,7 @@
 #include "images/image_bank.h"
 #include "images/load_image.h"
 #include "platform/errors.h"
+#include "windows/delimited_text.h"
 
 #include <tuple>
 
@@ -58,7 +59,8 @@ void cWindow::WriteIndexImage(std::string& file, int index) {
     const cImage* image = context_->Images().ImageList.FindImage(BMP[index]);
     if (!image) return;
     file += "  BMP = " + std::to_string(index) + ", " + std::to_string(image->Transparent) + ", " +
-            (image->Dithered ? "1" : "0") + "\r\n|" + BMP[index] + "|\r\n";
+            (image->Dithered ? "1" : "0") + "\r\n";
+    AppendDelimited(file, BMP[index]);
 }
 
 } // namespace pw

@@ -100,14 +100,20 @@ bool IsShownShared(const Layout& layout, const cWindow& w) {
     return w.CurIndex != 0;
 }
 
-void SetDisplaySize(Editor& editor, int width, int height) {
-    cWindow* background = Background(editor.layout);
-    if (!background || width - 1 == background->X1) return;
-    if (width < 1 || height < 1 || width > kMaxDisplaySide || height > kMaxDisplaySide) return;
+bool SizeBackground(Layout& layout, int width, int height) {
+    cWindow* background = Background(layout);
+    if (!background || width - 1 == background->X1) return false;
+    if (width < 1 || height < 1 || width > kMaxDisplaySide || height > kMaxDisplaySide)
+        return false;
     background->X0 = 0;
     background->Y0 = 0;
     background->X1 = width - 1;
     background->Y1 = height - 1;
+    return true;
+}
+
+void SetDisplaySize(Editor& editor, int width, int height) {
+    if (!SizeBackground(editor.layout, width, height)) return;
     editor.canvas.Resize(width, height, kButtonFace);
     editor.observers.Notify(&EditorObserver::DisplaySizeChanged, width, height);
     if (!editor.Loading) editor.observers.Notify(&EditorObserver::RedrawRequested);

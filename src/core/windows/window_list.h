@@ -42,6 +42,9 @@ bool IsShownShared(const Layout& layout, const cWindow& w);
 // compared: the four display sizes all differ in width. Sizes outside 1..kMaxDisplaySide
 // are refused, so no layout can make the canvas take unbounded memory.
 void SetDisplaySize(Editor& editor, int width, int height);
+// The layout's part of SetDisplaySize: the Background object covers the display from (0, 0).
+// Returns whether it changed.
+bool SizeBackground(Layout& layout, int width, int height);
 // Holds the window inside the display.
 void ClipToDisplay(const Layout& layout, cWindow& window);
 // SetCurIndex on every window of the kind, in list order.
