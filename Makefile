@@ -62,14 +62,15 @@ fuzz:
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	@mkdir -p $(FUZZ_DIR)/findings
+	@# Absolute paths: the harnesses work in a scratch folder of their own.
 	@for h in $(FUZZ_HARNESSES); do \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$h; \
-	  case $$h in layout|paste) dict=-dict=tests/fuzz/dcf.dict;; *) dict="";; esac; \
+	  case $$h in layout|paste) dict=-dict=$(CURDIR)/tests/fuzz/dcf.dict;; *) dict="";; esac; \
 	  echo "Fuzzing $$h for $(FUZZ_SECONDS) s"; \
 	  $(FUZZ_DIR)/fuzz_$$h $$dict -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -rss_limit_mb=1024 -malloc_limit_mb=64 -timeout=10 \
-	    -artifact_prefix=$(FUZZ_DIR)/findings/$$h- \
-	    $(FUZZ_DIR)/corpus/$$h tests/fuzz/corpus/$$h || exit 1; \
+	    -artifact_prefix=$(abspath $(FUZZ_DIR))/findings/$$h- \
+	    $(abspath $(FUZZ_DIR))/corpus/$$h $(CURDIR)/tests/fuzz/corpus/$$h || exit 1; \
 	done
 
 bench: build

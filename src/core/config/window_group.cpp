@@ -77,8 +77,7 @@ void WriteWindowGroup(cWinFileDescription& w, std::string& file) {
     Line(file, "Format", {w.Format, w.DrawType});
     Line(file, "Texture", {w.Texture});
     Line(file, "FontSize", {w.FontSize});
-    // A hand-edited file may give a font file or style without a face; they are kept too.
-    if (!w.FontName.empty() || !w.FntFile.empty() || w.FontStyle != 0) {
+    if (!w.FontName.empty()) {
         file.append("  FontName = ").append(w.FontName).append("\r\n");
         file.append("  FntFile = ").append(w.FntFile).append("\r\n");
         Line(file, "FontStyle", {w.FontStyle & (fsBold | fsItalic | fsUnderline | fsStrikeOut)});
@@ -147,6 +146,13 @@ void ReadWindowGroup(cWinFileDescription& w, DcfReader& file) {
     }
     // The last line of a file is never interpreted, but it may still be the end line.
     if (!StartsWith(line, "WINDOW END ]")) file.GroupRanOut();
+    // The three font lines are written together or not at all, so a hand-edited font file or
+    // style without a face would be lost at the next save: it is dropped now, and the window
+    // reads as it will read back.
+    if (w.FontName.empty()) {
+        w.FntFile.clear();
+        w.FontStyle = 0;
+    }
     w.AfterRead();
 }
 

@@ -38,12 +38,15 @@ void cWindow::LoadIndexImage(const std::string& fileName, bool dither, int index
     }
     if (index < 0 || index >= kIndexCount) return;
     ImageHeld.set(static_cast<std::size_t>(index));
-    if (cImage* image = images.ImageList.FindImage(BMP[index])) image->Transparent = transparent;
+    taken_.push_back({index, fileName});
+    if (cImage* image = images.ImageList.FindImage(fileName)) image->Transparent = transparent;
 }
 
 void cWindow::AfterRead() {
+    if (!context_) return;
+    KeepTakenImages();
     // Only the Background object, element 0, holds the display size.
-    if (!context_ || ListPos != 1) return;
+    if (ListPos != 1) return;
     const long long width = static_cast<long long>(X1) + 1, height = static_cast<long long>(Y1) + 1;
     if (width > kMaxDisplaySide || height > kMaxDisplaySide || width < 1 || height < 1)
         throw FormatError("The display size " + std::to_string(width) + " x " +
@@ -52,6 +55,26 @@ void cWindow::AfterRead() {
     // Forget the width so that the stored size is always applied.
     X1 = 0;
     context_->DisplaySizeRead(static_cast<int>(width), static_cast<int>(height));
+}
+
+void cWindow::KeepTakenImages() {
+    // An entry holds the count its last load took while the window is an image window. A
+    // hand-edited group may load an index twice, name another file for it later, or end with
+    // another draw type: the counts no entry keeps are given up, so that the window holds what
+    // one read from a file the program wrote would (what it held beyond that would be written,
+    // read back as a name alone and lost at the next save).
+    ImageStore& store = context_->Images().ImageList;
+    ImageHeld.reset();
+    for (auto taken = taken_.rbegin(); taken != taken_.rend(); ++taken) {
+        const auto i = static_cast<std::size_t>(taken->index);
+        if (DrawType == dtImage && BMP[i] == taken->name && !ImageHeld[i]) {
+            ImageHeld.set(i);
+        } else {
+            cImage* image = store.FindImage(taken->name);
+            store.ReleaseImage(image);
+        }
+    }
+    taken_.clear();
 }
 
 void cWindow::WriteIndexImage(std::string& file, int index) {

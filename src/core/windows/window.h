@@ -6,6 +6,7 @@
 #include <bitset>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pw {
 
@@ -141,7 +142,17 @@ public:
     void WriteIndexImage(std::string& file, int index) override;
 
 private:
+    // Gives up the counts taken while the window was read that no entry holds in the end.
+    void KeepTakenImages();
+
+    struct TakenImage {
+        int index;
+        std::string name;
+    };
+
     WindowContext* context_;
+    // The counts LoadIndexImage took while the window's group is read, in order.
+    std::vector<TakenImage> taken_;
 };
 
 // Whether two windows hold the same: every field the layout file stores, and the same
