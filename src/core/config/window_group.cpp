@@ -122,8 +122,10 @@ void ReadWindowGroup(cWinFileDescription& w, DcfReader& file) {
             w.CurIndex = Numbers(line).Next();
         } else if (Contains(line, "  FontName = ")) {
             w.FontName = ValueText(line);
-        } else if (Contains(line, "  FntFile = ")) {
-            w.FntFile = ValueText(line);
+        } else if (const std::size_t key = line.find("  FntFile = "); key != std::string::npos) {
+            // Taken from its own key rather than from the line's first "=": a value that
+            // began " FontName = " would be written as a line of the font's name.
+            w.FntFile = ValueText(std::string_view(line).substr(key));
         } else if (Contains(line, "FontStyle = ")) {
             w.FontStyle = static_cast<std::uint8_t>(Numbers(line).Next() &
                                                     (fsBold | fsItalic | fsUnderline | fsStrikeOut));

@@ -79,6 +79,12 @@ TEST_F(DcfWrittenBackTest, AFontFileOrStyleWithoutAFaceIsDroppedAsSavingWouldDro
     EXPECT_EQ(arial.FontStyle, fsBold);
 }
 
+TEST_F(DcfWrittenBackTest, AFontFileIsTakenFromItsOwnKeyAndNotFromAnEarlierEquals) {
+    Read(background + Window("  FontName = Arial\r\n=x FontName = q  FntFile = r.fnt\r\n"));
+    EXPECT_EQ(WindowAt(editor.layout, 1)->FontName, "Arial");
+    EXPECT_EQ(WindowAt(editor.layout, 1)->FntFile, "r.fnt");
+}
+
 TEST_F(DcfWrittenBackTest, TenThousandWindowsAreReadAndOneMoreIsRefused) {
     std::string file;
     for (int i = 0; i < 10000; ++i) file += "[ WINDOW\r\nWINDOW END ]\r\n";
