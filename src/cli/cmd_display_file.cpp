@@ -2,13 +2,13 @@
 #include "cli/commands.h"
 #include "cli/inspect_font.h"
 #include "cli/picture_file.h"
+#include "display/colour.h"
 #include "images/bm_file.h"
 #include "images/paint_image.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/win1252.h"
-#include "display/colour.h"
 
 #include <algorithm>
 #include <cctype>

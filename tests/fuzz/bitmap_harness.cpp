@@ -26,8 +26,8 @@ int FilePixel(std::string_view file, const BitmapHeader& h, int row, int x, Imag
     return NearestCode(images, p[2], p[1], p[0]);
 }
 
-void CheckPixels(const cImage& image, std::string_view file, const BitmapHeader& h,
-                 bool dithered, ImageBank& images) {
+void CheckPixels(const cImage& image, std::string_view file, const BitmapHeader& h, bool dithered,
+                 ImageBank& images) {
     images.Dither = false;
     std::vector<int> nextX(static_cast<std::size_t>(image.Height), 0);
     bool inside = true, matches = true;

@@ -20,8 +20,8 @@ void FuzzBm(std::string_view bytes) {
     Require(BitmapFileBytes(image) == bytes, "a display bitmap writes back to the same bytes");
     bool inside = true;
     WalkRuns(image, [&](int row, int x1, int x2, int) {
-        inside = inside && row >= 0 && row < image.Height && x1 >= 0 && x1 <= x2 &&
-                 x2 < image.Width;
+        inside =
+            inside && row >= 0 && row < image.Height && x1 >= 0 && x1 <= x2 && x2 < image.Width;
     });
     Require(inside, "the runs of a sound display bitmap stay inside the picture");
 }

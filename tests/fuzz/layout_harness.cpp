@@ -23,8 +23,8 @@ void CheckSameLayout(const LayoutReading& first, const LayoutReading& second) {
     Require(a.BackgroundColour == b.BackgroundColour, "the background colour reads back");
     Require(a.WindowList.size() == b.WindowList.size(), "as many windows read back");
     for (std::size_t i = 0; i < a.WindowList.size(); ++i)
-        Require(SameWindowAsWritten(*a.WindowList[i], first.images.ImageList,
-                                    *b.WindowList[i], second.images.ImageList),
+        Require(SameWindowAsWritten(*a.WindowList[i], first.images.ImageList, *b.WindowList[i],
+                                    second.images.ImageList),
                 "every window reads back the same");
 }
 

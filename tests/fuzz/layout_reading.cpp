@@ -7,7 +7,9 @@
 
 namespace pw::fuzz {
 
-void LayoutReading::DisplaySizeRead(int width, int height) { SizeBackground(layout, width, height); }
+void LayoutReading::DisplaySizeRead(int width, int height) {
+    SizeBackground(layout, width, height);
+}
 
 bool ReadLayout(LayoutReading& reading, std::string_view bytes) {
     if (bytes.size() > kMaxLayoutFileBytes) return false;

@@ -28,8 +28,7 @@ bool Paste(const std::string& text, LayoutReading& reading, cWindow& pasted) {
         // A bitmap that cannot be read ends a paste.
         return false;
     }
-    Require(SameWindowAsWritten(probe, reading.images.ImageList, pasted,
-                                reading.images.ImageList),
+    Require(SameWindowAsWritten(probe, reading.images.ImageList, pasted, reading.images.ImageList),
             "both readings of the text give the same window");
     return true;
 }

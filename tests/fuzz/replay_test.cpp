@@ -15,7 +15,9 @@
 
 namespace pw::fuzz {
 
-void PropertyFailed(const char* what) { throw std::logic_error(what); }
+void PropertyFailed(const char* what) {
+    throw std::logic_error(what);
+}
 
 namespace {
 

@@ -62,9 +62,9 @@ void ReadIndexedImage(cWinFileDescription& w, const std::string& line, DcfReader
     if (w.DrawType != dtImage) return;
     // The code goes into the image's .bm file, whose readers take nothing else.
     if (transparent > kTransparent)
-        throw FormatError("The bitmap " + name.substr(0, 200) + " is given the transparent colour code " +
-                          std::to_string(transparent) + "; colour codes are 0 to " +
-                          std::to_string(kTransparent) + ".");
+        throw FormatError("The bitmap " + name.substr(0, 200) +
+                          " is given the transparent colour code " + std::to_string(transparent) +
+                          "; colour codes are 0 to " + std::to_string(kTransparent) + ".");
     w.LoadIndexImage(name, dither, index, transparent);
 }
 

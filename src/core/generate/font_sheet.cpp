@@ -35,7 +35,9 @@ Sheet PlanSheet(const FntFont& font) {
 
 } // namespace
 
-SheetSize FontSheetSize(const FntFont& font) { return PlanSheet(font).size; }
+SheetSize FontSheetSize(const FntFont& font) {
+    return PlanSheet(font).size;
+}
 
 RasterCanvas DrawFontSheet(const FntFont& font) {
     const Sheet plan = PlanSheet(font);

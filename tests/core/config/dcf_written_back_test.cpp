@@ -34,7 +34,8 @@ TEST_F(DcfWrittenBackTest, ATextHoldingABarIsWrittenBetweenAnotherDelimiterAndRe
     ASSERT_EQ(editor.layout.WindowList.size(), 2u);
     const std::string group = SecondGroup();
     // "!" is the first printable character the text lacks; a text without "|" keeps "|".
-    EXPECT_NE(group.find("  Text = 3\r\n!a|b\r\nWINDOW END ]\r\n[ WINDOW\r\n!\r\n"), std::string::npos)
+    EXPECT_NE(group.find("  Text = 3\r\n!a|b\r\nWINDOW END ]\r\n[ WINDOW\r\n!\r\n"),
+              std::string::npos)
         << group;
     EXPECT_NE(group.find("  Text = 4\r\n|plain|\r\n"), std::string::npos) << group;
 

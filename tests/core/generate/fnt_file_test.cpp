@@ -86,7 +86,8 @@ TEST(FontSheet, GlyphsStandSixteenToALineWithoutTheirTopMargin) {
     FntFont font;
     font.rowsPerGlyph = 2;
     font.topMargin = 500;
-    for (int c = 'a'; c < 'a' + 17; ++c) font.glyphs[c] = FntGlyph{2, std::string("\0\1\xFF\xFF", 4)};
+    for (int c = 'a'; c < 'a' + 17; ++c)
+        font.glyphs[c] = FntGlyph{2, std::string("\0\1\xFF\xFF", 4)};
     const SheetSize size = FontSheetSize(font);
     EXPECT_EQ(size.width, 16 * 3 + 1);
     EXPECT_EQ(size.height, 2 * 3 + 1);

@@ -123,7 +123,8 @@ TEST_F(WindowImagesTest, AGroupKeepsOneCountForEachEntryItEndsWithAndNoMore) {
     const std::string c = Put("c.bmp", test::Bitmap1({"11"}));
     const auto group = [](const std::string& body) {
         return "[ WINDOW\r\n  Type = 0, 1\r\n  Position = 0, 0, 639, 479\r\nWINDOW END ]\r\n"
-               "[ WINDOW\r\n" + body + "WINDOW END ]\r\n\r\n";
+               "[ WINDOW\r\n" +
+               body + "WINDOW END ]\r\n\r\n";
     };
     const auto read = [&](const std::string& body) {
         std::ofstream(drive.root / "job.dcf", std::ios::binary) << group(body);
@@ -135,9 +136,11 @@ TEST_F(WindowImagesTest, AGroupKeepsOneCountForEachEntryItEndsWithAndNoMore) {
         return image ? image->RefCount : 0u;
     };
     // Index 0 loaded twice, index 1 loaded with a, then named b while not an image window.
-    const cWindow* w = read("  Format = 0, 2\r\n  BMP = 0, 256, 0\r\n|" + a + "|\r\n  BMP = 0, 256, 0\r\n|" +
-                            a + "|\r\n  BMP = 1, 256, 0\r\n|" + c + "|\r\n  Format = 0, 3\r\n"
-                            "  BMP = 1, 256, 0\r\n|" + b + "|\r\n  Format = 0, 2\r\n");
+    const cWindow* w = read("  Format = 0, 2\r\n  BMP = 0, 256, 0\r\n|" + a +
+                            "|\r\n  BMP = 0, 256, 0\r\n|" + a + "|\r\n  BMP = 1, 256, 0\r\n|" + c +
+                            "|\r\n  Format = 0, 3\r\n"
+                            "  BMP = 1, 256, 0\r\n|" +
+                            b + "|\r\n  Format = 0, 2\r\n");
     EXPECT_EQ(count(a), 1u);
     EXPECT_EQ(count(c), 0u);
     EXPECT_EQ(count(b), 0u);
