@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -44,6 +45,9 @@ std::string Bytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+// Names the test by its corpus, as ctest lists it.
+void PrintTo(const Harness& harness, std::ostream* out) { *out << harness.corpus; }
 
 class CorpusReplay : public ::testing::TestWithParam<Harness> {};
 
