@@ -56,13 +56,13 @@ sanitize:
 # Builds the libFuzzer harnesses of tests/fuzz with clang and the sanitizers into $(FUZZ_DIR)
 # and runs each for FUZZ_SECONDS on its corpus. What a run adds to a corpus goes to
 # $(FUZZ_DIR)/corpus/<harness>; a failing input goes to $(FUZZ_DIR)/findings/ and stops make.
+# The paths given to the harnesses are absolute: they work in a scratch folder of their own.
 fuzz:
 	@$(MAKE) --no-print-directory deps PACKAGES="cmake ninja-build $(FUZZ_PACKAGES)"
 	@[ -f $(FUZZ_DIR)/build.ninja ] || CXX=clang++ cmake -S tests/fuzz -B $(FUZZ_DIR) -G Ninja \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	@mkdir -p $(FUZZ_DIR)/findings
-	@# Absolute paths: the harnesses work in a scratch folder of their own.
 	@for h in $(FUZZ_HARNESSES); do \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$h; \
 	  case $$h in layout|paste) dict=-dict=$(CURDIR)/tests/fuzz/dcf.dict;; *) dict="";; esac; \
