@@ -16,7 +16,7 @@ namespace pw::fuzz {
 
 namespace {
 
-// The value WalkRuns gives for pixel x of file row fileRow.
+// The value WalkRuns should give pixel x of the picture's row (top first).
 int FilePixel(std::string_view file, const BitmapHeader& h, int row, int x, ImageBank& images) {
     const std::size_t at =
         h.PixelOffset + static_cast<std::size_t>(h.Height - 1 - row) * RowStride(h);
