@@ -1,6 +1,7 @@
 # Set-up and everyday commands. Every target installs the Debian packages that are
 # missing first, so a fresh machine needs nothing but this file. (librsvg2-bin draws the
-# icon's bitmap sizes; dpkg-dev and file let CPack find the libraries the package needs.)
+# icon's bitmap sizes; dpkg-dev and file let CPack find the libraries the package needs;
+# lintian and appstream check the package and its AppStream metadata in the suite.)
 
 BUILD_DIR ?= build
 PRESET    ?= default
@@ -8,7 +9,7 @@ JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation2 xvfb xauth \
-           librsvg2-bin dpkg-dev file
+           librsvg2-bin dpkg-dev file lintian appstream
 
 # What `make fuzz` needs beyond cmake and ninja: clang with the libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES = clang libclang-rt-14-dev

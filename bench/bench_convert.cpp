@@ -108,9 +108,9 @@ void BM_ShowLargePicture(benchmark::State& state) {
     pw::EnsureGuiApplication();
     pw::QtTextEngine text;
     pw::Editor editor(setting.host, text);
-    if (!pw::LoadImage(editor.images, kLargePath))
+    if (!pw::LoadImage(editor.doc.images, kLargePath))
         return state.SkipWithError("the picture was refused");
-    pw::ImageDialogLogic dialog(editor);
+    pw::ImageDialogLogic dialog(editor.doc.images, editor.host, editor.observers, editor.view);
     for (auto _ : state) {
         dialog.ImageName = kLargePath;
         dialog.FormShow();

@@ -4,7 +4,7 @@
 #include "busy_layout.h"
 #include "ratio_report.h"
 #include "shell/canvas_editing.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,7 +19,7 @@ constexpr std::size_t kDragged = 2;
 void DragStep(benchmark::State& state, std::uint8_t view) {
     BusyLayout layout(view);
     pw::Editor& editor = layout.editor;
-    pw::cWindow& w = *pw::WindowAt(editor.layout, kDragged);
+    pw::cWindow& w = *pw::WindowAt(editor.doc.layout, kDragged);
     const int x = (w.X0 + w.X1) / 2, y = (w.Y0 + w.Y1) / 2;
     const int x0 = w.X0;
     pw::RedrawAll(editor);
@@ -29,7 +29,7 @@ void DragStep(benchmark::State& state, std::uint8_t view) {
         // Down and right by one pixel, then back, so the window never meets an edge.
         const int d = ++step % 2;
         pw::FormMouseMove(editor, pw::ssLeft, x + d, y + d);
-        benchmark::DoNotOptimize(editor.canvas.Bits());
+        benchmark::DoNotOptimize(editor.view.canvas.Bits());
     }
     if (w.X0 != x0 + step % 2) state.SkipWithError("the window did not follow the pointer");
 }
@@ -38,7 +38,7 @@ void RedrawAll(benchmark::State& state, std::uint8_t view) {
     BusyLayout layout(view);
     for (auto _ : state) {
         pw::RedrawAll(layout.editor);
-        benchmark::DoNotOptimize(layout.editor.canvas.Bits());
+        benchmark::DoNotOptimize(layout.editor.view.canvas.Bits());
     }
 }
 

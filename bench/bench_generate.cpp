@@ -4,9 +4,11 @@
 // against a bare start of the tool.
 
 #include "cli/cli_editor.h"
-#include "generate/generate_files.h"
+#include "shell/generate_files.h"
 #include "photo_bitmap.h"
+#include "qt/qt_hasher.h"
 #include "ratio_report.h"
+#include "reference/deploy_reference.h"
 
 #include <QProcess>
 
@@ -25,6 +27,8 @@ const std::filesystem::path& Drive() {
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root / "KVP/Work");
         setenv("PANELWRIGHT_DRIVE_C", root.c_str(), 1);
+        // The records of the deployments stay with the drive.
+        setenv("XDG_STATE_HOME", (root / "state").c_str(), 1);
         std::ofstream(root / "KVP/Display.axf", std::ios::binary) << std::string(200000, 'x');
         std::string layout = "[ WINDOW\r\n  Type = 0, 1\r\n  Colours = 0, 42, 42\r\n"
                              "  Position = 0, 0, 799, 599\r\nWINDOW END ]\r\n\r\n";
@@ -85,12 +89,68 @@ void BM_GenerateInProcess(benchmark::State& state) {
     pw::CliEditor cli(context);
     cli.Load(kJob);
     context.host.answer = pw::Answer::Yes;
-    for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress());
+    pw::QtHasher hasher;
+    for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher);
 }
 void BM_ToolStart(benchmark::State& state) {
     pw::EnsureGuiApplication();
     for (auto _ : state) RunTool({"--version"});
 }
+// The lobby example, in one process: the all-or-nothing deployment (staged, read back,
+// decoded, drawn from its files and compared, recorded) against the same files written
+// straight into the display folder.
+void LobbyEditor(pw::CliEditor& cli) {
+    Drive();
+    std::filesystem::copy_file(PW_EXAMPLES_DIR "/lobby.dcf", Drive() / "KVP/Work/lobby.dcf",
+                               std::filesystem::copy_options::overwrite_existing);
+    cli.Load("C:\\KVP\\Work\\lobby.dcf");
+}
+void BM_GenerateLobby(benchmark::State& state) {
+    std::ostringstream out, err;
+    pw::CliContext context{out, err, pw::CliHost(err)};
+    pw::CliEditor cli(context);
+    LobbyEditor(cli);
+    context.host.answer = pw::Answer::Yes;
+    pw::QtHasher hasher;
+    for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher);
+}
+// The same, but what is written is left to the system to put on the disk when it will: what
+// the read-back, decoding, drawing and swap cost besides waiting for the disk.
+class UnflushedFs final : public pw::DeployFs {
+public:
+    void MakeFolder(const std::string& p) override { pw::DiskFs().MakeFolder(p); }
+    void WriteFile(const std::string& p, const std::string& b) override {
+        pw::DiskFs().WriteFile(p, b);
+    }
+    void Flush(const std::string&) override {}
+    void Rename(const std::string& a, const std::string& b) override { pw::DiskFs().Rename(a, b); }
+    void RemoveFile(const std::string& p) override { pw::DiskFs().RemoveFile(p); }
+    void RemoveTree(const std::string& p) override { pw::DiskFs().RemoveTree(p); }
+    void RemoveEmptyFolder(const std::string& p) override { pw::DiskFs().RemoveEmptyFolder(p); }
+    std::string ReadFile(const std::string& p, std::size_t max) override {
+        return pw::DiskFs().ReadFile(p, max);
+    }
+};
+void BM_GenerateLobbyUnflushed(benchmark::State& state) {
+    std::ostringstream out, err;
+    pw::CliContext context{out, err, pw::CliHost(err)};
+    pw::CliEditor cli(context);
+    LobbyEditor(cli);
+    context.host.answer = pw::Answer::Yes;
+    pw::QtHasher hasher;
+    UnflushedFs fs;
+    for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher, fs);
+}
+void BM_GenerateLobbyDirectly(benchmark::State& state) {
+    std::ostringstream out, err;
+    pw::CliContext context{out, err, pw::CliHost(err)};
+    pw::CliEditor cli(context);
+    LobbyEditor(cli);
+    for (auto _ : state) pw::reference::GenerateFilesDirectly(cli.editor());
+}
+BENCHMARK(BM_GenerateLobby)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GenerateLobbyUnflushed)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GenerateLobbyDirectly)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_GenerateProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_GenerateInProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ToolStart)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -102,5 +162,9 @@ int main(int argc, char** argv) {
         argc, argv,
         {{"BM_GenerateInProcess", "BM_GenerateProcess",
           "panelwright-cli generate: times the generation alone"},
-         {"BM_ToolStart", "BM_GenerateProcess", "panelwright-cli generate: times a bare start"}});
+         {"BM_ToolStart", "BM_GenerateProcess", "panelwright-cli generate: times a bare start"},
+         {"BM_GenerateLobbyDirectly", "BM_GenerateLobby",
+          "lobby: all-or-nothing deployment / files written straight in"},
+         {"BM_GenerateLobbyDirectly", "BM_GenerateLobbyUnflushed",
+          "lobby: the same without waiting for the disk / straight in"}});
 }

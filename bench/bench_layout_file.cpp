@@ -3,9 +3,10 @@
 // keeping that layout aside and putting it back, as undo does, against doing the same through
 // the layout file's text.
 
+#include "shell/window_commands.h"
 #include "big_layout.h"
 #include "config/dcf_file.h"
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "platform/paths.h"
 #include "ratio_report.h"
 #include "windows/layout_snapshot.h"
@@ -39,7 +40,7 @@ void BM_LoadLayout(benchmark::State& state) {
     pw::QtTextEngine text;
     pw::Editor editor(host, text);
     for (auto _ : state) pw::LoadLayout(editor, big.path);
-    if (editor.layout.WindowList.size() != 501) state.SkipWithError("layout not read back");
+    if (editor.doc.layout.WindowList.size() != 501) state.SkipWithError("layout not read back");
 }
 BENCHMARK(BM_LoadLayout)->Unit(benchmark::kMillisecond);
 
@@ -68,10 +69,10 @@ BENCHMARK(BM_ReferenceCharByCharRead)->Unit(benchmark::kMillisecond);
 void BM_SnapshotAndRestore(benchmark::State& state) {
     BigLayout& big = Layout();
     for (auto _ : state) {
-        const pw::LayoutSnapshot kept(big.editor);
-        kept.RestoreTo(big.editor);
+        const pw::LayoutSnapshot kept(big.editor.doc.layout, big.editor.doc.images.ImageList);
+        PutLayoutBack(big.editor, kept);
     }
-    if (big.editor.layout.WindowList.size() != 501) state.SkipWithError("layout not restored");
+    if (big.editor.doc.layout.WindowList.size() != 501) state.SkipWithError("layout not restored");
 }
 BENCHMARK(BM_SnapshotAndRestore)->Unit(benchmark::kMillisecond);
 
@@ -79,12 +80,12 @@ BENCHMARK(BM_SnapshotAndRestore)->Unit(benchmark::kMillisecond);
 void BM_ReferenceSnapshotAsText(benchmark::State& state) {
     BigLayout& big = Layout();
     for (auto _ : state) {
-        const std::string kept = pw::WriteLayoutText(big.editor.layout);
-        pw::LoadingScope loading(big.editor);
+        const std::string kept = pw::WriteLayoutText(big.editor.doc.layout);
+        pw::LoadingScope loading(big.editor.view);
         pw::DcfReader in(kept);
-        pw::ReadGroups(big.editor.layout, in, big.host);
+        pw::ReadGroups(big.editor.doc.layout, in, big.host);
     }
-    if (big.editor.layout.WindowList.size() != 501) state.SkipWithError("layout not read back");
+    if (big.editor.doc.layout.WindowList.size() != 501) state.SkipWithError("layout not read back");
 }
 BENCHMARK(BM_ReferenceSnapshotAsText)->Unit(benchmark::kMillisecond);
 

@@ -5,7 +5,7 @@
 #include "display/colour.h"
 #include "windows/draw_mat.h"
 #include "windows/random.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 #include <QImage>
 #include <QPainter>
@@ -25,7 +25,7 @@ void BM_RedrawAllBusyLayout(benchmark::State& state) {
     BusyLayout layout(static_cast<std::uint8_t>(state.range(0)));
     for (auto _ : state) {
         pw::RedrawAll(layout.editor);
-        benchmark::DoNotOptimize(layout.editor.canvas.Bits());
+        benchmark::DoNotOptimize(layout.editor.view.canvas.Bits());
     }
 }
 BENCHMARK(BM_RedrawAllBusyLayout)
@@ -36,11 +36,11 @@ BENCHMARK(BM_RedrawAllBusyLayout)
 // The full-screen mat alone, as the renderer draws it.
 void BM_MatFullScreen(benchmark::State& state) {
     BusyLayout layout(pw::vmStatic);
-    pw::cWindow& mat = *pw::WindowAt(layout.editor.layout, 1);
+    pw::cWindow& mat = *pw::WindowAt(layout.editor.doc.layout, 1);
     const pw::Rect r{0, 0, kW - 1, kH - 1};
     for (auto _ : state) {
-        pw::DrawMat(layout.editor, mat, r);
-        benchmark::DoNotOptimize(layout.editor.canvas.Bits());
+        pw::DrawMat(layout.editor.view, layout.editor.doc.layout.BackgroundColour, mat, r);
+        benchmark::DoNotOptimize(layout.editor.view.canvas.Bits());
     }
     state.SetItemsProcessed(state.iterations() * kW * kH);
 }
@@ -49,9 +49,9 @@ BENCHMARK(BM_MatFullScreen)->Unit(benchmark::kMillisecond);
 // The same mat the straightforward way: one pen change and one drawPoint per pixel.
 void BM_MatFullScreenDrawPoint(benchmark::State& state) {
     BusyLayout layout(pw::vmStatic);
-    const pw::cWindow& mat = *pw::WindowAt(layout.editor.layout, 1);
+    const pw::cWindow& mat = *pw::WindowAt(layout.editor.doc.layout, 1);
     QImage image(kW, kH, QImage::Format_RGB32);
-    const std::vector<pw::ScreenColour> levels = pw::MatLevels(layout.editor, mat, mat.Parameter);
+    const std::vector<pw::ScreenColour> levels = pw::MatLevels(layout.editor.view, layout.editor.doc.layout.BackgroundColour, mat, mat.Parameter);
     const std::uint32_t mask = pw::MatMask(mat.Texture);
     const auto n = static_cast<std::uint32_t>(mat.Parameter);
     for (auto _ : state) {
@@ -69,8 +69,8 @@ void BM_MatFullScreenDrawPoint(benchmark::State& state) {
         benchmark::DoNotOptimize(image.bits());
     }
     // Both ways must give the same picture, or the comparison means nothing.
-    pw::DrawMat(layout.editor, mat, {0, 0, kW - 1, kH - 1});
-    const QImage drawn(reinterpret_cast<const uchar*>(layout.editor.canvas.Bits()), kW, kH, kW * 4,
+    pw::DrawMat(layout.editor.view, layout.editor.doc.layout.BackgroundColour, mat, {0, 0, kW - 1, kH - 1});
+    const QImage drawn(reinterpret_cast<const uchar*>(layout.editor.view.canvas.Bits()), kW, kH, kW * 4,
                        QImage::Format_RGB32);
     if (drawn != image) state.SkipWithError("the reference paints a different mat");
     state.SetItemsProcessed(state.iterations() * kW * kH);

@@ -8,7 +8,7 @@
 #include "ratio_report.h"
 #include "shell/timer_step.h"
 #include "shell/view_modes.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,7 +44,7 @@ struct LiftLayout : pw::bench::BusyLayout {
         sequence.Parameter = 2;
         sequence.Text[0] = "Welcome";
         sequence.Text[1] = "Please wait";
-        editor.FullRedraw = fullRedraw;
+        editor.view.FullRedraw = fullRedraw;
         pw::SetViewMode(editor, pw::vmDynamic);
         canvas.Paint();
     }
@@ -57,7 +57,7 @@ void Ticks(benchmark::State& state, bool fullRedraw) {
     for (auto _ : state) {
         pw::TimerStep(layout.editor);
         layout.canvas.Paint();
-        benchmark::DoNotOptimize(layout.editor.canvas.Bits());
+        benchmark::DoNotOptimize(layout.editor.view.canvas.Bits());
     }
 }
 void BM_Tick(benchmark::State& state) {
@@ -74,7 +74,7 @@ void BM_RedrawAll(benchmark::State& state) {
     LiftLayout layout(true);
     for (auto _ : state) {
         pw::RedrawAll(layout.editor);
-        benchmark::DoNotOptimize(layout.editor.canvas.Bits());
+        benchmark::DoNotOptimize(layout.editor.view.canvas.Bits());
     }
 }
 BENCHMARK(BM_RedrawAll)->Unit(benchmark::kMicrosecond);

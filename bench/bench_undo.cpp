@@ -4,12 +4,13 @@
 // history holds per step: window copies and bytes, for steps that change one window and for
 // steps that change every window.
 
+#include "shell/window_commands.h"
 #include "big_layout.h"
 #include "config/dcf_file.h"
 #include "ratio_report.h"
 #include "shell/timer_step.h"
-#include "windows/renderer.h"
-#include "windows/window_setters.h"
+#include "shell/redraw.h"
+#include "shell/window_setters.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,16 +25,16 @@ BigLayout& Layout() {
 
 // Moves the i-th window other than the Background object by a pixel, and back the next time.
 void MoveOne(pw::Editor& editor, int i) {
-    pw::cWindow& w = *pw::WindowAt(editor.layout, 1 + static_cast<std::size_t>(i) % 500);
+    pw::cWindow& w = *pw::WindowAt(editor.doc.layout, 1 + static_cast<std::size_t>(i) % 500);
     pw::SetX0(editor, w, w.X0 % 2 ? w.X0 - 1 : w.X0 + 1);
 }
 
 // Starts the history afresh and ends the given number of commands that each moved one window.
 void MoveSteps(pw::Editor& editor, int steps) {
-    editor.history.Reset(editor);
+    editor.doc.history.Reset(editor);
     for (int i = 0; i < steps; ++i) {
         MoveOne(editor, i);
-        editor.history.Commit(editor);
+        editor.doc.history.Commit(editor);
     }
 }
 
@@ -41,9 +42,9 @@ void BM_UndoOneStep(benchmark::State& state) {
     pw::Editor& editor = Layout().editor;
     MoveSteps(editor, 1);
     for (auto _ : state) {
-        editor.history.Undo(editor);
+        editor.doc.history.Undo(editor);
         state.PauseTiming();
-        editor.history.Redo(editor);
+        editor.doc.history.Redo(editor);
         state.ResumeTiming();
     }
 }
@@ -54,10 +55,10 @@ void BM_UndoOneStepAndRedraw(benchmark::State& state) {
     pw::Editor& editor = Layout().editor;
     MoveSteps(editor, 1);
     for (auto _ : state) {
-        editor.history.Undo(editor);
+        editor.doc.history.Undo(editor);
         pw::RedrawAll(editor);
         state.PauseTiming();
-        editor.history.Redo(editor);
+        editor.doc.history.Redo(editor);
         state.ResumeTiming();
     }
 }
@@ -66,13 +67,13 @@ BENCHMARK(BM_UndoOneStepAndRedraw)->Unit(benchmark::kMillisecond);
 // Keeping each step as the layout file's text, and reading the text back to undo.
 void BM_ReferenceUndoAsText(benchmark::State& state) {
     BigLayout& big = Layout();
-    const std::string kept = pw::WriteLayoutText(big.editor.layout);
+    const std::string kept = pw::WriteLayoutText(big.editor.doc.layout);
     for (auto _ : state) {
-        pw::LoadingScope loading(big.editor);
+        pw::LoadingScope loading(big.editor.view);
         pw::DcfReader in(kept);
-        pw::ReadGroups(big.editor.layout, in, big.host);
+        pw::ReadGroups(big.editor.doc.layout, in, big.host);
     }
-    big.editor.history.Reset(big.editor);
+    big.editor.doc.history.Reset(big.editor);
 }
 BENCHMARK(BM_ReferenceUndoAsText)->Unit(benchmark::kMillisecond);
 
@@ -81,12 +82,12 @@ BENCHMARK(BM_ReferenceUndoAsText)->Unit(benchmark::kMillisecond);
 void BM_CommitOneStep(benchmark::State& state) {
     pw::Editor& editor = Layout().editor;
     MoveSteps(editor, 0);
-    pw::cWindow& w = *pw::WindowAt(editor.layout, 250);
+    pw::cWindow& w = *pw::WindowAt(editor.doc.layout, 250);
     for (auto _ : state) {
         state.PauseTiming();
         pw::SetY0(editor, w, w.Y0 ? 0 : 1);
         state.ResumeTiming();
-        editor.history.Commit(editor);
+        editor.doc.history.Commit(editor);
     }
 }
 BENCHMARK(BM_CommitOneStep)->Unit(benchmark::kMillisecond);
@@ -96,13 +97,13 @@ BENCHMARK(BM_CommitOneStep)->Unit(benchmark::kMillisecond);
 void BM_TickTakenIn(benchmark::State& state, int steps) {
     pw::Editor& editor = Layout().editor;
     MoveSteps(editor, steps);
-    editor.ViewMode = pw::vmDynamic;
+    editor.view.ViewMode = pw::vmDynamic;
     for (auto _ : state) {
         // Every Position window follows the simulated lift, which moves each tick.
-        editor.sim.SimDestDelay = 1;
+        editor.run.sim.SimDestDelay = 1;
         pw::TimerStep(editor);
     }
-    editor.ViewMode = pw::vmDesign;
+    editor.view.ViewMode = pw::vmDesign;
 }
 BENCHMARK_CAPTURE(BM_TickTakenIn, TwoHundredSteps, 200)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_TickTakenIn, NoSteps, 0)->Unit(benchmark::kMillisecond);
@@ -113,23 +114,23 @@ void BM_StepCost(benchmark::State& state, bool everyWindow) {
     pw::Editor& editor = Layout().editor;
     constexpr int kMeasured = 10, kSteps = 200;
     for (auto _ : state) {
-        editor.history.Reset(editor);
-        const std::size_t copies = editor.history.WindowCopies();
-        const std::size_t bytes = editor.history.Bytes();
+        editor.doc.history.Reset(editor);
+        const std::size_t copies = editor.doc.history.WindowCopies();
+        const std::size_t bytes = editor.doc.history.Bytes();
         for (int i = 0; i < kSteps; ++i) {
             if (everyWindow)
                 pw::SetIndexForType(editor, pw::wtPosition, 1 + i % 50);
             else
                 MoveOne(editor, i);
-            editor.history.Commit(editor);
+            editor.doc.history.Commit(editor);
             if (i + 1 != kMeasured) continue;
             state.counters["copies/step"] =
-                static_cast<double>(editor.history.WindowCopies() - copies) / kMeasured;
+                static_cast<double>(editor.doc.history.WindowCopies() - copies) / kMeasured;
             state.counters["KiB/step"] =
-                static_cast<double>(editor.history.Bytes() - bytes) / kMeasured / 1024;
+                static_cast<double>(editor.doc.history.Bytes() - bytes) / kMeasured / 1024;
         }
-        state.counters["steps kept"] = static_cast<double>(editor.history.UndoSteps());
-        state.counters["MiB kept"] = static_cast<double>(editor.history.Bytes()) / (1 << 20);
+        state.counters["steps kept"] = static_cast<double>(editor.doc.history.UndoSteps());
+        state.counters["MiB kept"] = static_cast<double>(editor.doc.history.Bytes()) / (1 << 20);
     }
 }
 BENCHMARK_CAPTURE(BM_StepCost, OneWindow, false)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -31,7 +31,7 @@ struct BigLayout {
         path = "C:\\big.dcf";
         pw::CreateDefaultLayout(editor);
         for (int i = 0; i < 500; ++i) {
-            pw::cWindow& w = pw::NewWindow(editor.layout);
+            pw::cWindow& w = pw::NewWindow(editor.doc.layout);
             w.Type = pw::wtPosition;
             w.X0 = i % 500;
             w.X1 = w.X0 + 100;
@@ -44,7 +44,7 @@ struct BigLayout {
                 w.DrawType = pw::dtImage;
                 w.BMP[1] = "C:\\pic" + std::to_string(i % 5) + ".bmp";
                 w.ImageHeld.set(1);
-                editor.images.ImageList.AcquireImage(w.BMP[1]);
+                editor.doc.images.ImageList.AcquireImage(w.BMP[1]);
             }
         }
     }

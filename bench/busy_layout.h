@@ -2,6 +2,7 @@
 // The busy 800 x 600 layout the drawing benchmarks work on: a full-screen mat under thirty
 // text windows in several fonts, arrows, two pictures and three bevelled rectangles.
 
+#include "shell/window_commands.h"
 #include "cli/cli_editor.h"
 #include "cli/cli_host.h"
 #include "images/image.h"
@@ -19,7 +20,7 @@ constexpr int kW = 800, kH = 600;
 
 inline pw::cWindow& Add(pw::Editor& editor, int x0, int y0, int x1, int y1, std::uint8_t type,
                         std::uint8_t drawType) {
-    pw::cWindow& w = pw::NewWindow(editor.layout);
+    pw::cWindow& w = pw::NewWindow(editor.doc.layout);
     w.Type = type;
     w.DrawType = drawType;
     w.DragMode = pw::dmIdle;
@@ -32,7 +33,7 @@ inline pw::cWindow& Add(pw::Editor& editor, int x0, int y0, int x1, int y1, std:
 
 // A 200 x 150 colour-code picture of twelve bands per row, shifting from row to row.
 inline void AddPicture(pw::Editor& editor, const std::string& name) {
-    pw::cImage& image = *editor.images.ImageList.AcquireImage(name);
+    pw::cImage& image = *editor.doc.images.ImageList.AcquireImage(name);
     image.Width = 200;
     image.Height = 150;
     image.Bits = 8;
@@ -58,8 +59,8 @@ struct BusyLayout {
         background.Tag = 0;
         background.BG0 = background.BG = 42;
         pw::SetDisplaySize(editor, kW, kH);
-        editor.layout.BackgroundColour = 42;
-        editor.ViewMode = view;
+        editor.doc.layout.BackgroundColour = 42;
+        editor.view.ViewMode = view;
 
         pw::cWindow& mat = Add(editor, 0, 0, kW - 1, kH - 1, pw::wtBackground, pw::dtMat);
         mat.Parameter = 16;
@@ -105,7 +106,7 @@ struct BusyLayout {
             r.BG = 84;
             r.FG = 169;
         }
-        editor.layout.CurWindow = nullptr;
+        editor.doc.layout.CurWindow = nullptr;
     }
 };
 

@@ -1,9 +1,11 @@
 #include "cli/cli.h"
 
+#include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "platform/errors.h"
 #include "platform/win1252.h"
 
+#include <cctype>
 #include <cstdlib>
 
 namespace pw {
@@ -34,15 +36,48 @@ void SetDriveC(const std::string& dir) {
 #endif
 }
 
+// The command's summary as a sentence, in lines that fit a terminal.
+void PrintCommandHelp(std::ostream& out, const CliCommand& command) {
+    out << "Usage: panelwright-cli [--drive-c DIR] " << command.name << ' ' << command.usage
+        << "\n\n";
+    std::string sentence = std::string(command.summary) + '.';
+    sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+    constexpr std::size_t kWidth = 78;
+    std::size_t column = 0;
+    for (std::size_t start = 0; start < sentence.size();) {
+        std::size_t end = sentence.find(' ', start);
+        if (end == std::string::npos) end = sentence.size();
+        const std::size_t length = end - start;
+        if (column > 0 && column + 1 + length > kWidth) {
+            out << '\n';
+            column = 0;
+        } else if (column > 0) {
+            out << ' ';
+            ++column;
+        }
+        out << sentence.substr(start, length);
+        column += length;
+        start = end + 1;
+    }
+    out << '\n';
+}
+
+const CliCommand* FindCommand(const std::string& name) {
+    for (const CliCommand& command : Commands())
+        if (name == command.name) return &command;
+    return nullptr;
+}
+
 } // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     std::vector<std::string> rest;
+    bool help = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         if (a == "--help" || a == "-h") {
-            PrintHelp(out);
-            return kExitOk;
+            help = true;
+            continue;
         }
         if (a == "--version") {
             out << "panelwright-cli " << PW_VERSION << '\n';
@@ -59,22 +94,34 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         // Arguments come as UTF-8; the editor's paths and texts are Windows-1252.
         rest.push_back(Utf8ToWin1252(a));
     }
+    const CliCommand* command = rest.empty() ? nullptr : FindCommand(rest.front());
+    if (help) {
+        if (command)
+            PrintCommandHelp(out, *command);
+        else
+            PrintHelp(out);
+        return kExitOk;
+    }
     if (rest.empty()) {
         PrintHelp(err);
         return kExitUsage;
     }
-    for (const CliCommand& command : Commands()) {
-        if (rest.front() != command.name) continue;
-        CliContext context{out, err, CliHost(err)};
-        try {
-            return command.run(context, {rest.begin() + 1, rest.end()});
-        } catch (const Error& error) {
-            err << Win1252ToUtf8(error.what()) << '\n';
-            return kExitError;
-        }
+    if (!command) {
+        err << "panelwright-cli: unknown command '" << Win1252ToUtf8(rest.front())
+            << "' (see --help)\n";
+        return kExitUsage;
     }
-    err << "panelwright-cli: unknown command '" << Win1252ToUtf8(rest.front()) << "' (see --help)\n";
-    return kExitUsage;
+    CliContext context{out, err, CliHost(err)};
+    try {
+        return command->run(context, {rest.begin() + 1, rest.end()});
+    } catch (const UsageError& error) {
+        err << "panelwright-cli " << command->name << ": " << Win1252ToUtf8(error.what())
+            << "\nUsage: panelwright-cli " << command->name << ' ' << command->usage << '\n';
+        return kExitUsage;
+    } catch (const Error& error) {
+        err << Win1252ToUtf8(error.what()) << '\n';
+        return kExitError;
+    }
 }
 
 } // namespace pw

@@ -1,7 +1,6 @@
 #include "cli/cli_editor.h"
 
-#include "platform/errors.h"
-#include "platform/files.h"
+#include "cli/cli_files.h"
 #include "qt/calendar_names.h"
 
 #include <QDir>
@@ -14,13 +13,14 @@ CliEditor::CliEditor(CliContext& context) {
     // Loading draws the layout, and drawing text needs the font system.
     EnsureGuiApplication();
     editor_ = std::make_unique<Editor>(context.host, text_);
-    editor_->calendarNames = LocaleCalendarNames();
+    editor_->run.calendarNames = LocaleCalendarNames();
+    editor_->doc.images.decoder = &pictures_;
 }
 
 CliEditor::~CliEditor() = default;
 
 LoadOutcome CliEditor::Load(const std::string& path) {
-    if (!FileExists(path)) throw IoError("The file \"" + path + "\" does not exist.");
+    RequireInputFile(path);
     return LoadLayout(*editor_, path);
 }
 

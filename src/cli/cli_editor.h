@@ -1,8 +1,10 @@
 #pragma once
-// An editor for one command: the core with the Qt font engine, no windows on screen.
+// An editor for one command: the core with the Qt font engine and image readers, no windows
+// on screen.
 
 #include "cli/commands.h"
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
+#include "qt/qt_picture_decoder.h"
 #include "qt/qt_text_engine.h"
 #include "shell/editor.h"
 
@@ -24,6 +26,7 @@ public:
 
 private:
     QtTextEngine text_;
+    QtPictureDecoder pictures_;
     std::unique_ptr<Editor> editor_;
 };
 

@@ -1,4 +1,6 @@
 #include "cli/cli.h"
+#include "cli/cli_arguments.h"
+#include "cli/cli_files.h"
 #include "cli/commands.h"
 #include "cli/inspect_font.h"
 #include "cli/picture_file.h"
@@ -54,24 +56,11 @@ void InspectBitmapFile(CliContext& context, const std::string& path, const std::
 } // namespace
 
 int RunInspect(CliContext& context, const std::vector<std::string>& arguments) {
-    std::vector<std::string> files;
-    std::string png;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] != "--png") {
-            files.push_back(arguments[i]);
-        } else if (i + 1 < arguments.size()) {
-            png = arguments[++i];
-        } else {
-            context.err << "panelwright-cli inspect: --png needs a file name\n";
-            return kExitUsage;
-        }
-    }
-    if (files.size() != 1) {
-        context.err << "Usage: panelwright-cli inspect FILE.bm|FILE.fnt [--png OUT.png]\n";
-        return kExitUsage;
-    }
-    const std::string& path = files[0];
-    if (!FileExists(path)) throw IoError("The file \"" + path + "\" does not exist.");
+    const CommandArguments args(arguments, {{"--png", "OUT.png"}}, 1);
+    const std::string& path = args.Files()[0];
+    const std::string png = args.Value("--png").value_or("");
+    RequireInputFile(path);
+    if (!png.empty()) RequireOutputFile(png);
     if (HasExtension(path, ".fnt"))
         InspectFontFile(context, path, png);
     else

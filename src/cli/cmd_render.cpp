@@ -1,87 +1,42 @@
 #include "cli/cli.h"
+#include "cli/cli_arguments.h"
 #include "cli/cli_editor.h"
+#include "cli/cli_files.h"
+#include "cli/clock_time.h"
 #include "cli/pending_redraw.h"
-#include "display/int_text.h"
-#include "platform/errors.h"
 #include "qt/layout_picture.h"
 #include "shell/timer_step.h"
 #include "shell/view_modes.h"
-
-#include <QDateTime>
 
 #include <optional>
 
 namespace pw {
 
-namespace {
-
-// "2026-03-14T09:05" or "2026-03-14 09:05", seconds optional, as the local time of the clocks.
-std::optional<std::tm> ClockTime(const std::string& text) {
-    QString iso = QString::fromStdString(text);
-    iso.replace(' ', 'T');
-    const QDateTime t = QDateTime::fromString(iso, Qt::ISODate);
-    if (!t.isValid()) return std::nullopt;
-    std::tm time{};
-    time.tm_year = t.date().year() - 1900;
-    time.tm_mon = t.date().month() - 1;
-    time.tm_mday = t.date().day();
-    time.tm_wday = t.date().dayOfWeek() % 7; // Qt counts Sunday as 7
-    time.tm_yday = t.date().dayOfYear() - 1;
-    time.tm_hour = t.time().hour();
-    time.tm_min = t.time().minute();
-    time.tm_sec = t.time().second();
-    time.tm_isdst = -1;
-    return time;
-}
-
-} // namespace
-
 int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
-    std::vector<std::string> files;
+    const CommandArguments args(arguments,
+                                {{"--view", "design|static|dynamic"},
+                                 {"--ticks", "N"},
+                                 {"--time", "YYYY-MM-DDTHH:MM"}},
+                                2);
+    const std::vector<std::string>& files = args.Files();
     std::optional<ViewKind> view;
+    if (const auto v = args.Value("--view")) {
+        if (*v == "design") view = vmDesign;
+        else if (*v == "static") view = vmStatic;
+        else if (*v == "dynamic") view = vmDynamic;
+        else throw UsageError("--view wants design, static or dynamic, not '" + *v + "'");
+    }
+    const int ticks = args.Count("--ticks").value_or(0);
     std::optional<std::tm> clock;
-    int ticks = 0;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& a = arguments[i];
-        if ((a == "--view" || a == "--ticks" || a == "--time") && i + 1 == arguments.size()) {
-            context.err << "panelwright-cli render: " << a << " needs a value\n";
-            return kExitUsage;
-        }
-        if (a == "--view") {
-            const std::string& v = arguments[++i];
-            if (v == "design") view = vmDesign;
-            else if (v == "static") view = vmStatic;
-            else if (v == "dynamic") view = vmDynamic;
-            else {
-                context.err << "panelwright-cli render: unknown view '" << v << "'\n";
-                return kExitUsage;
-            }
-        } else if (a == "--ticks") {
-            ticks = StrToInt(arguments[++i]);
-            if (ticks < 0) {
-                context.err << "panelwright-cli render: --ticks must not be negative\n";
-                return kExitUsage;
-            }
-        } else if (a == "--time") {
-            clock = ClockTime(arguments[++i]);
-            if (!clock) {
-                context.err << "panelwright-cli render: --time wants YYYY-MM-DDTHH:MM[:SS], not '"
-                            << arguments[i] << "'\n";
-                return kExitUsage;
-            }
-        } else {
-            files.push_back(a);
-        }
+    if (const auto t = args.Value("--time")) {
+        clock = ClockTime(*t);
+        if (!clock) throw UsageError("--time wants YYYY-MM-DDTHH:MM[:SS], not '" + *t + "'");
     }
-    if (files.size() != 2) {
-        context.err << "Usage: panelwright-cli render LAYOUT.dcf OUT.png [--view design|static|"
-                       "dynamic] [--ticks N] [--time YYYY-MM-DDTHH:MM]\n";
-        return kExitUsage;
-    }
+    RequireOutputFile(files[1]);
     CliEditor cli(context);
     cli.Load(files[0]);
     Editor& editor = cli.editor();
-    if (clock) editor.LocalTime = [time = *clock] { return time; };
+    if (clock) editor.run.LocalTime = [time = *clock] { return time; };
     // The picture shows the view asked for, by default the one the ticks ran in.
     const ViewKind shown = view.value_or(ticks > 0 ? vmDynamic : vmDesign);
     // Played as the editor plays it: the View Control dialog's Dynamic view before the first

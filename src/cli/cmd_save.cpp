@@ -1,17 +1,17 @@
-#include "cli/cli_editor.h"
 #include "cli/cli.h"
-#include "config/layout_file.h"
+#include "cli/cli_arguments.h"
+#include "cli/cli_editor.h"
+#include "shell/layout_file.h"
 
 namespace pw {
 
 int RunSave(CliContext& context, const std::vector<std::string>& arguments) {
-    if (arguments.size() != 2) {
-        context.err << "Usage: panelwright-cli save IN.dcf OUT.dcf\n";
-        return kExitUsage;
-    }
+    const CommandArguments args(arguments, {}, 2);
+    // Refused before the layout is read: a folder in the way is no reason to read it.
+    CheckLayoutTarget(args.Files()[1]);
     CliEditor cli(context);
-    cli.Load(arguments[0]);
-    SaveLayout(cli.editor(), arguments[1]);
+    cli.Load(args.Files()[0]);
+    SaveLayout(cli.editor(), args.Files()[1]);
     return kExitOk;
 }
 

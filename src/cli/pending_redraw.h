@@ -4,7 +4,7 @@
 // makes it. A tick that changes several windows under Full Redraw thus redraws once.
 
 #include "shell/editor.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 namespace pw {
 

@@ -1,6 +1,7 @@
 #include "gui/application.h"
 
 #include "qt/win1252.h"
+#include "shell/command_scope.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -14,7 +15,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName("Panelwright"); // settings in ~/.config/Panelwright
     setApplicationVersion(PW_VERSION);
     // The desktop entry and icon that an installed copy brings along.
-    setDesktopFileName("panelwright");
+    setDesktopFileName("org.example.panelwright");
     setWindowIcon(QIcon::fromTheme("panelwright"));
 }
 
@@ -35,9 +36,7 @@ void Application::ShowError(const std::exception& error) {
 
 namespace {
 
-// Commands under way: a dialog a command opened runs commands of its own inside it.
-int commandDepth = 0;
-std::function<void()> commandEndHook;
+Editor* commandEditor = nullptr;
 
 } // namespace
 
@@ -50,13 +49,15 @@ void RunUnasked(const std::function<void()>& work) {
 }
 
 void RunCommand(const std::function<void()>& command) {
-    ++commandDepth;
+    if (!commandEditor) return RunUnasked(command);
+    Editor& editor = *commandEditor;
+    BeginCommand(editor);
     RunUnasked(command);
-    if (--commandDepth == 0 && commandEndHook) RunUnasked(commandEndHook);
+    RunUnasked([&editor] { EndCommand(editor); });
 }
 
-void SetCommandEndHook(std::function<void()> hook) {
-    commandEndHook = std::move(hook);
+void SetCommandEditor(Editor* editor) {
+    commandEditor = editor;
 }
 
 } // namespace pw

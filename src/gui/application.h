@@ -20,14 +20,15 @@ public:
 
 // Runs a command started by a signal. Qt's own frames are built without exception cleanup,
 // so an error that ends the command is caught here, before it would unwind through them, and
-// shown by the same handler as in notify(). Every user command runs through here: when the
-// outermost one ends, however it ends, the command end hook runs. A command that opens a
-// modal dialog ends when the dialog has closed, with everything done in the dialog.
+// shown by the same handler as in notify(). Every user command runs through here as a
+// command of the editor (BeginCommand, EndCommand): a command that opens a modal dialog ends
+// when the dialog has closed, with everything done in the dialog.
 void RunCommand(const std::function<void()>& command);
 // Runs work that no user asked for (timer ticks, the recovery copy) with the same error
 // handling; it ends no command.
 void RunUnasked(const std::function<void()>& work);
-// What runs whenever a user command has ended; nothing when empty.
-void SetCommandEndHook(std::function<void()> hook);
+class Editor;
+// The editor whose commands RunCommand runs; none runs the work alone.
+void SetCommandEditor(Editor* editor);
 
 } // namespace pw

@@ -3,7 +3,7 @@
 #include "display/colour.h"
 #include "gui/application.h"
 #include "gui/canvas_mouse.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 #include <QAction>
 #include <QCursor>
@@ -39,18 +39,20 @@ CanvasView::CanvasView(Editor& editor, QWidget* parent)
         const char* name;
         const char* caption;
         QList<QKeySequence> keys;
-        int steps; // 0: back to one screen pixel a display pixel
+        int (CanvasView::*zoom)() const; // the zoom it goes to
     };
     for (const Item& item : {
-             Item{"ZoomIn1", "Zoom In", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, 1},
-             Item{"ZoomOut1", "Zoom Out", {QKeySequence::ZoomOut}, -1},
-             Item{"ActualSize1", "Actual Size", {QKeySequence("Ctrl+0")}, 0},
+             Item{"ZoomIn1", "Zoom In", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
+                  &CanvasView::ZoomedIn},
+             Item{"ZoomOut1", "Zoom Out", {QKeySequence::ZoomOut}, &CanvasView::ZoomedOut},
+             Item{"ActualSize1", "Actual Size", {QKeySequence("Ctrl+0")}, &CanvasView::NoZoom},
+             Item{"ZoomToFit1", "Zoom to &Fit", {QKeySequence("Ctrl+9")}, &CanvasView::FitZoom},
          }) {
         auto* action = new QAction(item.caption, this);
         action->setObjectName(item.name);
         action->setShortcuts(item.keys);
         connect(action, &QAction::triggered, this,
-                [this, steps = item.steps] { ZoomBy(steps ? steps : 1 - zoom_); });
+                [this, zoom = item.zoom] { ZoomBy((this->*zoom)() - zoom_); });
         addAction(action);
     }
     UpdateScrollBars();
@@ -78,11 +80,14 @@ ScrollPos CanvasView::Scroll() const {
 }
 
 void CanvasView::UpdateScrollBars() {
-    const QSize view = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, editor_.canvas.Width() * zoom_ - view.width()));
+    // A display that fits the whole area needs no scroll bars, even while they are still shown
+    // and take part of it.
+    const QSize shown(editor_.view.canvas.Width() * zoom_, editor_.view.canvas.Height() * zoom_);
+    const QSize view = shown.boundedTo(size()) == shown ? size() : viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, editor_.view.canvas.Width() * zoom_ - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
     horizontalScrollBar()->setSingleStep(20 * zoom_);
-    verticalScrollBar()->setRange(0, std::max(0, editor_.canvas.Height() * zoom_ - view.height()));
+    verticalScrollBar()->setRange(0, std::max(0, editor_.view.canvas.Height() * zoom_ - view.height()));
     verticalScrollBar()->setPageStep(view.height());
     verticalScrollBar()->setSingleStep(20 * zoom_);
 }
@@ -112,6 +117,15 @@ void CanvasView::SetZoom(int zoom, QPoint anchor) {
     verticalScrollBar()->setValue(static_cast<int>(std::lround(y * zoom - anchor.y())));
     viewport()->update();
     emit ZoomChanged(zoom_);
+}
+
+int CanvasView::FitZoom() const {
+    // The whole area, as the display takes it once no scroll bar is needed.
+    const QSize area = size();
+    const QSize display = DisplaySize();
+    if (display.isEmpty()) return zoom_;
+    return std::clamp(std::min(area.width() / display.width(), area.height() / display.height()),
+                      1, kMaxZoom);
 }
 
 void CanvasView::ZoomBy(int steps) {
@@ -156,7 +170,7 @@ void CanvasView::mouseMoveEvent(QMouseEvent* event) {
     // at the release. So no history compare or menu refresh runs on every move.
     RunUnasked([&] { FormMouseMove(editor_, ShiftOf(*event), p.x(), p.y()); });
     UpdatePointer(p);
-    emit PointerMoved(p, OnDisplay(editor_.layout, p.x(), p.y()));
+    emit PointerMoved(p, OnDisplay(editor_.doc.layout, p.x(), p.y()));
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
@@ -173,7 +187,7 @@ void CanvasView::paintEvent(QPaintEvent* event) {
         painting_ = false;
     }
     QPainter painter(viewport());
-    const RasterCanvas& canvas = editor_.canvas;
+    const RasterCanvas& canvas = editor_.view.canvas;
     const ScrollPos scroll = Scroll();
     // The buffer's pixels are 0xFFRRGGBB, QImage's RGB32: shown without a copy.
     const QImage image(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),

@@ -20,7 +20,7 @@ public:
     static constexpr int kMaxZoom = 8;
 
     ScrollPos Scroll() const;
-    QSize DisplaySize() const { return {editor_.canvas.Width(), editor_.canvas.Height()}; }
+    QSize DisplaySize() const { return {editor_.view.canvas.Width(), editor_.view.canvas.Height()}; }
 
     int Zoom() const { return zoom_; }
     // Shows the canvas at the zoom (held in 1..kMaxZoom), keeping the layout point under the
@@ -28,6 +28,9 @@ public:
     void SetZoom(int zoom, QPoint anchor);
     // Zooms by steps about the pointer, or about the middle when the pointer is elsewhere.
     void ZoomBy(int steps);
+    // The largest zoom that shows the whole display without scrolling; 1 when even that
+    // needs scrolling.
+    int FitZoom() const;
 
 signals:
     void ZoomChanged(int zoom);
@@ -53,6 +56,9 @@ private:
     // The pointer takes its shape at once when a Place choice is armed or used.
     void PlaceModeChanged() override;
     void UpdateScrollBars();
+    int ZoomedIn() const { return zoom_ + 1; }
+    int ZoomedOut() const { return zoom_ - 1; }
+    int NoZoom() const { return 1; }
     // The layout point under a point of the viewport.
     QPoint LayoutPoint(QPoint viewportPoint) const;
     void UpdatePointer(QPoint layoutPoint);

@@ -16,11 +16,13 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
     setObjectName("Edit1");
     menuAction()->setProperty(kHelpContextProperty, kHelpContext);
     undo_ = Add(this, "Undo1", "&Undo", "Take back the last change", {QKeySequence("Ctrl+Z")},
-                [this] { editor_.history.Undo(editor_); });
+                [this] { editor_.doc.history.Undo(editor_); });
     redo_ = Add(this, "Redo1", "&Redo", "Make the change taken back last again",
                 {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")},
-                [this] { editor_.history.Redo(editor_); });
+                [this] { editor_.doc.history.Redo(editor_); });
     addSeparator();
+    const auto cut = Add(this, "Cut1", "Cu&t", "Move the selected window to the clipboard",
+                         {QKeySequence("Ctrl+X")}, [this] { Cut1Click(); });
     const auto copy = Add(this, "Copy1", "&Copy", "Copy the selected window to the clipboard",
                           {QKeySequence("Ctrl+C")}, [this] { Copy1Click(); });
     Add(this, "Paste1", "&Paste", "Add the window on the clipboard to the layout",
@@ -55,7 +57,7 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
                             [this, s] { NudgeWindow(editor_, 10 * s.dx, 10 * s.dy); });
     }
     windowItems_ << copy << duplicate;
-    movingItems_ << remove;
+    movingItems_ << cut << remove;
     Refresh();
 }
 
@@ -71,20 +73,25 @@ QAction* EditMenu::Add(QMenu* menu, const char* name, const QString& caption, co
 }
 
 void EditMenu::Refresh() {
-    const UndoHistory& history = editor_.history;
+    const UndoHistory& history = editor_.doc.history;
     undo_->setText(FromWin1252("&Undo " + history.UndoName()).trimmed());
     undo_->setEnabled(history.CanUndo());
     redo_->setText(FromWin1252("&Redo " + history.RedoName()).trimmed());
     redo_->setEnabled(history.CanRedo());
-    const cWindow* current = editor_.layout.CurWindow;
+    const cWindow* current = editor_.doc.layout.CurWindow;
     for (QAction* item : windowItems_) item->setEnabled(current != nullptr);
     // The Background object is neither moved nor deleted.
     for (QAction* item : movingItems_)
-        item->setEnabled(MovableCurrent(editor_.layout) != nullptr);
+        item->setEnabled(MovableCurrent(editor_.doc.layout) != nullptr);
 }
 
 void EditMenu::Copy1Click() {
     const std::string text = CopyWindowText(editor_);
+    if (!text.empty()) QGuiApplication::clipboard()->setText(FromWin1252(text));
+}
+
+void EditMenu::Cut1Click() {
+    const std::string text = CutWindowText(editor_);
     if (!text.empty()) QGuiApplication::clipboard()->setText(FromWin1252(text));
 }
 

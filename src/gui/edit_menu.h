@@ -27,13 +27,15 @@ public:
 private:
     QAction* Add(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                  const QList<QKeySequence>& keys, std::function<void()> action);
+    void Cut1Click();
     void Copy1Click();
     void Paste1Click();
 
     Editor& editor_;
     QAction* undo_;
     QAction* redo_;
-    // Act on the current window, and on the current window unless it is the Background object.
+    // Act on the current window, and on the current window unless it is the Background object
+    // (moving, cutting, deleting).
     QList<QAction*> windowItems_;
     QList<QAction*> movingItems_;
 };

@@ -16,7 +16,10 @@ public:
     void Attach(QWidget* mainWindow) { mainWindow_ = mainWindow; }
 
     void ShowMessage(const std::string& text, const std::string& caption) override;
+    void ShowWarning(const std::string& text) override;
     Answer Ask(const std::string& text, Buttons buttons) override;
+    Answer AskWithDetails(const std::string& text, Buttons buttons,
+                          const std::string& details) override;
     std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
 

@@ -50,7 +50,8 @@ private:
 } // namespace
 
 TfImage::TfImage(Editor& editor, QWidget* parent)
-    : QDialog(parent), AttachedObserver(editor.observers), editor_(editor), logic_(editor) {
+    : QDialog(parent), AttachedObserver(editor.observers), editor_(editor),
+      logic_(editor.doc.images, editor.host, editor.observers, editor.view) {
     DesignForm(this, "fImage", "Image", 150, 53, 696, 480);
     setModal(true);
     setSizeGripEnabled(true);
@@ -98,11 +99,11 @@ TfImage::TfImage(Editor& editor, QWidget* parent)
     column->addWidget(strip);
     column->addWidget(PictureArea, 1);
 
-    editor_.images.progress = this;
+    editor_.doc.images.progress = this;
 }
 
 TfImage::~TfImage() {
-    if (editor_.images.progress == this) editor_.images.progress = &NoProgress();
+    if (editor_.doc.images.progress == this) editor_.doc.images.progress = &NoProgress();
 }
 
 QAction* TfImage::AddMenuItem(const char* name, const char* caption, void (TfImage::*click)()) {
@@ -178,7 +179,7 @@ void TfImage::Sync() {
 }
 
 void TfImage::ShowPicture() {
-    cbDither->setChecked(editor_.images.Dither);
+    cbDither->setChecked(editor_.doc.images.Dither);
     const RasterCanvas& picture = logic_.Picture();
     Picture->setFixedSize(picture.Width(), picture.Height());
     Picture->update();

@@ -5,6 +5,7 @@
 #include "gui/gui_host.h"
 #include "gui/main_window.h"
 #include "qt/calendar_names.h"
+#include "qt/qt_picture_decoder.h"
 #include "qt/qt_text_engine.h"
 #include "shell/editor.h"
 
@@ -13,7 +14,9 @@ int main(int argc, char** argv) {
     pw::QtTextEngine text;
     pw::GuiHost host;
     pw::Editor editor(host, text);
-    editor.calendarNames = pw::LocaleCalendarNames();
+    pw::QtPictureDecoder pictures;
+    editor.doc.images.decoder = &pictures;
+    editor.run.calendarNames = pw::LocaleCalendarNames();
     pw::Forms forms;
     const auto mainWindow = pw::CreateForms(editor, host, app.arguments().mid(1), forms);
     mainWindow->show();

@@ -1,14 +1,17 @@
 #include "gui/main_window.h"
 
-#include "config/layout_commands.h"
-#include "config/layout_file.h"
-#include "generate/generate_files.h"
+#include "check/generate_question.h"
+#include "shell/layout_commands.h"
+#include "shell/layout_file.h"
+#include "shell/generate_files.h"
+#include "generate/verify_display.h"
 #include "gui/application.h"
 #include "gui/canvas_status_label.h"
 #include "gui/canvas_view.h"
 #include "gui/edit_menu.h"
 #include "gui/gui_host.h"
 #include "gui/place_hint.h"
+#include "gui/problems_dock.h"
 #include "gui/progress_window.h"
 #include "gui/help_key.h"
 #include "gui/help_window.h"
@@ -20,16 +23,19 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "qt/layout_picture.h"
+#include "qt/qt_hasher.h"
 #include "qt/win1252.h"
 #include "shell/close_query.h"
 #include "shell/new_layout.h"
 #include "shell/place_mode.h"
 #include "shell/startup.h"
 #include "shell/timer_step.h"
+#include "shell/undo_history.h"
 
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
 #include <functional>
@@ -62,14 +68,20 @@ QAction* AddItem(QWidget* menu, const Item& item, TfPanelwright& window, Editor&
     return action;
 }
 
+// The caption with the place where Qt shows its mark of unsaved changes.
+QString MarkedCaption(const std::string& caption) {
+    return FromWin1252(caption).replace("[*]", "[*][*]") + "[*]";
+}
+
 } // namespace
 
 TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms& forms)
     : AttachedObserver(editor.observers), editor_(editor), arguments_(std::move(arguments)),
-      forms_(forms), canvas_(new CanvasView(editor, this)), Timer1(this),
+      forms_(forms), canvas_(new CanvasView(editor, this)),
+      problems_(new ProblemsDock(editor, this)), Timer1(this),
       recovery_(editor, StateFolder(), CurrentProcessId()) {
     setObjectName("fPanelwright");
-    setWindowTitle(kMainCaption);
+    setWindowTitle(MarkedCaption(kMainCaption));
     setProperty(kHelpContextProperty, 40);
     QFont font("MS Sans Serif");
     font.setPointSize(8);
@@ -81,12 +93,12 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     statusBar()->addWidget(new PlaceHintLabel(editor, statusBar()));
     statusBar()->addPermanentWidget(new CanvasStatusLabel(canvas_, this));
     statusBar()->addPermanentWidget(new ViewModeLabel(editor, this));
+    statusBar()->addPermanentWidget(problems_->CountLabel());
+    addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    // A few rows, so that the canvas keeps most of the window.
+    resizeDocks({problems_}, {110}, Qt::Vertical);
     BuildMenu();
-    // Every user command ends here: what it changed becomes one step of undo.
-    SetCommandEndHook([this] {
-        CommandEnded(editor_);
-        edit_->Refresh();
-    });
+    SetCommandEditor(&editor_);
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TfPanelwright::Timer1Timer);
@@ -98,7 +110,7 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     new HelpKey(this);
 }
 
-TfPanelwright::~TfPanelwright() { SetCommandEndHook({}); }
+TfPanelwright::~TfPanelwright() { SetCommandEditor(nullptr); }
 
 void TfPanelwright::BuildMenu() {
     using W = TfPanelwright;
@@ -120,6 +132,12 @@ void TfPanelwright::BuildMenu() {
              Item{"Generatefiles1", "&Generate files",
                   "Generates fonts and bitmaps ready to update displays", 0,
                   command(&W::Generatefiles1Click)},
+             Item{"VerifyDisplayFiles1", "&Verify Display Files",
+                  "Checks that the display files are those the last Generate files wrote", 0,
+                  command(&W::VerifyDisplayFiles1Click)},
+             Item{"RestorePreviousDisplayFiles1", "&Restore Previous Display Files",
+                  "Puts the previous display files back from the backup folder", 0,
+                  command(&W::RestorePreviousDisplayFiles1Click)},
              Item{"Exit1", "E&xit", "quit this program", 0, [](W&w, Editor&) { w.close(); }},
          })
         AddItem(file, item, *this, editor_);
@@ -160,6 +178,10 @@ void TfPanelwright::BuildMenu() {
              Item{"Help1", "&Help (F1)", "", 0, command(&W::Help1Click)},
          })
         AddItem(menuBar(), item, *this, editor_);
+    QMenu* panels = new QMenu("Pa&nels", this);
+    panels->setObjectName("Panels1");
+    panels->addAction(problems_->toggleViewAction());
+    menuBar()->insertMenu(MenuItem("Help1"), panels);
 }
 
 QAction* TfPanelwright::MenuItem(const QString& name) const {
@@ -168,22 +190,57 @@ QAction* TfPanelwright::MenuItem(const QString& name) const {
 
 void TfPanelwright::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (editor_.StartupDone) return;
+    if (editor_.run.StartupDone) return;
     // The sheet opens beside the canvas without taking the keyboard from it.
     forms_.fWinInfo->setAttribute(Qt::WA_ShowWithoutActivating);
     forms_.fWinInfo->show();
     activateWindow();
     canvas_->setFocus();
-    std::vector<std::string> arguments;
-    for (const QString& argument : arguments_) arguments.push_back(ToWin1252(argument));
-    RunCommand([&] { FirstShow(editor_, arguments); });
-    // Asked once the window is on the screen, so that the question has the editor behind it.
-    QTimer::singleShot(
-        0, this, [this] { RunCommand([this] { recovery_.OfferLeftCopies(ProcessRunning); }); });
+    // Loaded once the window is on the screen, so that what the load has to say, and the
+    // question about left copies, have the editor behind them.
+    QTimer::singleShot(0, this, [this] {
+        std::vector<std::string> arguments;
+        for (const QString& argument : arguments_) arguments.push_back(ToWin1252(argument));
+        RunCommand([&] { FirstShow(editor_, arguments); });
+        RunCommand([this] { recovery_.OfferLeftCopies(ProcessRunning); });
+    });
 }
 
 void TfPanelwright::CaptionChanged(const std::string& caption) {
-    setWindowTitle(FromWin1252(caption));
+    setWindowTitle(MarkedCaption(caption));
+}
+
+void TfPanelwright::LayoutReplaced() {
+    if (isVisible()) GrowToShowDisplay();
+}
+
+void TfPanelwright::GrowToShowDisplay() {
+    const QSize display = canvas_->DisplaySize();
+    const QSize area = canvas_->size();
+    const QSize wanted = size() + QSize(std::max(0, display.width() - area.width()),
+                                        std::max(0, display.height() - area.height()));
+    if (wanted == size() || !screen()) return;
+    const QRect room = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize grown = wanted.boundedTo(room.size() - frame);
+    // Moved back as far as needed for the frame to stay on the screen.
+    const QPoint at(
+        std::max(room.left(), std::min(x(), room.right() + 1 - grown.width() - frame.width())),
+        std::max(room.top(), std::min(y(), room.bottom() + 1 - grown.height() - frame.height())));
+    resize(grown);
+    move(at);
+    // The property sheet stays beside the window where the screen has room for it.
+    QWidget* sheet = forms_.fWinInfo;
+    const int right = at.x() + grown.width() + frame.width();
+    if (sheet->isVisible() && sheet->x() < right &&
+        right + sheet->frameGeometry().width() <= room.right() + 1)
+        sheet->move(right, sheet->y());
+}
+
+void TfPanelwright::CommandEnded() {
+    edit_->Refresh();
+    problems_->Refresh();
+    setWindowModified(HasUnsavedChanges(editor_));
 }
 
 void TfPanelwright::closeEvent(QCloseEvent* event) {
@@ -208,7 +265,9 @@ void TfPanelwright::New1Click() {
     pw::New1Click(editor_);
 }
 
-void TfPanelwright::Load1Click() { pw::Load1Click(editor_); }
+void TfPanelwright::Load1Click() {
+    if (SaveBeforeLoading(editor_)) pw::Load1Click(editor_);
+}
 
 void TfPanelwright::Save1Click() { pw::Save1Click(editor_); }
 
@@ -219,9 +278,25 @@ void TfPanelwright::ExportPicture1Click() {
 }
 
 void TfPanelwright::Generatefiles1Click() {
+    if (!editor_.doc.LayoutFileName.empty() &&
+        !GenerateDespiteProblems(editor_.host, problems_->Problems()))
+        return;
     ProgressWindow progress(this);
-    if (const auto report = pw::Generatefiles1Click(editor_, progress))
+    QtHasher hasher;
+    if (const auto report = pw::Generatefiles1Click(editor_, progress, hasher))
         statusBar()->showMessage(FromWin1252(GenerateSummary(*report)));
+}
+
+void TfPanelwright::VerifyDisplayFiles1Click() {
+    QtHasher hasher;
+    pw::VerifyDisplayFiles1Click(editor_.doc.layout.InputSpec, editor_.host, hasher);
+}
+
+void TfPanelwright::RestorePreviousDisplayFiles1Click() {
+    ProgressWindow progress(this);
+    QtHasher hasher;
+    if (pw::RestorePrevious1Click(editor_.host, hasher, progress))
+        statusBar()->showMessage("The previous display files are back");
 }
 
 void TfPanelwright::ViewActual1Click() { forms_.fViewControl->exec(); }

@@ -13,6 +13,7 @@ namespace pw {
 
 class CanvasView;
 class EditMenu;
+class ProblemsDock;
 class TfPanelwright : public QMainWindow, private AttachedObserver {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ public:
     ~TfPanelwright() override;
 
     CanvasView* Canvas() const { return canvas_; }
+    ProblemsDock* Problems() const { return problems_; }
     // A menu item by its component name ("SaveAs1"), for the tests and the help key.
     QAction* MenuItem(const QString& name) const;
 
@@ -30,6 +32,8 @@ public:
     void SaveAs1Click();
     void ExportPicture1Click();
     void Generatefiles1Click();
+    void VerifyDisplayFiles1Click();
+    void RestorePreviousDisplayFiles1Click();
     void ViewActual1Click();
     void SetUp1Click();
     void Help1Click();
@@ -42,12 +46,18 @@ protected:
 private:
     void BuildMenu();
     void CaptionChanged(const std::string& caption) override;
+    void CommandEnded() override;
+    void LayoutReplaced() override;
+    // Grows the window, as far as the screen allows, to show the whole display at one screen
+    // pixel a display pixel.
+    void GrowToShowDisplay();
 
     Editor& editor_;
     QStringList arguments_;
     const Forms& forms_;
     CanvasView* canvas_;
     EditMenu* edit_ = nullptr;
+    ProblemsDock* problems_;
     QTimer Timer1;
     // The copy of unsaved work, looked at every kRecoveryCheck.
     RecoveryCopy recovery_;

@@ -1,8 +1,9 @@
 #include "gui/recent_files.h"
 
-#include "config/layout_commands.h"
+#include "shell/layout_commands.h"
 #include "gui/application.h"
 #include "qt/win1252.h"
+#include "shell/close_query.h"
 
 #include <QSettings>
 
@@ -27,8 +28,8 @@ QStringList RecentFiles::Files() const {
 }
 
 void RecentFiles::LayoutSaved() {
-    if (editor_.LayoutFileName.empty()) return;
-    const QString file = FromWin1252(editor_.LayoutFileName);
+    if (editor_.doc.LayoutFileName.empty()) return;
+    const QString file = FromWin1252(editor_.doc.LayoutFileName);
     QStringList files = Files();
     files.removeAll(file);
     files.prepend(file);
@@ -54,6 +55,7 @@ void RecentFiles::Rebuild() {
 
 void RecentFiles::Open(const QString& file) {
     RunCommand([&] {
+        if (!SaveBeforeLoading(editor_)) return;
         if (LoadRecent(editor_, ToWin1252(file))) return;
         QStringList files = Files();
         files.removeAll(file);

@@ -6,6 +6,7 @@
 #include "gui/form_print.h"
 #include "gui/up_down_edit.h"
 #include "qt/win1252.h"
+#include "shell/window_commands.h"
 #include "windows/window_list.h"
 
 #include <QButtonGroup>
@@ -250,7 +251,7 @@ void TfSetUp::paintEvent(QPaintEvent* event) {
 
 void TfSetUp::FormShow() {
     ControlsFilled = false;
-    const cInputSpec& job = editor_.layout.InputSpec;
+    const cInputSpec& job = editor_.doc.layout.InputSpec;
     ebJobName->setText(FromWin1252(job.JobName));
     ebSubDirectory->setText(FromWin1252(job.SubDirectory));
     ebIDs->setText(FromWin1252(job.NetIDs));
@@ -263,7 +264,7 @@ void TfSetUp::FormShow() {
     // the user changed it.
     ebSecScreenSave->setText(QString::number(job.ScreenSave));
 
-    if (const cWindow* background = WindowAt(editor_.layout, 0)) {
+    if (const cWindow* background = WindowAt(editor_.doc.layout, 0)) {
         if (QAbstractButton* size = sizeButtons_->button(background->X1 + 1))
             size->setChecked(true);
     }
@@ -293,7 +294,7 @@ void TfSetUp::FormPaint() {
     painter.setPen(colours.color(QPalette::WindowText));
     const int ascent = painter.fontMetrics().ascent();
     const TerminalLabels labels =
-        TerminalFunctions(editor_.layout.InputSpec.InputMode, editor_.layout.InputSpec.Flags);
+        TerminalFunctions(editor_.doc.layout.InputSpec.InputMode, editor_.doc.layout.InputSpec.Flags);
     for (std::size_t row = 0; row < labels.size(); ++row)
         if (!labels[row].empty())
             painter.drawText(g.textX, g.RowY(row) + ascent, FromWin1252(labels[row]));
@@ -306,23 +307,23 @@ void TfSetUp::rb640Click(int width) {
 }
 
 void TfSetUp::InputModeClick(std::uint8_t code) {
-    if (ControlsFilled) SetInputMode(editor_, code);
+    if (ControlsFilled) SetInputMode(editor_.doc.layout.InputSpec, code);
     update();
 }
 
 void TfSetUp::cb14TestPatClick() {
-    if (ControlsFilled) SetJobFlag(editor_, jfTestPattern, cb14TestPat->isChecked());
+    if (ControlsFilled) SetJobFlag(editor_.doc.layout.InputSpec, jfTestPattern, cb14TestPat->isChecked());
     update();
 }
 
 void TfSetUp::cbZeroPosnClick() {
-    if (ControlsFilled) SetJobFlag(editor_, jfZeroPosn, cbZeroPosn->isChecked());
+    if (ControlsFilled) SetJobFlag(editor_.doc.layout.InputSpec, jfZeroPosn, cbZeroPosn->isChecked());
     update();
 }
 
 void TfSetUp::cbPAClick(int tag) {
     if (!ControlsFilled || tag < 1 || tag > static_cast<int>(kTerminalCount)) return;
-    SetTerminalInverted(editor_, tag - 1,
+    SetTerminalInverted(editor_.doc.layout.InputSpec, tag - 1,
                         terminalBoxes[static_cast<std::size_t>(tag - 1)]->isChecked());
 }
 
@@ -333,7 +334,7 @@ void TfSetUp::btKeepClick() {
                              ToWin1252(ebPosnOffset->text()), ToWin1252(ebDestTime->text()),
                              ToWin1252(ebSecScreenSave->text())};
     try {
-        KeepJobEntries(editor_, entries);
+        KeepJobEntries(editor_.doc.layout.InputSpec, entries);
     } catch (const JobEntryError& error) {
         // The box that holds no number gets the focus with its text selected, so the user
         // sees at once what the message is about; the dialog stays open.

@@ -119,13 +119,7 @@ void TfTextEdit::DropUnstorable() {
         cursor.removeSelectedText();
     }
     cursor.endEditBlock();
-    QStringList dropped;
-    for (const std::u16string& character : found.distinct)
-        dropped << QString::fromStdU16String(character);
-    QMessageBox::warning(this, windowTitle(),
-                         QString("These characters cannot be stored in a layout file and were "
-                                 "left out: %1")
-                             .arg(dropped.join(' ')));
+    QMessageBox::warning(this, windowTitle(), QString::fromStdU16String(UnstorableMessage(found)));
 }
 
 QString TfTextEdit::MemoLines() const {

@@ -34,7 +34,7 @@ TfViewControl::TfViewControl(Editor& editor, QWidget* parent) : QDialog(parent),
     btCancel = Add<QPushButton>(this, "btCancel", "Close", 248, 72);
     btCancel->resize(75, 25);
     rbDesign->setChecked(true);
-    cbFullRedraw->setChecked(editor.FullRedraw);
+    cbFullRedraw->setChecked(editor.view.FullRedraw);
 
     // toggled, not clicked: a click on the checked button changes nothing and must not act.
     const auto onCheck = [this](QRadioButton* button, void (TfViewControl::*handler)()) {
@@ -45,7 +45,7 @@ TfViewControl::TfViewControl(Editor& editor, QWidget* parent) : QDialog(parent),
     onCheck(rbDesign, &TfViewControl::rbDesignClick);
     onCheck(rbStatic, &TfViewControl::rbStaticClick);
     onCheck(rbDynamic, &TfViewControl::rbDynamicClick);
-    connect(cbFullRedraw, &QCheckBox::toggled, this, [this](bool on) { editor_.FullRedraw = on; });
+    connect(cbFullRedraw, &QCheckBox::toggled, this, [this](bool on) { editor_.view.FullRedraw = on; });
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -9,7 +9,7 @@ ViewModeLabel::ViewModeLabel(Editor& editor, QWidget* parent)
 }
 
 void ViewModeLabel::ViewModeChanged() {
-    switch (editor_.ViewMode) {
+    switch (editor_.view.ViewMode) {
     case vmStatic: return setText("Static view");
     case vmDynamic: return setText("Dynamic view");
     default: return setText("Design view");

@@ -136,7 +136,7 @@ QCheckBox* TfWinInfo::AddJustification(QWidget* box, const char* name, const QSt
     // unchecked without changing Format shows the Format again.
     connect(check, &QCheckBox::clicked, this, [this, click](bool checked) {
         RunCommand([&] { (sheet_.*click)(checked); });
-        if (const cWindow* w = editor_.layout.CurWindow) ShowJustification(*w);
+        if (const cWindow* w = editor_.doc.layout.CurWindow) ShowJustification(*w);
     });
     return check;
 }
@@ -244,12 +244,12 @@ bool TfWinInfo::eventFilter(QObject* watched, QEvent* event) {
 void TfWinInfo::SelectionChanged() {
     // The only property sheet there is: once the user has closed it, choosing a window
     // brings it back.
-    if (!isVisible() && editor_.StartupDone) show();
+    if (!isVisible() && editor_.run.StartupDone) show();
     ShowWindowInfo();
 }
 
 void TfWinInfo::ShowWindowInfo() {
-    const cWindow* w = editor_.layout.CurWindow;
+    const cWindow* w = editor_.doc.layout.CurWindow;
     if (!w) return;
     filling_ = true;
     ShowFontName();
@@ -266,7 +266,7 @@ void TfWinInfo::ShowWindowInfo() {
 }
 
 void TfWinInfo::ShowPositionRows() {
-    const cWindow* w = editor_.layout.CurWindow;
+    const cWindow* w = editor_.doc.layout.CurWindow;
     if (!w) return;
     for (int row = 0; row < kInfoRowCount; ++row)
         if (IsPositionRow(row)) ShowCell(*w, row);
@@ -286,13 +286,13 @@ void TfWinInfo::ShowJustification(const cWindow& w) {
 }
 
 void TfWinInfo::ShowFontName() {
-    if (const cWindow* w = editor_.layout.CurWindow)
+    if (const cWindow* w = editor_.doc.layout.CurWindow)
         lbFontName->setText(FromWin1252(ShownFontName(*w)));
 }
 
 void TfWinInfo::GridCommand(const std::function<void()>& handler) {
     RunCommand(handler);
-    const cWindow* w = editor_.layout.CurWindow;
+    const cWindow* w = editor_.doc.layout.CurWindow;
     if (!w) return;
     for (int row = 0; row < kInfoRowCount; ++row)
         if (row != sheet_.PendingRow) ShowCell(*w, row);

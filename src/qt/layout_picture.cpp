@@ -1,10 +1,10 @@
 #include "qt/layout_picture.h"
 
-#include "config/layout_commands.h"
+#include "shell/layout_commands.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -13,7 +13,7 @@ namespace pw {
 
 void SaveLayoutPicture(Editor& editor, const std::string& path) {
     RedrawAll(editor);
-    const RasterCanvas& canvas = editor.canvas;
+    const RasterCanvas& canvas = editor.view.canvas;
     // The buffer's pixels are 0xFFRRGGBB, QImage's RGB32: encoded without a copy.
     const QImage image(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),
                        canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
@@ -26,15 +26,15 @@ void SaveLayoutPicture(Editor& editor, const std::string& path) {
 
 void ExportPicture1Click(Editor& editor) {
     // Beside the layout file and named after it, as far as the layout has one.
-    const std::string& layout = editor.LayoutFileName;
+    const std::string& layout = editor.doc.LayoutFileName;
     FileDialogRequest request = WorkFolderRequest("PNG picture|*.png", {});
     if (!layout.empty()) request.fileName = FileNamePart(ChangeExtension(layout, ".png"));
     if (NameStart(layout) > 0) request.initialDir = layout.substr(0, NameStart(layout));
     auto path = editor.host.ChooseSaveFile(request);
     if (!path) return;
     if (ExtensionPos(*path) == std::string::npos) *path += ".png";
-    if (FileExists(*path) &&
-        editor.host.Ask(*path + " already exists. Replace it?", Buttons::YesNo) != Answer::Yes)
+    if (FileExists(*path) && editor.host.Ask("\"" + *path + "\" already exists. Replace it?",
+                                             Buttons::YesNo) != Answer::Yes)
         return;
     SaveLayoutPicture(editor, *path);
 }

@@ -3,6 +3,8 @@
 #include "platform/raster_canvas.h"
 #include "qt/win1252.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 
@@ -111,6 +113,22 @@ void QtTextEngine::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y
     }
     painter.reset();
     canvas.MarkDirty(drawn);
+}
+
+std::string QtTextEngine::FaceSubstitute(const std::string& face) {
+    const QString family = FromWin1252(face);
+    if (QFontDatabase::hasFamily(family)) return "";
+    // Faces the system maps to a stand-in of the same measures ("Arial" to Liberation Sans)
+    // count as there. Any other face falls through to the system's default face, which a name
+    // no font has shows.
+    const auto drawnBy = [](const QString& name) {
+        QFont font(name);
+        font.setStyleStrategy(QFont::NoFontMerging);
+        return QFontInfo(font).family();
+    };
+    static const QString fallback = drawnBy("Panelwright no such face");
+    const QString substitute = drawnBy(family);
+    return substitute == fallback ? ToWin1252(substitute) : "";
 }
 
 } // namespace pw

@@ -49,8 +49,17 @@ TEST_F(CliGenerateTest, WritesTheDisplayFilesAndReplacesTheDatedBackupOnlyWhenTo
     const std::string unshown = "The font file Arial30.fnt holds no characters above code 127, so "
                                 "the display cannot show \"\xC3\xA9\" in Message Window 3.\n";
     const CliRun check = Cli({"check", "C:\\KVP\\Work\\job.dcf"});
-    EXPECT_EQ(check.exitCode, 0) << check.err;
-    EXPECT_TRUE(check.out.ends_with(unshown)) << check.out;
+    EXPECT_EQ(check.exitCode, 1) << check.err;
+    EXPECT_NE(check.out.find(unshown), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("C:\\KVP\\Work\\job.dcf:18: error: window 3, text 4: \"Caf"),
+              std::string::npos)
+        << check.out;
+    // Strict, the layout's error stops the run before anything is written.
+    const CliRun strict = Cli({"generate", "C:\\KVP\\Work\\job.dcf", "--strict"});
+    EXPECT_EQ(strict.exitCode, 1);
+    EXPECT_NE(strict.err.find("problems that the displays would show"), std::string::npos)
+        << strict.err;
+    EXPECT_FALSE(std::filesystem::exists(drive.root / "KVP/Display"));
 
     // Without the display program everything else is written, and the run fails.
     CliRun run = Cli({"generate", "C:\\KVP\\Work\\job.dcf"});
@@ -75,7 +84,47 @@ TEST_F(CliGenerateTest, WritesTheDisplayFilesAndReplacesTheDatedBackupOnlyWhenTo
     EXPECT_NE(run.err.find(" ? -> yes\n"), std::string::npos) << run.err;
     EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/DisplayBU/Display.axf"));
 
+    // A dry run lists what would change and writes nothing.
+    Put("KVP/Display/stale.fnt", "old");
+    run = Cli({"generate", "--dry-run", "C:\\KVP\\Work\\job.dcf"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "In C:\\KVP\\Display\\:\nRemoved:\n  stale.fnt  3 bytes\n"
+                       "5 files stay as they are.\n");
+    EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/Display/stale.fnt"));
+
+    // What was deployed verifies, and draws from its own files; a changed byte does not.
+    std::filesystem::remove(drive.root / "KVP/Display/stale.fnt");
+    EXPECT_EQ(Cli({"verify"}).exitCode, 0);
+    run = Cli({"render-display", "C:\\KVP\\Display", "C:\\KVP\\shown.png", "--index", "4"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/shown.png"));
+    Put("KVP/Display/Display.axf", "progran");
+    run = Cli({"verify", "C:\\KVP\\Display\\"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("Changed:\n  Display.axf: other bytes than recorded\n"),
+              std::string::npos)
+        << run.out;
+
     EXPECT_EQ(Cli({"generate"}).exitCode, 2);
+}
+
+// Generate files compares the screen drawn from the files it wrote with the Static view drawn
+// with the system's fonts; the example deploys, so the two agree pixel for pixel, also at
+// another index and with the clock at a set time.
+TEST_F(CliGenerateTest, TheExampleDrawnFromItsDisplayFilesIsItsStaticView) {
+    Put("KVP/Display.axf", "program");
+    std::filesystem::create_directories(drive.root / "KVP/Work");
+    std::filesystem::copy_file(PW_EXAMPLES_DIR "/lobby.dcf", drive.root / "KVP/Work/lobby.dcf");
+    const CliRun run = Cli({"generate", "C:\\KVP\\Work\\lobby.dcf"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "7 files written to C:\\KVP\\Display\\\n");
+    EXPECT_EQ(Cli({"verify"}).exitCode, 0);
+    for (const QStringList& more :
+         {QStringList{}, QStringList{"--index", "2"}, QStringList{"--time", "2026-03-14T09:05"}}) {
+        const CliRun shown =
+            Cli(QStringList{"render-display", "C:\\KVP\\Display", "C:\\KVP\\shown.png"} + more);
+        EXPECT_EQ(shown.exitCode, 0) << shown.err;
+    }
 }
 
 } // namespace

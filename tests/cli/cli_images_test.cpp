@@ -2,6 +2,7 @@
 
 #include "cli/cli.h"
 #include "support/bmp_bytes.h"
+#include "support/picture_bytes.h"
 #include "support/temp_drive.h"
 
 #include <QColor>
@@ -88,6 +89,38 @@ TEST_F(CliImagesTest, ConvertRefusesWhatItCannotConvert) {
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("does not exist"), std::string::npos);
     EXPECT_EQ(Cli({"convert", Path("x.bmp")}).exitCode, 2);
+}
+
+TEST_F(CliImagesTest, ConvertTakesOtherPicturesFromTheirPixelsWithoutACopy) {
+    // Teal (code 42), red (195).
+    const ToolRun png =
+        Cli({"convert", Write("logo.png", test::PngRow({0xFF20A0A0, 0xFFF03030})), Path("logo.bm")});
+    ASSERT_EQ(png.exitCode, 0) << png.err;
+    EXPECT_EQ(Contents("logo.bm"), Header(2, 1, 8, 256) + std::string("\x2A\1\xC3\xFF", 4));
+    EXPECT_FALSE(std::filesystem::exists(drive.root / "logo.bmp"));
+
+    const std::string eight = test::Bitmap8({0xF03030}, {{0, 0, 0}});
+    ASSERT_EQ(Cli({"convert", Write("eight.bmp", eight), Path("eight.bm")}).exitCode, 0);
+    EXPECT_EQ(Contents("eight.bm"), Header(3, 1, 8, 256) + "\xC3\xFF");
+    EXPECT_EQ(Contents("eight.bmp"), eight);
+
+    // Headers that claim 60000 x 60000 pixels over almost no data: refused by their size.
+    std::string bigBitmap = eight;
+    test::Set32(bigBitmap, test::kAtWidth, 60000);
+    test::Set32(bigBitmap, test::kAtHeight, 60000);
+    for (const auto& [name, bytes] : {std::pair<std::string, std::string>{"big.bmp", bigBitmap},
+                                      {"big.png", test::PngClaiming(60000, 60000)}}) {
+        const ToolRun big = Cli({"convert", Write(name, bytes), Path("big.bm")});
+        EXPECT_EQ(big.exitCode, 1) << name;
+        EXPECT_NE(big.err.find("is 60000 x 60000 pixels; at most 4096 pixels a side"),
+                  std::string::npos)
+            << big.err;
+        EXPECT_FALSE(std::filesystem::exists(drive.root / "big.bm"));
+    }
+
+    const ToolRun help = Cli({"--help"});
+    EXPECT_NE(help.out.find("convert IN OUT.bm [--dither]"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("PNG"), std::string::npos) << help.out;
 }
 
 TEST_F(CliImagesTest, InspectPrintsTheHeaderAndDrawsThePicture) {

@@ -1,11 +1,16 @@
 #include "layout_reading.h"
 
 #include "config/dcf_file.h"
-#include "config/layout_file.h"
+#include "config/layout_parse.h"
 #include "platform/errors.h"
+#include "windows/window_images.h"
 #include "windows/window_list.h"
 
 namespace pw::fuzz {
+
+void LayoutReading::ImageRead(cWindow& w, int index, bool dither, int transparent) {
+    LoadWindowImage(images, w, index, dither, transparent);
+}
 
 void LayoutReading::DisplaySizeRead(int width, int height) {
     SizeBackground(layout, width, height);
@@ -13,15 +18,23 @@ void LayoutReading::DisplaySizeRead(int width, int height) {
 
 bool ReadLayout(LayoutReading& reading, std::string_view bytes) {
     if (bytes.size() > kMaxLayoutFileBytes) return false;
-    reading.images.ImageList.ReleaseAllImages();
-    DcfReader reader(bytes);
     try {
-        ReadGroups(reading.layout, reader, reading.host);
+        ParsedLayout parsed = ParseLayout(std::string(bytes), reading.layout, reading.host);
+        // Load refuses a file without windows: everything expects the Background object.
+        if (parsed.layout.WindowList.empty()) return false;
+        reading.images.ImageList.ReleaseAllImages();
+        reading.layout = std::move(parsed.layout);
+        reading.layout.context = &reading;
+        for (const auto& w : reading.layout.WindowList) w->SetContext(&reading);
+        for (const ImageRequest& request : parsed.images)
+            reading.ImageRead(*reading.layout.WindowList[request.window], request.index,
+                              request.dither, request.transparent);
+        if (parsed.displayWidth > 0)
+            reading.DisplaySizeRead(parsed.displayWidth, parsed.displayHeight);
     } catch (const Error&) {
         return false;
     }
-    // Load refuses a file without windows: everything expects the Background object.
-    return !reading.layout.WindowList.empty();
+    return true;
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
-// Reading a layout as Load does, on bytes in memory: the windows reach their images through
-// an image store of their own and give the display size to the layout itself. The one place
-// the harnesses call the layout reader.
+// Reading a layout as Load does, on bytes in memory: parsed whole first, then put in place,
+// the windows reaching an image store of their own and the display size going to the layout
+// itself. The one place the harnesses call the layout reader.
 
 #include "images/image_bank.h"
 #include "platform/host.h"
@@ -32,7 +32,8 @@ public:
     ImageBank images{host, observers};
     Layout layout{this};
 
-    ImageBank& Images() override { return images; }
+    void ImageRead(cWindow& w, int index, bool dither, int transparent) override;
+    const ImageStore& Images() const override { return images.ImageList; }
     void DisplaySizeRead(int width, int height) override;
 };
 

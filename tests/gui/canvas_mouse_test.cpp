@@ -2,6 +2,7 @@
 #include "gui/win_info_dialog.h"
 #include "gui_fixture.h"
 #include "paint_spy.h"
+#include "shell/window_commands.h"
 #include "support/add_window.h"
 #include "windows/window_list.h"
 
@@ -74,18 +75,18 @@ TEST_F(CanvasMouseTest, EveryPlaceItemPlacesItsKindWithItsDefaultsWhereTheCanvas
     };
     for (const PlaceRow& row : rows) {
         SCOPED_TRACE(row.item);
-        const std::size_t before = editor.layout.WindowList.size();
+        const std::size_t before = editor.doc.layout.WindowList.size();
         main->MenuItem(row.item)->trigger();
         EXPECT_FALSE(placeHint->text().isEmpty());
         QTest::mouseMove(canvas, row.click);
         EXPECT_EQ(canvas->cursor().shape(), Qt::CrossCursor);
         QTest::mouseClick(canvas, Qt::LeftButton, {}, row.click);
-        EXPECT_EQ(editor.PlaceMode, 0);
+        EXPECT_EQ(editor.pointer.PlaceMode, 0);
         EXPECT_TRUE(placeHint->text().isEmpty());
-        ASSERT_EQ(editor.layout.WindowList.size(), before + row.made.size());
+        ASSERT_EQ(editor.doc.layout.WindowList.size(), before + row.made.size());
         for (std::size_t i = 0; i < row.made.size(); ++i) {
             const Placed& e = row.made[i];
-            const cWindow& w = *WindowAt(editor.layout, before + i);
+            const cWindow& w = *WindowAt(editor.doc.layout, before + i);
             EXPECT_EQ(
                 (std::array<int, 10>{w.Type, w.DrawType, w.Format, w.FG, w.BG0, w.BG, w.CurIndex,
                                      w.FontSize, w.Parameter, static_cast<int>(w.Tag)}),
@@ -96,8 +97,8 @@ TEST_F(CanvasMouseTest, EveryPlaceItemPlacesItsKindWithItsDefaultsWhereTheCanvas
                 if (!w.Text[k].empty()) texts.emplace_back(k, w.Text[k]);
             EXPECT_EQ(texts, e.texts);
         }
-        const cWindow* current = editor.layout.CurWindow;
-        ASSERT_EQ(current, WindowAt(editor.layout, editor.layout.WindowList.size() - 1));
+        const cWindow* current = editor.doc.layout.CurWindow;
+        ASSERT_EQ(current, WindowAt(editor.doc.layout, editor.doc.layout.WindowList.size() - 1));
         EXPECT_EQ(forms.fWinInfo->findChild<QLabel*>("lbNumber")->text(),
                   QString::number(current->Number));
         EXPECT_EQ(forms.fWinInfo->findChild<QLabel*>("lbType")->text(), TypeName(current->Type));
@@ -116,7 +117,7 @@ TEST_F(CanvasMouseTest, DragsOnTheScrolledCanvasFollowThePointerAndRepaintOnlyWh
     w.BG0 = 195;
     QWidget* canvas = view->viewport();
     QTest::mouseClick(canvas, Qt::LeftButton, {}, {150, 65}); // layout (250, 115)
-    ASSERT_EQ(editor.layout.CurWindow, &w);
+    ASSERT_EQ(editor.doc.layout.CurWindow, &w);
     QTest::mouseMove(canvas, {219, 70}); // the right edge band
     EXPECT_EQ(canvas->cursor().shape(), Qt::SizeHorCursor);
     QTest::mouseMove(canvas, {150, 79}); // the bottom edge band

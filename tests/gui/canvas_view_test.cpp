@@ -2,8 +2,9 @@
 #include "gui_fixture.h"
 #include "paint_spy.h"
 #include "display/colour.h"
+#include "shell/window_commands.h"
 #include "support/add_window.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 #include "windows/window_list.h"
 
 #include <QScrollBar>

@@ -34,7 +34,8 @@ TEST_F(ErrorHandlerTest, AnErrorLeavingAnEventHandlerIsShownAndTheProgramGoesOn)
 
 TEST(GuiHostFilter, BarSeparatedFiltersBecomeQtFilters) {
     EXPECT_EQ(GuiHost::QtFilter("Display config|*.dcf"), "Display config (*.dcf)");
-    EXPECT_EQ(GuiHost::QtFilter("Display config( *.dcf)|*.dcf"), "Display config( *.dcf) (*.dcf)");
+    EXPECT_EQ(GuiHost::QtFilter("Display config( *.dcf)|*.dcf"), "Display config (*.dcf)");
+    EXPECT_EQ(GuiHost::QtFilter("Pictures (*.png)|*.bmp"), "Pictures (*.png) (*.bmp)");
     EXPECT_EQ(GuiHost::QtFilter("Bitmap|*.bmp|All|*.*"), "Bitmap (*.bmp);;All (*.*)");
 }
 

@@ -1,6 +1,6 @@
 // Generate files from the File menu, and the progress window it shows when it takes long.
 
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "gui/progress_window.h"
 #include "gui_fixture.h"
 #include "support/temp_drive.h"
@@ -28,6 +28,17 @@ TEST_F(GenerateFilesGuiTest, TheMenuCommandAsksThenSaysWhatItWroteWhere) {
     EXPECT_EQ(main->statusBar()->currentMessage(), "2 files written to C:\\KVP\\Display\\");
     EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/Display/Display.dcf"));
     EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/Work/job.dcf"));
+
+    // What was deployed is verified from the same menu.
+    EXPECT_EQ(main->MenuItem("VerifyDisplayFiles1")->text(), "&Verify Display Files");
+    EXPECT_EQ(main->MenuItem("RestorePreviousDisplayFiles1")->text(),
+              "&Restore Previous Display Files");
+    asked = AnswerMessageBoxes({QMessageBox::Ok});
+    main->MenuItem("VerifyDisplayFiles1")->trigger();
+    ASSERT_EQ(asked->size(), 1);
+    EXPECT_TRUE(
+        asked->front().startsWith("The 2 files in C:\\KVP\\Display\\ are those deployed on "))
+        << asked->front().toStdString();
 }
 
 TEST(ProgressWindowTest, ShowsOnlyWhenTheCommandTakesLongerThanAMoment) {

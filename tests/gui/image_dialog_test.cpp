@@ -34,7 +34,7 @@ protected:
         row[1] = 0x4080C0;
         row[1400] = 0x0040C0;
         std::ofstream(drive.root / "wide.bmp", std::ios::binary) << test::Bitmap24({row, row});
-        image = LoadImage(editor.images, name);
+        image = LoadImage(editor.doc.images, name);
         ASSERT_NE(image, nullptr);
     }
     void TearDown() override {
@@ -73,14 +73,14 @@ TEST_F(ImageDialogTest, PickingMapsTheClickToThePixelUnderIt) {
 }
 
 TEST_F(ImageDialogTest, ClosingHandsTheResultToTheEntry) {
-    cWindow& w = NewWindow(editor.layout);
+    cWindow& w = NewWindow(editor.doc.layout);
     w.BMP[3] = name;
     w.ImageHeld.set(3);
     QTimer::singleShot(0, dialog, [this] { dialog->Delete1->trigger(); });
     EXPECT_EQ(dialog->Choose(name, {&w, 3}), "");
     EXPECT_EQ(w.BMP[3], "");
     EXPECT_FALSE(w.ImageHeld[3]);
-    EXPECT_EQ(editor.images.ImageList.FindImage(name), nullptr);
+    EXPECT_EQ(editor.doc.images.ImageList.FindImage(name), nullptr);
 }
 
 } // namespace

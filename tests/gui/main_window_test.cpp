@@ -1,8 +1,9 @@
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "display/colour.h"
 #include "gui/canvas_view.h"
 #include "gui/win_info_dialog.h"
 #include "gui_fixture.h"
+#include "shell/window_commands.h"
 #include "windows/window_list.h"
 
 #include "gui/setup_dialog.h"
@@ -23,11 +24,11 @@ using MainWindowTest = GuiTest;
 
 TEST_F(MainWindowTest, StartsWithADefaultLayoutInColour42AndTheInformationDialogOpen) {
     Start();
-    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 1u);
     EXPECT_TRUE(forms.fWinInfo->isVisible());
-    EXPECT_EQ(main->windowTitle(), "Tarnwheel Panelwright  v5.08");
-    EXPECT_EQ(editor.ViewMode, vmDesign);
-    EXPECT_EQ(editor.PlaceMode, 0);
+    EXPECT_EQ(main->windowTitle(), "Tarnwheel Panelwright  v5.08[*]"); // Qt's mark of changes
+    EXPECT_EQ(editor.view.ViewMode, vmDesign);
+    EXPECT_EQ(editor.pointer.PlaceMode, 0);
     const QImage shown = main->Canvas()->viewport()->grab().toImage();
     // The display area in (32, 160, 160), framed by the Background object's design outline.
     EXPECT_EQ(shown.pixelColor(100, 100), QColor(32, 160, 160));
@@ -43,7 +44,7 @@ TEST_F(MainWindowTest, TheInformationSheetIgnoresEscapeAndComesBackWithTheNextSe
     EXPECT_TRUE(forms.fWinInfo->isVisible());
     forms.fWinInfo->close(); // its close box
     ASSERT_FALSE(forms.fWinInfo->isVisible());
-    SelectWindow(editor, WindowAt(editor.layout, 1));
+    SelectWindow(editor, WindowAt(editor.doc.layout, 1));
     EXPECT_TRUE(forms.fWinInfo->isVisible());
     EXPECT_EQ(forms.fWinInfo->findChild<QLabel*>("lbType")->text(), "Message Window");
 }
@@ -55,7 +56,7 @@ TEST_F(MainWindowTest, ShowingTheWindowAgainMakesNoSecondBackground) {
     main->showMinimized();
     main->showNormal();
     QApplication::processEvents();
-    EXPECT_EQ(editor.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 1u);
 }
 
 TEST_F(MainWindowTest, TheScrollableAreaCoversExactlyTheDisplay) {
@@ -100,6 +101,7 @@ TEST_F(MainWindowTest, TheMenuIsComplete) {
              {"Matsurface1", "&Mat surface", "place a mat texture window"},
              {"ViewActual1", "&View", ""},
              {"SetUp1", "&Set Up", ""},
+             {"Problems1", "&Problems", ""},
              {"Help1", "&Help (F1)", ""},
          }) {
         const QAction* item = main->MenuItem(e.name);
@@ -109,7 +111,8 @@ TEST_F(MainWindowTest, TheMenuIsComplete) {
     }
     QStringList top;
     for (const QAction* a : main->menuBar()->actions()) top << a->text();
-    EXPECT_EQ(top, (QStringList{"&File", "&Edit", "&Place", "&View", "&Set Up", "&Help (F1)"}));
+    EXPECT_EQ(top, (QStringList{"&File", "&Edit", "&Place", "&View", "&Set Up", "Pa&nels",
+                                "&Help (F1)"}));
 }
 
 TEST_F(MainWindowTest, TheFileMenuHasItsShortcutsAndTheRecentFiles) {
@@ -119,6 +122,7 @@ TEST_F(MainWindowTest, TheFileMenuHasItsShortcutsAndTheRecentFiles) {
         items << a->text() + (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString());
     EXPECT_EQ(items, (QStringList{"&New Ctrl+N", "&Load Ctrl+O", "&Recent files", "&Save Ctrl+S",
                                   "Save &As Ctrl+Shift+S", "&Export Picture...", "&Generate files",
+                                  "&Verify Display Files", "&Restore Previous Display Files",
                                   "E&xit Ctrl+Q"}));
 }
 
@@ -139,7 +143,7 @@ TEST_F(MainWindowTest, RecentFilesListLayoutsLoadedOrSavedAndDropOnesThatAreGone
     std::filesystem::remove(drive.root / "b.dcf");
     auto seen = AnswerNextMessageBox(QMessageBox::Ok);
     recent->actions()[1]->trigger();
-    EXPECT_EQ(*seen, "C:\\b.dcf was not found. It has been taken off the recent files.");
+    EXPECT_EQ(*seen, "\"C:\\b.dcf\" was not found. It has been taken off the recent files.");
     emit recent->aboutToShow();
     ASSERT_EQ(recent->actions().size(), 1);
     EXPECT_EQ(recent->actions()[0]->text(), "&1 C:\\a.dcf");
@@ -155,7 +159,7 @@ TEST_F(MainWindowTest, PlaceItemsArmThePlaceMode) {
     };
     for (const auto& [name, mode] : modes) {
         main->MenuItem(name)->trigger();
-        EXPECT_EQ(editor.PlaceMode, mode) << name;
+        EXPECT_EQ(editor.pointer.PlaceMode, mode) << name;
     }
 }
 
@@ -181,12 +185,12 @@ TEST_F(MainWindowTest, ClosingALayoutOfOnlyTheBackgroundAsksNothing) {
 
 TEST_F(MainWindowTest, CancelOnTheCloseQuestionKeepsTheProgramRunning) {
     Start();
-    NewWindow(editor.layout);
+    NewWindow(editor.doc.layout);
     auto seen = AnswerNextMessageBox(QMessageBox::Cancel);
     EXPECT_FALSE(main->close());
     EXPECT_EQ(*seen, "Save before exit ?");
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(editor.layout.WindowList.size(), 2u);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 2u);
     auto again = AnswerNextMessageBox(QMessageBox::No);
     EXPECT_TRUE(main->close());
     EXPECT_EQ(*again, "Save before exit ?");
@@ -194,7 +198,7 @@ TEST_F(MainWindowTest, CancelOnTheCloseQuestionKeepsTheProgramRunning) {
 
 TEST_F(MainWindowTest, AFailedSaveAtExitKeepsTheProgramRunning) {
     Start();
-    editor.LayoutFileName = "/nonexistent/folder/lobby.dcf";
+    editor.doc.LayoutFileName = "/nonexistent/folder/lobby.dcf";
     auto seen = AnswerMessageBoxes({QMessageBox::Yes, QMessageBox::Ok});
     EXPECT_FALSE(main->close());
     ASSERT_EQ(seen->size(), 2);
@@ -205,10 +209,10 @@ TEST_F(MainWindowTest, AFailedSaveAtExitKeepsTheProgramRunning) {
 
 TEST_F(MainWindowTest, TimerTicksKeepCountingWhileAModalDialogIsOpen) {
     Start();
-    const auto before = editor.TickCount;
+    const auto before = editor.run.TickCount;
     QTimer::singleShot(2300, forms.fSetUp, [this] { forms.fSetUp->reject(); });
     main->SetUp1Click();
-    EXPECT_GE(editor.TickCount - before, 2u);
+    EXPECT_GE(editor.run.TickCount - before, 2u);
 }
 
 TEST_F(MainWindowTest, AFileArgumentIsLoadedInsteadOfTheDefaultLayout) {
@@ -218,10 +222,14 @@ TEST_F(MainWindowTest, AFileArgumentIsLoadedInsteadOfTheDefaultLayout) {
         << "[ WINDOW\r\n  Type = 0, 1\r\n  Colours = 0, 195, 195\r\n"
            "  Position = 0, 0, 479, 639\r\nWINDOW END ]\r\n\r\n";
     Start({QString::fromStdString(path.string())});
-    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
-    EXPECT_EQ(editor.layout.BackgroundColour, 195);
-    EXPECT_EQ(main->windowTitle(), QString::fromStdString("PW " + path.string()));
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.doc.layout.BackgroundColour, 195);
+    EXPECT_EQ(main->windowTitle(), QString::fromStdString("PW " + path.string() + "[*]"));
     EXPECT_EQ(main->Canvas()->DisplaySize(), QSize(480, 640));
+    EXPECT_FALSE(main->isWindowModified());
+    main->MenuItem("Message1")->trigger();
+    QTest::mouseClick(main->Canvas()->viewport(), Qt::LeftButton, {}, {50, 50});
+    EXPECT_TRUE(main->isWindowModified());
 }
 
 } // namespace

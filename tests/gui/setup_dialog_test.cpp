@@ -1,5 +1,6 @@
 #include "gui/canvas_view.h"
 #include "setup_fixture.h"
+#include "shell/window_commands.h"
 #include "windows/window_list.h"
 
 #include <QCheckBox>
@@ -12,7 +13,7 @@ namespace {
 class SetUpDialogTest : public SetUpTest {
 protected:
     QSize LayoutSize() const {
-        const cWindow* b = WindowAt(editor.layout, 0);
+        const cWindow* b = WindowAt(editor.doc.layout, 0);
         return {b->X1 + 1, b->Y1 + 1};
     }
 };
@@ -36,8 +37,8 @@ TEST_F(SetUpDialogTest, ANewJobOpensWithItsStartValues) {
 }
 
 TEST_F(SetUpDialogTest, AddressesAreShownAndStoredLessOne) {
-    editor.layout.InputSpec.ID0 = 4;
-    editor.layout.InputSpec.SlaveID0 = 6;
+    editor.doc.layout.InputSpec.ID0 = 4;
+    editor.doc.layout.InputSpec.SlaveID0 = 6;
     Open();
     EXPECT_EQ(dialog->ebLiftID1->text(), "5");
     EXPECT_EQ(dialog->ebSlave->text(), "7");
@@ -45,8 +46,8 @@ TEST_F(SetUpDialogTest, AddressesAreShownAndStoredLessOne) {
     Type(dialog->ebSlave, "1");
     Click(dialog->btKeep);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(editor.layout.InputSpec.ID0, 6);
-    EXPECT_EQ(editor.layout.InputSpec.SlaveID0, 0);
+    EXPECT_EQ(editor.doc.layout.InputSpec.ID0, 6);
+    EXPECT_EQ(editor.doc.layout.InputSpec.SlaveID0, 0);
     Open();
     EXPECT_EQ(dialog->ebSlave->text(), "0");
 }
@@ -60,7 +61,7 @@ TEST_F(SetUpDialogTest, OkTakesEveryBoxAsTyped) {
     Type(dialog->ebSecScreenSave, "90");
     QTest::keyClick(dialog->ebDestTime, Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
-    const cInputSpec& job = editor.layout.InputSpec;
+    const cInputSpec& job = editor.doc.layout.InputSpec;
     EXPECT_EQ(job.JobName, "Harbour Tower");
     EXPECT_EQ(job.NLifts, 40);
     EXPECT_EQ(job.PosnOffset, "1,2,-3");
@@ -70,7 +71,7 @@ TEST_F(SetUpDialogTest, OkTakesEveryBoxAsTyped) {
 }
 
 TEST_F(SetUpDialogTest, OkWithoutEditsChangesNothingStored) {
-    cInputSpec& job = editor.layout.InputSpec;
+    cInputSpec& job = editor.doc.layout.InputSpec;
     job = {"Pier", "B", "4 5", 6, 9, 3, "0,1", 1500, 25, imCountPlates, jfZeroPosn, 0x4001};
     Open();
     Click(dialog->btKeep);
@@ -116,7 +117,7 @@ TEST_F(SetUpDialogTest, ADisplaySizeActsAtOnceAndOutlastsCancel) {
     Click(dialog->btClose);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(LayoutSize(), QSize(800, 600));
-    EXPECT_EQ(editor.layout.InputSpec.JobName, "");
+    EXPECT_EQ(editor.doc.layout.InputSpec.JobName, "");
     Open();
     EXPECT_TRUE(dialog->rb800->isChecked());
 }
@@ -138,27 +139,27 @@ TEST_F(SetUpDialogTest, ModeFlagsAndTerminalsReachTheRecordAtOnce) {
     Open();
     Click(dialog->terminalBoxes[2]); // PC
     EXPECT_EQ(dialog->terminalBoxes[2]->text(), "PC");
-    EXPECT_EQ(editor.layout.InputSpec.Invert, 4);
+    EXPECT_EQ(editor.doc.layout.InputSpec.Invert, 4);
     Click(dialog->terminalBoxes[14]); // 15
-    EXPECT_EQ(editor.layout.InputSpec.Invert, 4 | (1 << 14));
+    EXPECT_EQ(editor.doc.layout.InputSpec.Invert, 4 | (1 << 14));
     Click(dialog->terminalBoxes[2]);
-    EXPECT_EQ(editor.layout.InputSpec.Invert, 1 << 14);
+    EXPECT_EQ(editor.doc.layout.InputSpec.Invert, 1 << 14);
     Click(dialog->terminalBoxes[2]);
     Click(dialog->rbParallel);
-    EXPECT_EQ(editor.layout.InputSpec.InputMode, imParallel);
+    EXPECT_EQ(editor.doc.layout.InputSpec.InputMode, imParallel);
     Click(dialog->cb14TestPat);
     Click(dialog->cbZeroPosn);
-    EXPECT_EQ(editor.layout.InputSpec.Flags, jfTestPattern | jfZeroPosn);
+    EXPECT_EQ(editor.doc.layout.InputSpec.Flags, jfTestPattern | jfZeroPosn);
     Click(dialog->cb14TestPat);
-    EXPECT_EQ(editor.layout.InputSpec.Flags, jfZeroPosn);
+    EXPECT_EQ(editor.doc.layout.InputSpec.Flags, jfZeroPosn);
     Click(dialog->btClose);
-    EXPECT_EQ(editor.layout.InputSpec.Invert, 4 | (1 << 14));
-    EXPECT_EQ(editor.layout.InputSpec.InputMode, imParallel);
+    EXPECT_EQ(editor.doc.layout.InputSpec.Invert, 4 | (1 << 14));
+    EXPECT_EQ(editor.doc.layout.InputSpec.InputMode, imParallel);
     // Filling the boxes from the record while the dialog is closed is no edit.
     dialog->terminalBoxes[0]->setChecked(true);
     dialog->cb14TestPat->setChecked(true);
-    EXPECT_EQ(editor.layout.InputSpec.Invert, 4 | (1 << 14));
-    EXPECT_EQ(editor.layout.InputSpec.Flags, jfZeroPosn);
+    EXPECT_EQ(editor.doc.layout.InputSpec.Invert, 4 | (1 << 14));
+    EXPECT_EQ(editor.doc.layout.InputSpec.Flags, jfZeroPosn);
     Open();
     EXPECT_TRUE(dialog->rbParallel->isChecked());
     EXPECT_TRUE(dialog->terminalBoxes[2]->isChecked());
@@ -171,12 +172,12 @@ TEST_F(SetUpDialogTest, AnUnknownModeLeavesTheModeButtonsAndAClickSetsOne) {
     Open();
     Click(dialog->rbBinary);
     Click(dialog->btClose);
-    editor.layout.InputSpec.InputMode = 7;
+    editor.doc.layout.InputSpec.InputMode = 7;
     Open();
     EXPECT_TRUE(dialog->rbBinary->isChecked());
-    EXPECT_EQ(editor.layout.InputSpec.InputMode, 7);
+    EXPECT_EQ(editor.doc.layout.InputSpec.InputMode, 7);
     Click(dialog->rbBinary);
-    EXPECT_EQ(editor.layout.InputSpec.InputMode, imBinary);
+    EXPECT_EQ(editor.doc.layout.InputSpec.InputMode, imBinary);
 }
 
 TEST_F(SetUpDialogTest, LettersForTheNumberOfLiftsStopOkThere) {
@@ -191,7 +192,7 @@ TEST_F(SetUpDialogTest, LettersForTheNumberOfLiftsStopOkThere) {
     Click(dialog->btKeep);
     EXPECT_EQ(*shown, "'four' is not a valid integer value");
     EXPECT_TRUE(dialog->isVisible());
-    const cInputSpec& job = editor.layout.InputSpec;
+    const cInputSpec& job = editor.doc.layout.InputSpec;
     EXPECT_EQ(job.JobName, "Quay");
     EXPECT_EQ(job.SubDirectory, "B2");
     EXPECT_EQ(job.NetIDs, "3 4");

@@ -75,6 +75,21 @@ TEST_F(TextEditTest, CharactersTheLayoutCannotHoldAreLeftOutAndNamed) {
     EXPECT_EQ(w.Text[0], "5 \x80  Caf\xe9 ");
 }
 
+TEST_F(TextEditTest, APipeTypedOrPastedIsLeftOutSoTheTextReadsBackWhole) {
+    cWindow& w = AddWindow(editor, 10, 10, 200, 40, wtMessage);
+    w.CurIndex = 3;
+    Open(w);
+    auto message = AnswerNextMessageBox(QMessageBox::Ok);
+    QTest::keyClicks(dialog->Memo1, "Pipe|Test");
+    EXPECT_TRUE(message->startsWith("\"|\" was left out")) << message->toStdString();
+    EXPECT_EQ(Memo(), "PipeTest");
+    message = AnswerNextMessageBox(QMessageBox::Ok);
+    dialog->Memo1->insertPlainText("|a|\nb|"); // as Ctrl+V inserts the clipboard
+    EXPECT_FALSE(message->isEmpty());
+    dialog->close();
+    EXPECT_EQ(w.Text[3], "PipeTesta\r\nb");
+}
+
 TEST_F(TextEditTest, ImagesAndTheBackgroundObjectLimitTheControls) {
     cWindow& image = AddWindow(editor, 10, 10, 200, 40, wtMessage);
     image.DrawType = dtImage;
@@ -84,7 +99,7 @@ TEST_F(TextEditTest, ImagesAndTheBackgroundObjectLimitTheControls) {
     EXPECT_TRUE(dialog->ebIndex->isEnabled());
     dialog->close();
 
-    Open(*WindowAt(editor.layout, 0));
+    Open(*WindowAt(editor.doc.layout, 0));
     EXPECT_FALSE(dialog->ebIndex->isEnabled());
     EXPECT_TRUE(dialog->Memo1->isEnabled());
     dialog->close();

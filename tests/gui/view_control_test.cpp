@@ -3,6 +3,7 @@
 #include "gui_fixture.h"
 #include "qt/calendar_names.h"
 #include "shell/view_modes.h"
+#include "shell/window_commands.h"
 #include "support/add_window.h"
 #include "support/local_time_at.h"
 #include "support/temp_drive.h"
@@ -45,7 +46,7 @@ TEST_F(ViewControlTest, OutlinesAndTheSelectionMarkShowOnlyInDesignView) {
     EXPECT_EQ(StatusBarView(), "Design view");
 
     View([](TfViewControl& d) { d.rbStatic->click(); });
-    EXPECT_EQ(editor.ViewMode, vmStatic);
+    EXPECT_EQ(editor.view.ViewMode, vmStatic);
     EXPECT_FALSE(forms.fViewControl->isVisible());
     EXPECT_EQ(Shown(100, 125), fill);
     EXPECT_EQ(Shown(101, 125), fill);
@@ -53,10 +54,10 @@ TEST_F(ViewControlTest, OutlinesAndTheSelectionMarkShowOnlyInDesignView) {
     EXPECT_EQ(StatusBarView(), "Static view");
 
     View([](TfViewControl& d) { d.btCancel->click(); });
-    EXPECT_EQ(editor.ViewMode, vmStatic);
+    EXPECT_EQ(editor.view.ViewMode, vmStatic);
 
     View([](TfViewControl& d) { d.rbDesign->click(); });
-    EXPECT_EQ(editor.ViewMode, vmDesign);
+    EXPECT_EQ(editor.view.ViewMode, vmDesign);
     EXPECT_EQ(Shown(100, 125), magenta);
     EXPECT_EQ(Shown(101, 125), magenta);
     EXPECT_EQ(Shown(0, 300), QColor(0, 0, 0));
@@ -68,10 +69,10 @@ TEST_F(ViewControlTest, AfterDynamicViewWasLeftElsewhereDynamicTakesAnotherViewF
         d.cbFullRedraw->click();
         d.rbDynamic->click();
     });
-    EXPECT_EQ(editor.ViewMode, vmDynamic);
-    EXPECT_FALSE(editor.FullRedraw);
+    EXPECT_EQ(editor.view.ViewMode, vmDynamic);
+    EXPECT_FALSE(editor.view.FullRedraw);
     LeaveDynamicView(editor); // the Text button of the Window Information dialog
-    EXPECT_EQ(editor.ViewMode, vmDesign);
+    EXPECT_EQ(editor.view.ViewMode, vmDesign);
     EXPECT_EQ(StatusBarView(), "Design view");
 
     bool stillOpen = false;
@@ -83,11 +84,11 @@ TEST_F(ViewControlTest, AfterDynamicViewWasLeftElsewhereDynamicTakesAnotherViewF
         d.btCancel->click();
     });
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(editor.ViewMode, vmDesign);
+    EXPECT_EQ(editor.view.ViewMode, vmDesign);
 
     View([](TfViewControl& d) { d.rbStatic->click(); });
     View([](TfViewControl& d) { d.rbDynamic->click(); });
-    EXPECT_EQ(editor.ViewMode, vmDynamic);
+    EXPECT_EQ(editor.view.ViewMode, vmDynamic);
     EXPECT_EQ(StatusBarView(), "Dynamic view");
 }
 
@@ -99,8 +100,8 @@ TEST_F(ViewControlTest, TheEditorAndTheCommandLinePlayTheSameDynamicView) {
     const QString png = QString::fromStdString((drive.root / "play.png").string());
     const int ticks = 42;
 
-    editor.LocalTime = [] { return LocalTimeAt(2026, 3, 14, 6, 9, 5); };
-    editor.calendarNames = LocaleCalendarNames(); // as the application starts
+    editor.run.LocalTime = [] { return LocalTimeAt(2026, 3, 14, 6, 9, 5); };
+    editor.run.calendarNames = LocaleCalendarNames(); // as the application starts
     Start({path});
     main->findChild<QTimer*>("Timer1")->stop(); // the test gives the ticks
     View([](TfViewControl& d) { d.rbDynamic->click(); });
@@ -108,15 +109,15 @@ TEST_F(ViewControlTest, TheEditorAndTheCommandLinePlayTheSameDynamicView) {
         main->Timer1Timer();
         QApplication::processEvents(); // the paint each tick asks for
     }
-    ASSERT_EQ(editor.TickCount, static_cast<std::uint32_t>(ticks));
-    ASSERT_NE(WindowAt(editor.layout, 3)->CurIndex, 1); // the lift has travelled
+    ASSERT_EQ(editor.run.TickCount, static_cast<std::uint32_t>(ticks));
+    ASSERT_NE(WindowAt(editor.doc.layout, 3)->CurIndex, 1); // the lift has travelled
 
     QProcess cli;
     cli.start(PW_CLI_PATH, {"render", path, png, "--view", "dynamic", "--ticks",
                             QString::number(ticks), "--time", "2026-03-14 09:05"});
     ASSERT_TRUE(cli.waitForFinished(60000));
     ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    const RasterCanvas& canvas = editor.canvas;
+    const RasterCanvas& canvas = editor.view.canvas;
     const QImage shown(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),
                        canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
     EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), shown);

@@ -3,6 +3,7 @@
 #include "gui/up_down_edit.h"
 #include "gui/win_info_dialog.h"
 #include "gui_fixture.h"
+#include "shell/window_commands.h"
 #include "support/add_window.h"
 #include "windows/window_list.h"
 
@@ -66,8 +67,9 @@ TEST_F(WinInfoDialogTest, TypedValuesAreAppliedRowByRowAndRefusedOnesDoNotStay) 
     Press(irX0, "abc");
     Enter(irX0);
     EXPECT_EQ(*messages, QStringList{"'abc' is not a valid integer value"});
-    EXPECT_EQ(sheet->PendingRow(), irX0);
-    EXPECT_EQ(Shown(irX0), "abc");
+    EXPECT_EQ(sheet->PendingRow(), kNoRow);
+    EXPECT_EQ(Shown(irX0), "100"); // the stored value again
+    EXPECT_EQ(grid->indexWidget(Cell(irX0)), nullptr); // no longer in edit mode
     Press(irX0, "50");
     Enter(irX0);
     EXPECT_EQ((Rect{w.X0, w.Y0, w.X1, w.Y1}), (Rect{50, 100, 349, 129}));
@@ -91,14 +93,14 @@ TEST_F(WinInfoDialogTest, TypedValuesAreAppliedRowByRowAndRefusedOnesDoNotStay) 
 }
 
 TEST_F(WinInfoDialogTest, TheButtonsStepRaiseAndDeleteButSpareTheBackgroundObject) {
-    cWindow* background = WindowAt(editor.layout, 0);
+    cWindow* background = WindowAt(editor.doc.layout, 0);
     cWindow& position = AddWindow(editor, 10, 10, 100, 40, wtPosition);
     cWindow& destination = AddWindow(editor, 10, 50, 100, 80, wtDestination);
     SelectWindow(editor, background);
     for (QPushButton* button : {sheet->btDelete, sheet->btPutTop, sheet->btImage})
         QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(editor.layout.WindowList.size(), 3u);
-    EXPECT_EQ(WindowAt(editor.layout, 0), background);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 3u);
+    EXPECT_EQ(WindowAt(editor.doc.layout, 0), background);
     EXPECT_FALSE(sheet->ebIndex->isEnabled());
     SetDisplaySize(editor, 800, 600);
     EXPECT_EQ(Shown(irWidth), "800");
@@ -110,7 +112,7 @@ TEST_F(WinInfoDialogTest, TheButtonsStepRaiseAndDeleteButSpareTheBackgroundObjec
     EXPECT_EQ(position.CurIndex, 2);
     EXPECT_EQ(destination.CurIndex, 2);
     QTest::mouseClick(sheet->btNext, Qt::LeftButton);
-    EXPECT_EQ(editor.layout.CurWindow, background);
+    EXPECT_EQ(editor.doc.layout.CurWindow, background);
 
     // Left is unchecked by its click, but the window still has no other justification.
     SelectWindow(editor, &position);
@@ -122,7 +124,7 @@ TEST_F(WinInfoDialogTest, TheButtonsStepRaiseAndDeleteButSpareTheBackgroundObjec
 }
 
 TEST_F(WinInfoDialogTest, TheDisplayKeepsItsBackgroundAndFontsLoseOnlyTheirItalics) {
-    cWindow* background = WindowAt(editor.layout, 0);
+    cWindow* background = WindowAt(editor.doc.layout, 0);
     SelectWindow(editor, background);
     auto messages = AnswerMessageBoxes({QMessageBox::Ok});
     TfColourSelection* colours = forms.fColourSelection;

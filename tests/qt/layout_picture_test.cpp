@@ -1,4 +1,4 @@
-#include "config/layout_commands.h"
+#include "shell/layout_commands.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "qt/layout_picture.h"
@@ -20,8 +20,8 @@ protected:
 
 TEST_F(ExportPictureTest, TheCanvasIsSavedAsThePngTheUserNames) {
     AddWindow(10, 10, 99, 49).BG0 = 195;
-    editor.ViewMode = vmStatic;
-    editor.LayoutFileName = "C:\\KVP\\Work\\lobby.dcf";
+    editor.view.ViewMode = vmStatic;
+    editor.doc.LayoutFileName = "C:\\KVP\\Work\\lobby.dcf";
     host.saveFiles = {std::string("C:\\KVP\\Work\\lobby")};
     ExportPicture1Click(editor);
     ASSERT_EQ(host.fileRequests.size(), 1u);
@@ -42,7 +42,7 @@ TEST_F(ExportPictureTest, AnExistingPictureIsReplacedOnlyWhenTheUserSaysSo) {
     ExportPicture1Click(editor);
     EXPECT_EQ(ReadFileBytes("C:\\shot.png", 100), "old");
     ExportPicture1Click(editor);
-    EXPECT_EQ(host.questions.back(), "C:\\shot.png already exists. Replace it?");
+    EXPECT_EQ(host.questions.back(), "\"C:\\shot.png\" already exists. Replace it?");
     EXPECT_EQ(Picture("C:\\shot.png").size(), QSize(640, 480));
 }
 

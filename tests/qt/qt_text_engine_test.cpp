@@ -4,7 +4,7 @@
 #include "shell/startup.h"
 #include "support/add_window.h"
 #include "support/recording_host.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 #include <QFontInfo>
 
@@ -87,7 +87,7 @@ TEST_F(QtTextEngineTest, AHugeTextWindowFromAHandEditedLayoutDrawsQuickly) {
     w.FontSize = INT_MAX;
     w.Format = fmCentre | fmVCentre;
     w.Text[0] = "Lift\r\nout of service";
-    editor.ViewMode = vmStatic;
+    editor.view.ViewMode = vmStatic;
     RedrawAll(editor);
     EXPECT_EQ(w.FontSize, INT_MAX); // the window keeps what the file said
 }

@@ -8,7 +8,7 @@ namespace pw {
 
 inline cWindow& AddWindow(Editor& editor, int x0, int y0, int x1, int y1,
                           std::uint8_t type = wtMessage) {
-    cWindow& w = NewWindow(editor.layout);
+    cWindow& w = NewWindow(editor.doc.layout);
     w.Type = type;
     w.DragMode = dmIdle;
     w.X0 = x0;

@@ -28,7 +28,7 @@ protected:
         return pw::AddWindow(editor, x0, y0, x1, y1, type);
     }
 
-    ScreenColour At(int x, int y) const { return editor.canvas.Pixel(x, y); }
+    ScreenColour At(int x, int y) const { return editor.view.canvas.Pixel(x, y); }
 };
 
 } // namespace pw

@@ -6,8 +6,13 @@ void RecordingHost::ShowMessage(const std::string& text, const std::string& capt
     messages.push_back({text, caption});
 }
 
-Answer RecordingHost::Ask(const std::string& text, Buttons) {
+Answer RecordingHost::Ask(const std::string& text, Buttons buttons) {
+    return AskWithDetails(text, buttons, {});
+}
+
+Answer RecordingHost::AskWithDetails(const std::string& text, Buttons, const std::string& more) {
     questions.push_back(text);
+    details.push_back(more);
     if (answers.empty()) return Answer::Cancel;
     const Answer a = answers.front();
     answers.pop_front();

@@ -18,12 +18,15 @@ public:
 
     std::vector<Message> messages;
     std::vector<std::string> questions;
+    std::vector<std::string> details; // of each question, "" when it had none
     std::deque<Answer> answers; // given in order; Cancel when empty
     std::deque<std::optional<std::string>> openFiles, saveFiles;
     std::vector<FileDialogRequest> fileRequests;
 
     void ShowMessage(const std::string& text, const std::string& caption) override;
     Answer Ask(const std::string& text, Buttons buttons) override;
+    Answer AskWithDetails(const std::string& text, Buttons buttons,
+                          const std::string& details) override;
     std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
 };

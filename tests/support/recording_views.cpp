@@ -3,11 +3,11 @@
 namespace pw {
 
 RecordingViews::RecordingViews(Editor& editor) : AttachedObserver(editor.observers), editor_(editor) {
-    editor_.images.progress = this;
+    editor_.doc.images.progress = this;
 }
 
 RecordingViews::~RecordingViews() {
-    if (editor_.images.progress == this) editor_.images.progress = &NoProgress();
+    if (editor_.doc.images.progress == this) editor_.doc.images.progress = &NoProgress();
 }
 
 void RecordingViews::LayoutReplaced() {

@@ -18,9 +18,16 @@ public:
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root);
         setenv("PANELWRIGHT_DRIVE_C", root.c_str(), 1);
+        // Records of deployments go beside the drive, not into the user's own state folder.
+        if (const char* state = std::getenv("XDG_STATE_HOME")) stateBefore_ = state;
+        setenv("XDG_STATE_HOME", (root / "state").c_str(), 1);
     }
     ~TempDrive() {
         unsetenv("PANELWRIGHT_DRIVE_C");
+        if (stateBefore_.empty())
+            unsetenv("XDG_STATE_HOME");
+        else
+            setenv("XDG_STATE_HOME", stateBefore_.c_str(), 1);
         std::error_code ignored;
         std::filesystem::remove_all(root, ignored);
     }
@@ -28,6 +35,9 @@ public:
     TempDrive& operator=(const TempDrive&) = delete;
 
     std::filesystem::path root;
+
+private:
+    std::string stateBefore_;
 };
 
 } // namespace pw

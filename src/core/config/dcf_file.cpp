@@ -39,7 +39,8 @@ void ReadAll(Layout& layout, DcfReader& file, Host& host) {
                                   " windows, far more than any display shows; it is not read.");
             cWindow& w = NewWindow(layout);
             layout.CurWindow = &w;
-            ReadWindowGroup(w, file);
+            w.Lines.group = static_cast<std::uint32_t>(file.LineNumber());
+            ReadWindowGroup(w, file, &w.Lines);
             if (Background(layout) == &w) layout.BackgroundColour = w.BG0;
         } else if (StartsWith(line, "[ ")) {
             if (++unknown <= kUnknownGroupMessages) {

@@ -5,9 +5,13 @@
 #include "platform/host.h"
 #include "windows/layout.h"
 
+#include <cstddef>
 #include <string>
 
 namespace pw {
+
+// Layout files larger than this are refused before they are read.
+constexpr std::size_t kMaxLayoutFileBytes = 64u << 20;
 
 // More windows than any job has by far. Each takes about 6.5 KB before its texts, so the
 // bound keeps a damaged or hostile file from taking memory without end.

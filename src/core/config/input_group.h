@@ -2,7 +2,7 @@
 // The INPUT group of a layout file: the job record.
 
 #include "config/dcf_reader.h"
-#include "config/job_record.h"
+#include "windows/job_record.h"
 
 #include <string>
 

@@ -23,8 +23,7 @@ std::int32_t Take(const std::string& text, JobEntry entry, Convert convert) {
 
 } // namespace
 
-void KeepJobEntries(Editor& editor, const JobEntries& e) {
-    cInputSpec& job = editor.layout.InputSpec;
+void KeepJobEntries(cInputSpec& job, const JobEntries& e) {
     job.JobName = e.JobName;
     job.SubDirectory = e.SubDirectory;
     job.NetIDs = e.NetIDs;
@@ -36,15 +35,15 @@ void KeepJobEntries(Editor& editor, const JobEntries& e) {
     job.ScreenSave = Take(e.SecScreenSave, JobEntry::SecScreenSave, StrToInt);
 }
 
-void SetInputMode(Editor& editor, std::uint8_t code) { editor.layout.InputSpec.InputMode = code; }
+void SetInputMode(cInputSpec& job, std::uint8_t code) { job.InputMode = code; }
 
-void SetJobFlag(Editor& editor, std::int32_t flag, bool on) {
-    SetBits(editor.layout.InputSpec.Flags, flag, on);
+void SetJobFlag(cInputSpec& job, std::int32_t flag, bool on) {
+    SetBits(job.Flags, flag, on);
 }
 
-void SetTerminalInverted(Editor& editor, int bit, bool on) {
+void SetTerminalInverted(cInputSpec& job, int bit, bool on) {
     if (bit < 0 || bit >= static_cast<int>(kTerminalCount)) return;
-    SetBits(editor.layout.InputSpec.Invert, std::int32_t{1} << bit, on);
+    SetBits(job.Invert, std::int32_t{1} << bit, on);
 }
 
 } // namespace pw

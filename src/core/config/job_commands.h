@@ -4,7 +4,7 @@
 // only on OK.
 
 #include "platform/errors.h"
-#include "shell/editor.h"
+#include "windows/job_record.h"
 
 #include <cstdint>
 #include <string>
@@ -37,12 +37,12 @@ public:
 // OK: takes the entries into the job record one after another. An entry that holds no
 // number throws JobEntryError there, with the entries before it already taken and the later
 // ones not.
-void KeepJobEntries(Editor& editor, const JobEntries& entries);
+void KeepJobEntries(cInputSpec& job, const JobEntries& entries);
 
-void SetInputMode(Editor& editor, std::uint8_t code);
+void SetInputMode(cInputSpec& job, std::uint8_t code);
 // Sets or clears one of the Flags bits (jfTestPattern, jfZeroPosn).
-void SetJobFlag(Editor& editor, std::int32_t flag, bool on);
+void SetJobFlag(cInputSpec& job, std::int32_t flag, bool on);
 // Inverts input terminal bit + 1 or not; bits beyond the fifteen terminals are refused.
-void SetTerminalInverted(Editor& editor, int bit, bool on);
+void SetTerminalInverted(cInputSpec& job, int bit, bool on);
 
 } // namespace pw

@@ -2,7 +2,7 @@
 // What each input terminal of a display does in the job's input mode, as the Set Up dialog
 // writes it beside the terminals' "Inverted" boxes, and where those labels go.
 
-#include "config/job_record.h"
+#include "windows/job_record.h"
 
 #include <array>
 #include <cstddef>

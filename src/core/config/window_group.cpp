@@ -7,12 +7,14 @@
 
 #include <initializer_list>
 #include <string_view>
+#include <type_traits>
+#include <vector>
 
 namespace pw {
 
 namespace {
 
-void Line(std::string& file, std::string_view key, std::initializer_list<long long> values) {
+template <typename Values> void Line(std::string& file, std::string_view key, const Values& values) {
     file.append("  ").append(key).append(" = ");
     bool first = true;
     for (const long long v : values) {
@@ -43,27 +45,33 @@ private:
     bool first_ = true;
 };
 
-void ReadIndexedText(cWinFileDescription& w, const std::string& line, DcfReader& file) {
+void ReadIndexedText(cWinFileDescription& w, const std::string& line, DcfReader& file,
+                     FileLines* lines) {
     Numbers n(line);
     const std::int32_t index = n.Next();
+    const auto at = static_cast<std::uint32_t>(file.LineNumber());
     std::string text = file.ReadDelimited();
-    if (index < kIndexCount) w.Text[index] = std::move(text);
+    if (index < 0 || index >= kIndexCount) return;
+    w.Text[index] = std::move(text);
+    if (lines) lines->text[index] = at;
 }
 
-void ReadIndexedImage(cWinFileDescription& w, const std::string& line, DcfReader& file) {
+void ReadIndexedImage(cWinFileDescription& w, const std::string& line, DcfReader& file,
+                      FileLines* lines) {
     Numbers n(line);
     const std::int32_t index = n.Next();
+    if (lines && index >= 0 && index < kIndexCount) lines->bmp[index] = static_cast<std::uint32_t>(file.LineNumber());
     const std::int32_t transparent = n.Next();
     const bool dither = static_cast<std::uint8_t>(n.Next()) != 0;
     std::string name = file.ReadDelimited();
-    if (index >= kIndexCount) return;
+    if (index < 0 || index >= kIndexCount) return;
     w.BMP[index] = name;
     // The draw type must already be known: a BMP line before the Format line loads nothing.
     if (w.DrawType != dtImage) return;
     // The code goes into the image's .bm file, whose readers take nothing else.
     if (transparent > kTransparent)
-        throw FormatError("The bitmap " + name.substr(0, 200) +
-                          " is given the transparent colour code " + std::to_string(transparent) +
+        throw FormatError("The bitmap \"" + name.substr(0, 200) +
+                          "\" is given the transparent colour code " + std::to_string(transparent) +
                           "; colour codes are 0 to " + std::to_string(kTransparent) + ".");
     w.LoadIndexImage(name, dither, index, transparent);
 }
@@ -72,30 +80,43 @@ void ReadIndexedImage(cWinFileDescription& w, const std::string& line, DcfReader
 
 void WriteWindowGroup(cWinFileDescription& w, std::string& file) {
     file += "[ WINDOW\r\n";
-    Line(file, "Type", {w.Type, w.Number});
-    Line(file, "Tag", {w.Tag, w.Parameter});
-    Line(file, "Format", {w.Format, w.DrawType});
-    Line(file, "Texture", {w.Texture});
-    Line(file, "FontSize", {w.FontSize});
-    if (!w.FontName.empty()) {
-        file.append("  FontName = ").append(w.FontName).append("\r\n");
-        file.append("  FntFile = ").append(w.FntFile).append("\r\n");
-        Line(file, "FontStyle", {w.FontStyle & (fsBold | fsItalic | fsUnderline | fsStrikeOut)});
-    }
-    Line(file, "Colours", {w.FG, w.BG0, w.BG});
-    Line(file, "Position", {w.X0, w.Y0, w.X1, w.Y1});
-    Line(file, "CurIndex", {w.CurIndex});
-    for (int i = 0; i < kIndexCount; ++i) {
-        if (w.Text[i].empty()) continue;
-        Line(file, "Text", {i});
-        AppendDelimited(file, w.Text[i]);
-    }
-    for (int i = 0; i < kIndexCount; ++i)
-        if (!w.BMP[i].empty()) w.WriteIndexImage(file, i);
+    // A window without a face has no font lines at all.
+    const bool font = !w.FontName.empty();
+    // The numbers of the line under way; the fields of one key follow one another.
+    std::string_view key;
+    std::vector<long long> numbers;
+    const auto endLine = [&] {
+        if (!numbers.empty()) Line(file, key, numbers);
+        numbers.clear();
+    };
+    ForEachField([&](FieldInfo info, auto member) {
+        using T = std::remove_cvref_t<decltype(w.*member)>;
+        if (!info.key) return;
+        if (key != info.key) endLine();
+        key = info.key;
+        if constexpr (std::is_integral_v<T>) {
+            if (info.bit != wfFontStyle)
+                numbers.push_back(w.*member);
+            else if (font)
+                numbers.push_back(w.FontStyle & (fsBold | fsItalic | fsUnderline | fsStrikeOut));
+        } else if constexpr (std::is_same_v<T, std::string>) {
+            if (font) file.append("  ").append(key).append(" = ").append(w.*member).append("\r\n");
+        } else if (info.bit == wfText) {
+            for (int i = 0; i < kIndexCount; ++i) {
+                if (w.Text[i].empty()) continue;
+                Line(file, key, std::initializer_list<long long>{i});
+                AppendDelimited(file, w.Text[i]);
+            }
+        } else {
+            for (int i = 0; i < kIndexCount; ++i)
+                if (!w.BMP[i].empty()) w.WriteIndexImage(file, i);
+        }
+    });
+    endLine();
     file += "WINDOW END ]\r\n\r\n";
 }
 
-void ReadWindowGroup(cWinFileDescription& w, DcfReader& file) {
+void ReadWindowGroup(cWinFileDescription& w, DcfReader& file, FileLines* lines) {
     w.DragMode = dmIdle;
     std::string line;
     while (file.ReadLine(line)) {
@@ -141,9 +162,9 @@ void ReadWindowGroup(cWinFileDescription& w, DcfReader& file) {
             w.X1 = n.Next();
             w.Y1 = n.Next();
         } else if (StartsWith(line, "  Text = ")) {
-            ReadIndexedText(w, line, file);
+            ReadIndexedText(w, line, file, lines);
         } else if (StartsWith(line, "  BMP = ")) {
-            ReadIndexedImage(w, line, file);
+            ReadIndexedImage(w, line, file, lines);
         }
     }
     // The last line of a file is never interpreted, but it may still be the end line.

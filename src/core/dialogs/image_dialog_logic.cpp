@@ -1,5 +1,6 @@
 #include "dialogs/image_dialog_logic.h"
 
+#include "dialogs/bitmap_copy.h"
 #include "display/colour.h"
 #include "images/image_info.h"
 #include "images/load_image.h"
@@ -12,8 +13,17 @@
 
 namespace pw {
 
-ImageDialogLogic::ImageDialogLogic(Editor& editor)
-    : AttachedObserver(editor.observers), editor_(editor) {}
+namespace {
+
+// Bitmaps first, and every picture that can be turned into one.
+constexpr char kPictureFilter[] = "Pictures|*.bmp *.png *.jpg *.jpeg *.gif|Bitmap|*.bmp";
+
+} // namespace
+
+ImageDialogLogic::ImageDialogLogic(ImageBank& images, Host& host, Observers& observers,
+                                   const View& view)
+    : AttachedObserver(observers), images_(images), host_(host), observers_(observers),
+      view_(view) {}
 
 void ImageDialogLogic::ImageInfoChanged(const std::string& infoLine, const std::string& caption) {
     infoLine_ = infoLine;
@@ -21,20 +31,20 @@ void ImageDialogLogic::ImageInfoChanged(const std::string& infoLine, const std::
 }
 
 void ImageDialogLogic::ShowInfo(const std::string& infoLine, const std::string& caption) {
-    editor_.observers.Notify(&EditorObserver::ImageInfoChanged, infoLine, caption);
+    observers_.Notify(&EditorObserver::ImageInfoChanged, infoLine, caption);
 }
 
 void ImageDialogLogic::FormShow() {
-    ImageStore& store = editor_.images.ImageList;
+    ImageStore& store = images_.ImageList;
     // A pick chosen in an earlier showing and never made ends with it.
     PickingTransparent = false;
-    lineColour_ = editor_.LineColour;
-    fillColour_ = editor_.FillColour;
+    lineColour_ = view_.LineColour;
+    fillColour_ = view_.FillColour;
     CurrentImage = store.FindImage(ImageName) ? store.AcquireImage(ImageName) : nullptr;
     if (ImageName.empty())
         ShowInfo({}, "No Image");
     else if (CurrentImage)
-        ShowImageInfo(editor_.images, CurrentImage);
+        ShowImageInfo(images_, CurrentImage);
     else
         ShowInfo({}, caption_); // no picture, and the caption of the last showing
     OpenedName = ImageName;
@@ -43,21 +53,28 @@ void ImageDialogLogic::FormShow() {
 
 void ImageDialogLogic::Browse1Click() {
     const std::optional<std::string> chosen =
-        editor_.host.ChooseOpenFile({"Bitmap|*.bmp", "c:\\KVP\\Work", ImageName});
+        host_.ChooseOpenFile({kPictureFilter, "c:\\KVP\\Work", ImageName});
     if (!chosen) return;
     ImageName = *chosen;
     const std::string caption = "Image  " + ImageName;
     if (!FileExists(ImageName)) {
         ShowInfo(infoLine_, caption);
-        editor_.host.ShowMessage(ImageName + " was not found.", "FILE NAME ERROR");
+        host_.ShowMessage(ImageName + " was not found.", "FILE NAME ERROR");
         return;
     }
-    editor_.images.ImageList.ReleaseImage(CurrentImage);
+    images_.ImageList.ReleaseImage(CurrentImage);
     PaintPicture();
     ShowInfo({}, caption);
-    CurrentImage = LoadImage(editor_.images, ImageName);
+    const std::optional<std::string> bitmap = BitmapToLoad(images_, ImageName);
+    if (!bitmap) return; // the picture stays unused, as a refused file does
+    if (*bitmap != ImageName) {
+        ImageName = *bitmap;
+        // Windows already showing an earlier copy show the one just made.
+        observers_.Notify(&EditorObserver::RedrawRequested);
+    }
+    CurrentImage = LoadImage(images_, ImageName);
     if (!CurrentImage) return;
-    ShowImageInfo(editor_.images, CurrentImage);
+    ShowImageInfo(images_, CurrentImage);
     PaintPicture();
 }
 
@@ -80,32 +97,32 @@ void ImageDialogLogic::FormMouseUp(int x, int y) {
         const ScreenColour colour = picture_.Pixel(x, y) & 0xFFFFFF;
         if (colour != 0)
             CurrentImage->Transparent =
-                NearestCode(editor_.images, Red(colour), Green(colour), Blue(colour));
+                NearestCode(images_, Red(colour), Green(colour), Blue(colour));
     } else {
         CurrentImage->Transparent = kTransparent;
     }
-    ShowImageInfo(editor_.images, CurrentImage);
+    ShowImageInfo(images_, CurrentImage);
     ImageAltered();
 }
 
 void ImageDialogLogic::cbDitherClick(bool checked) {
-    editor_.images.Dither = checked;
+    images_.Dither = checked;
     if (!CurrentImage || checked == CurrentImage->Dithered) return;
     ImageName = CurrentImage->FileName;
     try {
-        CurrentImage = ReloadImage(editor_.images, ImageName);
+        CurrentImage = ReloadImage(images_, ImageName);
     } catch (...) {
         // The image was kept: so is the box, which shows how it was read.
-        ShowImageInfo(editor_.images, CurrentImage);
+        ShowImageInfo(images_, CurrentImage);
         throw;
     }
-    ShowImageInfo(editor_.images, CurrentImage);
+    ShowImageInfo(images_, CurrentImage);
     ImageAltered();
 }
 
 void ImageDialogLogic::FormClose() {
     HandOverToEntry();
-    editor_.images.ImageList.ReleaseImage(CurrentImage);
+    images_.ImageList.ReleaseImage(CurrentImage);
     PaintPicture();
 }
 
@@ -114,7 +131,7 @@ void ImageDialogLogic::HandOverToEntry() {
     const int i = entry.index;
     entry = {};
     if (!window || i < 0 || i >= kIndexCount) return;
-    ImageStore& store = editor_.images.ImageList;
+    ImageStore& store = images_.ImageList;
     // The new count is taken before the old one goes, so an image that stays never leaves
     // the store on the way.
     cImage* held = store.FindImage(ImageName) ? store.AcquireImage(ImageName) : nullptr;
@@ -139,7 +156,7 @@ void ImageDialogLogic::PaintPicture() {
 
 void ImageDialogLogic::ImageAltered() {
     PaintPicture();
-    editor_.observers.Notify(&EditorObserver::RedrawRequested);
+    observers_.Notify(&EditorObserver::RedrawRequested);
 }
 
 } // namespace pw

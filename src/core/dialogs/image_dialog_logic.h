@@ -14,7 +14,9 @@
 
 #include "images/image.h"
 #include "platform/raster_canvas.h"
-#include "shell/editor.h"
+#include "images/image_bank.h"
+#include "windows/view.h"
+#include "windows/window.h"
 
 #include <string>
 
@@ -26,7 +28,9 @@ constexpr int kMaxPictureSide = 8192;
 
 class ImageDialogLogic : private AttachedObserver {
 public:
-    explicit ImageDialogLogic(Editor& editor);
+    // Two-colour images are painted in the view's line and fill colours as they are when the
+    // dialog is shown.
+    ImageDialogLogic(ImageBank& images, Host& host, Observers& observers, const View& view);
 
     // The bitmap entry of a window that a showing chooses for.
     struct Entry {
@@ -79,7 +83,10 @@ private:
     void ImageAltered();
     void HandOverToEntry();
 
-    Editor& editor_;
+    ImageBank& images_;
+    Host& host_;
+    const Observers& observers_;
+    const View& view_;
     std::string caption_;
     std::string infoLine_;
     int lineColour_ = 0;

@@ -2,7 +2,7 @@
 // The rows of the Window Information grid: ten numbers of a window, each shown in its row and
 // changed by the row's own rule when the user types a value there.
 
-#include "shell/editor.h"
+#include "windows/window.h"
 
 #include <cstdint>
 
@@ -32,9 +32,5 @@ bool IsPositionRow(int row);
 // What the row shows for the window. Width and Height are worked out wider than a field, so a
 // window a damaged file left inside out shows what it holds.
 long long InfoRowValue(const cWindow& w, int row);
-
-// Applies a typed value by the row's rule. A value a setter refuses changes nothing, without
-// a word; a negative Tag is refused with a message, since no window can hold one.
-void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v);
 
 } // namespace pw

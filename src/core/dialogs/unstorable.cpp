@@ -8,6 +8,9 @@ namespace pw {
 
 namespace {
 
+// The layout file writes every text between two of these.
+constexpr char16_t kTextDelimiter = u'|';
+
 bool IsHigh(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLow(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
@@ -21,7 +24,7 @@ Unstorable FindUnstorable(std::u16string_view text) {
         const char32_t u = pair ? 0x10000 + ((char32_t{text[i]} - 0xD800) << 10) +
                                       (char32_t{text[i + 1]} - 0xDC00)
                                 : char32_t{text[i]};
-        if (!InWin1252(u)) {
+        if (u == kTextDelimiter || !InWin1252(u)) {
             out.spans.push_back({i, length});
             std::u16string character(text.substr(i, length));
             if (std::find(out.distinct.begin(), out.distinct.end(), character) ==
@@ -31,6 +34,29 @@ Unstorable FindUnstorable(std::u16string_view text) {
         i += length;
     }
     return out;
+}
+
+std::u16string UnstorableMessage(const Unstorable& found) {
+    std::u16string outside;
+    bool delimiter = false;
+    for (const std::u16string& character : found.distinct) {
+        if (character.size() == 1 && character[0] == kTextDelimiter) {
+            delimiter = true;
+            continue;
+        }
+        if (!outside.empty()) outside += u' ';
+        outside += character;
+    }
+    std::u16string message;
+    if (!outside.empty())
+        message = u"These characters cannot be stored in a layout file and were left out: " +
+                  outside;
+    if (delimiter) {
+        if (!message.empty()) message += u"\n\n";
+        message += u"\"|\" was left out: a layout file marks the start and the end of every "
+                   u"text with it, so a text cannot hold one.";
+    }
+    return message;
 }
 
 } // namespace pw

@@ -51,20 +51,16 @@ FormatError Unusable(const FontDesc& font, const std::string& why) {
                        " cannot be made for the display: " + why + ".");
 }
 
-struct Cells {
-    int height = 0;
-    std::array<int, kGlyphSlots> widths{};
-    int widest = 0;
-};
+} // namespace
 
-// The cells of the codes, measured before anything is drawn so that their size is known to
-// be sane before a canvas takes memory for them.
-Cells MeasureCells(TextEngine& engine, const FontDesc& font,
-                   const std::bitset<kGlyphSlots>& codes) {
+// Measured before anything is drawn so that their size is known to be sane before a canvas
+// takes memory for them.
+GlyphCells MeasureGlyphCells(TextEngine& engine, const FontDesc& font,
+                             const std::bitset<kGlyphSlots>& codes) {
     if (font.height < 1 || font.height > kMaxGlyphCell)
         throw Unusable(font, "its height is not 1 to " + std::to_string(kMaxGlyphCell) + " pixels");
     const std::string tooLarge = "its cells pass " + std::to_string(kMaxGlyphCell) + " pixels";
-    Cells cells;
+    GlyphCells cells;
     cells.height = engine.Measure(font, "").height;
     if (cells.height < 0 || cells.height > kMaxGlyphCell) throw Unusable(font, tooLarge);
     for (int c = 0; c < kGlyphSlots; ++c) {
@@ -77,16 +73,14 @@ Cells MeasureCells(TextEngine& engine, const FontDesc& font,
     return cells;
 }
 
-} // namespace
-
 void CheckFontCells(TextEngine& engine, const FontDesc& font) {
-    MeasureCells(engine, font, Select("").codes);
+    MeasureGlyphCells(engine, font, Select("").codes);
 }
 
 RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
                                  const std::string& characters, std::int32_t limit) {
     Selection selection = Select(characters);
-    const Cells cells = MeasureCells(engine, font, selection.codes);
+    const GlyphCells cells = MeasureGlyphCells(engine, font, selection.codes);
     const int cellHeight = cells.height;
     const std::array<int, kGlyphSlots>& widths = cells.widths;
 

@@ -7,6 +7,8 @@
 #include "generate/fnt_file.h"
 #include "platform/text_engine.h"
 
+#include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 
@@ -18,6 +20,26 @@ constexpr int kMaxGlyphCell = 1000;
 
 // A pixel is ink when its blue component is below this: black text and dark greys.
 constexpr int kInkBlueBelow = 176;
+
+// The first attempt at a font file stops once its glyph data passes this many bytes...
+constexpr std::int32_t kFirstAttemptLimit = 20000;
+// ... and from this rasterised size on it is made again of the characters in use only.
+constexpr std::int32_t kLargestStandardFont = 20001;
+// Whether a first attempt of this size (glyph data, header and index) is too large a file of
+// the standard set.
+inline bool StandardSetTooLarge(std::int32_t size) { return size >= kLargestStandardFont; }
+
+struct GlyphCells {
+    int height = 0;                         // a line's height
+    std::array<int, kGlyphSlots> widths{}; // of the codes measured, 0 for the others
+    int widest = 0;
+};
+
+// The cells of the codes as a font file records them, measured without drawing anything.
+// Throws FormatError when no font file can be made for the font: below 1 pixel or above
+// kMaxGlyphCell pixels high, or with a line or a cell of the codes beyond kMaxGlyphCell.
+GlyphCells MeasureGlyphCells(TextEngine& engine, const FontDesc& font,
+                             const std::bitset<kGlyphSlots>& codes);
 
 // Throws FormatError when no font file can be made for the font: below 1 pixel or above
 // kMaxGlyphCell pixels high, or with a line or a character of the standard set beyond

@@ -35,28 +35,30 @@ std::size_t CheckLayoutFonts(TextEngine& engine, const Layout& layout) {
     return uses.size();
 }
 
-std::vector<std::string> GenerateFonts(Editor& editor, const std::string& directory,
-                                       ProgressSteps& steps) {
-    editor.FontFileList.clear();
-    const std::vector<FontUse> uses = FontUses(editor.layout, editor.FontFileList);
+FontFilesMade GenerateFonts(TextEngine& engine, Layout& layout, FontFileRecords& list,
+                            ProgressSteps& steps) {
+    list.clear();
+    const std::vector<FontUse> uses = FontUses(layout, list);
     for (const FontUse& use : uses)
-        for (const std::size_t i : use.windows) editor.layout.WindowList[i]->FntFile = use.fntFile;
+        for (const std::size_t i : use.windows) layout.WindowList[i]->FntFile = use.fntFile;
 
-    std::vector<std::string> unshown;
+    FontFilesMade made;
     for (std::size_t k = 0; k < uses.size(); ++k) {
         const FontUse& use = uses[k];
-        cFontFile& record = editor.FontFileList[k];
+        cFontFile& record = list[k];
         steps.Next("Making the font file " + use.fntFile);
-        const RasteriseResult first = RasteriseFont(editor.textEngine, use.font, directory,
-                                                    use.fntFile, "", kFirstAttemptLimit);
-        if (first.size >= kLargestStandardFont) {
-            record.Chars = CharsUsedBy(editor.layout, record.FileName);
-            RasteriseFont(editor.textEngine, use.font, directory, use.fntFile, record.Chars, 0);
+        RasterisedGlyphs glyphs = RasteriseGlyphs(engine, use.font, "", kFirstAttemptLimit);
+        if (glyphs.dataSize + static_cast<std::int32_t>(kFntRecordsStart) >= kLargestStandardFont) {
+            record.Chars = CharsUsedBy(layout, record.FileName);
+            // Characters that all lie beyond the slots give no glyph; the first file stands.
+            RasterisedGlyphs used = RasteriseGlyphs(engine, use.font, record.Chars, 0);
+            if (used.dataSize > 0) glyphs = std::move(used);
         }
-        if (std::string message = UnshownCharacters(editor.layout, use); !message.empty())
-            unshown.push_back(std::move(message));
+        if (glyphs.dataSize > 0) made.files.push_back({use.fntFile, FontFileBytes(glyphs.font)});
+        if (std::string message = UnshownCharacters(layout, use); !message.empty())
+            made.unshown.push_back(std::move(message));
     }
-    return unshown;
+    return made;
 }
 
 } // namespace pw

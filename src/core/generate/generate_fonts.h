@@ -3,8 +3,11 @@
 // FntFile fields. A font whose standard set makes too large a file is made of the characters
 // its windows use.
 
+#include "generate/display_file.h"
+#include "generate/font_file_list.h"
 #include "platform/progress.h"
-#include "shell/editor.h"
+#include "platform/text_engine.h"
+#include "windows/layout.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,11 +15,6 @@
 #include <vector>
 
 namespace pw {
-
-// The first attempt at a font stops once its glyph data passes this many bytes...
-constexpr std::int32_t kFirstAttemptLimit = 20000;
-// ... and from this rasterised size on it is made again of the characters in use only.
-constexpr std::int32_t kLargestStandardFont = 20001;
 
 // The characters of every text of the windows whose FntFile is baseName + ".fnt", whatever
 // they draw, each once, in ascending order of code (line breaks included).
@@ -27,12 +25,16 @@ std::string CharsUsedBy(const Layout& layout, const std::string& baseName);
 // it touches anything.
 std::size_t CheckLayoutFonts(TextEngine& engine, const Layout& layout);
 
-// Makes the font files in directory (ending with a backslash), one step of steps each, and
-// lists them in FontFileList, which is emptied first. Every window that needs a font file
-// names it in FntFile before any file is made, so that a font made of the characters in use
-// has those of all its windows. Returns what UnshownCharacters says of each font, where it
-// says something. Throws IoError when a file cannot be written.
-std::vector<std::string> GenerateFonts(Editor& editor, const std::string& directory,
-                                       ProgressSteps& steps);
+struct FontFilesMade {
+    DisplayFileSet files; // in the order of the records
+    // What UnshownCharacters says of each font, where it says something.
+    std::vector<std::string> unshown;
+};
+
+// Makes the layout's font files, one step of steps each, and lists them in list, which is
+// emptied first. Every window that needs a font file names it in FntFile before any file is
+// made, so that a font made of the characters in use has those of all its windows.
+FontFilesMade GenerateFonts(TextEngine& engine, Layout& layout, FontFileRecords& list,
+                            ProgressSteps& steps);
 
 } // namespace pw

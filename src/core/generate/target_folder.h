@@ -2,7 +2,7 @@
 // Where a job's display files go: the display folder, or a folder inside it that the job's
 // sub-folder and net IDs name.
 
-#include "config/job_record.h"
+#include "windows/job_record.h"
 
 #include <string>
 

@@ -1,5 +1,7 @@
 #include "images/bitmap_header.h"
 
+#include "images/picture_size.h"
+
 namespace pw {
 
 namespace {
@@ -72,9 +74,7 @@ std::string SizeProblem(const BitmapHeader& h, const std::string& name) {
     if (h.Height < 0)
         return "The bitmap " + name + " stores its rows from the top down (height " +
                Num(h.Height) + "), which cannot be converted. Save it again with Paint.exe.";
-    if (h.Width > kMaxBitmapSide || h.Height > kMaxBitmapSide)
-        return "The bitmap " + name + " is " + Num(h.Width) + " x " + Num(h.Height) +
-               " pixels; at most " + Num(kMaxBitmapSide) + " pixels a side can be converted.";
+    if (!FitsConversion(h.Width, h.Height)) return PictureTooLarge(name, h.Width, h.Height);
     return {};
 }
 

@@ -11,8 +11,8 @@ namespace pw {
 
 // The file header (14 bytes) and the 40-byte information header after it.
 constexpr std::size_t kBitmapHeadersSize = 54;
-// Pictures larger than this a side are refused: no display comes near it, and the bound keeps
-// every size computed from a header far from overflowing.
+// Display bitmap files larger than this a side are refused: no display comes near it, and the
+// bound keeps every size computed from a header far from overflowing.
 constexpr std::int32_t kMaxBitmapSide = 16384;
 
 struct BitmapHeader {
@@ -43,7 +43,7 @@ std::size_t RowStride(const BitmapHeader& h);
 std::string HeaderProblem(const BitmapHeader& h, const std::string& name);
 
 // Why a picture of the header's width and height cannot be converted (zero, negative or
-// beyond kMaxBitmapSide), or empty when it can.
+// beyond kMaxConvertedSide), or empty when it can.
 std::string SizeProblem(const BitmapHeader& h, const std::string& name);
 
 // Why the pixel array (and the palette of a two-colour file) does not fit in a file of

@@ -1,12 +1,11 @@
 #include "images/bitmap_reader.h"
 
+#include "display/colour.h"
 #include "images/bitmap_header.h"
+#include "images/colour_code_rows.h"
 #include "images/image_info.h"
-#include "images/palette_match.h"
 #include "images/run_writer.h"
 
-#include <algorithm>
-#include <array>
 #include <string>
 
 namespace pw {
@@ -48,85 +47,10 @@ void EncodeTwoColour(cImage& image, std::string_view file, const BitmapHeader& h
     }
 }
 
-// Appends one row of colour codes as runs: each code, then its run's length, the last run
-// ending the row. Neighbouring pixels of a photograph change code too irregularly for a
-// branch to be predicted, so every pixel writes its would-be length and code and the output
-// only moves on where the code changed.
-void AppendCodeRuns(std::vector<std::uint8_t>& data, const std::vector<std::uint8_t>& codes) {
-    const std::size_t start = data.size();
-    // Each run but the last takes at most two bytes a pixel, the first code and the row end
-    // one each: the row never needs more than this, the speculative writes included.
-    data.resize(start + 2 * codes.size() + 2);
-    std::uint8_t* out = data.data() + start;
-    std::uint8_t current = codes[0];
-    *out++ = current;
-    std::uint32_t run = 1;
-    for (std::size_t x = 1; x < codes.size(); ++x) {
-        const std::uint8_t code = codes[x];
-        // Arithmetic rather than conditions, which the compiler would turn back into jumps.
-        const std::uint32_t changed = code != current;
-        if ((changed & (run >= kLengthContinues)) != 0) [[unlikely]]
-            for (; run >= kLengthContinues; run -= kLengthContinues) *out++ = kLengthContinues;
-        out[0] = static_cast<std::uint8_t>(run);
-        out[1] = code;
-        out += changed << 1;
-        run = (run & (changed - 1)) + 1; // 1 after a change, else one more
-        current = code;
-    }
-    *out++ = kRowEnd;
-    data.resize(static_cast<std::size_t>(out - data.data()));
-}
-
-// Rows converted side by side. The dither error starts afresh at every row, so the rows of a
-// group never wait for one another: the processor overlaps their chains of dependent steps,
-// where one row alone would leave it waiting on each pixel's error.
-constexpr int kRowGroup = 4;
-using RowCodes = std::array<std::vector<std::uint8_t>, kRowGroup>;
-
-// The codes of count rows from first, each dithered from no error. Returns the error the last
-// of them left.
-std::array<std::int32_t, 3> DitherRows(std::string_view file, const BitmapHeader& h, int first,
-                                       int count, RowCodes& codes) {
-    std::array<const std::uint8_t*, kRowGroup> rows{};
-    for (int k = 0; k < count; ++k) rows[k] = FileRow(file, h, first + k);
-    std::array<std::array<std::int32_t, 3>, kRowGroup> error{};
-    for (std::size_t x = 0; x < codes[0].size(); ++x) {
-        for (int k = 0; k < count; ++k) {
-            const std::uint8_t* p = rows[k] + 3 * x; // blue, green, red
-            codes[k][x] =
-                static_cast<std::uint8_t>(DitheredPaletteCode(error[k], p[2], p[1], p[0]));
-        }
-    }
-    return error[count - 1];
-}
-
-void MatchRow(const std::uint8_t* p, std::vector<std::uint8_t>& codes) {
-    for (std::uint8_t& code : codes) {
-        code = static_cast<std::uint8_t>(NearestPaletteCode(p[2], p[1], p[0]));
-        p += 3;
-    }
-}
-
-void EncodeColourCodes(ImageBank& images, cImage& image, std::string_view file,
-                       const BitmapHeader& h) {
-    RowCodes codes;
-    for (auto& row : codes) row.resize(static_cast<std::size_t>(h.Width));
-    // Nothing can change the switch while a picture is read, so it is looked at once.
-    const bool dither = images.Dither;
-    for (int r = 0; r < h.Height; r += kRowGroup) {
-        const int count = std::min(kRowGroup, h.Height - r);
-        if (dither)
-            images.DitherError = DitherRows(file, h, r, count, codes);
-        else
-            for (int k = 0; k < count; ++k) MatchRow(FileRow(file, h, r + k), codes[k]);
-        for (int k = 0; k < count; ++k) {
-            AppendCodeRuns(image.Data, codes[k]);
-            if (const int done = r + k + 1; done % 10 == 0)
-                images.progress->Step(done, h.Height,
-                                      "Row " + std::to_string(done) + " of " +
-                                          std::to_string(h.Height));
-        }
-    }
+// The 24-bit rows of the file, which come bottom-up.
+PixelRows ColourRows(std::string_view file, const BitmapHeader& h) {
+    const auto stride = static_cast<std::ptrdiff_t>(RowStride(h));
+    return {FileRow(file, h, 0), -stride, h.Width, h.Height};
 }
 
 } // namespace
@@ -171,7 +95,7 @@ std::uint32_t ReadBitmap(ImageBank& images, cImage& image, std::string_view file
     if (h.BitCount == 1)
         EncodeTwoColour(image, file, h);
     else
-        EncodeColourCodes(images, image, file, h);
+        EncodeColourCodes(images, image, ColourRows(file, h));
     return 20 + image.DataLength();
 }
 

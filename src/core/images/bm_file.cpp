@@ -24,14 +24,6 @@ std::string BitmapFileBytes(const cImage& image) {
     return out;
 }
 
-void WriteBitmapFile(const cImage& image, const std::string& directory) {
-    WriteFileAtomically(directory + BitmapFileName(image.FileName), BitmapFileBytes(image));
-}
-
-void WriteAllBitmaps(const ImageStore& store, const std::string& directory) {
-    for (const auto& image : store.Images()) WriteBitmapFile(*image, directory);
-}
-
 cImage ParseBitmapFile(std::string_view bytes, const std::string& name) {
     const auto bad = [&](const std::string& why) {
         return FormatError("The file " + name + " is not a display bitmap: " + why + ".");
@@ -65,8 +57,8 @@ cImage ParseBitmapFile(std::string_view bytes, const std::string& name) {
 void CheckRunData(const cImage& image, const std::string& name) {
     const RunWalkResult walk = WalkRuns(image, [](int, int, int, int) {});
     if (walk.rowsEnded != image.Height || walk.bytesUsed != image.Data.size())
-        throw FormatError("The run data of " + name +
-                          " is damaged: " + std::to_string(walk.rowsEnded) + " of its " +
+        throw FormatError("The run data of \"" + name +
+                          "\" is damaged: " + std::to_string(walk.rowsEnded) + " of its " +
                           std::to_string(image.Height) + " rows end properly, " +
                           std::to_string(walk.bytesUsed) + " of " +
                           std::to_string(image.Data.size()) + " bytes are read.");

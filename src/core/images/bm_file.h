@@ -3,7 +3,6 @@
 // transparent code, spare 0), then the image's run data exactly as held in memory.
 
 #include "images/image.h"
-#include "images/image_store.h"
 
 #include <cstddef>
 #include <string>
@@ -20,14 +19,6 @@ std::string BitmapFileName(const std::string& path);
 
 // The bytes of the image's .bm file.
 std::string BitmapFileBytes(const cImage& image);
-
-// Writes directory + BitmapFileName(FileName); the directory ends with a backslash. An
-// existing file is replaced once the new one is complete. Throws IoError on failure.
-void WriteBitmapFile(const cImage& image, const std::string& directory);
-
-// Every image of the store, in store order, whether or not a window still names it. Two
-// images of the same name from different folders write the same file; the later one stays.
-void WriteAllBitmaps(const ImageStore& store, const std::string& directory);
 
 // The image a .bm file holds (FileName = name, RefCount 1). Throws FormatError naming the
 // file when the header is cut short or its fields cannot be a display bitmap; the run data

@@ -1,12 +1,13 @@
 #pragma once
 // The editor's images and what reading a new one involves: the store that shares them by
 // file name, the Dither switch with its running error, whom to ask (the reader's message
-// boxes), whom to tell (the Image dialog's information line) and where reading shows its
-// progress.
+// boxes), whom to tell (the Image dialog's information line), where reading shows its
+// progress and what decodes the pictures that are not bitmaps the reader converts itself.
 
 #include "images/image_store.h"
 #include "platform/editor_observer.h"
 #include "platform/host.h"
+#include "platform/picture_decoder.h"
 #include "platform/progress.h"
 
 #include <array>
@@ -24,6 +25,9 @@ public:
     const Observers& observers;
     // Where bitmap reading shows itself: the Image dialog in the editor.
     Progress* progress = &NoProgress();
+    // PNG, JPEG, GIF and the bitmaps of other kinds: Qt's image readers in the editor and the
+    // command line tool.
+    PictureDecoder* decoder = &NoPictureDecoder();
 
     ImageStore ImageList;
     // The Image dialog's Dither box, the one switch of dithering in the program.

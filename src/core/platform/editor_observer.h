@@ -40,6 +40,8 @@ public:
     virtual void ImageInfoChanged(const std::string& /*infoLine*/, const std::string& /*caption*/) {}
     // The layout was loaded, saved to its own file or made new: nothing in it is unsaved.
     virtual void LayoutSaved() {}
+    // A user command ended: what it changed is one step of undo now.
+    virtual void CommandEnded() {}
 };
 
 // The views following one editor. A view attaches itself for as long as it lives.

@@ -4,10 +4,19 @@
 #include "platform/paths.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+#include <vector>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -98,16 +107,80 @@ void WriteFileWithBackup(const std::string& path, const std::string& backupPath,
     Replace(temp, path);
 }
 
-void CopyFileAtomically(const std::string& from, const std::string& to) {
-    const fs::path temp = TemporaryBeside(to);
-    std::error_code ec;
-    fs::copy_file(MapPath(from), temp, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        throw IoError("Cannot copy \"" + from + "\" to \"" + to + "\". " + ec.message() + ".");
+void WriteFileStraight(const std::string& path, const std::string& bytes) {
+    const auto failed = [&](const std::string& what, std::FILE* file) {
+        const std::error_code ec(errno, std::generic_category());
+        if (file) std::fclose(file);
+        return IoError(what + " \"" + path + "\". " + ec.message() + ".");
+    };
+    errno = 0;
+#ifdef _WIN32
+    std::FILE* file = _wfopen(MapPath(path).c_str(), L"wb");
+#else
+    std::FILE* file = std::fopen(MapPath(path).c_str(), "wb");
+#endif
+    if (!file) throw failed("Cannot create file", nullptr);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0)
+        throw failed("Write error in file", file);
+    if (std::fclose(file) != 0) throw failed("Write error in file", nullptr);
+}
+
+void FlushFolderToDisk(const std::string& folder) {
+    const auto failed = [&] {
+        const std::error_code ec(errno, std::generic_category());
+        return IoError("Cannot flush the files of \"" + folder + "\" to the disk. " + ec.message() +
+                       ".");
+    };
+#ifdef _WIN32
+    for (const auto& entry : fs::directory_iterator(MapPath(folder))) {
+        if (!entry.is_regular_file()) continue;
+        std::FILE* file = _wfopen(entry.path().c_str(), L"r+b");
+        if (!file) throw failed();
+        const bool synced = _commit(_fileno(file)) == 0;
+        std::fclose(file);
+        if (!synced) throw failed();
     }
-    Replace(temp, to);
+#else
+    // The data of every file, then the folder that names them. The data of all files is sent
+    // to the disk first, so that the first wait commits them all and the others find their
+    // data already there: one wait for the disk instead of one per file.
+    std::error_code ec;
+    bool synced = true;
+    std::vector<int> files;
+    for (const auto& entry : fs::directory_iterator(MapPath(folder), ec)) {
+        if (!entry.is_regular_file(ec)) continue;
+        const int fd = open(entry.path().c_str(), O_RDONLY);
+        if (fd < 0) {
+            synced = false;
+            continue;
+        }
+#ifdef __linux__
+        sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+        files.push_back(fd);
+    }
+    for (const int fd : files) {
+        synced = synced && fdatasync(fd) == 0;
+        close(fd);
+    }
+    const int dir = open(MapPath(folder).c_str(), O_RDONLY | O_DIRECTORY);
+    synced = synced && !ec && dir >= 0 && fsync(dir) == 0;
+    if (dir >= 0) close(dir);
+    if (!synced) throw failed();
+#endif
+}
+
+void RenamePath(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    fs::rename(MapPath(from), MapPath(to), ec);
+    if (ec)
+        throw IoError("Cannot rename \"" + from + "\" to \"" + to + "\". " + ec.message() + ".");
+}
+
+void EraseFile(const std::string& path) {
+    std::error_code ec;
+    fs::remove(MapPath(path), ec);
+    if (ec) throw IoError("Cannot delete file \"" + path + "\". " + ec.message() + ".");
 }
 
 void CreateFolders(const std::string& path) {

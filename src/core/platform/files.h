@@ -30,9 +30,22 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes);
 void WriteFileWithBackup(const std::string& path, const std::string& backupPath,
                          const std::string& bytes);
 
-// Copies the file to a temporary file beside the target and renames it over the target only
-// when it is complete. Throws IoError on failure; the target is then as it was.
-void CopyFileAtomically(const std::string& from, const std::string& to);
+// Writes the bytes straight to the path (a new file, or one replaced in place), handed to the
+// system in full. For files whose folder is itself renamed into place once every file in it
+// is complete and flushed (FlushFolderToDisk). Throws IoError naming the file and the
+// system's reason.
+void WriteFileStraight(const std::string& path, const std::string& bytes);
+
+// Has every file written into the folder on the disk, not merely handed to the system.
+// Throws IoError when the system cannot.
+void FlushFolderToDisk(const std::string& folder);
+
+// Renames a file or a folder; a file of the new name is replaced. Throws IoError on failure;
+// the path is then as it was.
+void RenamePath(const std::string& from, const std::string& to);
+
+// Deletes a file. Throws IoError when it exists and cannot be deleted.
+void EraseFile(const std::string& path);
 
 // Creates the folder and its parents when missing. Throws IoError on failure.
 void CreateFolders(const std::string& path);

@@ -2,6 +2,9 @@
 
 #include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/win1252.h"
+
+#include <algorithm>
 
 #include <filesystem>
 #include <system_error>
@@ -52,6 +55,29 @@ void DeleteFilesIn(const std::string& folder) {
         if (entry.is_directory(ec) || ec || Hidden(entry) || ReadOnly(entry)) return;
         fs::remove(entry.path(), ec);
     });
+}
+
+std::vector<FolderEntry> ListFolder(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    ForEachEntry(folder, [&](const fs::directory_entry& entry) {
+        std::error_code ec;
+        FolderEntry e;
+        e.name = Utf8ToWin1252(entry.path().filename().string());
+        e.folder = entry.is_directory(ec);
+        e.hidden = Hidden(entry);
+        e.readOnly = !e.folder && ReadOnly(entry);
+        if (!e.folder) e.size = entry.file_size(ec);
+        entries.push_back(std::move(e));
+    });
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return entries;
+}
+
+void RemoveFolderTree(const std::string& path) {
+    std::error_code ec;
+    fs::remove_all(MapPath(path), ec);
+    if (ec) throw IoError("Cannot remove the folder \"" + path + "\". " + ec.message() + ".");
 }
 
 int VisibleSubFolders(const std::string& folder) {

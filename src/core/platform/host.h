@@ -24,7 +24,16 @@ public:
 
     // Message boxes. An empty caption means the application's title.
     virtual void ShowMessage(const std::string& text, const std::string& caption = {}) = 0;
+    // A message about something that may have gone wrong, which the user should look into;
+    // shown as a message, with a warning's mark where the host has one.
+    virtual void ShowWarning(const std::string& text) { ShowMessage(text); }
     virtual Answer Ask(const std::string& text, Buttons buttons) = 0;
+    // A question with a longer text the user may open (a message box's "Show Details...").
+    // Where there is no room for it, it is the question alone.
+    virtual Answer AskWithDetails(const std::string& text, Buttons buttons,
+                                  const std::string& /*details*/) {
+        return Ask(text, buttons);
+    }
 
     // Standard file dialogs; nothing when the user cancels.
     virtual std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) = 0;

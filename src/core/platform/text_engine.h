@@ -46,6 +46,9 @@ public:
     virtual void Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y,
                       const std::string& text, std::uint32_t colour,
                       std::optional<std::uint32_t> background) = 0;
+    // The face that would draw text in a face this system does not have, or "" when it has
+    // it or a stand-in made to the same measures.
+    virtual std::string FaceSubstitute(const std::string& face) = 0;
 };
 
 } // namespace pw

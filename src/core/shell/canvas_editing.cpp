@@ -2,9 +2,11 @@
 
 #include "display/colour.h"
 #include "shell/place_mode.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
+#include "shell/window_commands.h"
 #include "windows/window_list.h"
-#include "windows/window_setters.h"
+#include "shell/window_setters.h"
+#include "windows/shown_values.h"
 
 #include <algorithm>
 #include <limits>
@@ -43,18 +45,18 @@ std::uint8_t KindOf(std::uint8_t placeMode) {
 }
 
 void Place(Editor& editor, int x, int y) {
-    if (editor.PlaceMode == pmDestinationStatus) {
+    if (editor.pointer.PlaceMode == pmDestinationStatus) {
         const cWindow& destination = PlaceNewWindow(editor, wtDestination, x, y, 0, true);
         PlaceNewWindow(editor, wtLiftStatus, x, y, destination.Tag, true);
     } else {
-        PlaceNewWindow(editor, KindOf(editor.PlaceMode), x, y, 0, false);
+        PlaceNewWindow(editor, KindOf(editor.pointer.PlaceMode), x, y, 0, false);
     }
 }
 
 void BackgroundDefaults(Editor& editor, cWindow& w) {
-    const std::int32_t colour = editor.layout.BackgroundColour;
+    const std::int32_t colour = editor.doc.layout.BackgroundColour;
     w.Tag = 0;
-    switch (editor.PlaceMode) {
+    switch (editor.pointer.PlaceMode) {
     case pmBackgroundRect:
         // A bevel a little lighter and darker than the display around it.
         w.FG = kTransparent;
@@ -129,7 +131,7 @@ bool OnDisplay(const Layout& layout, int x, int y) {
 }
 
 void FormMouseDown(Editor& editor, MouseButton, ShiftState, int x, int y) {
-    Layout& layout = editor.layout;
+    Layout& layout = editor.doc.layout;
     if (PlaceArmed(editor)) {
         // Beside the display a window could only be clipped inside out; the choice waits for
         // a press on the display.
@@ -145,15 +147,15 @@ void FormMouseDown(Editor& editor, MouseButton, ShiftState, int x, int y) {
         layout.CurWindow = nullptr;
         RedrawAll(editor);
     }
-    editor.LastMouseX = x;
-    editor.LastMouseY = y;
+    editor.pointer.LastMouseX = x;
+    editor.pointer.LastMouseY = y;
 }
 
 void FormMouseMove(Editor& editor, ShiftState shift, int x, int y) {
-    cWindow* w = editor.layout.CurWindow;
+    cWindow* w = editor.doc.layout.CurWindow;
     if ((shift & ssLeft) && w) {
-        const long long dx = static_cast<long long>(x) - editor.LastMouseX;
-        const long long dy = static_cast<long long>(y) - editor.LastMouseY;
+        const long long dx = static_cast<long long>(x) - editor.pointer.LastMouseX;
+        const long long dy = static_cast<long long>(y) - editor.pointer.LastMouseY;
         switch (w->DragMode) {
         case dmMoving:
             if (w->X0 + dx >= 0 && w->Y0 + dy >= 0) {
@@ -166,12 +168,12 @@ void FormMouseMove(Editor& editor, ShiftState shift, int x, int y) {
         default: break;
         }
     }
-    editor.LastMouseX = x;
-    editor.LastMouseY = y;
+    editor.pointer.LastMouseX = x;
+    editor.pointer.LastMouseY = y;
 }
 
 void FormMouseUp(Editor& editor, MouseButton, ShiftState, int, int) {
-    cWindow* w = editor.layout.CurWindow;
+    cWindow* w = editor.doc.layout.CurWindow;
     if (!w) return;
     w->DragMode = dmIdle;
     editor.observers.Notify(&EditorObserver::WindowChanged);
@@ -180,9 +182,9 @@ void FormMouseUp(Editor& editor, MouseButton, ShiftState, int, int) {
 
 cWindow& PlaceNewWindow(Editor& editor, std::uint8_t kind, int x, int y, std::uint32_t tag,
                         bool shared) {
-    cWindow& w = NewWindow(editor.layout);
+    cWindow& w = NewWindow(editor.doc.layout);
     // Made current without moving the selection mark: the redraw at the release clears it.
-    editor.layout.CurWindow = &w;
+    editor.doc.layout.CurWindow = &w;
     w.Type = kind;
     w.DragMode = dmIdle;
     w.X0 = x;
@@ -195,7 +197,7 @@ cWindow& PlaceNewWindow(Editor& editor, std::uint8_t kind, int x, int y, std::ui
         BackgroundDefaults(editor, w);
     else
         ContentDefaults(w, x, tag, shared);
-    ClipToDisplay(editor.layout, w);
+    ClipToDisplay(editor.doc.layout, w);
     ArmPlace(editor, pmNone);
     return w;
 }

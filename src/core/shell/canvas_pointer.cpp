@@ -6,7 +6,7 @@
 namespace pw {
 
 Pointer PointerAt(const Editor& editor, int x, int y) {
-    const Layout& layout = editor.layout;
+    const Layout& layout = editor.doc.layout;
     if (PlaceArmed(editor)) return OnDisplay(layout, x, y) ? Pointer::Place : Pointer::Arrow;
     const cWindow* current = layout.CurWindow;
     // The Background object can be grabbed but never changes: promise nothing over it.

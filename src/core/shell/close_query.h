@@ -21,4 +21,8 @@ CloseAction CloseQuery(Editor& editor);
 // in the Save As dialog it led to. A failed save throws, so that nothing is given up unsaved.
 bool SaveBeforeClosing(Editor& editor);
 
+// Asks "Save before loading another layout ?" when the layout has unsaved changes, and saves
+// as the close query does on Yes. Returns false when the user cancelled: nothing is loaded.
+bool SaveBeforeLoading(Editor& editor);
+
 } // namespace pw

@@ -1,15 +1,16 @@
 #include "shell/editor.h"
 
-#include "display/colour.h"
-#include "platform/local_time.h"
-#include "windows/window_list.h"
+#include "shell/window_commands.h"
+#include "windows/window_images.h"
 
 namespace pw {
 
 Editor::Editor(Host& host_, TextEngine& textEngine_)
-    : host(host_), textEngine(textEngine_), layout(this), images(host_, observers),
-      canvas(640, 480, kButtonFace) {
-    LocalTime = [] { return LocalTimeOf(std::time(nullptr)); };
+    : host(host_), textEngine(textEngine_), doc(host_, observers, this),
+      view(textEngine_, doc.images, run.random, observers) {}
+
+void Editor::ImageRead(cWindow& w, int index, bool dither, int transparent) {
+    LoadWindowImage(doc.images, w, index, dither, transparent);
 }
 
 void Editor::DisplaySizeRead(int width, int height) { SetDisplaySize(*this, width, height); }

@@ -3,7 +3,7 @@
 // the other kept layouts that hold the same window unchanged, so keeping a layout costs about
 // what the last command changed. Images are shared with the store.
 
-#include "config/job_record.h"
+#include "windows/job_record.h"
 #include "images/kept_image.h"
 #include "windows/window.h"
 

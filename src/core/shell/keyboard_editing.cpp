@@ -1,8 +1,8 @@
 #include "shell/keyboard_editing.h"
 
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 #include "windows/window_list.h"
-#include "windows/window_setters.h"
+#include "shell/window_setters.h"
 
 #include <limits>
 
@@ -24,15 +24,15 @@ void Step(Editor& editor, cWindow& w, std::int32_t from, int by, Setter set) {
 } // namespace
 
 void NudgeWindow(Editor& editor, int dx, int dy) {
-    cWindow* w = MovableCurrent(editor.layout);
+    cWindow* w = MovableCurrent(editor.doc.layout);
     if (!w) return;
     Step(editor, *w, w->X0, dx, SetX0);
     Step(editor, *w, w->Y0, dy, SetY0);
 }
 
 void DeleteCurrentWindow(Editor& editor) {
-    if (cWindow* w = MovableCurrent(editor.layout))
-        DeleteWindow(editor.layout, editor.images.ImageList, w);
+    if (cWindow* w = MovableCurrent(editor.doc.layout))
+        DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, w);
     RedrawAll(editor);
 }
 

@@ -1,6 +1,6 @@
 #include "shell/new_layout.h"
 
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "shell/close_query.h"
 #include "shell/startup.h"
 #include "windows/window_list.h"
@@ -8,9 +8,9 @@
 namespace pw {
 
 void NewLayout(Editor& editor) {
-    ClearWindows(editor.layout);
-    editor.images.ImageList.ReleaseAllImages();
-    editor.layout.InputSpec = cInputSpec{};
+    ClearWindows(editor.doc.layout);
+    editor.doc.images.ImageList.ReleaseAllImages();
+    editor.doc.layout.InputSpec = cInputSpec{};
     SetLayoutFileName(editor, {});
     CreateDefaultLayout(editor);
 }

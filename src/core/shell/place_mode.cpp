@@ -3,12 +3,12 @@
 namespace pw {
 
 void ArmPlace(Editor& editor, PlaceKind kind) {
-    editor.PlaceMode = kind;
+    editor.pointer.PlaceMode = kind;
     editor.observers.Notify(&EditorObserver::PlaceModeChanged);
 }
 
 bool PlaceArmed(const Editor& editor) {
-    return editor.PlaceMode >= pmBackground && editor.PlaceMode <= pmTimedSequence;
+    return editor.pointer.PlaceMode >= pmBackground && editor.pointer.PlaceMode <= pmTimedSequence;
 }
 
 std::string PlaceHint(const Editor& editor) {
@@ -27,7 +27,7 @@ std::string PlaceHint(const Editor& editor) {
         "a Timed Sequence",
     };
     if (!PlaceArmed(editor)) return "";
-    return std::string("Click on the display to place ") + kWhat[editor.PlaceMode];
+    return std::string("Click on the display to place ") + kWhat[editor.pointer.PlaceMode];
 }
 
 } // namespace pw

@@ -1,7 +1,7 @@
 #include "shell/recovery.h"
 
 #include "config/dcf_file.h"
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -91,18 +91,18 @@ RecoveryCopy::RecoveryCopy(Editor& editor, std::string folder, int processId)
 void RecoveryCopy::Update(std::chrono::steady_clock::time_point now) {
     // Before the first layout is made there is nothing to keep.
     // Nor while a long command holds the layout half-way.
-    if (editor_.layout.WindowList.empty() || editor_.TimerBusy) return;
+    if (editor_.doc.layout.WindowList.empty() || editor_.run.TimerBusy) return;
     if (!HasUnsavedChanges(editor_)) {
         Remove();
         return;
     }
     if (!written_.empty() && now - writtenAt_ < kRecoveryInterval) return;
-    std::string text = WriteLayoutText(editor_.layout);
+    std::string text = WriteLayoutText(editor_.doc.layout);
     if (text == written_) return;
     std::string file = std::string(kHeading) + "\r\n" + std::string(kWrittenKey) +
-                       TimeText(editor_.LocalTime()) + "\r\n";
+                       TimeText(editor_.run.LocalTime()) + "\r\n";
     // A name that would break the heading's lines is not kept; the layout itself is.
-    const std::string& name = editor_.LayoutFileName;
+    const std::string& name = editor_.doc.LayoutFileName;
     if (name.find_first_of("\r\n") == std::string::npos)
         file += std::string(kFileKey) + name + "\r\n";
     file += "\r\n" + text;
@@ -159,7 +159,7 @@ void RecoveryCopy::OfferLeftCopies(const std::function<bool(int processId)>& run
             RemoveFile(copy.path);
             continue;
         }
-        editor_.history.MarkUnsaved();
+        editor_.doc.history.MarkUnsaved();
         // This run's copy takes over; the left one goes only once it has.
         Update(std::chrono::steady_clock::now());
         if (!written_.empty() && copy.path != path_) RemoveFile(copy.path);

@@ -1,48 +1,49 @@
 #include "shell/startup.h"
 
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "platform/files.h"
+#include "shell/window_commands.h"
 #include "windows/window_list.h"
 
 namespace pw {
 
 void CreateDefaultLayout(Editor& editor) {
-    cWindow& background = NewWindow(editor.layout);
-    editor.layout.CurWindow = &background;
+    cWindow& background = NewWindow(editor.doc.layout);
+    editor.doc.layout.CurWindow = &background;
     background.Tag = 0;
     background.Type = wtBackground;
     background.DragMode = dmIdle;
     SetDisplaySize(editor, 640, 480);
-    editor.layout.BackgroundColour = 42;
+    editor.doc.layout.BackgroundColour = 42;
     background.BG0 = 42;
     background.BG = 42;
     background.CurIndex = 0;
-    editor.history.Reset(editor);
+    editor.doc.history.Reset(editor);
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
     MarkLayoutSaved(editor);
 }
 
 void FirstShow(Editor& editor, const std::vector<std::string>& arguments) {
-    if (editor.StartupDone) return;
-    editor.StartupDone = true;
+    if (editor.run.StartupDone) return;
+    editor.run.StartupDone = true;
     if (arguments.empty()) {
-        if (!editor.layout.CurWindow) CreateDefaultLayout(editor);
+        if (!editor.doc.layout.CurWindow) CreateDefaultLayout(editor);
         return;
     }
     const std::string& path = arguments.front();
     if (!FileExists(path)) {
         // Without a Background object neither the canvas nor the dialogs could work, so a
         // file that is not there gives a new layout, and the user is told why.
-        editor.host.ShowMessage("The layout file " + path +
-                                " was not found. A new layout has been started.");
+        editor.host.ShowMessage("The layout file \"" + path +
+                                "\" was not found. A new layout has been started.");
     }
     try {
         LoadLayout(editor, path);
     } catch (...) {
-        if (editor.layout.WindowList.empty()) CreateDefaultLayout(editor);
+        if (editor.doc.layout.WindowList.empty()) CreateDefaultLayout(editor);
         throw;
     }
-    if (editor.layout.WindowList.empty()) CreateDefaultLayout(editor);
+    if (editor.doc.layout.WindowList.empty()) CreateDefaultLayout(editor);
 }
 
 } // namespace pw

@@ -54,29 +54,43 @@ std::string Phrase(Change change, const std::string& what) {
 }
 
 unsigned Changes(const cWindow& a, const cWindow& b) {
+    FieldMask differ = DifferentFields(a, b);
     unsigned c = 0;
-    const bool sameSize = a.X1 - a.X0 == b.X1 - b.X0 && a.Y1 - a.Y0 == b.Y1 - b.Y0;
-    const bool sameCorner = a.X0 == b.X0 && a.Y0 == b.Y0;
-    if (!sameCorner)
-        c |= sameSize ? chMove : chMove | chResize;
-    else if (!sameSize)
-        c |= chResize;
-    if (a.Text != b.Text) c |= chText;
-    if (a.BMP != b.BMP || a.ImageHeld != b.ImageHeld) c |= chImage;
-    if (a.FG != b.FG || a.BG0 != b.BG0 || a.BG != b.BG) c |= chColours;
-    if (a.CurIndex != b.CurIndex) c |= chIndex;
-    const std::int32_t format = a.Format ^ b.Format;
-    if (format & (fmCentre | fmRight | fmVCentre)) c |= chJustification;
-    if (format & fmShared) c |= chSharing;
-    if (format & ~(fmCentre | fmRight | fmVCentre | fmShared)) c |= chOther;
-    if (a.DrawType != b.DrawType) c |= chDrawType;
-    if (a.FontName != b.FontName || a.FontStyle != b.FontStyle) c |= chFont;
-    if (a.FntFile != b.FntFile) c |= chFontFile;
-    if (a.FontSize != b.FontSize) c |= chFontSize;
-    if (a.Tag != b.Tag) c |= chTag;
-    if (a.Parameter != b.Parameter) c |= chParameter;
-    if (a.Texture != b.Texture) c |= chTexture;
-    if (a.Type != b.Type || a.Number != b.Number) c |= chOther;
+    // Each field the list holds counts as one change, and a field with no word of its own
+    // as some other edit, so that no change of a window is left without a name.
+    const auto take = [&](FieldMask fields, unsigned change) {
+        if (differ & fields) c |= change;
+        differ &= ~fields;
+    };
+    if (differ & kPositionFields) {
+        const bool sameSize = a.X1 - a.X0 == b.X1 - b.X0 && a.Y1 - a.Y0 == b.Y1 - b.Y0;
+        const bool sameCorner = a.X0 == b.X0 && a.Y0 == b.Y0;
+        if (!sameCorner)
+            c |= sameSize ? chMove : chMove | chResize;
+        else if (!sameSize)
+            c |= chResize;
+        differ &= ~kPositionFields;
+    }
+    if (differ & wfFormat) {
+        const std::int32_t format = a.Format ^ b.Format;
+        if (format & (fmCentre | fmRight | fmVCentre)) c |= chJustification;
+        if (format & fmShared) c |= chSharing;
+        if (format & ~(fmCentre | fmRight | fmVCentre | fmShared)) c |= chOther;
+        differ &= ~wfFormat;
+    }
+    if (a.ImageHeld != b.ImageHeld) c |= chImage;
+    take(wfText, chText);
+    take(wfBMP, chImage);
+    take(kColourFields, chColours);
+    take(wfCurIndex, chIndex);
+    take(wfDrawType, chDrawType);
+    take(wfFontName | wfFontStyle, chFont);
+    take(wfFntFile, chFontFile);
+    take(wfFontSize, chFontSize);
+    take(wfTag, chTag);
+    take(wfParameter, chParameter);
+    take(wfTexture, chTexture);
+    if (differ) c |= chOther;
     return c;
 }
 

@@ -1,24 +1,24 @@
 #include "shell/timer_step.h"
 
-#include "windows/simulation.h"
+#include "shell/simulation.h"
 
 namespace pw {
 
 void TimerStep(Editor& editor) {
-    ++editor.TickCount;
-    if (editor.TimerBusy) return;
-    editor.TimerBusy = true;
+    ++editor.run.TickCount;
+    if (editor.run.TimerBusy) return;
+    editor.run.TimerBusy = true;
     try {
         // Only the Dynamic view changes windows; their values before the step tell which.
         const std::vector<LiveValues> before =
-            editor.ViewMode == vmDynamic ? LiveValuesOf(editor.layout) : std::vector<LiveValues>{};
+            editor.view.ViewMode == vmDynamic ? LiveValuesOf(editor.doc.layout) : std::vector<LiveValues>{};
         SimulationStep(editor);
-        editor.history.TakeIn(editor.layout, before);
+        editor.doc.history.TakeIn(editor.doc.layout, before);
     } catch (...) {
-        editor.TimerBusy = false;
+        editor.run.TimerBusy = false;
         throw;
     }
-    editor.TimerBusy = false;
+    editor.run.TimerBusy = false;
 }
 
 } // namespace pw

@@ -1,6 +1,7 @@
 #include "shell/undo_history.h"
 
 #include "shell/step_name.h"
+#include "shell/window_commands.h"
 #include "windows/layout_snapshot.h"
 #include "windows/window_list.h"
 
@@ -43,7 +44,7 @@ std::vector<LiveValues> LiveValuesOf(const Layout& layout) {
 }
 
 KeptLayout UndoHistory::Capture(const Editor& editor, const KeptLayout& like) {
-    const Layout& layout = editor.layout;
+    const Layout& layout = editor.doc.layout;
     KeptLayout state;
     state.id = nextId_++;
     state.windows.reserve(layout.WindowList.size());
@@ -67,16 +68,16 @@ KeptLayout UndoHistory::Capture(const Editor& editor, const KeptLayout& like) {
     state.nextNumber = layout.NextWindowNumber;
     state.backgroundColour = layout.BackgroundColour;
     state.job = layout.InputSpec;
-    state.images = KeepImages(editor.images.ImageList);
+    state.images = KeepImages(editor.doc.images.ImageList);
     return state;
 }
 
 bool UndoHistory::Differs(const Editor& editor, const KeptLayout& state) {
     // The background colour is not compared: the renderer derives it from the Background
     // object's colours whenever it draws, and no file holds it.
-    const Layout& layout = editor.layout;
+    const Layout& layout = editor.doc.layout;
     if (layout.WindowList.size() != state.windows.size() || !(layout.InputSpec == state.job) ||
-        !SameImages(KeepImages(editor.images.ImageList), state.images))
+        !SameImages(KeepImages(editor.doc.images.ImageList), state.images))
         return true;
     for (std::size_t i = 0; i < state.windows.size(); ++i)
         if (!SameContent(*layout.WindowList[i], *state.windows[i])) return true;
@@ -84,7 +85,7 @@ bool UndoHistory::Differs(const Editor& editor, const KeptLayout& state) {
 }
 
 void UndoHistory::Restore(Editor& editor, const KeptLayout& state) {
-    Layout layout(editor.layout.context);
+    Layout layout(editor.doc.layout.context);
     layout.WindowList.reserve(state.windows.size());
     for (const auto& w : state.windows) {
         layout.WindowList.push_back(std::make_unique<cWindow>(*w));
@@ -123,7 +124,7 @@ void UndoHistory::Reset(const Editor& editor) {
 }
 
 bool UndoHistory::Commit(const Editor& editor) {
-    const Layout& layout = editor.layout;
+    const Layout& layout = editor.doc.layout;
     if (!Differs(editor, base_)) {
         // Selecting is no step, but an undo of the next one comes back to this selection.
         base_.current = IndexOf(layout, layout.CurWindow);
@@ -249,18 +250,18 @@ std::size_t UndoHistory::WindowCopies() const {
 }
 
 void CommandEnded(Editor& editor) {
-    const cWindow* w = editor.layout.CurWindow;
+    const cWindow* w = editor.doc.layout.CurWindow;
     if (w && w->DragMode != dmIdle) return;
-    editor.history.Commit(editor);
+    editor.doc.history.Commit(editor);
 }
 
 void MarkLayoutSaved(Editor& editor) {
-    editor.history.MarkSaved(editor);
+    editor.doc.history.MarkSaved(editor);
     editor.observers.Notify(&EditorObserver::LayoutSaved);
 }
 
 bool HasUnsavedChanges(const Editor& editor) {
-    return editor.history.Modified(editor);
+    return editor.doc.history.Modified(editor);
 }
 
 } // namespace pw

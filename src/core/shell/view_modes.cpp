@@ -3,7 +3,7 @@
 namespace pw {
 
 void SetViewMode(Editor& editor, ViewKind mode) {
-    editor.ViewMode = mode;
+    editor.view.ViewMode = mode;
     editor.observers.Notify(&EditorObserver::ViewModeChanged);
     editor.observers.Notify(&EditorObserver::RedrawRequested);
 }
@@ -11,7 +11,7 @@ void SetViewMode(Editor& editor, ViewKind mode) {
 void LeaveDynamicView(Editor& editor) {
     // The whole canvas is drawn again too: a canvas left half in the Dynamic picture while
     // the editor is in Design view would show outlines on some windows and not on others.
-    if (editor.ViewMode == vmDynamic) SetViewMode(editor, vmDesign);
+    if (editor.view.ViewMode == vmDynamic) SetViewMode(editor, vmDesign);
 }
 
 } // namespace pw

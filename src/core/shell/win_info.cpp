@@ -6,11 +6,13 @@
 #include "images/bm_file.h"
 #include "shell/keyboard_editing.h"
 #include "shell/view_modes.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
+#include "shell/window_commands.h"
 #include "windows/window_list.h"
-#include "windows/window_setters.h"
+#include "shell/window_setters.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace pw {
 
@@ -30,9 +32,54 @@ void SetFormatBit(Editor& editor, cWindow& w, bool on, std::int32_t flag) {
     SetFormat(editor, w, on ? w.Format | flag : w.Format & ~flag);
 }
 
+namespace {
+
+// The far edge a width or height gives, when a window field can hold it; a value beyond
+// that is past the display anyway, so the setter would refuse it.
+void SetExtent(Editor& editor, cWindow& w, std::int32_t nearEdge, std::int32_t v,
+               void (*setFarEdge)(Editor&, cWindow&, std::int32_t)) {
+    const long long far = static_cast<long long>(nearEdge) + v - 1;
+    if (far < std::numeric_limits<std::int32_t>::min() ||
+        far > std::numeric_limits<std::int32_t>::max())
+        return;
+    setFarEdge(editor, w, static_cast<std::int32_t>(far));
+}
+
+} // namespace
+
+void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v) {
+    switch (row) {
+    case irFontSize: SetFontSize(editor, w, v); break;
+    case irX0: SetX0(editor, w, v); break;
+    case irX1: SetX1(editor, w, v); break;
+    case irY0: SetY0(editor, w, v); break;
+    case irY1: SetY1(editor, w, v); break;
+    case irWidth: SetExtent(editor, w, w.X0, v, SetX1); break;
+    case irHeight: SetExtent(editor, w, w.Y0, v, SetY1); break;
+    case irTag:
+        if (v < 0) {
+            editor.host.ShowMessage("'" + std::to_string(v) +
+                                    "' is not a valid tag: tags are 0 or above");
+            break;
+        }
+        w.Tag = static_cast<std::uint32_t>(v);
+        break;
+    case irParameter: SetParameter(editor, w, v); break;
+    case irTexture: w.Texture = v; break;
+    default: break;
+    }
+}
 
 void WinInfo::sgInfoSetEditText(int row) {
-    if (PendingRow != kNoRow && PendingRow != row) CommitCell();
+    if (PendingRow != kNoRow && PendingRow != row) {
+        try {
+            CommitCell();
+        } catch (...) {
+            // The row now typed into is pending all the same.
+            PendingRow = row;
+            throw;
+        }
+    }
     PendingRow = row;
 }
 
@@ -44,13 +91,10 @@ void WinInfo::CommitCell() {
     if (PendingRow == kNoRow) return;
     if (cWindow* w = Current()) {
         const std::string text = cells_.CellText(PendingRow);
-        if (!text.empty()) {
-            // A text that is no number throws here, and the row stays pending as typed.
-            const std::int32_t v = StrToInt(text);
-            const int row = PendingRow;
-            PendingRow = kNoRow;
-            ApplyInfoRow(editor_, *w, row, v);
-        }
+        const int row = PendingRow;
+        PendingRow = kNoRow;
+        // A text that is no number throws here, and is dropped with the pending row.
+        if (!text.empty()) ApplyInfoRow(editor_, *w, row, StrToInt(text));
     }
     PendingRow = kNoRow;
 }
@@ -136,7 +180,7 @@ void WinInfo::btColoursClick() {
     if (!w) return;
     const WindowColours chosen = dialogs_.ChooseColours({w->FG, w->BG0, w->BG});
     w->FG = chosen.FG;
-    if (w == Background(editor_.layout) && chosen.BG0 == kTransparent) {
+    if (w == Background(editor_.doc.layout) && chosen.BG0 == kTransparent) {
         editor_.host.ShowMessage("The display's background cannot be transparent: its "
                                  "background colours were kept.");
     } else {
@@ -147,20 +191,20 @@ void WinInfo::btColoursClick() {
 }
 
 void WinInfo::btImageClick() {
-    cWindow* w = MovableCurrent(editor_.layout);
+    cWindow* w = MovableCurrent(editor_.doc.layout);
     // An index a damaged file left outside 0..99 has no entry to choose a bitmap for.
     if (!w || !w->IndexInRange()) return;
     const int i = w->CurIndex;
     DrawWindow(editor_, *w, DrawMode::Erase);
-    editor_.LineColour = w->FG;
-    editor_.FillColour = w->BG0 == kTransparent ? editor_.layout.BackgroundColour : w->BG0;
+    editor_.view.LineColour = w->FG;
+    editor_.view.FillColour = w->BG0 == kTransparent ? editor_.doc.layout.BackgroundColour : w->BG0;
     const bool wasImage = w->DrawType == dtImage;
     const std::string name = dialogs_.ChooseImage(wasImage ? w->BMP[i] : "", *w, i);
     if (!name.empty()) {
         SetDrawType(editor_, *w, dtImage);
         w->Text[i] = BitmapFileName(name);
         // A file the reader refused is not in the store: the window keeps its size.
-        if (const cImage* image = editor_.images.ImageList.FindImage(name))
+        if (const cImage* image = editor_.doc.images.ImageList.FindImage(name))
             GrowToFit(*w, image->Width, image->Height);
     } else if (wasImage) {
         // The entry's text named the bitmap; a window drawn otherwise keeps its text.
@@ -171,7 +215,7 @@ void WinInfo::btImageClick() {
 }
 
 void WinInfo::GrowToFit(cWindow& w, int width, int height) {
-    const cWindow* display = Background(editor_.layout);
+    const cWindow* display = Background(editor_.doc.layout);
     if (static_cast<long long>(w.X1) - w.X0 < width)
         SetX1(editor_, w,
               static_cast<std::int32_t>(
@@ -187,16 +231,16 @@ void WinInfo::btDeleteClick() {
 }
 
 void WinInfo::btPutTopClick() {
-    if (cWindow* w = MovableCurrent(editor_.layout)) PutOnTop(editor_.layout, w);
+    if (cWindow* w = MovableCurrent(editor_.doc.layout)) PutOnTop(editor_.doc.layout, w);
     RedrawAll(editor_);
 }
 
 void WinInfo::btNextClick() {
-    SelectWindow(editor_, StepWindow(editor_.layout, Current(), +1));
+    SelectWindow(editor_, StepWindow(editor_.doc.layout, Current(), +1));
 }
 
 void WinInfo::btPrevClick() {
-    SelectWindow(editor_, StepWindow(editor_.layout, Current(), -1));
+    SelectWindow(editor_, StepWindow(editor_.doc.layout, Current(), -1));
 }
 
 } // namespace pw

@@ -53,6 +53,10 @@ const char* DrawTypeName(int drawType);
 // image, else the font face.
 std::string ShownFontName(const cWindow& w);
 
+// Applies a typed value by the row's rule. A value a setter refuses changes nothing, without
+// a word; a negative Tag is refused with a message, since no window can hold one.
+void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v);
+
 // Sets or clears one flag of the window's Format.
 void SetFormatBit(Editor& editor, cWindow& w, bool on, std::int32_t flag);
 
@@ -66,7 +70,8 @@ public:
 
     // The grid. A row's value is applied when the user types into another row, presses Enter
     // or clicks in the grid, never half typed. A cell that holds no whole number is reported
-    // and stays pending, typed as it is.
+    // and dropped: the row is no longer pending, so that it shows the window's value again and
+    // the next value typed is applied.
     void sgInfoSetEditText(int row);
     void sgInfoKeyPress(char key);
     void sgInfoClick() { CommitCell(); }
@@ -98,7 +103,7 @@ public:
     void btPrevClick();
 
 private:
-    cWindow* Current() const { return editor_.layout.CurWindow; }
+    cWindow* Current() const { return editor_.doc.layout.CurWindow; }
     void ChangeFormat(bool checked, std::int32_t set, std::int32_t clear);
     // The window grows to show the whole picture, as far as the display allows.
     void GrowToFit(cWindow& w, int width, int height);

@@ -2,7 +2,10 @@
 
 #include "config/window_group.h"
 #include "config/window_text.h"
-#include "windows/renderer.h"
+#include "shell/keyboard_editing.h"
+#include "shell/redraw.h"
+#include "shell/window_commands.h"
+#include "windows/window_images.h"
 #include "windows/window_list.h"
 
 #include <algorithm>
@@ -28,7 +31,7 @@ void OffsetSide(std::int32_t& low, std::int32_t& high, std::int32_t last) {
 
 // Appends the copy as a new window of its own and makes it current.
 void AddCopy(Editor& editor, const cWindow& copy) {
-    Layout& layout = editor.layout;
+    Layout& layout = editor.doc.layout;
     cWindow& w = NewWindow(layout);
     const std::uint32_t number = w.Number;
     w = copy;
@@ -36,6 +39,7 @@ void AddCopy(Editor& editor, const cWindow& copy) {
     w.Tag = w.Type == wtBackground ? 0 : number;
     w.DragMode = dmIdle;
     w.LastStepTick = 0;
+    w.Lines = {}; // a copy stands on no line of the layout file
     const cWindow& display = *Background(layout);
     OffsetSide(w.X0, w.X1, display.X1);
     OffsetSide(w.Y0, w.Y1, display.Y1);
@@ -47,36 +51,47 @@ void AddCopy(Editor& editor, const cWindow& copy) {
 } // namespace
 
 void DuplicateWindow(Editor& editor) {
-    const cWindow* current = editor.layout.CurWindow;
+    const cWindow* current = editor.doc.layout.CurWindow;
     if (!current) return;
     const cWindow copy(*current);
     for (int i = 0; i < kIndexCount; ++i)
-        if (copy.ImageHeld[i]) editor.images.ImageList.AcquireImage(copy.BMP[i]);
+        if (copy.ImageHeld[i]) editor.doc.images.ImageList.AcquireImage(copy.BMP[i]);
     AddCopy(editor, copy);
 }
 
 std::string CopyWindowText(Editor& editor) {
     std::string text;
-    if (cWindow* current = editor.layout.CurWindow) WriteWindowGroup(*current, text);
+    if (cWindow* current = editor.doc.layout.CurWindow) WriteWindowGroup(*current, text);
+    return text;
+}
+
+std::string CutWindowText(Editor& editor) {
+    if (!MovableCurrent(editor.doc.layout)) return {};
+    std::string text = CopyWindowText(editor);
+    DeleteCurrentWindow(editor);
     return text;
 }
 
 bool PasteWindowText(Editor& editor, const std::string& text) {
-    // Read once as plain data, so that text which is no window reads no images.
-    cWindow probe(nullptr);
-    if (!ReadWindowText(text, probe)) {
+    // Read whole as plain data first, so that text which is no window reads no images; then
+    // the images its entries end with.
+    std::optional<ParsedWindow> parsed = ParseWindowText(text);
+    if (!parsed) {
         editor.host.ShowMessage(kNotAWindow);
         return false;
     }
-    cWindow pasted(editor.layout.context);
+    cWindow& pasted = parsed->window;
+    pasted.SetContext(editor.doc.layout.context);
     try {
-        ReadWindowText(text, pasted);
+        for (const ImageRequest& request : parsed->images)
+            LoadWindowImage(editor.doc.images, pasted, request.index, request.dither,
+                            request.transparent);
     } catch (...) {
         // A bitmap that cannot be read ends the paste: the images read before it go again.
         for (int i = 0; i < kIndexCount; ++i) {
             cImage* image =
-                pasted.ImageHeld[i] ? editor.images.ImageList.FindImage(pasted.BMP[i]) : nullptr;
-            editor.images.ImageList.ReleaseImage(image);
+                pasted.ImageHeld[i] ? editor.doc.images.ImageList.FindImage(pasted.BMP[i]) : nullptr;
+            editor.doc.images.ImageList.ReleaseImage(image);
         }
         throw;
     }

@@ -23,6 +23,11 @@ void DuplicateWindow(Editor& editor);
 // The WINDOW group text of the current window; empty without one.
 std::string CopyWindowText(Editor& editor);
 
+// Cut: the WINDOW group text of the current window, which is then deleted, as one command.
+// Empty, and nothing deleted, without a current window that can be deleted (the Background
+// object stays).
+std::string CutWindowText(Editor& editor);
+
 // Appends the window the text holds, which becomes current; its images are read into the
 // store as a load reads them. Text that is not one WINDOW group changes nothing and is
 // refused with kNotAWindow. Returns whether a window was pasted.

@@ -6,7 +6,7 @@
 
 namespace pw {
 
-void DrawArrow(Editor& editor, int x0, int y0, int x1, int y1, int direction) {
+void DrawArrow(View& view, int x0, int y0, int x1, int y1, int direction) {
     if (x1 <= x0 || y1 <= y0) return;
     // The left edge of each row follows the line from the base's left end to the apex column
     // mid; x steps by the whole part of the slope and one more column when that brings it
@@ -28,8 +28,8 @@ void DrawArrow(Editor& editor, int x0, int y0, int x1, int y1, int direction) {
             const auto distance = [&](long long c) { return std::llabs(c * dy - y * half - k); };
             if (distance(x + 1) < distance(x)) ++x;
         }
-        DrawHLine(editor.canvas, static_cast<int>(x), y, static_cast<int>(x1 - x + x0),
-                  editor.LineColour);
+        DrawHLine(view.canvas, static_cast<int>(x), y, static_cast<int>(x1 - x + x0),
+                  view.LineColour);
         if (y == last) break;
     }
 }

@@ -26,8 +26,8 @@ int RingColour(const Halves (&rules)[5], const cWindow& w, int style, bool outer
 
 } // namespace
 
-void DrawBevel(Editor& editor, const cWindow& w, const Rect& r) {
-    RasterCanvas& canvas = editor.canvas;
+void DrawBevel(View& view, const cWindow& w, const Rect& r) {
+    RasterCanvas& canvas = view.canvas;
     // A negative width from a hand-edited file would grow the interior past the window.
     const long long width = std::max(0, w.FontSize);
     const int halfw = static_cast<int>(width / 2);

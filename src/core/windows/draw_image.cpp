@@ -13,25 +13,25 @@ namespace pw {
 namespace {
 
 // The name of a missing image, in the font the canvas was last given, at 16 pixels.
-void DrawMissing(Editor& editor, const cWindow& w, const Rect& r, const std::string& name) {
-    if (editor.ViewMode == vmDesign) return;
-    editor.canvasFont.font.height = 16;
+void DrawMissing(View& view, const cWindow& w, const Rect& r, const std::string& name) {
+    if (view.ViewMode == vmDesign) return;
+    view.canvasFont.font.height = 16;
     const int bg = w.IndexBackground();
     const std::optional<ScreenColour> background =
         bg == kTransparent ? std::nullopt : std::optional<ScreenColour>(ColourOf(bg));
-    editor.textEngine.Draw(editor.canvas, editor.canvasFont.font, r.left + 2, r.top, "?? " + name,
-                           editor.canvasFont.colour, background);
+    view.textEngine.Draw(view.canvas, view.canvasFont.font, r.left + 2, r.top, "?? " + name,
+                           view.canvasFont.colour, background);
 }
 
 } // namespace
 
-void DrawImage(Editor& editor, const cWindow& w, const Rect& r) {
+void DrawImage(View& view, std::int32_t backgroundColour, const cWindow& w, const Rect& r) {
     if (!w.IndexInRange() || w.BMP[w.CurIndex].empty()) return;
     const std::string& name = w.BMP[w.CurIndex];
-    editor.LineColour = w.FG;
-    editor.FillColour = w.IndexBackground();
-    const cImage* image = editor.images.ImageList.FindImage(name);
-    if (!image) return DrawMissing(editor, w, r, name);
+    view.LineColour = w.FG;
+    view.FillColour = w.IndexBackground();
+    const cImage* image = view.images.ImageList.FindImage(name);
+    if (!image) return DrawMissing(view, w, r, name);
 
     long long x = r.left, y = r.top;
     if (w.HasFlag(fmVCentre)) y = (static_cast<long long>(r.top) + r.bottom - image->Height) / 2;
@@ -39,18 +39,18 @@ void DrawImage(Editor& editor, const cWindow& w, const Rect& r) {
         x = (static_cast<long long>(r.right) + r.left - image->Width) / 2;
     else if (w.HasFlag(fmRight))
         x = static_cast<long long>(r.right) - image->Width;
-    const Rect area = DrawArea(editor.canvas, x, y, x + image->Width - 1, y + image->Height - 1);
+    const Rect area = DrawArea(view.canvas, x, y, x + image->Width - 1, y + image->Height - 1);
 
-    if (editor.ViewMode == vmDesign && image->DataLength() >= kLargeImageBytes)
-        return DrawPlaceholder(editor, area, name);
+    if (view.ViewMode == vmDesign && image->DataLength() >= kLargeImageBytes)
+        return DrawPlaceholder(view, backgroundColour, area, name);
     // An image wholly off the canvas paints nothing. A picture whose far edge lies beyond
     // half the int range (only a damaged bitmap header claims one) is left out as well, so
     // PaintImage's sums along its rows stay in range.
     constexpr long long kFar = std::numeric_limits<int>::max() / 2;
-    if (area.Intersected(editor.canvas.Bounds()).Empty()) return;
+    if (area.Intersected(view.canvas.Bounds()).Empty()) return;
     if (x + image->Width > kFar || y + image->Height > kFar) return;
-    PaintImage(*image, static_cast<int>(x), static_cast<int>(y), editor.canvas, editor.LineColour,
-               editor.FillColour);
+    PaintImage(*image, static_cast<int>(x), static_cast<int>(y), view.canvas, view.LineColour,
+               view.FillColour);
 }
 
 } // namespace pw

@@ -1,7 +1,8 @@
 #pragma once
 // Image windows: the bitmap of the current index, placed by the window's justification.
 
-#include "shell/editor.h"
+#include "windows/view.h"
+#include "windows/window.h"
 
 namespace pw {
 
@@ -11,6 +12,6 @@ constexpr std::uint32_t kLargeImageBytes = 10000;
 // Paints w's image of the current index in r; a two-colour image in FG on the index
 // background. An image the store does not hold shows as "?? " and its name outside Design
 // view.
-void DrawImage(Editor& editor, const cWindow& w, const Rect& r);
+void DrawImage(View& view, std::int32_t backgroundColour, const cWindow& w, const Rect& r);
 
 } // namespace pw

@@ -19,41 +19,41 @@ namespace {
 
 // A transparent end of the gradient has no colour of its own; it takes the display's
 // background colour, which stands in for transparency everywhere else.
-ScreenColour LevelEnd(const Editor& editor, int code) {
-    return ColourOf(code == kTransparent ? editor.layout.BackgroundColour : code);
+ScreenColour LevelEnd(std::int32_t backgroundColour, int code) {
+    return ColourOf(code == kTransparent ? backgroundColour : code);
 }
 
 } // namespace
 
-std::vector<ScreenColour> MatLevels(Editor& editor, const cWindow& w, int n) {
-    const ScreenColour c0 = LevelEnd(editor, w.BG0), c1 = LevelEnd(editor, w.BG);
+std::vector<ScreenColour> MatLevels(View& view, std::int32_t backgroundColour, const cWindow& w, int n) {
+    const ScreenColour c0 = LevelEnd(backgroundColour, w.BG0), c1 = LevelEnd(backgroundColour, w.BG);
     const auto blend = [n](int i, int a, int b) { return ((n - 1 - i) * a + i * b) / (n - 1); };
     std::vector<ScreenColour> levels(n);
     for (int i = 0; i < n; ++i)
         levels[i] =
-            ColourOf(NearestCode(editor.images, blend(i, Red(c0), Red(c1)), blend(i, Green(c0), Green(c1)),
+            ColourOf(NearestCode(view.images, blend(i, Red(c0), Red(c1)), blend(i, Green(c0), Green(c1)),
                                  blend(i, Blue(c0), Blue(c1))));
     return levels;
 }
 
-void DrawMat(Editor& editor, const cWindow& w, const Rect& r) {
+void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const Rect& r) {
     const int n = w.Parameter;
     if (n < 2 || n > 255) return;
     // In floating point: the sides of a window from a hand-edited file can each span the
     // whole int range, and their product would leave even a long long.
     const double area = static_cast<double>(static_cast<long long>(w.X1) - w.X0) *
                         static_cast<double>(static_cast<long long>(w.Y1) - w.Y0);
-    if (editor.ViewMode == vmDesign && area >= kLargeMatArea)
-        return DrawPlaceholder(editor, r,
+    if (view.ViewMode == vmDesign && area >= kLargeMatArea)
+        return DrawPlaceholder(view, backgroundColour, r,
                                "Mat " + std::to_string(w.FontSize) + ", " + std::to_string(n));
 
     const std::uint32_t mask = MatMask(w.Texture);
-    editor.RandomMask = mask;
-    const std::vector<ScreenColour> levels = MatLevels(editor, w, n);
+    view.random.RandomMask = mask;
+    const std::vector<ScreenColour> levels = MatLevels(view, backgroundColour, w, n);
 
     // Pixels go straight into the buffer. Rows and columns off the canvas still draw their
     // numbers, so the part that shows is the part the whole mat would show.
-    RasterCanvas& canvas = editor.canvas;
+    RasterCanvas& canvas = view.canvas;
     const Rect shown = r.Intersected(canvas.Bounds());
     const int rowLength = std::max(MatRowLength, r.Width());
     const int skipLeft = shown.left - r.left;
@@ -76,7 +76,7 @@ void DrawMat(Editor& editor, const cWindow& w, const Rect& r) {
         }
         canvas.MarkDirty(shown);
     }
-    editor.RandomState = state;
+    view.random.RandomState = state;
 }
 
 } // namespace pw

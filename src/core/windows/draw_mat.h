@@ -3,7 +3,8 @@
 // generator.
 
 #include "display/colour.h"
-#include "shell/editor.h"
+#include "windows/view.h"
+#include "windows/window.h"
 
 #include <array>
 #include <cstdint>
@@ -29,11 +30,11 @@ std::uint32_t MatMask(std::int32_t texture);
 // The screen colours of w's n levels (2..255), from BG0 to BG, each the nearest display
 // colour of the straight blend (a transparent end takes the display's background colour).
 // They are reduced in index order, so a running dither error carries from level to level.
-std::vector<ScreenColour> MatLevels(Editor& editor, const cWindow& w, int n);
+std::vector<ScreenColour> MatLevels(View& view, std::int32_t backgroundColour, const cWindow& w, int n);
 
 // Draws w's mat in r: Parameter levels (2..255, otherwise nothing) from BG0 to BG, each pixel
 // taking the level the generator picks. The generator restarts at every mat and is anchored
 // at the window's top-left corner.
-void DrawMat(Editor& editor, const cWindow& w, const Rect& r);
+void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const Rect& r);
 
 } // namespace pw

@@ -1,7 +1,8 @@
 #pragma once
 // What Design view shows instead of a large image or mat: a crossed outline and a caption.
 
-#include "shell/editor.h"
+#include "windows/view.h"
+#include "windows/window.h"
 
 #include <string>
 
@@ -9,6 +10,6 @@ namespace pw {
 
 // White diagonals across r and the caption in 16-pixel white Arial on the display's
 // background colour at (r.left + 2, r.top).
-void DrawPlaceholder(Editor& editor, const Rect& r, const std::string& caption);
+void DrawPlaceholder(View& view, std::int32_t backgroundColour, const Rect& r, const std::string& caption);
 
 } // namespace pw

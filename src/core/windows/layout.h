@@ -4,7 +4,7 @@
 // windows of its own, so that undo can keep a layout aside and put it back. The images the
 // windows name are not part of it; they stay in the editor's store, shared.
 
-#include "config/job_record.h"
+#include "windows/job_record.h"
 #include "windows/window.h"
 
 #include <cstdint>

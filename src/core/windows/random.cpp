@@ -2,9 +2,9 @@
 
 namespace pw {
 
-std::uint32_t NextRandom(Editor& editor, std::uint32_t n) {
-    editor.RandomState = NextState(editor.RandomState, editor.RandomMask);
-    return editor.RandomState % n;
+std::uint32_t NextRandom(Random& random, std::uint32_t n) {
+    random.RandomState = NextState(random.RandomState, random.RandomMask);
+    return random.RandomState % n;
 }
 
 } // namespace pw

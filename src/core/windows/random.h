@@ -2,8 +2,6 @@
 // The pseudo-random generator of mat surfaces and the simulated lift. They share its state:
 // every mat drawing restarts it and the simulation goes on from there.
 
-#include "shell/editor.h"
-
 #include <cstdint>
 
 namespace pw {
@@ -14,7 +12,12 @@ constexpr std::uint32_t NextState(std::uint32_t state, std::uint32_t mask) {
     return (state >> 31) + ((state << 1) ^ mask);
 }
 
-// One step on the editor's generator; returns the new state mod n (n >= 1).
-std::uint32_t NextRandom(Editor& editor, std::uint32_t n);
+struct Random {
+    std::uint32_t RandomState = 0;
+    std::uint32_t RandomMask = 0x0C17DFD1;
+};
+
+// One step of the generator; returns the new state mod n (n >= 1).
+std::uint32_t NextRandom(Random& random, std::uint32_t n);
 
 } // namespace pw

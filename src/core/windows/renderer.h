@@ -1,7 +1,9 @@
 #pragma once
-// Drawing the layout on the main canvas.
+// Drawing a layout on a view. Drawing reads the layout and changes only the view: its pixels,
+// the font and colours it last drew with, and the mats' generator.
 
-#include "shell/editor.h"
+#include "windows/layout.h"
+#include "windows/view.h"
 
 namespace pw {
 
@@ -9,12 +11,12 @@ enum class DrawMode { Draw, Erase };
 
 // Redraws the whole layout: Background objects first, then every other window, then the
 // selection mark. The canvas is not cleared first: the first Background object covers it.
-void RedrawAll(Editor& editor);
+void RedrawAll(View& view, const Layout& layout);
 // Draws or erases one window (nothing while Loading). A window the sharing rule hides hands
 // the call on to the members of its group, so asking for either of a Shared pair draws the
 // one that shows.
-void DrawWindow(Editor& editor, cWindow& w, DrawMode mode);
+void DrawWindow(View& view, const Layout& layout, const cWindow& w, DrawMode mode);
 // Design view only: the two-pixel selection ring, magenta when on, black when off.
-void DrawSelectionMark(Editor& editor, cWindow* w, bool on);
+void DrawSelectionMark(View& view, const cWindow* w, bool on);
 
 } // namespace pw

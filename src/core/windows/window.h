@@ -2,17 +2,17 @@
 // A window of the layout: a rectangle of the display with its kind, draw type, colours,
 // font and up to 100 indexed texts and bitmap names.
 
-#include <array>
+#include "windows/window_fields.h"
+
 #include <bitset>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace pw {
 
-class ImageBank;
+class ImageStore;
+class cWindow;
 
-constexpr int kIndexCount = 100; // Text and BMP entries 0..99
 // The largest display side the editor accepts; the real displays are at most 800 pixels.
 constexpr int kMaxDisplaySide = 4096;
 
@@ -60,35 +60,9 @@ const char* TypeName(std::uint8_t type);
 
 // Every field the layout file stores. The file reader and writer work on this class and
 // reach images only through the three virtual operations.
-class cWinFileDescription {
+class cWinFileDescription : public WindowFields {
 public:
     virtual ~cWinFileDescription() = default;
-
-    std::uint8_t DragMode = 0;
-    std::uint32_t Number = 0;
-    std::uint32_t ListPos = 0;
-    std::uint32_t Tag = 0;
-    std::uint8_t Type = 0;
-    std::int32_t Parameter = 0;
-    std::int32_t Texture = 0;
-    std::uint8_t DrawType = 0;
-    std::int32_t Format = 0;
-    // Colours
-    std::int32_t FG = 0;
-    std::int32_t BG0 = 0;
-    std::int32_t BG = 0;
-    std::int32_t CurIndex = 0;
-    std::int32_t FontSize = 0;
-    // Position, all inclusive
-    std::int32_t X0 = 0;
-    std::int32_t Y0 = 0;
-    std::int32_t X1 = 0;
-    std::int32_t Y1 = 0;
-    std::array<std::string, kIndexCount> Text;
-    std::array<std::string, kIndexCount> BMP;
-    std::string FontName;
-    std::string FntFile;
-    std::uint8_t FontStyle = 0;
 
     // Called for each BMP line read while the window is drawn as an image, after the file
     // name has been stored in BMP[index].
@@ -114,12 +88,24 @@ protected:
 // images its BMP entries name, and the display whose size the Background object holds.
 class WindowContext {
 public:
-    virtual ImageBank& Images() = 0;
+    // A BMP line read for entry index of w, which names the image in w.BMP[index], to be read
+    // with or without dithering and to take the transparent code.
+    virtual void ImageRead(cWindow& w, int index, bool dither, int transparent) = 0;
+    // The images the windows' entries name, for writing their facts.
+    virtual const ImageStore& Images() const = 0;
     // The Background object was read from a layout file: the display takes its size.
     virtual void DisplaySizeRead(int width, int height) = 0;
 
 protected:
     ~WindowContext() = default;
+};
+
+// Where a window's group and its indexed texts stood in the layout file it was read from, so
+// that what is found wrong with them can point there. 0 where it was not read from a file.
+struct FileLines {
+    std::uint32_t group = 0;
+    std::array<std::uint32_t, kIndexCount> text{};
+    std::array<std::uint32_t, kIndexCount> bmp{};
 };
 
 class cWindow : public cWinFileDescription {
@@ -135,24 +121,18 @@ public:
     // The BMP entries that hold a count on their image in the store. A name read before the
     // window's draw type was known holds none, and deleting the window must not give one up.
     std::bitset<kIndexCount> ImageHeld;
+    FileLines Lines;
 
     void LoadIndexImage(const std::string& fileName, bool dither, int index,
                         int transparent) override;
     void AfterRead() override;
     void WriteIndexImage(std::string& file, int index) override;
 
+    // Another layout took the window in: it reaches that layout's images and display now.
+    void SetContext(WindowContext* context) { context_ = context; }
+
 private:
-    // Gives up the counts taken while the window was read that no entry holds in the end.
-    void KeepTakenImages();
-
-    struct TakenImage {
-        int index;
-        std::string name;
-    };
-
     WindowContext* context_;
-    // The counts LoadIndexImage took while the window's group is read, in order.
-    std::vector<TakenImage> taken_;
 };
 
 // Whether two windows hold the same: every field the layout file stores, and the same

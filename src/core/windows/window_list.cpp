@@ -2,7 +2,6 @@
 
 #include "display/colour.h"
 #include "windows/renderer.h"
-#include "windows/window_setters.h"
 
 #include <algorithm>
 
@@ -72,18 +71,6 @@ cWindow* StepWindow(const Layout& layout, const cWindow* window, int d) {
     return WindowAt(layout, static_cast<std::size_t>(j));
 }
 
-void SelectWindow(Editor& editor, cWindow* window) {
-    if (!window || window == editor.layout.CurWindow) return;
-    DrawSelectionMark(editor, editor.layout.CurWindow, false);
-    editor.layout.CurWindow = window;
-    {
-        // The views fill their controls from the window; that must not count as an edit.
-        LoadingScope loading(editor);
-        editor.observers.Notify(&EditorObserver::SelectionChanged);
-    }
-    DrawSelectionMark(editor, editor.layout.CurWindow, true);
-}
-
 cWindow* FindSharedPartner(const Layout& layout, const cWindow& w, std::size_t start) {
     for (std::size_t i = start; i < layout.WindowList.size(); ++i) {
         cWindow* other = layout.WindowList[i].get();
@@ -112,13 +99,6 @@ bool SizeBackground(Layout& layout, int width, int height) {
     return true;
 }
 
-void SetDisplaySize(Editor& editor, int width, int height) {
-    if (!SizeBackground(editor.layout, width, height)) return;
-    editor.canvas.Resize(width, height, kButtonFace);
-    editor.observers.Notify(&EditorObserver::DisplaySizeChanged, width, height);
-    if (!editor.Loading) editor.observers.Notify(&EditorObserver::RedrawRequested);
-}
-
 void ClipToDisplay(const Layout& layout, cWindow& window) {
     const cWindow* background = Background(layout);
     if (!background) return;
@@ -126,13 +106,6 @@ void ClipToDisplay(const Layout& layout, cWindow& window) {
     window.Y0 = std::max(window.Y0, 0);
     window.X1 = std::min(window.X1, background->X1);
     window.Y1 = std::min(window.Y1, background->Y1);
-}
-
-void SetIndexForType(Editor& editor, std::uint8_t type, std::int32_t index) {
-    // SetCurIndex may repaint but never changes the list, so indexes stay valid.
-    const auto& list = editor.layout.WindowList;
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (list[i]->Type == type) SetCurIndex(editor, *list[i], index);
 }
 
 } // namespace pw

@@ -1,10 +1,9 @@
 #pragma once
 // The window list and its operations. Element 0 is always the Background object, whose
 // position is the whole display; the other windows are held inside it. What works on the
-// list alone takes the layout; what draws or tells the views takes the editor.
+// list alone takes the layout; what draws or tells the views is in the shell.
 
 #include "images/image_store.h"
-#include "shell/editor.h"
 #include "windows/layout.h"
 
 #include <cstddef>
@@ -30,24 +29,17 @@ void PutOnTop(Layout& layout, cWindow* window);
 void RenumberWindows(Layout& layout);
 // The window d places on, wrapping at both ends; element 0 for a window not in the list.
 cWindow* StepWindow(const Layout& layout, const cWindow* window, int d);
-// Makes the window current, moving the selection mark and telling the views.
-void SelectWindow(Editor& editor, cWindow* window);
 
 // The first window from list index start on, other than w, with w's Tag.
 cWindow* FindSharedPartner(const Layout& layout, const cWindow& w, std::size_t start);
 // Whether w is the member of its Shared group that shows now.
 bool IsShownShared(const Layout& layout, const cWindow& w);
 
-// Sets the display size, held as the Background object's position. Only the width is
-// compared: the four display sizes all differ in width. Sizes outside 1..kMaxDisplaySide
-// are refused, so no layout can make the canvas take unbounded memory.
-void SetDisplaySize(Editor& editor, int width, int height);
 // The layout's part of SetDisplaySize: the Background object covers the display from (0, 0).
-// Returns whether it changed.
+// Returns whether it changed; a size outside 1..kMaxDisplaySide or the width it has already
+// changes nothing.
 bool SizeBackground(Layout& layout, int width, int height);
 // Holds the window inside the display.
 void ClipToDisplay(const Layout& layout, cWindow& window);
-// SetCurIndex on every window of the kind, in list order.
-void SetIndexForType(Editor& editor, std::uint8_t type, std::int32_t index);
 
 } // namespace pw

@@ -1,5 +1,5 @@
 #include "config/dcf_file.h"
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "platform/files.h"
 #include "support/editor_fixture.h"
 #include "support/temp_drive.h"
@@ -26,7 +26,7 @@ class CutShortTest : public EditorTest, public ::testing::WithParamInterface<Cas
 TEST_P(CutShortTest, TheReaderNoticesAFileThatEndsInsideAGroupOrAText) {
     const Case& c = GetParam();
     DcfReader in(c.file);
-    ReadGroups(editor.layout, in, host);
+    ReadGroups(editor.doc.layout, in, host);
     EXPECT_EQ(in.EndedEarly(), c.endedEarly) << c.what;
 }
 
@@ -59,11 +59,11 @@ TEST_F(CutShortLoadTest, ALoadWarnsOnceAndASaveKeepsTheFileAsItsBackup) {
     EXPECT_EQ(LoadLayout(editor, "C:\\lobby.dcf"), LoadOutcome::CutShort);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, CutShortWarning("C:\\lobby.dcf"));
-    EXPECT_NE(host.messages[0].text.find("C:\\lobby.dcf ends inside a group or a text"),
+    EXPECT_NE(host.messages[0].text.find("C:\\lobby.dcf\" ends inside a group or a text"),
               std::string::npos);
     // Everything up to the cut is there.
-    ASSERT_EQ(editor.layout.WindowList.size(), 2u);
-    EXPECT_EQ(editor.layout.WindowList[1]->Text[0], "Ground fl");
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 2u);
+    EXPECT_EQ(editor.doc.layout.WindowList[1]->Text[0], "Ground fl");
     SaveLayout(editor, "C:\\lobby.dcf");
     EXPECT_EQ(ReadFileBytes("C:\\lobby.~dc", 1 << 20), cut);
 

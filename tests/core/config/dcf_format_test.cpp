@@ -67,7 +67,7 @@ TEST_F(DcfFormatTest, BmpLinesComeAfterTheTextsAndOnlyForHeldImages) {
     w.Text[5] = "logo.bm";
     w.BMP[5] = "C:\\KVP\\Work\\logo.bmp";
     w.BMP[6] = "C:\\KVP\\Work\\gone.bmp";
-    cImage* image = editor.images.ImageList.AcquireImage("C:\\KVP\\Work\\logo.bmp");
+    cImage* image = editor.doc.images.ImageList.AcquireImage("C:\\KVP\\Work\\logo.bmp");
     image->Transparent = 42;
     image->Dithered = true;
     std::string file;

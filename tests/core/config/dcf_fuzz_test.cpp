@@ -3,7 +3,7 @@
 
 #include "config/dcf_file.h"
 #include "platform/errors.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 #include "support/editor_fixture.h"
 
 #include <random>
@@ -17,7 +17,7 @@ std::string SampleLayout() {
     Editor e(host, text);
     CreateDefaultLayout(e);
     for (int i = 0; i < 4; ++i) {
-        cWindow& w = NewWindow(e.layout);
+        cWindow& w = NewWindow(e.doc.layout);
         w.Type = static_cast<std::uint8_t>(i + 1);
         w.X1 = 100;
         w.Y1 = 50;
@@ -27,7 +27,7 @@ std::string SampleLayout() {
         w.DrawType = i == 2 ? dtImage : dtText;
         w.BMP[1] = "C:\\x.bmp";
     }
-    return WriteLayoutText(e.layout);
+    return WriteLayoutText(e.doc.layout);
 }
 
 void ReadHostile(const std::string& bytes) {
@@ -36,23 +36,23 @@ void ReadHostile(const std::string& bytes) {
     Editor editor(host, text);
     DcfReader in(bytes);
     try {
-        ReadGroups(editor.layout, in, host);
+        ReadGroups(editor.doc.layout, in, host);
     } catch (const Error&) {
         // A reported error is a fine outcome.
     }
-    EXPECT_FALSE(editor.Loading);
+    EXPECT_FALSE(editor.view.Loading);
     // Whatever was read can be drawn in every view without touching memory it does not own.
     for (std::uint8_t view : {vmDesign, vmStatic, vmDynamic}) {
-        editor.ViewMode = view;
+        editor.view.ViewMode = view;
         RedrawAll(editor);
     }
-    for (const auto& w : editor.layout.WindowList) {
+    for (const auto& w : editor.doc.layout.WindowList) {
         for (const std::string& t : w->Text) ASSERT_LE(t.size(), kMaxFileText);
         ASSERT_LE(w->FontName.size(), kMaxFileText);
     }
-    if (const cWindow* bg = Background(editor.layout)) {
-        EXPECT_LE(editor.canvas.Width(), 4096);
-        EXPECT_LE(editor.canvas.Height(), 4096);
+    if (const cWindow* bg = Background(editor.doc.layout)) {
+        EXPECT_LE(editor.view.canvas.Width(), 4096);
+        EXPECT_LE(editor.view.canvas.Height(), 4096);
         (void)bg;
     }
 }

@@ -85,7 +85,7 @@ TEST(DcfRoundTrip, EveryStoredFieldSurvives) {
         FakeTextEngine text;
         Editor a(host, text);
         CreateDefaultLayout(a);
-        cInputSpec& job = a.layout.InputSpec;
+        cInputSpec& job = a.doc.layout.InputSpec;
         job.JobName = "Job " + std::to_string(layout);
         job.SubDirectory = "sub";
         job.NetIDs = "1,2";
@@ -99,25 +99,25 @@ TEST(DcfRoundTrip, EveryStoredFieldSurvives) {
         job.Flags = 3;
         job.Invert = 0x7FFF;
         const int windows = std::uniform_int_distribution<int>(0, 12)(rng);
-        for (int i = 0; i < windows; ++i) Randomise(NewWindow(a.layout), rng, a.images.ImageList);
-        const std::string file = WriteLayoutText(a.layout);
+        for (int i = 0; i < windows; ++i) Randomise(NewWindow(a.doc.layout), rng, a.doc.images.ImageList);
+        const std::string file = WriteLayoutText(a.doc.layout);
 
         Editor b(host, text);
-        b.images.ImageList = a.images.ImageList; // the images the layout names are in the store
+        b.doc.images.ImageList = a.doc.images.ImageList; // the images the layout names are in the store
         DcfReader in(file);
-        ReadGroups(b.layout, in, host);
-        ASSERT_EQ(b.layout.WindowList.size(), a.layout.WindowList.size());
-        for (std::size_t i = 0; i < a.layout.WindowList.size(); ++i)
-            ExpectSameWindow(*a.layout.WindowList[i], *b.layout.WindowList[i]);
-        const cInputSpec& ja = a.layout.InputSpec;
-        const cInputSpec& jb = b.layout.InputSpec;
+        ReadGroups(b.doc.layout, in, host);
+        ASSERT_EQ(b.doc.layout.WindowList.size(), a.doc.layout.WindowList.size());
+        for (std::size_t i = 0; i < a.doc.layout.WindowList.size(); ++i)
+            ExpectSameWindow(*a.doc.layout.WindowList[i], *b.doc.layout.WindowList[i]);
+        const cInputSpec& ja = a.doc.layout.InputSpec;
+        const cInputSpec& jb = b.doc.layout.InputSpec;
         EXPECT_EQ(std::tie(ja.JobName, ja.SubDirectory, ja.NetIDs, ja.NLifts, ja.ID0, ja.SlaveID0,
                            ja.PosnOffset, ja.DestTime, ja.ScreenSave, ja.InputMode, ja.Flags,
                            ja.Invert),
                   std::tie(jb.JobName, jb.SubDirectory, jb.NetIDs, jb.NLifts, jb.ID0, jb.SlaveID0,
                            jb.PosnOffset, jb.DestTime, jb.ScreenSave, jb.InputMode, jb.Flags,
                            jb.Invert));
-        EXPECT_EQ(WriteLayoutText(b.layout), file) << "layout " << layout;
+        EXPECT_EQ(WriteLayoutText(b.doc.layout), file) << "layout " << layout;
         if (HasFailure()) return;
     }
 }

@@ -23,7 +23,7 @@ const std::string kA = "C:\\KVP\\Work\\A.bmp", kB = "C:\\KVP\\Work\\B.bmp",
 class ImageDialogCountsTest : public EditorTest {
 protected:
     TempDrive drive;
-    ImageDialogLogic dialog{editor};
+    ImageDialogLogic dialog{editor.doc.images, editor.host, editor.observers, editor.view};
     cWindow* w1 = nullptr;
     cWindow* w2 = nullptr;
 
@@ -41,8 +41,8 @@ protected:
 
     // Two image windows: w1 holds A at index 0 and names R at index 2, w2 holds B at index 1.
     void Reset() {
-        ClearWindows(editor.layout);
-        editor.images.ImageList.ReleaseAllImages();
+        ClearWindows(editor.doc.layout);
+        editor.doc.images.ImageList.ReleaseAllImages();
         CreateDefaultLayout(editor);
         w1 = &AddWindow(10, 10, 100, 100);
         w2 = &AddWindow(200, 10, 300, 100);
@@ -54,22 +54,22 @@ protected:
 
     void Hold(cWindow& w, int i, const std::string& name) {
         w.BMP[i] = name;
-        if (LoadImage(editor.images, name)) w.ImageHeld.set(i);
+        if (LoadImage(editor.doc.images, name)) w.ImageHeld.set(i);
     }
 
     std::uint32_t Count(const std::string& name) const {
-        const cImage* image = editor.images.ImageList.FindImage(name);
+        const cImage* image = editor.doc.images.ImageList.FindImage(name);
         return image ? image->RefCount : 0;
     }
 
     // Counts recomputed from the holders, with the open dialog's own, against the store's.
     void ExpectBalanced(bool open) {
         std::map<std::string, std::uint32_t> holders, stored;
-        for (const auto& w : editor.layout.WindowList)
+        for (const auto& w : editor.doc.layout.WindowList)
             for (int i = 0; i < kIndexCount; ++i)
                 if (w->ImageHeld[i]) ++holders[w->BMP[i]];
         if (open && dialog.CurrentImage) ++holders[dialog.CurrentImage->FileName];
-        for (const auto& image : editor.images.ImageList.Images())
+        for (const auto& image : editor.doc.images.ImageList.Images())
             stored[image->FileName] = image->RefCount;
         ASSERT_EQ(stored, holders);
     }
@@ -86,7 +86,7 @@ protected:
         for (const char op : ops) {
             if (files.count(op)) host.openFiles.push_back(files.at(op));
             if (files.count(op) || op == 'x') dialog.Browse1Click();
-            if (op == 't') dialog.cbDitherClick(!editor.images.Dither);
+            if (op == 't') dialog.cbDitherClick(!editor.doc.images.Dither);
             if (op == 'p') {
                 dialog.PickTransparentColour1Click();
                 dialog.FormMouseUp(0, 0);
@@ -133,7 +133,7 @@ TEST_F(ImageDialogCountsTest, EverySequenceLeavesTheCountsTheEntriesHold) {
                      std::to_string(k.index));
         Reset();
         if (k.shared) Hold(*w2, 0, kA);
-        const cImage* a = editor.images.ImageList.FindImage(kA);
+        const cImage* a = editor.doc.images.ImageList.FindImage(kA);
         Session(*w1, k.index, k.ops);
         EXPECT_EQ(Count(kA), k.a);
         EXPECT_EQ(Count(kC), k.c);
@@ -141,29 +141,29 @@ TEST_F(ImageDialogCountsTest, EverySequenceLeavesTheCountsTheEntriesHold) {
         EXPECT_EQ(w1->ImageHeld[k.index], k.held);
         // Cancel gives back the very image the entry had, not one read again.
         if (k.a > 0 && std::string(k.ops).find('t') == std::string::npos) {
-            EXPECT_EQ(editor.images.ImageList.FindImage(kA), a);
+            EXPECT_EQ(editor.doc.images.ImageList.FindImage(kA), a);
         }
     }
 }
 
 TEST_F(ImageDialogCountsTest, DitherReadsASharedImageAgainAndKeepsBothHolds) {
     Hold(*w2, 0, kA);
-    const cImage* undithered = editor.images.ImageList.FindImage(kA);
+    const cImage* undithered = editor.doc.images.ImageList.FindImage(kA);
     Session(*w1, 0, "t");
     EXPECT_NE(dialog.CurrentImage, undithered);
     EXPECT_TRUE(dialog.CurrentImage->Dithered);
     EXPECT_EQ(Count(kA), 3u); // two entries and the dialog
     dialog.FormClose();
     EXPECT_EQ(Count(kA), 2u);
-    EXPECT_TRUE(editor.images.ImageList.FindImage(kA)->Dithered);
+    EXPECT_TRUE(editor.doc.images.ImageList.FindImage(kA)->Dithered);
 
     // A file that can no longer be read takes no holder's picture away.
     std::ofstream(drive.root / "KVP" / "Work" / "A.bmp", std::ios::binary) << "damaged";
-    const cImage* dithered = editor.images.ImageList.FindImage(kA);
+    const cImage* dithered = editor.doc.images.ImageList.FindImage(kA);
     Session(*w1, 0, "t");
     EXPECT_EQ(host.messages.back().caption, "FILE TYPE ERROR");
     EXPECT_EQ(dialog.CurrentImage, dithered);
-    EXPECT_TRUE(editor.images.Dither); // the box shows how the picture was read
+    EXPECT_TRUE(editor.doc.images.Dither); // the box shows how the picture was read
     dialog.FormClose();
     EXPECT_EQ(Count(kA), 2u);
 }
@@ -174,7 +174,7 @@ TEST_F(ImageDialogCountsTest, BrowsingToAMissingOrRefusedFileTellsTheUser) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, kMissing + " was not found.");
     EXPECT_EQ(host.messages[0].caption, "FILE NAME ERROR");
-    EXPECT_EQ(dialog.CurrentImage, editor.images.ImageList.FindImage(kA)); // still shown
+    EXPECT_EQ(dialog.CurrentImage, editor.doc.images.ImageList.FindImage(kA)); // still shown
     dialog.FormClose();
 
     Session(*w1, 0, "R");
@@ -183,7 +183,8 @@ TEST_F(ImageDialogCountsTest, BrowsingToAMissingOrRefusedFileTellsTheUser) {
     EXPECT_EQ(dialog.Picture().Width(), 0);
     EXPECT_EQ(dialog.ImageName, kRefused);
     EXPECT_EQ(views.captions.back(), "Image  " + kRefused);
-    EXPECT_EQ(host.fileRequests.back().filter, "Bitmap|*.bmp");
+    EXPECT_EQ(host.fileRequests.back().filter,
+              "Pictures|*.bmp *.png *.jpg *.jpeg *.gif|Bitmap|*.bmp");
     EXPECT_EQ(host.fileRequests.back().initialDir, "c:\\KVP\\Work");
 }
 

@@ -46,6 +46,7 @@ public:
                 canvas.SetPixel(x + static_cast<int>(i), y + static_cast<int>(row),
                                 fixed.at(rows[row][i]));
     }
+    std::string FaceSubstitute(const std::string&) override { return ""; }
 
 private:
     std::map<char, std::vector<std::string>> glyphs_;

@@ -7,18 +7,16 @@
 #include "generate/generate_fonts.h"
 
 #include "generate/fnt_file.h"
-#include "platform/files.h"
 #include "support/editor_fixture.h"
-#include "support/temp_drive.h"
 
-#include <filesystem>
+#include <algorithm>
 
 namespace pw {
 namespace {
 
 class GenerateFontsTest : public EditorTest {
 protected:
-    TempDrive drive;
+    FontFilesMade made;
 
     cWindow& TextWindow(const std::string& face, int size, std::vector<std::string> texts,
                         std::uint8_t drawType = dtText) {
@@ -31,13 +29,16 @@ protected:
     }
 
     std::vector<std::string> Generate() {
-        std::filesystem::create_directories(drive.root / "out");
         ProgressSteps steps(NoProgress(), 0);
-        return GenerateFonts(editor, "C:\\out\\", steps);
+        made = GenerateFonts(editor.textEngine, editor.doc.layout, editor.doc.FontFileList, steps);
+        return made.unshown;
     }
 
     std::string Codes(const std::string& fntFile) {
-        const FntFont font = ParseFontFile(ReadFileBytes("C:\\out\\" + fntFile, 1 << 24), fntFile);
+        const auto file = std::find_if(made.files.begin(), made.files.end(),
+                                       [&](const DisplayFile& f) { return f.name == fntFile; });
+        if (file == made.files.end()) return "no file";
+        const FntFont font = ParseFontFile(file->bytes, fntFile);
         std::string codes;
         for (int c = 0; c < kGlyphSlots; ++c)
             if (font.glyphs[c]) codes += static_cast<char>(c);
@@ -65,10 +66,10 @@ TEST_F(GenerateFontsTest, TooLargeAFontHoldsTheCharactersOfEveryWindowThatUsesIt
     EXPECT_EQ(later.FntFile, "Fake200.fnt");
     EXPECT_EQ(small.FntFile, "Fake199.fnt");
     EXPECT_EQ(image.FntFile, "Fake200.fnt");
-    ASSERT_EQ(editor.FontFileList.size(), 2u);
-    EXPECT_EQ(editor.FontFileList[0].Chars, "\n\rABCDZ");
-    EXPECT_EQ(editor.FontFileList[0].Size, -200);
-    EXPECT_EQ(editor.FontFileList[1].Chars, "");
+    ASSERT_EQ(editor.doc.FontFileList.size(), 2u);
+    EXPECT_EQ(editor.doc.FontFileList[0].Chars, "\n\rABCDZ");
+    EXPECT_EQ(editor.doc.FontFileList[0].Size, -200);
+    EXPECT_EQ(editor.doc.FontFileList[1].Chars, "");
     EXPECT_EQ(Codes("Fake200.fnt"), "\n\rABCDZ");
     EXPECT_EQ(Codes("Fake199.fnt"), StandardSet());
 }

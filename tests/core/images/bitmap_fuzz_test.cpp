@@ -105,8 +105,8 @@ TEST_F(BitmapFuzzTest, MutatedBitmapsAreRefusedOrConvertedCleanly) {
         host.messages.clear();
         cImage image;
         image.FileName = "fuzz.bmp";
-        editor.images.Dither = round % 3 == 0;
-        const std::uint32_t result = ReadBitmap(editor.images, image, file);
+        editor.doc.images.Dither = round % 3 == 0;
+        const std::uint32_t result = ReadBitmap(editor.doc.images, image, file);
         ASSERT_NO_FATAL_FAILURE(Check(image, result, file)) << "round " << round;
     }
 }
@@ -119,13 +119,13 @@ TEST_F(BitmapFuzzTest, TheStoreKeepsOnlyTheImagesItCouldRead) {
         std::ofstream(drive.root / ("f" + std::to_string(round) + ".bmp"), std::ios::binary)
             << Mutated(RandomBitmap());
         host.messages.clear();
-        const cImage* image = LoadImage(editor.images, name);
+        const cImage* image = LoadImage(editor.doc.images, name);
         EXPECT_EQ(image == nullptr, !host.messages.empty());
-        EXPECT_EQ(editor.images.ImageList.FindImage(name), image);
+        EXPECT_EQ(editor.doc.images.ImageList.FindImage(name), image);
         if (image) ++loaded;
     }
-    ASSERT_EQ(editor.images.ImageList.Images().size(), static_cast<std::size_t>(loaded));
-    for (const auto& image : editor.images.ImageList.Images()) EXPECT_EQ(image->RefCount, 1u);
+    ASSERT_EQ(editor.doc.images.ImageList.Images().size(), static_cast<std::size_t>(loaded));
+    for (const auto& image : editor.doc.images.ImageList.Images()) EXPECT_EQ(image->RefCount, 1u);
     EXPECT_GT(loaded, 10);  // the mutations leave plenty of good files
     EXPECT_LT(loaded, 140); // and plenty of bad ones
 }

@@ -31,9 +31,9 @@ protected:
     FakeTextEngine text;
     Editor editor{host, text};
     RecordingViews views{editor};
-    cImage& image = *editor.images.ImageList.AcquireImage("C:\\Work\\pic.bmp");
+    cImage& image = *editor.doc.images.ImageList.AcquireImage("C:\\Work\\pic.bmp");
 
-    std::uint32_t Read(const std::string& file) { return ReadBitmap(editor.images, image, file); }
+    std::uint32_t Read(const std::string& file) { return ReadBitmap(editor.doc.images, image, file); }
 
     // The file is refused with the text, in a "FILE TYPE ERROR" box, leaving no data.
     void ExpectRefused(const std::string& file, const std::string& text) {
@@ -105,11 +105,11 @@ TEST_F(BitmapReaderTest, DitheringStartsEveryRowAfresh) {
     // Dithered, (8, 8, 8) alternates black (leaving -8) and code 1 (16, 16, 16, leaving 0).
     // Each row of three ends owing -8; a row that inherited it would start with code 1.
     const std::string file = Bitmap24({Row(3, 0x080808), Row(3, 0x080808)});
-    editor.images.Dither = true;
+    editor.doc.images.Dither = true;
     Read(file);
     EXPECT_EQ(image.Data, (Bytes{0, 1, 1, 1, 0, 255, 0, 1, 1, 1, 0, 255}));
     EXPECT_TRUE(image.Dithered);
-    editor.images.Dither = false;
+    editor.doc.images.Dither = false;
     Read(file);
     EXPECT_EQ(image.Data, (Bytes{0, 255, 0, 255}));
     EXPECT_FALSE(image.Dithered);
@@ -122,10 +122,10 @@ TEST_F(BitmapReaderTest, DitheredRowsAreThoseOfThePlainConversionInAnyNumber) {
     for (auto& row : rows)
         for (int x = 0; x < 13; ++x) row.push_back(random() & 0xFFFFFF);
     const std::string file = Bitmap24(rows);
-    editor.images.Dither = true;
+    editor.doc.images.Dither = true;
     Read(file);
     std::istringstream in(file);
-    EXPECT_EQ(image.Data, reference::ConvertBitmap(editor.images, in));
+    EXPECT_EQ(image.Data, reference::ConvertBitmap(editor.doc.images, in));
 }
 
 TEST_F(BitmapReaderTest, TheInformationLineIsShownBeforeThePixelsAreRead) {
@@ -208,15 +208,15 @@ TEST_F(BitmapReaderTest, DamagedHeadersAreRefusedNamingTheFile) {
     ExpectRefusedNaming(with(test::kAtHeight, 0, good), "no pixels");
     ExpectRefusedNaming(with(test::kAtWidth, static_cast<std::uint32_t>(-2), good), "no pixels");
     ExpectRefusedNaming(with(test::kAtHeight, static_cast<std::uint32_t>(-2), good), "top down");
-    ExpectRefusedNaming(with(test::kAtWidth, 16385, good), "at most 16384");
-    ExpectRefusedNaming(with(test::kAtHeight, 16385, good), "at most 16384");
-    ExpectRefusedNaming(with(test::kAtWidth, 0x7FFFFFFF, good), "at most 16384");
+    ExpectRefusedNaming(with(test::kAtWidth, 4097, good), "is 4097 x 2 pixels; at most 4096");
+    ExpectRefusedNaming(with(test::kAtHeight, 4097, good), "at most 4096");
+    ExpectRefusedNaming(with(test::kAtWidth, 0x7FFFFFFF, good), "at most 4096");
     ExpectRefusedNaming(with(test::kAtPixelOffset, 20, good), "inside its headers");
     ExpectRefusedNaming(with(test::kAtPixelOffset, 0xFFFFFFF0u, good), "past the end");
     ExpectRefusedNaming(with(test::kAtPixelOffset, static_cast<std::uint32_t>(good.size()), good),
                         "past the end");
     // A size that fits the bound but not the file.
-    ExpectRefusedNaming(with(test::kAtHeight, 16384, good), "cut short");
+    ExpectRefusedNaming(with(test::kAtHeight, 4096, good), "cut short");
 }
 
 TEST_F(BitmapReaderTest, APixelArrayCutShortIsRefusedButTheLastRowNeedsNoPadding) {

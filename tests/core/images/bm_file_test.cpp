@@ -1,6 +1,7 @@
 #include "images/bm_file.h"
 #include "images/run_walk.h"
 
+#include "generate/display_files.h"
 #include "images/bitmap_reader.h"
 #include "platform/errors.h"
 #include "shell/editor.h"
@@ -12,16 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace pw {
 namespace {
-
-std::string Contents(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 TEST(BitmapFileName, KeepsTheNameAndMakesItABmFile) {
     EXPECT_EQ(BitmapFileName("C:\\KVP\\Work\\logo.bmp"), "logo.bm");
@@ -41,41 +35,36 @@ protected:
 };
 
 TEST_F(BmFileTest, ATwoByOneOneColourPictureGivesA22ByteFile) {
-    cImage& image = *editor.images.ImageList.AcquireImage("C:\\Work\\pair.bmp");
-    EXPECT_EQ(ReadBitmap(editor.images, image, test::Bitmap24({{0x20A0A0, 0x20A0A0}})), 22u);
-    std::filesystem::create_directories(drive.root / "Out");
-    WriteBitmapFile(image, "C:\\Out\\");
-    EXPECT_EQ(Contents(drive.root / "Out" / "pair.bm"),
+    cImage& image = *editor.doc.images.ImageList.AcquireImage("C:\\Work\\pair.bmp");
+    EXPECT_EQ(ReadBitmap(editor.doc.images, image, test::Bitmap24({{0x20A0A0, 0x20A0A0}})), 22u);
+    EXPECT_EQ(BitmapFileBytes(image),
               std::string("\2\0\0\0\1\0\0\0\x08\0\0\0\0\1\0\0\0\0\0\0\x2A\xFF", 22));
 }
 
 TEST_F(BmFileTest, AnImageWhoseFileWasMissingWritesTheHeaderAlone) {
-    std::filesystem::create_directories(drive.root / "Out");
-    WriteBitmapFile(*editor.images.ImageList.AcquireImage("C:\\gone.bmp"), "C:\\Out\\");
-    EXPECT_EQ(Contents(drive.root / "Out" / "gone.bm"), std::string(20, '\0'));
+    EXPECT_EQ(BitmapFileBytes(*editor.doc.images.ImageList.AcquireImage("C:\\gone.bmp")),
+              std::string(20, '\0'));
 }
 
-TEST_F(BmFileTest, EveryStoredImageIsWrittenInStoreOrder) {
-    std::filesystem::create_directories(drive.root / "Out");
-    cImage& a = *editor.images.ImageList.AcquireImage("C:\\A\\logo.bmp");
-    cImage& b = *editor.images.ImageList.AcquireImage("C:\\B\\logo.bmp");
-    cImage& c = *editor.images.ImageList.AcquireImage("C:\\B\\unused.bmp");
+TEST_F(BmFileTest, EveryStoredImageIsADisplayFileInStoreOrder) {
+    cImage& a = *editor.doc.images.ImageList.AcquireImage("C:\\A\\logo.bmp");
+    cImage& b = *editor.doc.images.ImageList.AcquireImage("C:\\B\\logo.bmp");
+    cImage& c = *editor.doc.images.ImageList.AcquireImage("C:\\B\\unused.bmp");
     a.Width = 1;
     b.Width = 2;
     c.Bits = 1;
     c.Transparent = 256;
     c.Data = {0, 255};
-    WriteAllBitmaps(editor.images.ImageList, "C:\\Out\\");
-    // Both pictures named logo write logo.bm: the later one is what stays.
-    EXPECT_EQ(Contents(drive.root / "Out" / "logo.bm").substr(0, 4), std::string("\2\0\0\0", 4));
-    EXPECT_EQ(Contents(drive.root / "Out" / "unused.bm"),
+    ProgressSteps steps(NoProgress(), 0);
+    const DisplayFileSet files =
+        PrepareDisplayFiles(text, editor.doc.layout, editor.doc.images.ImageList, steps).files;
+    // Both pictures named logo make one logo.bm: the later one is what it holds.
+    ASSERT_EQ(files.size(), 3u); // and the layout
+    EXPECT_EQ(files[0].name, "logo.bm");
+    EXPECT_EQ(files[0].bytes.substr(0, 4), std::string("\2\0\0\0", 4));
+    EXPECT_EQ(files[1].name, "unused.bm");
+    EXPECT_EQ(files[1].bytes,
               std::string(8, '\0') + std::string("\1\0\0\0\0\1\0\0\0\0\0\0\0\xFF", 14));
-}
-
-TEST_F(BmFileTest, AFailedWriteIsAnErrorAndLeavesNoFile) {
-    cImage& image = *editor.images.ImageList.AcquireImage("C:\\x.bmp");
-    EXPECT_THROW(WriteBitmapFile(image, "C:\\No\\Such\\Folder\\"), IoError);
-    EXPECT_FALSE(std::filesystem::exists(drive.root / "No"));
 }
 
 TEST(ParseBitmapFile, ReadsBackTheHeaderAndData) {

@@ -23,9 +23,9 @@ protected:
 TEST_F(NearestCodeTest, EveryPaletteColourGivesItsOwnCode) {
     for (int code = 0; code < 256; ++code) {
         const ScreenColour c = ColourOf(code);
-        EXPECT_EQ(NearestCode(editor.images, Red(c), Green(c), Blue(c)), code);
+        EXPECT_EQ(NearestCode(editor.doc.images, Red(c), Green(c), Blue(c)), code);
     }
-    EXPECT_EQ(NearestCode(editor.images, 255, 255, 255), 255);
+    EXPECT_EQ(NearestCode(editor.doc.images, 255, 255, 255), 255);
 }
 
 struct Worked {
@@ -44,7 +44,7 @@ TEST_F(NearestCodeTest, HandWorkedColours) {
              Worked{230, 230, 230, 254}, // (224, 224, 224) at 18
              Worked{240, 240, 215, 251}, // (240, 240, 176) at 39; 254 at 41, white at 70
          }) {
-        EXPECT_EQ(NearestCode(editor.images, w.r, w.g, w.b), w.code) << w.r << ", " << w.g << ", " << w.b;
+        EXPECT_EQ(NearestCode(editor.doc.images, w.r, w.g, w.b), w.code) << w.r << ", " << w.g << ", " << w.b;
     }
 }
 
@@ -56,29 +56,29 @@ TEST_F(NearestCodeTest, ADenseSampleMatchesTheFullSearch) {
     for (const int r : values)
         for (const int g : values)
             for (const int b : values)
-                ASSERT_EQ(NearestCode(editor.images, r, g, b), reference::NearestCode(editor.images, r, g, b))
+                ASSERT_EQ(NearestCode(editor.doc.images, r, g, b), reference::NearestCode(editor.doc.images, r, g, b))
                     << r << ", " << g << ", " << b;
 }
 
 TEST_F(NearestCodeTest, ComponentsOutOfRangeMatchTheFullSearch) {
     const int colours[][3] = {{300, -20, 128}, {-1, 256, 1000}, {260, 260, 260}, {-50, 90, 250}};
     for (const auto& c : colours)
-        EXPECT_EQ(NearestCode(editor.images, c[0], c[1], c[2]),
-                  reference::NearestCode(editor.images, c[0], c[1], c[2]));
+        EXPECT_EQ(NearestCode(editor.doc.images, c[0], c[1], c[2]),
+                  reference::NearestCode(editor.doc.images, c[0], c[1], c[2]));
 }
 
 TEST_F(NearestCodeTest, DitheringCarriesTheErrorToTheNextCall) {
-    editor.images.Dither = true;
+    editor.doc.images.Dither = true;
     // (8, 8, 8) gives black and leaves -8; the next (8, 8, 8) is taken as (16, 16, 16), which
     // is code 1 exactly and leaves nothing.
-    EXPECT_EQ(NearestCode(editor.images, 8, 8, 8), 0);
-    EXPECT_EQ(editor.images.DitherError, (std::array<std::int32_t, 3>{-8, -8, -8}));
-    EXPECT_EQ(NearestCode(editor.images, 8, 8, 8), 1);
-    EXPECT_EQ(editor.images.DitherError, (std::array<std::int32_t, 3>{0, 0, 0}));
+    EXPECT_EQ(NearestCode(editor.doc.images, 8, 8, 8), 0);
+    EXPECT_EQ(editor.doc.images.DitherError, (std::array<std::int32_t, 3>{-8, -8, -8}));
+    EXPECT_EQ(NearestCode(editor.doc.images, 8, 8, 8), 1);
+    EXPECT_EQ(editor.doc.images.DitherError, (std::array<std::int32_t, 3>{0, 0, 0}));
     // The corrected component is clamped: 250 - (-20) is taken as 255.
-    editor.images.DitherError = {-20, 0, 0};
-    EXPECT_EQ(NearestCode(editor.images, 250, 255, 255), 255);
-    EXPECT_EQ(editor.images.DitherError, (std::array<std::int32_t, 3>{0, 0, 0}));
+    editor.doc.images.DitherError = {-20, 0, 0};
+    EXPECT_EQ(NearestCode(editor.doc.images, 250, 255, 255), 255);
+    EXPECT_EQ(editor.doc.images.DitherError, (std::array<std::int32_t, 3>{0, 0, 0}));
 }
 
 TEST_F(NearestCodeTest, ALongDitheredSequenceMatchesTheFullSearch) {
@@ -86,11 +86,11 @@ TEST_F(NearestCodeTest, ALongDitheredSequenceMatchesTheFullSearch) {
     std::uniform_int_distribution<int> component(0, 255);
     RecordingHost otherHost;
     Editor ref{otherHost, text};
-    editor.images.Dither = ref.images.Dither = true;
+    editor.doc.images.Dither = ref.doc.images.Dither = true;
     for (int i = 0; i < 50000; ++i) {
         const int r = component(random), g = component(random), b = component(random);
-        ASSERT_EQ(NearestCode(editor.images, r, g, b), reference::NearestCode(ref.images, r, g, b)) << i;
-        ASSERT_EQ(editor.images.DitherError, ref.images.DitherError) << i;
+        ASSERT_EQ(NearestCode(editor.doc.images, r, g, b), reference::NearestCode(ref.doc.images, r, g, b)) << i;
+        ASSERT_EQ(editor.doc.images.DitherError, ref.doc.images.DitherError) << i;
     }
 }
 
@@ -100,7 +100,7 @@ TEST_F(NearestCodeTest, DISABLED_EveryColourMatchesTheFullSearch) {
     for (int r = 0; r < 256; ++r)
         for (int g = 0; g < 256; ++g)
             for (int b = 0; b < 256; ++b)
-                ASSERT_EQ(NearestCode(editor.images, r, g, b), reference::NearestCode(editor.images, r, g, b))
+                ASSERT_EQ(NearestCode(editor.doc.images, r, g, b), reference::NearestCode(editor.doc.images, r, g, b))
                     << r << ", " << g << ", " << b;
 }
 

@@ -48,7 +48,7 @@ protected:
 TEST_F(PaintImageTest, ARead24BitPicturePaintsBackItsCodes) {
     constexpr std::uint32_t teal = 0x20A0A0, red = 0xF03030, white = 0xFFFFFF;
     cImage image;
-    ReadBitmap(editor.images, image,
+    ReadBitmap(editor.doc.images, image,
                test::Bitmap24({{teal, teal, red, red, red}, {white, red, red, red, teal}}));
     PaintImage(image, 3, 2, canvas, 0, 0);
     EXPECT_EQ(Codes(2, 2, 7), (std::vector<int>{-1, 42, 42, 195, 195, 195, -1}));
@@ -58,7 +58,7 @@ TEST_F(PaintImageTest, ARead24BitPicturePaintsBackItsCodes) {
 
 TEST_F(PaintImageTest, ARead1BitPicturePaintsSetInFillAndClearInLine) {
     cImage image;
-    ReadBitmap(editor.images, image, test::Bitmap1({"1110011111", "0011111111"}));
+    ReadBitmap(editor.doc.images, image, test::Bitmap1({"1110011111", "0011111111"}));
     PaintImage(image, 0, 0, canvas, 12, 195);
     EXPECT_EQ(Codes(0, 0, 11),
               (std::vector<int>{195, 195, 195, 12, 12, 195, 195, 195, 195, 195, -1}));

@@ -1,7 +1,7 @@
 #include "shell/canvas_editing.h"
 #include "shell/place_mode.h"
 #include "support/editor_fixture.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 namespace pw {
 namespace {
@@ -14,7 +14,7 @@ protected:
     void Drag(int x, int y, ShiftState held = ssLeft) { FormMouseMove(editor, held, x, y); }
     void Release() { FormMouseUp(editor, mbLeft, 0, 0, 0); }
     static Rect Pos(const cWindow& w) { return {w.X0, w.Y0, w.X1, w.Y1}; }
-    cWindow& Bg() { return *WindowAt(editor.layout, 0); }
+    cWindow& Bg() { return *WindowAt(editor.doc.layout, 0); }
 };
 
 TEST_F(CanvasEditingTest, HitsLieStrictlyInsideAndPreferTheCurrentThenTheSmallestThenTheTopmost) {
@@ -36,8 +36,8 @@ TEST_F(CanvasEditingTest, HitsLieStrictlyInsideAndPreferTheCurrentThenTheSmalles
              Case{&a, 250, 175, &a},        // the current window keeps the mouse
              Case{&small, 250, 175, &b},
          }) {
-        editor.layout.CurWindow = c.current;
-        EXPECT_EQ(HitWindow(editor.layout, c.x, c.y), c.hit) << c.x << "," << c.y;
+        editor.doc.layout.CurWindow = c.current;
+        EXPECT_EQ(HitWindow(editor.doc.layout, c.x, c.y), c.hit) << c.x << "," << c.y;
     }
 }
 
@@ -59,9 +59,9 @@ TEST_F(CanvasEditingTest, APressGrabsTheCurrentWindowsEdgeBandsTheRightOneWinnin
              Case{218, 128, &w, dmRightEdge},
              Case{160, 115, &w, dmMoving},
          }) {
-        editor.layout.CurWindow = &w;
+        editor.doc.layout.CurWindow = &w;
         Press(c.x, c.y);
-        EXPECT_EQ(editor.layout.CurWindow, c.current) << c.x << "," << c.y;
+        EXPECT_EQ(editor.doc.layout.CurWindow, c.current) << c.x << "," << c.y;
         EXPECT_EQ(w.DragMode, c.drag) << c.x << "," << c.y;
         Release();
     }
@@ -87,7 +87,7 @@ TEST_F(CanvasEditingTest, OnlyALeftDragMovesAndARefusedStepIsLost) {
 
 TEST_F(CanvasEditingTest, EdgeDragsKeepOnePixelAndTheDisplay) {
     cWindow& w = AddWindow(100, 100, 219, 129);
-    editor.layout.CurWindow = &w;
+    editor.doc.layout.CurWindow = &w;
     Press(219, 110);
     Drag(240, 110);
     Drag(99, 110); // X1 would be 99 < X0
@@ -103,32 +103,32 @@ TEST_F(CanvasEditingTest, EdgeDragsKeepOnePixelAndTheDisplay) {
 TEST_F(CanvasEditingTest, TheBackgroundIsSelectedButNeverMovedAndNoWindowClearsTheSelection) {
     RedrawAll(editor);
     Press(50, 50);
-    EXPECT_EQ(editor.layout.CurWindow, &Bg());
+    EXPECT_EQ(editor.doc.layout.CurWindow, &Bg());
     Drag(80, 80);
     EXPECT_EQ(Pos(Bg()), (Rect{0, 0, 639, 479}));
     Press(0, 200); // the Background object's outline
-    EXPECT_EQ(editor.layout.CurWindow, nullptr);
+    EXPECT_EQ(editor.doc.layout.CurWindow, nullptr);
     EXPECT_EQ(At(1, 200), ColourOf(42)); // no selection mark left
 }
 
 TEST_F(CanvasEditingTest, ABackgroundRectangleTakesItsBevelFromTheDisplayColour) {
     for (const auto& [display, light, dark] :
          {std::array{42, 44, 40}, std::array{255, 255, 253}, std::array{1, 3, 0}}) {
-        editor.layout.BackgroundColour = display;
+        editor.doc.layout.BackgroundColour = display;
         ArmPlace(editor, pmBackgroundRect);
         Press(10, 10);
-        EXPECT_EQ(editor.layout.CurWindow->BG0, light) << display;
-        EXPECT_EQ(editor.layout.CurWindow->BG, dark) << display;
+        EXPECT_EQ(editor.doc.layout.CurWindow->BG0, light) << display;
+        EXPECT_EQ(editor.doc.layout.CurWindow->BG, dark) << display;
     }
 }
 
 TEST_F(CanvasEditingTest, APressBesideTheDisplayPlacesNothingAndKeepsTheChoice) {
     ArmPlace(editor, pmMessage);
     Press(645, 100);
-    EXPECT_EQ(editor.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 1u);
     Press(639, 479);
-    EXPECT_EQ(Pos(*editor.layout.CurWindow), (Rect{639, 479, 639, 479}));
-    EXPECT_EQ(editor.PlaceMode, pmNone);
+    EXPECT_EQ(Pos(*editor.doc.layout.CurWindow), (Rect{639, 479, 639, 479}));
+    EXPECT_EQ(editor.pointer.PlaceMode, pmNone);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "config/layout_commands.h"
-#include "config/layout_file.h"
+#include "shell/layout_commands.h"
+#include "shell/layout_file.h"
 #include "platform/files.h"
 #include "shell/new_layout.h"
 #include "shell/recovery.h"
@@ -33,7 +33,7 @@ protected:
 
     void SetUp() override {
         EditorTest::SetUp();
-        editor.LocalTime = FakeNow;
+        editor.run.LocalTime = FakeNow;
         CreateFolders("C:\\KVP\\Work");
     }
     bool Exists(const std::string& name) const { return fs::exists(drive.root / "state" / name); }
@@ -91,9 +91,9 @@ TEST_F(RecoveryTest, ACopyLeftByARunThatEndedIsOfferedAndYesOpensItUnsaved) {
     StartNextRun(Answer::Yes, [](int id) { return id == 200; });
     EXPECT_EQ(nextHost.questions,
               (std::vector<std::string>{"Recover the unsaved layout of 2024-03-12 14:05?"}));
-    ASSERT_EQ(next.layout.WindowList.size(), 2u);
-    EXPECT_EQ(next.layout.WindowList[1]->Text[0], "Level 3");
-    EXPECT_EQ(next.LayoutFileName, "C:\\KVP\\Work\\lobby.dcf"); // Save writes there
+    ASSERT_EQ(next.doc.layout.WindowList.size(), 2u);
+    EXPECT_EQ(next.doc.layout.WindowList[1]->Text[0], "Level 3");
+    EXPECT_EQ(next.doc.LayoutFileName, "C:\\KVP\\Work\\lobby.dcf"); // Save writes there
     EXPECT_TRUE(HasUnsavedChanges(next));
     // The copy is this run's now.
     EXPECT_FALSE(Exists("recovery-100.dcf"));
@@ -108,7 +108,7 @@ TEST_F(RecoveryTest, NoRemovesTheCopyAndACopyOfARunningEditorIsNotOffered) {
     crashed.Update(t0);
     StartNextRun(Answer::No, [](int id) { return id == 100 || id == 200; });
     EXPECT_EQ(nextHost.questions.size(), 1u);
-    EXPECT_EQ(next.layout.WindowList.size(), 1u);
+    EXPECT_EQ(next.doc.layout.WindowList.size(), 1u);
     EXPECT_FALSE(Exists("recovery-300.dcf"));
     EXPECT_TRUE(Exists("recovery-100.dcf"));
 }
@@ -129,24 +129,24 @@ TEST_F(RecoveryTest, ACopyThatCannotBeReadIsReportedAndRemovedAndTheNextOneOffer
     ASSERT_FALSE(nextHost.messages.empty());
     EXPECT_NE(nextHost.messages[0].text.find("recovery copy cannot be read"), std::string::npos);
     EXPECT_FALSE(Exists("recovery-300.dcf"));
-    ASSERT_EQ(next.layout.WindowList.size(), 2u);
-    EXPECT_EQ(next.layout.WindowList[1]->Text[0], "Level 3");
+    ASSERT_EQ(next.doc.layout.WindowList.size(), 2u);
+    EXPECT_EQ(next.doc.layout.WindowList[1]->Text[0], "Level 3");
 }
 
 TEST_F(RecoveryTest, NewAsksAsExitDoesAndStartsTheLayoutOfStartUp) {
     AddWindow(10, 10, 99, 49);
-    editor.layout.InputSpec.JobName = "Tower";
+    editor.doc.layout.InputSpec.JobName = "Tower";
     host.answers = {Answer::Cancel, Answer::No};
     New1Click(editor);
-    EXPECT_EQ(editor.layout.WindowList.size(), 2u); // cancelled
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 2u); // cancelled
     views.captions.clear();
     New1Click(editor);
     EXPECT_EQ(host.questions,
               (std::vector<std::string>{"Save before exit ?", "Save before exit ?"}));
-    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
-    EXPECT_EQ(editor.layout.BackgroundColour, 42);
-    EXPECT_EQ(editor.canvas.Width(), 640);
-    EXPECT_EQ(editor.layout.InputSpec.JobName, "");
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.doc.layout.BackgroundColour, 42);
+    EXPECT_EQ(editor.view.canvas.Width(), 640);
+    EXPECT_EQ(editor.doc.layout.InputSpec.JobName, "");
     EXPECT_EQ(views.captions, (std::vector<std::string>{"Tarnwheel Panelwright  v5.08"}));
     EXPECT_FALSE(HasUnsavedChanges(editor));
 }

@@ -1,8 +1,14 @@
+#include "shell/layout_file.h"
+#include "platform/files.h"
 #include "shell/close_query.h"
 #include "shell/new_layout.h"
 #include "shell/startup.h"
 #include "shell/timer_step.h"
+#include "shell/undo_history.h"
 #include "support/editor_fixture.h"
+#include "support/temp_drive.h"
+
+#include <filesystem>
 
 namespace pw {
 namespace {
@@ -15,21 +21,21 @@ protected:
 };
 
 TEST_F(FreshEditor, FirstShowCreatesTheDefaultLayoutOnce) {
-    EXPECT_TRUE(editor.layout.WindowList.empty());
+    EXPECT_TRUE(editor.doc.layout.WindowList.empty());
     FirstShow(editor, {});
-    EXPECT_TRUE(editor.StartupDone);
-    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
-    EXPECT_EQ(editor.ViewMode, vmDesign);
-    EXPECT_EQ(editor.PlaceMode, 0);
+    EXPECT_TRUE(editor.run.StartupDone);
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.view.ViewMode, vmDesign);
+    EXPECT_EQ(editor.pointer.PlaceMode, 0);
     FirstShow(editor, {});
-    EXPECT_EQ(editor.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 1u);
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(FreshEditor, AnArgumentNamingNoFileFallsBackToTheDefaultLayout) {
     FirstShow(editor, {"/nonexistent/dir/layout.dcf"});
-    ASSERT_EQ(editor.layout.WindowList.size(), 1u);
-    EXPECT_EQ(editor.layout.WindowList[0]->Type, wtBackground);
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 1u);
+    EXPECT_EQ(editor.doc.layout.WindowList[0]->Type, wtBackground);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].text.find("/nonexistent/dir/layout.dcf"), std::string::npos);
 }
@@ -49,7 +55,7 @@ TEST_F(CloseTest, AnUnsavedLayoutWithWindowsAsks) {
     EXPECT_EQ(CloseQuery(editor), CloseAction::SaveAsThenClose);
     ASSERT_EQ(host.questions.size(), 3u);
     EXPECT_EQ(host.questions[0], "Save before exit ?");
-    EXPECT_EQ(editor.layout.WindowList.size(), 2u);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 2u);
 }
 
 TEST_F(CloseTest, CancellingTheSaveAsItLedToKeepsTheLayout) {
@@ -59,15 +65,44 @@ TEST_F(CloseTest, CancellingTheSaveAsItLedToKeepsTheLayout) {
     EXPECT_FALSE(SaveBeforeClosing(editor));
     New1Click(editor);
     EXPECT_EQ(host.questions.size(), 2u);
-    EXPECT_EQ(editor.layout.WindowList.size(), 2u);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 2u);
 }
 
 TEST_F(CloseTest, ANamedLayoutAlwaysAsks) {
-    editor.LayoutFileName = "C:\\KVP\\Work\\lobby.dcf";
+    editor.doc.LayoutFileName = "C:\\KVP\\Work\\lobby.dcf";
     host.answers = {Answer::Yes, Answer::No};
     EXPECT_EQ(CloseQuery(editor), CloseAction::SaveThenClose);
     EXPECT_EQ(CloseQuery(editor), CloseAction::Close);
     EXPECT_EQ(host.questions.size(), 2u);
+}
+
+TEST_F(CloseTest, LoadAsksOnlyForUnsavedChangesAndSavesAsTheCloseQueryDoes) {
+    TempDrive drive;
+    const std::string path = "C:\\KVP\\Work\\lobby.dcf";
+    CreateFolders("C:\\KVP\\Work");
+    editor.doc.LayoutFileName = path;
+    SaveLayout(editor, path);
+    EXPECT_TRUE(SaveBeforeLoading(editor)); // nothing to lose: no question
+    EXPECT_TRUE(host.questions.empty());
+
+    AddWindow(10, 10, 50, 50);
+    host.answers = {Answer::Cancel, Answer::No, Answer::Yes};
+    EXPECT_FALSE(SaveBeforeLoading(editor));
+    EXPECT_TRUE(SaveBeforeLoading(editor));
+    ASSERT_EQ(host.questions.size(), 2u);
+    EXPECT_EQ(host.questions[0], "Save before loading another layout ?");
+    EXPECT_FALSE(std::filesystem::exists(drive.root / "KVP/Work/lobby.~dc")); // No saved nothing
+    EXPECT_TRUE(SaveBeforeLoading(editor));
+    EXPECT_TRUE(std::filesystem::exists(drive.root / "KVP/Work/lobby.~dc")); // Yes saved
+    EXPECT_FALSE(HasUnsavedChanges(editor));
+
+    // Unnamed, Yes leads to Save As, and cancelling that keeps the layout from being replaced.
+    editor.doc.LayoutFileName.clear();
+    AddWindow(20, 20, 60, 60);
+    host.answers = {Answer::Yes};
+    host.saveFiles = {std::nullopt};
+    EXPECT_FALSE(SaveBeforeLoading(editor));
+    EXPECT_EQ(host.questions.size(), 4u);
 }
 
 using TimerTest = EditorTest;
@@ -75,15 +110,15 @@ using TimerTest = EditorTest;
 TEST_F(TimerTest, TicksCountEvenWhileAStepIsRunning) {
     TimerStep(editor);
     TimerStep(editor);
-    EXPECT_EQ(editor.TickCount, 2u);
-    EXPECT_FALSE(editor.TimerBusy);
-    editor.TimerBusy = true; // a step still running
-    editor.ViewMode = vmDynamic;
-    const auto position = editor.sim.SimPosition;
+    EXPECT_EQ(editor.run.TickCount, 2u);
+    EXPECT_FALSE(editor.run.TimerBusy);
+    editor.run.TimerBusy = true; // a step still running
+    editor.view.ViewMode = vmDynamic;
+    const auto position = editor.run.sim.SimPosition;
     for (int i = 0; i < 20; ++i) TimerStep(editor);
-    EXPECT_EQ(editor.TickCount, 22u);
-    EXPECT_EQ(editor.sim.SimPosition, position); // no step ran
-    EXPECT_TRUE(editor.TimerBusy);
+    EXPECT_EQ(editor.run.TickCount, 22u);
+    EXPECT_EQ(editor.run.sim.SimPosition, position); // no step ran
+    EXPECT_TRUE(editor.run.TimerBusy);
 }
 
 } // namespace

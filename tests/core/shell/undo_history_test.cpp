@@ -1,15 +1,16 @@
 #include "config/dcf_file.h"
 #include "shell/undo_history.h"
+#include "shell/window_commands.h"
 #include "support/editor_fixture.h"
-#include "windows/renderer.h"
-#include "windows/window_setters.h"
+#include "shell/redraw.h"
+#include "shell/window_setters.h"
 
 namespace pw {
 namespace {
 
 class UndoHistoryTest : public EditorTest {
 protected:
-    UndoHistory& history = editor.history;
+    UndoHistory& history = editor.doc.history;
 
     void SetUp() override {
         EditorTest::SetUp();
@@ -20,8 +21,8 @@ protected:
         RedrawAll(editor);
         history.Reset(editor);
     }
-    std::string Text() const { return WriteLayoutText(editor.layout); }
-    cWindow& At(std::size_t i) { return *WindowAt(editor.layout, i); }
+    std::string Text() const { return WriteLayoutText(editor.doc.layout); }
+    cWindow& At(std::size_t i) { return *WindowAt(editor.doc.layout, i); }
 };
 
 TEST_F(UndoHistoryTest, EachChangingCommandIsOneStepThatUndoesAndRedoesExactly) {
@@ -36,13 +37,13 @@ TEST_F(UndoHistoryTest, EachChangingCommandIsOneStepThatUndoesAndRedoesExactly) 
     EXPECT_EQ(history.UndoName(), "Move Message Window");
     const std::string moved = Text();
     SelectWindow(editor, &At(1));
-    DeleteWindow(editor.layout, editor.images.ImageList, &At(1));
+    DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &At(1));
     ASSERT_TRUE(history.Commit(editor));
 
     EXPECT_EQ(history.UndoName(), "Delete Message Window");
     history.Undo(editor);
     EXPECT_EQ(Text(), moved);
-    EXPECT_EQ(editor.layout.CurWindow, &At(2)) << "the selection of that moment";
+    EXPECT_EQ(editor.doc.layout.CurWindow, &At(2)) << "the selection of that moment";
     history.Undo(editor);
     EXPECT_EQ(Text(), start);
     EXPECT_FALSE(history.CanUndo());
@@ -85,7 +86,7 @@ TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
 
 TEST_F(UndoHistoryTest, ModifiedFollowsSavesUndoAndUncommittedChanges) {
     EXPECT_FALSE(history.Modified(editor));
-    editor.layout.InputSpec.JobName = "Tower";
+    editor.doc.layout.InputSpec.JobName = "Tower";
     EXPECT_TRUE(history.Modified(editor)) << "changed, not yet a step";
     history.Commit(editor);
     history.MarkSaved(editor);
@@ -101,18 +102,18 @@ TEST_F(UndoHistoryTest, AnImageGivenUpComesBackWithItsTransparentColour) {
     w.DrawType = dtImage;
     w.BMP[0] = "C:\\logo.bmp";
     w.ImageHeld.set(0);
-    editor.images.ImageList.AcquireImage(w.BMP[0])->Transparent = 5;
+    editor.doc.images.ImageList.AcquireImage(w.BMP[0])->Transparent = 5;
     history.Reset(editor);
-    const cImage* logo = editor.images.ImageList.FindImage("C:\\logo.bmp");
+    const cImage* logo = editor.doc.images.ImageList.FindImage("C:\\logo.bmp");
 
-    editor.images.ImageList.FindImage("C:\\logo.bmp")->Transparent = 9; // picked anew
+    editor.doc.images.ImageList.FindImage("C:\\logo.bmp")->Transparent = 9; // picked anew
     ASSERT_TRUE(history.Commit(editor));
-    DeleteWindow(editor.layout, editor.images.ImageList, &At(1));
+    DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &At(1));
     history.Commit(editor);
-    ASSERT_EQ(editor.images.ImageList.FindImage("C:\\logo.bmp"), nullptr);
+    ASSERT_EQ(editor.doc.images.ImageList.FindImage("C:\\logo.bmp"), nullptr);
 
     history.Undo(editor);
-    EXPECT_EQ(editor.images.ImageList.FindImage("C:\\logo.bmp"), logo);
+    EXPECT_EQ(editor.doc.images.ImageList.FindImage("C:\\logo.bmp"), logo);
     EXPECT_EQ(logo->Transparent, 9);
     EXPECT_EQ(logo->RefCount, 1u);
     history.Undo(editor);

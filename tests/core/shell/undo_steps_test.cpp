@@ -2,6 +2,7 @@
 // undo, those after it with redo, and the step is named by what changed. Each command's events
 // end as the editor ends them, one by one, so a drag of several events must still be one step.
 
+#include "shell/window_commands.h"
 #include "config/dcf_file.h"
 #include "dialogs/image_dialog_logic.h"
 #include "dialogs/text_edit_session.h"
@@ -14,8 +15,9 @@
 #include "support/editor_fixture.h"
 #include "support/fake_memo.h"
 #include "support/temp_drive.h"
-#include "windows/renderer.h"
-#include "windows/window_setters.h"
+#include "shell/redraw.h"
+#include "shell/window_setters.h"
+#include "windows/shown_values.h"
 
 #include <fstream>
 #include <functional>
@@ -41,9 +43,9 @@ protected:
         position->CurIndex = 1;
         // On the screen before anyone edits it, as a loaded layout is.
         RedrawAll(editor);
-        editor.history.Reset(editor);
+        editor.doc.history.Reset(editor);
     }
-    std::string Bytes() const { return WriteLayoutText(editor.layout); }
+    std::string Bytes() const { return WriteLayoutText(editor.doc.layout); }
 };
 
 using Event = std::function<void(Editor&, cWindow& message, cWindow& position)>;
@@ -118,7 +120,7 @@ const std::vector<StepCase> kCases = {
     {"Image of Message Window", {[](Editor& e, auto& m, auto&) {
          auto& host = static_cast<RecordingHost&>(e.host);
          host.openFiles = {std::string("C:\\logo.bmp")};
-         ImageDialogLogic dialog(e);
+         ImageDialogLogic dialog(e.doc.images, e.host, e.observers, e.view);
          dialog.entry = {&m, 3};
          dialog.FormShow();
          dialog.Browse1Click();
@@ -128,11 +130,11 @@ const std::vector<StepCase> kCases = {
      {[](Editor& e, auto& m, auto&) { SelectWindow(e, &m); },
       [](Editor& e, auto&, auto&) { DeleteCurrentWindow(e); }}},
     {"Put Message Window on Top", {[](Editor& e, auto& m, auto&) {
-         PutOnTop(e.layout, &m);
+         PutOnTop(e.doc.layout, &m);
          RedrawAll(e);
      }}},
     {"Set Up", {[](Editor& e, auto&, auto&) {
-         e.layout.InputSpec.JobName = "Tower B";
+         e.doc.layout.InputSpec.JobName = "Tower B";
          SetDisplaySize(e, 800, 600);
      }}},
     {"Move Position Window",
@@ -152,17 +154,17 @@ TEST_P(UndoStepTest, UndoGivesBackTheBytesBeforeAndRedoThoseAfter) {
         event(editor, *message, *position);
         CommandEnded(editor);
     }
-    ASSERT_EQ(editor.history.UndoSteps(), 1u);
-    EXPECT_EQ(editor.history.UndoName(), c.step);
+    ASSERT_EQ(editor.doc.history.UndoSteps(), 1u);
+    EXPECT_EQ(editor.doc.history.UndoName(), c.step);
     const std::string after = Bytes();
     ASSERT_NE(after, before);
 
-    editor.history.Undo(editor);
+    editor.doc.history.Undo(editor);
     EXPECT_EQ(Bytes(), before);
-    EXPECT_EQ(editor.history.RedoName(), c.step);
-    editor.history.Redo(editor);
+    EXPECT_EQ(editor.doc.history.RedoName(), c.step);
+    editor.doc.history.Redo(editor);
     EXPECT_EQ(Bytes(), after);
-    EXPECT_FALSE(editor.history.CanRedo());
+    EXPECT_FALSE(editor.doc.history.CanRedo());
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, UndoStepTest, ::testing::ValuesIn(kCases), [](const auto& info) {
@@ -175,23 +177,23 @@ TEST_F(UndoStepsTest, SelectingIsNoStepButUndoComesBackToTheWindowActedOn) {
     Press(editor, 350, 210); // selects the Position window
     Release(editor, 350, 210);
     CommandEnded(editor);
-    EXPECT_FALSE(editor.history.CanUndo());
+    EXPECT_FALSE(editor.doc.history.CanUndo());
     SelectWindow(editor, message);
     CommandEnded(editor);
     DeleteCurrentWindow(editor);
     CommandEnded(editor);
-    editor.history.Undo(editor);
-    ASSERT_NE(editor.layout.CurWindow, nullptr);
-    EXPECT_EQ(editor.layout.CurWindow->Text[0], "Welcome");
+    editor.doc.history.Undo(editor);
+    ASSERT_NE(editor.doc.layout.CurWindow, nullptr);
+    EXPECT_EQ(editor.doc.layout.CurWindow->Text[0], "Welcome");
 }
 
 TEST_F(UndoStepsTest, TimerTicksAreNoStepsAndNoUndoTakesThemBack) {
     cWindow& clock = AddWindow(10, 400, 339, 429, wtTimeDate);
     clock.Text[0] = TimeDateSample(0);
     RedrawAll(editor);
-    editor.history.Reset(editor);
+    editor.doc.history.Reset(editor);
     int minute = 0;
-    editor.LocalTime = [&minute] {
+    editor.run.LocalTime = [&minute] {
         std::tm t{};
         t.tm_year = 126;
         t.tm_mday = 1;
@@ -200,32 +202,32 @@ TEST_F(UndoStepsTest, TimerTicksAreNoStepsAndNoUndoTakesThemBack) {
         t.tm_min = minute;
         return t;
     };
-    editor.ViewMode = vmDynamic;
-    editor.TickCount = 7; // the lift leaves on the next tick
+    editor.view.ViewMode = vmDynamic;
+    editor.run.TickCount = 7; // the lift leaves on the next tick
     const auto tick = [&] {
         ++minute;
         TimerStep(editor);
     };
     tick();
     CommandEnded(editor);
-    EXPECT_FALSE(editor.history.CanUndo());
+    EXPECT_FALSE(editor.doc.history.CanUndo());
 
     // A nudge with ticks before its end: the step holds the nudge alone.
     SelectWindow(editor, message);
     NudgeWindow(editor, 1, 0);
     tick();
     CommandEnded(editor);
-    ASSERT_EQ(editor.history.UndoName(), "Move Message Window");
+    ASSERT_EQ(editor.doc.history.UndoName(), "Move Message Window");
     tick();
     const std::string live = clock.Text[0];
     const std::int32_t floor = position->CurIndex;
     ASSERT_NE(floor, 1) << "the ticks moved the lift";
     EXPECT_EQ(live, "9:03 am  Thursday 1 Jan 26");
-    editor.history.Undo(editor);
-    const cWindow& clockNow = *WindowAt(editor.layout, 3);
+    editor.doc.history.Undo(editor);
+    const cWindow& clockNow = *WindowAt(editor.doc.layout, 3);
     EXPECT_EQ(clockNow.Text[0], live);
-    EXPECT_EQ(WindowAt(editor.layout, 2)->CurIndex, floor);
-    EXPECT_EQ(WindowAt(editor.layout, 1)->X0, 100);
+    EXPECT_EQ(WindowAt(editor.doc.layout, 2)->CurIndex, floor);
+    EXPECT_EQ(WindowAt(editor.doc.layout, 1)->X0, 100);
     EXPECT_FALSE(HasUnsavedChanges(editor)) << "ticks are nothing to save";
 }
 

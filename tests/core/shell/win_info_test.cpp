@@ -30,9 +30,9 @@ private:
     std::optional<FontChoice> ChooseFont(const FontChoice&) override { return std::nullopt; }
 };
 
-TEST_F(WinInfoTest, ARowIsAppliedAtTheFirstKeystrokeInAnotherAndABadOneStaysPending) {
+TEST_F(WinInfoTest, ARowIsAppliedAtTheFirstKeystrokeInAnotherAndABadOneIsDropped) {
     cWindow& w = AddWindow(100, 100, 219, 129);
-    editor.layout.CurWindow = &w;
+    editor.doc.layout.CurWindow = &w;
     Type(irX0, "150");
     EXPECT_EQ(w.X0, 100);
     Type(irY0, "2"); // applies X0
@@ -45,9 +45,15 @@ TEST_F(WinInfoTest, ARowIsAppliedAtTheFirstKeystrokeInAnotherAndABadOneStaysPend
 
     Type(irX1, "12a");
     EXPECT_THROW(Type(irWidth, "5"), ConversionError);
-    EXPECT_THROW(sheet.sgInfoClick(), ConversionError); // tried again each time
-    EXPECT_EQ(sheet.PendingRow, irX1);
     EXPECT_EQ(w.X1, 269);
+    EXPECT_EQ(sheet.PendingRow, irWidth); // the row typed into next goes on
+    sheet.sgInfoClick();
+    EXPECT_EQ(w.X1, 154);
+    Type(irX1, "x");
+    EXPECT_THROW(sheet.sgInfoKeyPress('\r'), ConversionError);
+    EXPECT_EQ(sheet.PendingRow, kNoRow);
+    EXPECT_NO_THROW(sheet.sgInfoClick()); // reported once, not again at every click
+    EXPECT_EQ(w.X1, 154);
 }
 
 TEST_F(WinInfoTest, EachRowAppliesItsOwnRule) {
@@ -91,9 +97,9 @@ TEST_F(WinInfoTest, TheIndexMovesTheWindowsOfItsKindTogether) {
     cWindow& destination = AddWindow(60, 0, 110, 50, wtDestination);
     cWindow& direction = AddWindow(180, 0, 230, 50, wtDirection);
     cWindow& message = AddWindow(240, 0, 290, 50, wtMessage);
-    editor.layout.CurWindow = &destination;
+    editor.doc.layout.CurWindow = &destination;
     sheet.ebIndexChange("3");
-    editor.layout.CurWindow = &message;
+    editor.doc.layout.CurWindow = &message;
     sheet.ebIndexChange("99");
     EXPECT_THROW(sheet.ebIndexChange("100"), Error);
     sheet.ebIndexChange("");
@@ -106,11 +112,11 @@ TEST_F(WinInfoTest, TheIndexMovesTheWindowsOfItsKindTogether) {
 TEST_F(WinInfoTest, ABitmapGrowsTheWindowToItsPictureWithinTheDisplay) {
     cWindow& w = AddWindow(100, 100, 219, 129);
     w.Text[0] = "Welcome";
-    editor.layout.CurWindow = &w;
+    editor.doc.layout.CurWindow = &w;
     sheet.btImageClick(); // cancelled on a text window: its text stays
     EXPECT_EQ(w.Text[0], "Welcome");
 
-    cImage* picture = editor.images.ImageList.AcquireImage("C:\\KVP\\Work\\logo.bmp");
+    cImage* picture = editor.doc.images.ImageList.AcquireImage("C:\\KVP\\Work\\logo.bmp");
     picture->Width = 200;
     picture->Height = 20;
     image = picture->FileName;
@@ -136,17 +142,17 @@ TEST_F(WinInfoTest, ABitmapGrowsTheWindowToItsPictureWithinTheDisplay) {
 
 TEST_F(WinInfoTest, TextLeavesTheDynamicViewAndGivesAWindowWithoutAFaceArial20) {
     cWindow& w = AddWindow(100, 100, 219, 129);
-    editor.layout.CurWindow = &w;
-    editor.ViewMode = vmDynamic;
+    editor.doc.layout.CurWindow = &w;
+    editor.view.ViewMode = vmDynamic;
     sheet.btTextClick();
-    EXPECT_EQ(editor.ViewMode, vmDesign);
+    EXPECT_EQ(editor.view.ViewMode, vmDesign);
     EXPECT_EQ(w.FontName, "Arial");
     EXPECT_EQ(w.FontSize, 20);
 
     cWindow& bevel = AddWindow(300, 100, 419, 129, wtBackground);
     bevel.DrawType = dtRectangle;
     bevel.FontSize = 2; // the bevel's width
-    editor.layout.CurWindow = &bevel;
+    editor.doc.layout.CurWindow = &bevel;
     sheet.btTextClick();
     EXPECT_EQ(bevel.FontSize, 2);
 }

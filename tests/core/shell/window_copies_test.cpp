@@ -1,5 +1,6 @@
 #include "config/window_group.h"
 #include "shell/keyboard_editing.h"
+#include "shell/window_commands.h"
 #include "shell/window_copies.h"
 #include "support/editor_fixture.h"
 
@@ -29,9 +30,9 @@ TEST_F(WindowCopiesTest, AWindowTravelsToAnotherEditorAsItsGroupTextAndBecomesOn
     // and without the line end after the last line.
     ASSERT_TRUE(PasteWindowText(other, edited.substr(0, edited.size() - 2)));
 
-    ASSERT_EQ(other.layout.WindowList.size(), 3u);
-    cWindow& pasted = *other.layout.WindowList[2];
-    EXPECT_EQ(other.layout.CurWindow, &pasted);
+    ASSERT_EQ(other.doc.layout.WindowList.size(), 3u);
+    cWindow& pasted = *other.doc.layout.WindowList[2];
+    EXPECT_EQ(other.doc.layout.CurWindow, &pasted);
     EXPECT_EQ(pasted.Number, 3u);
     EXPECT_EQ(pasted.Tag, 3u) << "no longer shares its place with the original's partners";
     EXPECT_EQ((Rect{pasted.X0, pasted.Y0, pasted.X1, pasted.Y1}), (Rect{110, 60, 229, 89}));
@@ -55,7 +56,7 @@ TEST_F(WindowCopiesTest, TextThatIsNotOneWholeWindowIsRefusedAndChangesNothing) 
         SCOPED_TRACE(text);
         host.messages.clear();
         EXPECT_FALSE(PasteWindowText(editor, text));
-        EXPECT_EQ(editor.layout.WindowList.size(), 1u);
+        EXPECT_EQ(editor.doc.layout.WindowList.size(), 1u);
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].text, kNotAWindow);
     }
@@ -66,7 +67,7 @@ TEST_F(WindowCopiesTest, DuplicatesTakeImageCountsAndStayOnTheDisplay) {
     cWindow& logo = AddWindow(600, 100, 639, 129);
     logo.BMP[0] = "C:\\logo.bmp";
     logo.ImageHeld.set(0);
-    const cImage* image = editor.images.ImageList.AcquireImage(logo.BMP[0]);
+    const cImage* image = editor.doc.images.ImageList.AcquireImage(logo.BMP[0]);
     cWindow& corner = AddWindow(632, 472, 639, 479, wtBackground);
     const struct {
         cWindow* original;
@@ -78,7 +79,7 @@ TEST_F(WindowCopiesTest, DuplicatesTakeImageCountsAndStayOnTheDisplay) {
     for (const auto& row : rows) {
         SelectWindow(editor, row.original);
         DuplicateWindow(editor);
-        const cWindow& copy = *editor.layout.CurWindow;
+        const cWindow& copy = *editor.doc.layout.CurWindow;
         EXPECT_EQ((Rect{copy.X0, copy.Y0, copy.X1, copy.Y1}), row.copy);
         EXPECT_EQ(copy.Tag, copy.Type == wtBackground ? 0u : copy.Number);
     }
@@ -95,11 +96,11 @@ TEST_F(WindowCopiesTest, ArrowKeysMoveThroughTheSettersAndNeverTheBackground) {
     NudgeWindow(editor, 1, 0);
     NudgeWindow(editor, 0, -1);
     EXPECT_EQ((Rect{w.X0, w.Y0, w.X1, w.Y1}), (Rect{6, 4, 105, 33}));
-    SelectWindow(editor, Background(editor.layout));
+    SelectWindow(editor, Background(editor.doc.layout));
     NudgeWindow(editor, 10, 10);
     DeleteCurrentWindow(editor);
-    EXPECT_EQ(editor.layout.WindowList.size(), 2u);
-    EXPECT_EQ(Background(editor.layout)->X0, 0);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 2u);
+    EXPECT_EQ(Background(editor.doc.layout)->X0, 0);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "support/editor_fixture.h"
 #include "windows/draw_arrow.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 #include <utility>
 #include <vector>
@@ -14,13 +14,13 @@ class ArrowTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        editor.canvas.Fill(ColourOf(0));
-        editor.LineColour = 192;
+        editor.view.canvas.Fill(ColourOf(0));
+        editor.view.LineColour = 192;
     }
     // First and last column of row y in colour c; the pixels between must all have it.
     Span Painted(int y, ScreenColour c) const {
         int first = -1, last = -1;
-        for (int x = 0; x < editor.canvas.Width(); ++x)
+        for (int x = 0; x < editor.view.canvas.Width(); ++x)
             if (At(x, y) == c) {
                 if (first < 0) first = x;
                 last = x;
@@ -36,30 +36,30 @@ protected:
 };
 
 TEST_F(ArrowTest, DownArrowNarrowsFromTheTopRowToTheApex) {
-    DrawArrow(editor, 0, 0, 20, 4, 2);
+    DrawArrow(editor.view, 0, 0, 20, 4, 2);
     EXPECT_EQ(Rows(0, 5),
               (std::vector<Span>{{0, 20}, {2, 18}, {5, 15}, {7, 13}, {10, 10}, {-1, -1}}));
 }
 
 TEST_F(ArrowTest, UpArrowHasItsBaseOnTheBottomRow) {
-    DrawArrow(editor, 0, 0, 20, 4, 1);
+    DrawArrow(editor.view, 0, 0, 20, 4, 1);
     EXPECT_EQ(Rows(0, 4), (std::vector<Span>{{10, 10}, {7, 13}, {5, 15}, {2, 18}, {0, 20}}));
 }
 
 TEST_F(ArrowTest, TheApexOfAnEvenWidthSpansTwoColumns) {
-    DrawArrow(editor, 0, 0, 9, 20, 2);
+    DrawArrow(editor.view, 0, 0, 9, 20, 2);
     EXPECT_EQ(Painted(0, ColourOf(192)), (Span{0, 9}));
     EXPECT_EQ(Painted(20, ColourOf(192)), (Span{4, 5}));
-    editor.canvas.Fill(ColourOf(0));
-    DrawArrow(editor, 0, 0, 9, 20, 1);
+    editor.view.canvas.Fill(ColourOf(0));
+    DrawArrow(editor.view, 0, 0, 9, 20, 1);
     EXPECT_EQ(Painted(0, ColourOf(192)), (Span{4, 5}));
     EXPECT_EQ(Painted(20, ColourOf(192)), (Span{0, 9}));
 }
 
 TEST_F(ArrowTest, ASingleColumnOrRowDrawsNothing) {
-    DrawArrow(editor, 5, 0, 5, 10, 2);
-    DrawArrow(editor, 0, 5, 10, 5, 1);
-    DrawArrow(editor, 10, 0, 5, 10, 2);
+    DrawArrow(editor.view, 5, 0, 5, 10, 2);
+    DrawArrow(editor.view, 0, 5, 10, 5, 1);
+    DrawArrow(editor.view, 10, 0, 5, 10, 2);
     for (int y = 0; y <= 10; ++y) EXPECT_EQ(Painted(y, ColourOf(192)), (Span{-1, -1}));
 }
 
@@ -67,7 +67,7 @@ class ArrowWindowTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        editor.ViewMode = vmStatic;
+        editor.view.ViewMode = vmStatic;
         w = &AddWindow(100, 100, 120, 104, wtDirection);
         w->DrawType = dtArrows;
         w->FG = 12;
@@ -99,7 +99,7 @@ TEST_F(ArrowWindowTest, TheDownArrowTakesTheParameterColourAndTheUpArrowAlwaysFG
     w->Parameter = 0;
     Show(2);
     EXPECT_EQ(At(100, 100), ColourOf(12));
-    EXPECT_EQ(editor.LineColour, 12);
+    EXPECT_EQ(editor.view.LineColour, 12);
 }
 
 } // namespace

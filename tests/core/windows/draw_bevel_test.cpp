@@ -1,5 +1,5 @@
 #include "support/editor_fixture.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 namespace pw {
 namespace {
@@ -12,7 +12,7 @@ protected:
 
     void SetUp() override {
         EditorTest::SetUp();
-        editor.ViewMode = vmStatic;
+        editor.view.ViewMode = vmStatic;
         w = &AddWindow(L, T, R, B);
         w->DrawType = dtRectangle;
         w->BG0 = kBG0;

@@ -1,5 +1,5 @@
 #include "support/editor_fixture.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 namespace pw {
 namespace {
@@ -8,7 +8,7 @@ class ImageTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        editor.ViewMode = vmStatic;
+        editor.view.ViewMode = vmStatic;
         w = &AddWindow(100, 50, 119, 59); // 20 x 10
         w->DrawType = dtImage;
         w->FG = 12;
@@ -17,7 +17,7 @@ protected:
     }
     // A 4 x 2 colour-code picture: row 0 two pixels of 192 then 48 to the end, row 1 all 195.
     cImage& ColourPicture(const std::string& name = "pic.bmp") {
-        cImage& image = *editor.images.ImageList.AcquireImage(name);
+        cImage& image = *editor.doc.images.ImageList.AcquireImage(name);
         image.Width = 4;
         image.Height = 2;
         image.Bits = 8;
@@ -58,8 +58,8 @@ TEST_F(ImageTest, ATwoColourPictureIsPaintedInTheIndexBackgroundAndFG) {
     w->BMP[4] = "pic.bmp";
     w->BG = 195;
     RedrawAll(editor);
-    EXPECT_EQ(editor.FillColour, 195);
-    EXPECT_EQ(editor.LineColour, 12);
+    EXPECT_EQ(editor.view.FillColour, 195);
+    EXPECT_EQ(editor.view.LineColour, 12);
     EXPECT_EQ(At(100, 50), ColourOf(195));
     EXPECT_EQ(At(101, 50), ColourOf(12));
     EXPECT_EQ(At(102, 50), ColourOf(12));
@@ -70,8 +70,8 @@ TEST_F(ImageTest, DesignViewShowsPicturesOfTenThousandBytesAsPlaceholders) {
     cImage& image = ColourPicture();
     image.Data.resize(10000, 255); // further row ends beyond the two rows
     w->Format = fmCentre | fmVCentre;
-    editor.ViewMode = vmDesign;
-    editor.layout.CurWindow = nullptr;
+    editor.view.ViewMode = vmDesign;
+    editor.doc.layout.CurWindow = nullptr;
     RedrawAll(editor);
     ASSERT_EQ(text.drawn.size(), 1u);
     EXPECT_EQ(text.drawn[0].text, "pic.bmp");
@@ -86,7 +86,7 @@ TEST_F(ImageTest, DesignViewShowsPicturesOfTenThousandBytesAsPlaceholders) {
     ExpectPictureAt(107, 53);
 
     image.Data.resize(10000, 255);
-    editor.ViewMode = vmStatic;
+    editor.view.ViewMode = vmStatic;
     RedrawAll(editor);
     EXPECT_TRUE(text.drawn.empty());
     ExpectPictureAt(107, 53);
@@ -104,7 +104,7 @@ TEST_F(ImageTest, AMissingPictureShowsItsNameInTheLastFontOutsideDesignView) {
     EXPECT_EQ(text.drawn[0].x, 102);
     EXPECT_EQ(text.drawn[0].y, 50);
     EXPECT_EQ(text.drawn[0].font, (FontDesc{"Arial", 16, 0})); // nothing drawn before it
-    PutOnTop(editor.layout, w);
+    PutOnTop(editor.doc.layout, w);
     text.drawn.clear();
     RedrawAll(editor);
     ASSERT_EQ(text.drawn.size(), 2u);
@@ -112,7 +112,7 @@ TEST_F(ImageTest, AMissingPictureShowsItsNameInTheLastFontOutsideDesignView) {
     EXPECT_EQ(text.drawn[1].colour, ColourOf(48));
     EXPECT_EQ(text.drawn[1].background, ColourOf(3));
 
-    editor.ViewMode = vmDesign;
+    editor.view.ViewMode = vmDesign;
     text.drawn.clear();
     RedrawAll(editor);
     EXPECT_EQ(text.drawn.size(), 1u); // the label alone

@@ -1,6 +1,6 @@
 #include "support/editor_fixture.h"
 #include "windows/draw_mat.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 #include <cstdint>
 #include <vector>
@@ -25,8 +25,8 @@ class MatTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        editor.ViewMode = vmStatic;
-        editor.layout.CurWindow = nullptr;
+        editor.view.ViewMode = vmStatic;
+        editor.doc.layout.CurWindow = nullptr;
     }
     cWindow& Mat(int x0, int y0, int x1, int y1, int texture = 0) {
         cWindow& m = AddWindow(x0, y0, x1, y1);
@@ -52,8 +52,8 @@ TEST_F(MatTest, EveryRowDrawsTwelveHundredAndEightyNumbers) {
     for (int i = 0; i < 10; ++i)
         for (int j = 0; j < 20; ++j) ExpectTexture(5, 7, i, j, numbers);
     // The simulation goes on from where the mat left the generator.
-    EXPECT_EQ(editor.RandomMask, 0x0C17DFD1u);
-    EXPECT_EQ(editor.RandomState, numbers.back());
+    EXPECT_EQ(editor.run.random.RandomMask, 0x0C17DFD1u);
+    EXPECT_EQ(editor.run.random.RandomState, numbers.back());
 }
 
 struct Seed {
@@ -68,7 +68,7 @@ TEST_P(MatSeedTest, TheTextureChoosesTheGeneratorMask) {
     const auto numbers = Numbers(GetParam().mask, 3 * 1280);
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 10; ++j) ExpectTexture(0, 0, i, j, numbers);
-    EXPECT_EQ(editor.RandomMask, GetParam().mask);
+    EXPECT_EQ(editor.run.random.RandomMask, GetParam().mask);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, MatSeedTest,
@@ -81,12 +81,12 @@ TEST_F(MatTest, LevelsOutsideTwoTo255LeaveOnlyTheBackground) {
     for (int levels : {1, 256, -3}) {
         cWindow& m = Mat(0, 0, 9, 9);
         m.Parameter = levels;
-        editor.RandomState = 77;
+        editor.run.random.RandomState = 77;
         RedrawAll(editor);
         for (int y = 0; y <= 9; ++y)
             for (int x = 0; x <= 9; ++x) ASSERT_EQ(At(x, y), ColourOf(0)) << levels;
-        EXPECT_EQ(editor.RandomState, 77u);
-        DeleteWindow(editor.layout, editor.images.ImageList, &m);
+        EXPECT_EQ(editor.run.random.RandomState, 77u);
+        DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &m);
     }
 }
 
@@ -110,7 +110,7 @@ TEST_F(MatTest, ALevelCountOfTwoHundredAndFiftyFiveReachesBothEnds) {
 TEST_F(MatTest, ATransparentEndTakesTheDisplaysBackgroundColour) {
     cWindow& m = Mat(0, 0, 9, 2);
     m.BG = kTransparent;
-    editor.layout.BackgroundColour = 255;
+    editor.doc.layout.BackgroundColour = 255;
     RedrawAll(editor);
     const auto numbers = Numbers(0x0C17DFD1, 3 * 1280);
     for (int j = 0; j < 10; ++j) ExpectTexture(0, 0, 1, j, numbers);
@@ -128,11 +128,11 @@ TEST_F(MatTest, AMatPartlyOffTheCanvasShowsThePartTheWholeMatWould) {
 }
 
 TEST_F(MatTest, DesignViewShowsLargeMatsAsPlaceholders) {
-    editor.ViewMode = vmDesign;
-    editor.RandomState = 77;
+    editor.view.ViewMode = vmDesign;
+    editor.run.random.RandomState = 77;
     Mat(0, 0, 200, 100).Parameter = 16; // 200 x 100 = 20000
     RedrawAll(editor);
-    EXPECT_EQ(editor.RandomState, 77u);
+    EXPECT_EQ(editor.run.random.RandomState, 77u);
     ASSERT_EQ(text.drawn.size(), 1u);
     EXPECT_EQ(text.drawn[0].text, "Mat 7, 16");
     EXPECT_EQ(text.drawn[0].x, 2);
@@ -145,10 +145,10 @@ TEST_F(MatTest, DesignViewShowsLargeMatsAsPlaceholders) {
     EXPECT_EQ(At(150, 50), ColourOf(0)); // elsewhere the background fill
 
     text.drawn.clear();
-    WindowAt(editor.layout, 1)->X1 = 199; // 199 x 100 = 19900: drawn in full
+    WindowAt(editor.doc.layout, 1)->X1 = 199; // 199 x 100 = 19900: drawn in full
     RedrawAll(editor);
     EXPECT_TRUE(text.drawn.empty());
-    EXPECT_NE(editor.RandomState, 77u);
+    EXPECT_NE(editor.run.random.RandomState, 77u);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "support/editor_fixture.h"
-#include "windows/renderer.h"
+#include "shell/redraw.h"
 
 namespace pw {
 namespace {
@@ -20,7 +20,7 @@ protected:
     // Top-left corners of the lines drawn by one full redraw in the view.
     std::vector<std::pair<int, int>> Placed(int format, std::uint8_t view) {
         w->Format = format;
-        editor.ViewMode = view;
+        editor.view.ViewMode = view;
         text.drawn.clear();
         RedrawAll(editor);
         std::vector<std::pair<int, int>> at;
@@ -115,8 +115,8 @@ TEST_F(TextTest, AWindowFarOffTheCanvasDrawsNothingAndStaysQuick) {
     w->X1 = w->Y1 = 2000000000;
     RedrawAll(editor);
     for (const auto& d : text.drawn) {
-        EXPECT_LT(d.x, editor.canvas.Width());
-        EXPECT_LT(d.y, editor.canvas.Height());
+        EXPECT_LT(d.x, editor.view.canvas.Width());
+        EXPECT_LT(d.y, editor.view.canvas.Height());
     }
 }
 

@@ -1,11 +1,12 @@
 #include "config/dcf_file.h"
-#include "config/layout_file.h"
+#include "shell/layout_file.h"
 #include "platform/files.h"
+#include "shell/window_commands.h"
 #include "support/editor_fixture.h"
 #include "support/temp_drive.h"
 #include "windows/layout_snapshot.h"
-#include "windows/renderer.h"
-#include "windows/window_setters.h"
+#include "shell/redraw.h"
+#include "shell/window_setters.h"
 
 namespace pw {
 namespace {
@@ -20,58 +21,58 @@ protected:
             w.DrawType = dtImage;
             w.BMP[0] = "C:\\logo.bmp";
             w.ImageHeld.set(0);
-            editor.images.ImageList.AcquireImage(w.BMP[0])->Transparent = 7;
+            editor.doc.images.ImageList.AcquireImage(w.BMP[0])->Transparent = 7;
         }
         AddWindow(200, 100, 300, 140).Text[1] = "Ground\r\nfloor";
-        editor.layout.InputSpec.JobName = "Tower";
-        editor.layout.CurWindow = WindowAt(editor.layout, 2);
+        editor.doc.layout.InputSpec.JobName = "Tower";
+        editor.doc.layout.CurWindow = WindowAt(editor.doc.layout, 2);
     }
-    const cImage* Logo() const { return editor.images.ImageList.FindImage("C:\\logo.bmp"); }
+    const cImage* Logo() const { return editor.doc.images.ImageList.FindImage("C:\\logo.bmp"); }
 };
 
 TEST_F(LayoutSnapshotTest, PuttingALayoutBackUndoesEveryChangeAndSharesItsImages) {
-    const std::string before = WriteLayoutText(editor.layout);
+    const std::string before = WriteLayoutText(editor.doc.layout);
     const cImage* logo = Logo();
-    const LayoutSnapshot kept(editor);
+    const LayoutSnapshot kept(editor.doc.layout, editor.doc.images.ImageList);
 
     // Change windows, selection, job record, display size and the image's colour; give up
     // both counts, so the image leaves the store.
-    SetX0(editor, *WindowAt(editor.layout, 3), 0);
-    editor.layout.InputSpec.JobName = "Other";
+    SetX0(editor, *WindowAt(editor.doc.layout, 3), 0);
+    editor.doc.layout.InputSpec.JobName = "Other";
     SetDisplaySize(editor, 800, 600);
-    editor.images.ImageList.FindImage("C:\\logo.bmp")->Transparent = 42;
-    DeleteWindow(editor.layout, editor.images.ImageList, WindowAt(editor.layout, 1));
-    DeleteWindow(editor.layout, editor.images.ImageList, WindowAt(editor.layout, 1));
+    editor.doc.images.ImageList.FindImage("C:\\logo.bmp")->Transparent = 42;
+    DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, WindowAt(editor.doc.layout, 1));
+    DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, WindowAt(editor.doc.layout, 1));
     ASSERT_EQ(Logo(), nullptr);
 
     for (int round = 0; round < 2; ++round) { // a snapshot can be put back again and again
         views.layoutsReplaced = 0;
-        kept.RestoreTo(editor);
-        EXPECT_EQ(WriteLayoutText(editor.layout), before);
+        PutLayoutBack(editor, kept);
+        EXPECT_EQ(WriteLayoutText(editor.doc.layout), before);
         EXPECT_EQ(Logo(), logo) << "the image itself comes back, never read again";
         EXPECT_EQ(Logo()->RefCount, 2u) << "one count per entry that holds it";
-        EXPECT_EQ(editor.layout.CurWindow, WindowAt(editor.layout, 2));
-        EXPECT_EQ(editor.canvas.Width(), 640);
+        EXPECT_EQ(editor.doc.layout.CurWindow, WindowAt(editor.doc.layout, 2));
+        EXPECT_EQ(editor.view.canvas.Width(), 640);
         EXPECT_EQ(views.layoutsReplaced, 1);
-        SetX0(editor, *WindowAt(editor.layout, 2), 0);
+        SetX0(editor, *WindowAt(editor.doc.layout, 2), 0);
     }
 }
 
 TEST_F(LayoutSnapshotTest, ACopiedLayoutHoldsWindowsOfItsOwn) {
-    Layout copy = editor.layout;
+    Layout copy = editor.doc.layout;
     ASSERT_EQ(copy.WindowList.size(), 4u);
-    EXPECT_NE(copy.WindowList[2].get(), editor.layout.WindowList[2].get());
+    EXPECT_NE(copy.WindowList[2].get(), editor.doc.layout.WindowList[2].get());
     EXPECT_EQ(copy.CurWindow, copy.WindowList[2].get());
     copy.WindowList[3]->Text[1] = "changed";
-    EXPECT_EQ(WindowAt(editor.layout, 3)->Text[1], "Ground\r\nfloor");
+    EXPECT_EQ(WindowAt(editor.doc.layout, 3)->Text[1], "Ground\r\nfloor");
 }
 
 TEST_F(LayoutSnapshotTest, CountsFollowTheEntriesThatHoldThem) {
-    ImageStore& store = editor.images.ImageList;
+    ImageStore& store = editor.doc.images.ImageList;
     store.AcquireImage("C:\\orphan.bmp");   // no entry holds it
     store.AcquireImage("C:\\logo.bmp");     // one count too many
-    WindowAt(editor.layout, 3)->BMP[5] = "C:\\logo.bmp"; // named, but it took no count
-    RecountImages(editor.layout, store);
+    WindowAt(editor.doc.layout, 3)->BMP[5] = "C:\\logo.bmp"; // named, but it took no count
+    RecountImages(editor.doc.layout, store);
     EXPECT_EQ(store.FindImage("C:\\orphan.bmp"), nullptr);
     EXPECT_EQ(Logo()->RefCount, 2u);
 }
@@ -86,13 +87,13 @@ TEST_F(LayoutSnapshotTest, LoadingAndSavingALayoutThisProgramWroteChangesNoByte)
     RedrawAll(editor);
     SaveLayout(editor, "C:\\first.dcf");
     for (const std::uint8_t view : {vmDesign, vmStatic}) {
-        editor.ViewMode = view;
+        editor.view.ViewMode = view;
         LoadLayout(editor, "C:\\first.dcf");
         SaveLayout(editor, "C:\\again.dcf");
         EXPECT_EQ(ReadFileBytes("C:\\again.dcf", 1 << 20), ReadFileBytes("C:\\first.dcf", 1 << 20))
             << "view " << int(view);
     }
-    EXPECT_TRUE(WindowAt(editor.layout, 0)->FontName.empty());
+    EXPECT_TRUE(WindowAt(editor.doc.layout, 0)->FontName.empty());
 }
 
 TEST(ObserverList, EveryAttachedViewIsToldAndADetachedOneNoLonger) {

@@ -1,6 +1,6 @@
 #include "support/editor_fixture.h"
-#include "windows/renderer.h"
-#include "windows/window_setters.h"
+#include "shell/redraw.h"
+#include "shell/window_setters.h"
 
 #include <climits>
 
@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(RendererTest, BackgroundObjectsAreDrawnFirstWhereverTheyStandInTheList) {
-    editor.ViewMode = vmStatic;
+    editor.view.ViewMode = vmStatic;
     Box(10, 10, 50, 50, 192);
     Box(0, 0, 100, 100, 12, wtBackground);
     RedrawAll(editor);
@@ -32,19 +32,19 @@ TEST_F(RendererTest, BackgroundObjectsAreDrawnFirstWhereverTheyStandInTheList) {
 }
 
 TEST_F(RendererTest, RedrawAllTakesTheDisplayColourFromTheCurrentBackgroundObject) {
-    WindowAt(editor.layout, 0)->BG0 = 195;
+    WindowAt(editor.doc.layout, 0)->BG0 = 195;
     RedrawAll(editor);
-    EXPECT_EQ(editor.layout.BackgroundColour, 195);
-    WindowAt(editor.layout, 0)->BG0 = 3;
-    editor.layout.CurWindow = &Box(10, 10, 50, 50, 192);
+    EXPECT_EQ(editor.doc.layout.BackgroundColour, 195);
+    WindowAt(editor.doc.layout, 0)->BG0 = 3;
+    editor.doc.layout.CurWindow = &Box(10, 10, 50, 50, 192);
     RedrawAll(editor);
-    EXPECT_EQ(editor.layout.BackgroundColour, 195);
+    EXPECT_EQ(editor.doc.layout.BackgroundColour, 195);
 }
 
 TEST_F(RendererTest, DesignViewOutlinesEveryWindowAndMarksTheCurrentOne) {
     cWindow& a = Box(10, 10, 50, 50, 192);
     cWindow& b = Box(100, 10, 150, 50, 192);
-    editor.layout.CurWindow = &b;
+    editor.doc.layout.CurWindow = &b;
     RedrawAll(editor);
     EXPECT_EQ(At(10, 30), kBlack);
     EXPECT_EQ(At(11, 30), ColourOf(192));
@@ -58,7 +58,7 @@ TEST_F(RendererTest, DesignViewOutlinesEveryWindowAndMarksTheCurrentOne) {
     EXPECT_EQ(At(100, 30), kMagenta);
     EXPECT_EQ(At(101, 30), ColourOf(192));
 
-    editor.ViewMode = vmStatic;
+    editor.view.ViewMode = vmStatic;
     RedrawAll(editor);
     DrawSelectionMark(editor, &a, true);
     EXPECT_EQ(At(10, 30), ColourOf(192));
@@ -67,9 +67,9 @@ TEST_F(RendererTest, DesignViewOutlinesEveryWindowAndMarksTheCurrentOne) {
 }
 
 TEST_F(RendererTest, ATransparentWindowShowsWhatLiesBeneathUntilItIsDragged) {
-    editor.ViewMode = vmStatic;
-    editor.layout.BackgroundColour = 3;
-    editor.layout.CurWindow = nullptr; // keeps RedrawAll from resetting BackgroundColour
+    editor.view.ViewMode = vmStatic;
+    editor.doc.layout.BackgroundColour = 3;
+    editor.doc.layout.CurWindow = nullptr; // keeps RedrawAll from resetting BackgroundColour
     Box(10, 10, 50, 50, 192);
     cWindow& top = Box(10, 10, 50, 50, kTransparent);
     top.DrawType = dtText;
@@ -84,8 +84,8 @@ TEST_F(RendererTest, ATransparentWindowShowsWhatLiesBeneathUntilItIsDragged) {
 }
 
 TEST_F(RendererTest, ErasingLeavesTheBackgroundColourUnderATransparentWindow) {
-    editor.ViewMode = vmStatic;
-    editor.FullRedraw = false;
+    editor.view.ViewMode = vmStatic;
+    editor.view.FullRedraw = false;
     Box(10, 10, 50, 50, 192);
     cWindow& top = Box(10, 10, 50, 50, kTransparent);
     top.Type = wtPosition;
@@ -98,7 +98,7 @@ TEST_F(RendererTest, ErasingLeavesTheBackgroundColourUnderATransparentWindow) {
 }
 
 TEST_F(RendererTest, RectanglesAreNotFilledWithTheirBackground) {
-    editor.ViewMode = vmStatic;
+    editor.view.ViewMode = vmStatic;
     cWindow& r = Box(10, 10, 50, 50, 192);
     r.DrawType = dtRectangle;
     r.FG = kTransparent;
@@ -117,7 +117,7 @@ TEST_F(RendererTest, ADestinationAndStatusPairSwapsWithTheStatusIndex) {
     SetCurIndex(editor, status, 3);
     EXPECT_EQ(At(50, 25), ColourOf(12));
     // Asking for the hidden member draws the one that shows.
-    editor.canvas.FillRect({40, 20, 60, 30}, kBlack);
+    editor.view.canvas.FillRect({40, 20, 60, 30}, kBlack);
     DrawWindow(editor, dest, DrawMode::Draw);
     EXPECT_EQ(At(50, 25), ColourOf(12));
     SetCurIndex(editor, status, 0);
@@ -127,7 +127,7 @@ TEST_F(RendererTest, ADestinationAndStatusPairSwapsWithTheStatusIndex) {
 TEST_F(RendererTest, AGroupWithNoMemberShowingDrawsNothingAndEnds) {
     // Tag 0 is the Background object's: both later windows count it as their partner and are
     // hidden at index 0, and each names the other as its partner for the drawing.
-    editor.ViewMode = vmStatic;
+    editor.view.ViewMode = vmStatic;
     cWindow& a = Box(10, 10, 50, 50, 192);
     cWindow& b = Box(60, 10, 90, 50, 192);
     a.Tag = b.Tag = 0;
@@ -142,7 +142,7 @@ TEST_F(RendererTest, AGroupWithNoMemberShowingDrawsNothingAndEnds) {
 }
 
 TEST_F(RendererTest, AGroupOfThreeDrawsEachShowingMemberOnce) {
-    editor.ViewMode = vmStatic;
+    editor.view.ViewMode = vmStatic;
     cWindow& a = Box(10, 10, 50, 50, 192);
     cWindow& b = Box(60, 10, 90, 50, 12);
     cWindow& c = Box(100, 10, 130, 50, 48);
@@ -150,8 +150,8 @@ TEST_F(RendererTest, AGroupOfThreeDrawsEachShowingMemberOnce) {
     a.Format = b.Format = c.Format = fmShared;
     b.CurIndex = c.CurIndex = 1; // a hides; b and c each count a as their partner and show
     RedrawAll(editor);
-    editor.canvas.Fill(kBlack);
-    editor.canvas.TakeDirty();
+    editor.view.canvas.Fill(kBlack);
+    editor.view.canvas.TakeDirty();
     views.changed.clear();
     DrawWindow(editor, a, DrawMode::Draw);
     EXPECT_EQ(At(30, 30), kBlack);
@@ -190,7 +190,7 @@ TEST_F(RendererTest, WindowsOfAnySizeAndPlaceAreDrawnInsideTheCanvas) {
                            {INT_MAX - 1, 10, INT_MAX, 20},
                            {100, 100, 50, 50}};
     for (std::uint8_t view : {vmDesign, vmStatic}) {
-        editor.ViewMode = view;
+        editor.view.ViewMode = view;
         for (const Rect& p : places) {
             for (int type = 0; type < kDrawTypeCount + 1; ++type) {
                 cWindow& w = AddWindow(p.left, p.top, p.right, p.bottom);
@@ -201,14 +201,14 @@ TEST_F(RendererTest, WindowsOfAnySizeAndPlaceAreDrawnInsideTheCanvas) {
                 w.Format = fmCentre | fmVCentre;
                 w.Text[2] = "text\r\nmore";
                 w.BMP[2] = "none.bmp";
-                editor.layout.CurWindow = &w;
+                editor.doc.layout.CurWindow = &w;
                 RedrawAll(editor);
                 DrawWindow(editor, w, DrawMode::Erase);
-                DeleteWindow(editor.layout, editor.images.ImageList, &w);
+                DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &w);
             }
         }
     }
-    EXPECT_EQ(editor.canvas.Width(), 640);
+    EXPECT_EQ(editor.view.canvas.Width(), 640);
 }
 
 } // namespace

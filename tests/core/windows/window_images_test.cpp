@@ -1,7 +1,8 @@
 // Windows holding images: loading them while a layout is read, and giving them up.
 
-#include "config/layout_file.h"
 #include "images/load_image.h"
+#include "shell/layout_file.h"
+#include "shell/window_copies.h"
 #include "support/bmp_bytes.h"
 #include "support/editor_fixture.h"
 #include "support/temp_drive.h"
@@ -36,10 +37,10 @@ TEST_F(WindowImagesTest, LoadIndexImageReadsUnderTheStoredDitherSettingAndSetsTr
     const std::string name = Put("grey.bmp", test::Bitmap24({test::Row(3, 0x080808)}));
     cWindow& w = ImageWindow();
     ReadBmpLine(w, 4, name, true, 42);
-    const cImage* image = editor.images.ImageList.FindImage(name);
+    const cImage* image = editor.doc.images.ImageList.FindImage(name);
     ASSERT_NE(image, nullptr);
     EXPECT_TRUE(image->Dithered);
-    EXPECT_TRUE(editor.images.Dither); // the Dither box keeps the stored setting
+    EXPECT_TRUE(editor.doc.images.Dither); // the Dither box keeps the stored setting
     EXPECT_EQ(image->Data, (std::vector<std::uint8_t>{0, 1, 1, 1, 0, 255}));
     EXPECT_EQ(image->Transparent, 42);
     // The Image dialog was shown for the reading and closed again.
@@ -53,11 +54,11 @@ TEST_F(WindowImagesTest, ARefusedBitmapLeavesTheNameButHoldsNoImage) {
     cWindow& w = ImageWindow();
     ReadBmpLine(w, 0, name, false, 42);
     EXPECT_EQ(w.BMP[0], name);
-    EXPECT_EQ(editor.images.ImageList.FindImage(name), nullptr);
+    EXPECT_EQ(editor.doc.images.ImageList.FindImage(name), nullptr);
     EXPECT_FALSE(views.imageDialogShown);
     // Deleting the window then gives up nothing.
-    DeleteWindow(editor.layout, editor.images.ImageList, &w);
-    EXPECT_TRUE(editor.images.ImageList.Images().empty());
+    DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &w);
+    EXPECT_TRUE(editor.doc.images.ImageList.Images().empty());
 }
 
 TEST_F(WindowImagesTest, DeletingAWindowGivesUpOneCountPerEntry) {
@@ -68,15 +69,15 @@ TEST_F(WindowImagesTest, DeletingAWindowGivesUpOneCountPerEntry) {
     ReadBmpLine(a, 0, shared, false, 256);
     ReadBmpLine(a, 7, own, false, 256);
     ReadBmpLine(b, 2, shared, false, 256);
-    EXPECT_EQ(editor.images.ImageList.FindImage(shared)->RefCount, 2u);
+    EXPECT_EQ(editor.doc.images.ImageList.FindImage(shared)->RefCount, 2u);
 
-    DeleteWindow(editor.layout, editor.images.ImageList, &a);
-    ASSERT_NE(editor.images.ImageList.FindImage(shared), nullptr);
-    EXPECT_EQ(editor.images.ImageList.FindImage(shared)->RefCount, 1u);
-    EXPECT_EQ(editor.images.ImageList.FindImage(own), nullptr);
+    DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &a);
+    ASSERT_NE(editor.doc.images.ImageList.FindImage(shared), nullptr);
+    EXPECT_EQ(editor.doc.images.ImageList.FindImage(shared)->RefCount, 1u);
+    EXPECT_EQ(editor.doc.images.ImageList.FindImage(own), nullptr);
 
-    DeleteWindow(editor.layout, editor.images.ImageList, &b);
-    EXPECT_TRUE(editor.images.ImageList.Images().empty());
+    DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &b);
+    EXPECT_TRUE(editor.doc.images.ImageList.Images().empty());
 }
 
 TEST_F(WindowImagesTest, OnlyImageWindowsGiveUpCounts) {
@@ -85,8 +86,8 @@ TEST_F(WindowImagesTest, OnlyImageWindowsGiveUpCounts) {
     ReadBmpLine(w, 0, name, false, 256);
     cWindow& text = AddWindow(0, 0, 9, 9);
     text.BMP[0] = name; // a name kept by a text window holds nothing
-    DeleteWindow(editor.layout, editor.images.ImageList, &text);
-    EXPECT_EQ(editor.images.ImageList.FindImage(name)->RefCount, 1u);
+    DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &text);
+    EXPECT_EQ(editor.doc.images.ImageList.FindImage(name)->RefCount, 1u);
 }
 
 TEST_F(WindowImagesTest, ALayoutWithADamagedBitmapStillLoads) {
@@ -103,12 +104,12 @@ TEST_F(WindowImagesTest, ALayoutWithADamagedBitmapStillLoads) {
     std::ofstream(drive.root / "job.dcf", std::ios::binary) << layout;
     LoadLayout(editor, "C:\\job.dcf");
 
-    ASSERT_EQ(editor.layout.WindowList.size(), 3u);
-    EXPECT_EQ(WindowAt(editor.layout, 1)->BMP[3], cut);
-    EXPECT_EQ(editor.images.ImageList.FindImage(cut), nullptr);
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 3u);
+    EXPECT_EQ(WindowAt(editor.doc.layout, 1)->BMP[3], cut);
+    EXPECT_EQ(editor.doc.images.ImageList.FindImage(cut), nullptr);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].text.find("cut short"), std::string::npos);
-    const cImage* image = editor.images.ImageList.FindImage(good);
+    const cImage* image = editor.doc.images.ImageList.FindImage(good);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->RefCount, 1u);
     EXPECT_EQ(image->Transparent, 195);
@@ -129,24 +130,28 @@ TEST_F(WindowImagesTest, AGroupKeepsOneCountForEachEntryItEndsWithAndNoMore) {
     const auto read = [&](const std::string& body) {
         std::ofstream(drive.root / "job.dcf", std::ios::binary) << group(body);
         LoadLayout(editor, "C:\\job.dcf");
-        return WindowAt(editor.layout, 1);
+        return WindowAt(editor.doc.layout, 1);
     };
     const auto count = [&](const std::string& name) {
-        const cImage* image = editor.images.ImageList.FindImage(name);
+        const cImage* image = editor.doc.images.ImageList.FindImage(name);
         return image ? image->RefCount : 0u;
     };
-    // Index 0 loaded twice, index 1 loaded with a, then named b while not an image window.
-    const cWindow* w = read("  Format = 0, 2\r\n  BMP = 0, 256, 0\r\n|" + a +
-                            "|\r\n  BMP = 0, 256, 0\r\n|" + a + "|\r\n  BMP = 1, 256, 0\r\n|" + c +
-                            "|\r\n  Format = 0, 3\r\n"
-                            "  BMP = 1, 256, 0\r\n|" +
-                            b + "|\r\n  Format = 0, 2\r\n");
+    // Index 0 loaded twice, index 1 loaded with c, then named b while not an image window.
+    const std::string mixed = "  Format = 0, 2\r\n  BMP = 0, 256, 0\r\n|" + a +
+                              "|\r\n  BMP = 0, 256, 0\r\n|" + a + "|\r\n  BMP = 1, 256, 0\r\n|" +
+                              c + "|\r\n  Format = 0, 3\r\n  BMP = 1, 256, 0\r\n|" + b +
+                              "|\r\n  Format = 0, 2\r\n";
+    const cWindow* w = read(mixed);
     EXPECT_EQ(count(a), 1u);
     EXPECT_EQ(count(c), 0u);
     EXPECT_EQ(count(b), 0u);
     EXPECT_TRUE(w->ImageHeld[0]);
     EXPECT_FALSE(w->ImageHeld[1]);
     EXPECT_EQ(w->BMP[1], b);
+    // Paste reads the group as Load does.
+    ASSERT_TRUE(PasteWindowText(editor, "[ WINDOW\r\n" + mixed + "WINDOW END ]\r\n"));
+    EXPECT_EQ(count(a), 2u);
+    EXPECT_EQ(count(b) + count(c), 0u);
 
     // A window that ends as a rectangle keeps its names and holds no image.
     w = read("  Format = 0, 2\r\n  BMP = 4, 256, 0\r\n|" + a + "|\r\n  Format = 0, 3\r\n");

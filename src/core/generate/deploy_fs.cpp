@@ -1,0 +1,33 @@
+#include "generate/deploy_fs.h"
+
+#include "platform/files.h"
+#include "platform/folders.h"
+
+namespace pw {
+
+namespace {
+
+class Disk final : public DeployFs {
+public:
+    void MakeFolder(const std::string& path) override { CreateFolders(path); }
+    void WriteFile(const std::string& path, const std::string& bytes) override {
+        WriteFileStraight(path, bytes);
+    }
+    void Flush(const std::string& folder) override { FlushFolderToDisk(folder); }
+    void Rename(const std::string& from, const std::string& to) override { RenamePath(from, to); }
+    void RemoveFile(const std::string& path) override { EraseFile(path); }
+    void RemoveTree(const std::string& path) override { RemoveFolderTree(path); }
+    void RemoveEmptyFolder(const std::string& path) override { pw::RemoveEmptyFolder(path); }
+    std::string ReadFile(const std::string& path, std::size_t maxBytes) override {
+        return ReadFileBytes(path, maxBytes);
+    }
+};
+
+} // namespace
+
+DeployFs& DiskFs() {
+    static Disk disk;
+    return disk;
+}
+
+} // namespace pw

@@ -1,0 +1,29 @@
+#pragma once
+// The file operations a deployment makes, behind one interface, so that a test can make any
+// of them fail, or stop the run after any of them as a crash would.
+
+#include <cstddef>
+#include <string>
+
+namespace pw {
+
+class DeployFs {
+public:
+    virtual ~DeployFs() = default;
+    // Each changes the disk; each throws IoError naming the path and the reason.
+    virtual void MakeFolder(const std::string& path) = 0;
+    virtual void WriteFile(const std::string& path, const std::string& bytes) = 0;
+    // Has the files written into the folder on the disk.
+    virtual void Flush(const std::string& folder) = 0;
+    virtual void Rename(const std::string& from, const std::string& to) = 0;
+    virtual void RemoveFile(const std::string& path) = 0;
+    virtual void RemoveTree(const std::string& path) = 0;
+    virtual void RemoveEmptyFolder(const std::string& path) = 0;
+    // Reads a file back; throws IoError, or FormatError beyond maxBytes.
+    virtual std::string ReadFile(const std::string& path, std::size_t maxBytes) = 0;
+};
+
+// The disk itself.
+DeployFs& DiskFs();
+
+} // namespace pw

@@ -1,0 +1,43 @@
+#include "shell/redraw.h"
+
+#include "windows/shown_values.h"
+#include "windows/window_list.h"
+
+namespace pw {
+
+bool ApplyShownValues(Editor& editor) {
+    Layout& layout = editor.doc.layout;
+    const std::uint8_t mode = editor.view.ViewMode;
+    bool current = false;
+    for (const auto& w : layout.WindowList) {
+        if (!DiffersFromShown(*w, mode) || !IsShownShared(layout, *w)) continue;
+        const LiveValues was = LiveValuesOf(*w);
+        ApplyShownValues(*w, mode);
+        editor.doc.history.TakeIn(*w, was);
+        current = current || w.get() == layout.CurWindow;
+    }
+    return current;
+}
+
+void RedrawAll(Editor& editor) {
+    if (editor.view.Loading) return;
+    Layout& layout = editor.doc.layout;
+    // The colour that stands in for transparency follows the display's background whenever
+    // the Background object is selected and everything is drawn again.
+    if (layout.CurWindow && layout.CurWindow == Background(layout))
+        layout.BackgroundColour = layout.CurWindow->BG0;
+    ApplyShownValues(editor);
+    RedrawAll(editor.view, layout);
+}
+
+void DrawWindow(Editor& editor, const cWindow& w, DrawMode mode) {
+    if (editor.view.Loading) return;
+    if (mode == DrawMode::Draw) ApplyShownValues(editor);
+    DrawWindow(editor.view, editor.doc.layout, w, mode);
+}
+
+void DrawSelectionMark(Editor& editor, const cWindow* w, bool on) {
+    DrawSelectionMark(editor.view, w, on);
+}
+
+} // namespace pw

@@ -1,0 +1,12 @@
+#include "windows/view.h"
+
+#include "display/colour.h"
+
+namespace pw {
+
+View::View(TextEngine& textEngine_, ImageBank& images_, Random& random_,
+           const Observers& observers_)
+    : textEngine(textEngine_), images(images_), random(random_), observers(observers_),
+      canvas(640, 480, kButtonFace) {}
+
+} // namespace pw

@@ -1,0 +1,63 @@
+#pragma once
+// A view of a layout: the display's pixels in layout coordinates and how they are drawn. The
+// renderer draws a layout on a view and changes nothing but the view; the shell owns the
+// editor's one view, and anything else that wants the screen drawn (a check, a picture of a
+// display folder) can make a view of its own.
+
+#include "images/image_bank.h"
+#include "platform/editor_observer.h"
+#include "platform/raster_canvas.h"
+#include "platform/text_engine.h"
+#include "windows/canvas_font.h"
+#include "windows/random.h"
+
+#include <cstdint>
+
+namespace pw {
+
+// ViewMode values.
+enum ViewKind : std::uint8_t {
+    vmDesign = 0,
+    vmStatic = 1,
+    vmDynamic = 2,
+};
+
+class View {
+public:
+    // Drawing measures and draws text with the engine, reaches the images through the bank
+    // (whose dither error a mat's levels carry on), restarts the mats' generator, and tells
+    // the observers which pixels changed.
+    View(TextEngine& textEngine, ImageBank& images, Random& random, const Observers& observers);
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
+
+    TextEngine& textEngine;
+    ImageBank& images;
+    Random& random;
+    const Observers& observers;
+
+    RasterCanvas canvas;
+    CanvasFont canvasFont;
+    std::uint8_t ViewMode = vmDesign;
+    bool Loading = false; // nothing is drawn while set
+    std::int32_t LineColour = 0;
+    std::int32_t FillColour = 0;
+    // The View Control dialog's Full Redraw box, which steers index changes outside Design.
+    bool FullRedraw = true;
+};
+
+// Sets Loading for a scope, so that nothing is drawn, and puts back what it was, also when an
+// exception passes.
+class LoadingScope {
+public:
+    explicit LoadingScope(View& view) : view_(view), was_(view.Loading) { view_.Loading = true; }
+    ~LoadingScope() { view_.Loading = was_; }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+
+private:
+    View& view_;
+    bool was_;
+};
+
+} // namespace pw
