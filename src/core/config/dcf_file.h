@@ -13,7 +13,7 @@ namespace pw {
 // Layout files larger than this are refused before they are read.
 constexpr std::size_t kMaxLayoutFileBytes = 64u << 20;
 
-// More windows than any job has by far. Each takes about 6.5 KB before its texts, so the
+// More windows than any job has by far. Each takes about 7.5 KB before its texts, so the
 // bound keeps a damaged or hostile file from taking memory without end.
 constexpr std::size_t kMaxLayoutWindows = 10000;
 
