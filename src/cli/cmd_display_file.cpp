@@ -4,14 +4,13 @@
 #include "cli/commands.h"
 #include "cli/inspect_font.h"
 #include "cli/picture_file.h"
+#include "display/colour.h"
 #include "images/bm_file.h"
 #include "images/paint_image.h"
-#include "images/run_walk.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/win1252.h"
-#include "display/colour.h"
 
 #include <algorithm>
 #include <cctype>
@@ -50,13 +49,7 @@ void InspectBitmapFile(CliContext& context, const std::string& path, const std::
                 << "  Transparent = " << image.Transparent << '\n'
                 << "  Spare       = " << image.Spare << '\n'
                 << "  Data        = " << image.DataLength() << " bytes\n";
-    const RunWalkResult walk = WalkRuns(image, [](int, int, int, int) {});
-    if (walk.rowsEnded != image.Height || walk.bytesUsed != image.Data.size())
-        throw FormatError("The run data of \"" + path +
-                          "\" is damaged: " + std::to_string(walk.rowsEnded) + " of its " +
-                          std::to_string(image.Height) + " rows end properly, " +
-                          std::to_string(walk.bytesUsed) + " of " +
-                          std::to_string(image.Data.size()) + " bytes are read.");
+    CheckRunData(image, path);
     if (!png.empty()) WritePicture(image, png);
 }
 

@@ -8,7 +8,7 @@
 namespace pw {
 
 // Prints the font file's header and the characters it holds; with a png path, also draws a
-// sheet of its glyphs there, 16 to a line in order of code, each black on its white cell.
+// sheet of its glyphs there (see font_sheet.h).
 // Throws FormatError for a damaged file.
 void InspectFontFile(CliContext& context, const std::string& path, const std::string& png);
 

@@ -33,6 +33,10 @@ void ReadAll(Layout& layout, DcfReader& file, Host& host) {
         if (StartsWith(line, "[ INPUT")) {
             ReadInputGroup(layout.InputSpec, file);
         } else if (StartsWith(line, "[ WINDOW")) {
+            if (layout.WindowList.size() >= kMaxLayoutWindows)
+                throw FormatError("The layout holds more than " +
+                                  std::to_string(kMaxLayoutWindows) +
+                                  " windows, far more than any display shows; it is not read.");
             cWindow& w = NewWindow(layout);
             layout.CurWindow = &w;
             w.Lines.group = static_cast<std::uint32_t>(file.LineNumber());

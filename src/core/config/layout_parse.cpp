@@ -13,10 +13,10 @@ class Recorder final : public WindowContext {
 public:
     explicit Recorder(ParsedLayout& parsed) : parsed_(parsed) {}
 
-    void ImageRead(cWindow&, int index, bool dither, int transparent) override {
+    void ImageRead(cWindow& w, int index, bool dither, int transparent) override {
         // The window being read is the last one of the list.
-        parsed_.images.push_back(
-            {parsed_.layout.WindowList.size() - 1, index, dither, transparent});
+        AddImageRequest(parsed_.images, {parsed_.layout.WindowList.size() - 1, index, dither,
+                                         transparent, w.BMP[static_cast<std::size_t>(index)]});
     }
     const ImageStore& Images() const override { return none_; }
     void DisplaySizeRead(int width, int height) override {
@@ -40,6 +40,9 @@ ParsedLayout ParseLayout(const std::string& bytes, const Layout& open, Host& hos
     DcfReader reader(bytes);
     ReadGroups(parsed.layout, reader, host);
     parsed.endedEarly = reader.EndedEarly();
+    std::erase_if(parsed.images, [&](const ImageRequest& request) {
+        return !EndsWithImage(*parsed.layout.WindowList[request.window], request);
+    });
     parsed.layout.context = nullptr;
     for (const auto& w : parsed.layout.WindowList) w->SetContext(nullptr);
     return parsed;

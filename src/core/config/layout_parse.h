@@ -5,6 +5,7 @@
 // one that reads is then put in place, images and display size with it.
 
 #include "config/dcf_reader.h"
+#include "config/image_requests.h"
 #include "platform/host.h"
 #include "windows/layout.h"
 
@@ -14,17 +15,9 @@
 
 namespace pw {
 
-// An image a BMP line asks for: entry index of the window at that place in the list.
-struct ImageRequest {
-    std::size_t window;
-    int index;
-    bool dither;
-    int transparent;
-};
-
 struct ParsedLayout {
     Layout layout; // windows without a context: plain data until they are put in place
-    std::vector<ImageRequest> images;
+    std::vector<ImageRequest> images; // only those the windows end with
     int displayWidth = 0; // 0: no Background object was read
     int displayHeight = 0;
     bool endedEarly = false;

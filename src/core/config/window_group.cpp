@@ -1,6 +1,9 @@
 #include "config/window_group.h"
 
+#include "display/colour.h"
+#include "platform/errors.h"
 #include "platform/text_engine.h"
+#include "windows/delimited_text.h"
 
 #include <array>
 #include <charconv>
@@ -96,7 +99,13 @@ void ReadIndexedImage(cWinFileDescription& w, const std::string& line, DcfReader
     if (index < 0 || index >= kIndexCount) return;
     w.BMP[index] = name;
     // The draw type must already be known: a BMP line before the Format line loads nothing.
-    if (w.DrawType == dtImage) w.LoadIndexImage(name, dither, index, transparent);
+    if (w.DrawType != dtImage) return;
+    // The code goes into the image's .bm file, whose readers take nothing else.
+    if (transparent > kTransparent)
+        throw FormatError("The bitmap \"" + name.substr(0, 200) +
+                          "\" is given the transparent colour code " + std::to_string(transparent) +
+                          "; colour codes are 0 to " + std::to_string(kTransparent) + ".");
+    w.LoadIndexImage(name, dither, index, transparent);
 }
 
 } // namespace
@@ -128,7 +137,7 @@ void WriteWindowGroup(cWinFileDescription& w, std::string& file) {
             for (int i = 0; i < kIndexCount; ++i) {
                 if (w.Text[i].empty()) continue;
                 Line(file, key, std::initializer_list<long long>{i});
-                file.append("|").append(w.Text[i]).append("|\r\n");
+                AppendDelimited(file, w.Text[i]);
             }
         } else {
             for (int i = 0; i < kIndexCount; ++i)
@@ -168,7 +177,9 @@ void ReadWindowGroup(cWinFileDescription& w, DcfReader& file, FileLines* lines) 
         } else if (keys.Contains("  FontName = ")) {
             w.FontName = ValueText(line);
         } else if (keys.Contains("  FntFile = ")) {
-            w.FntFile = ValueText(line);
+            // Taken from its own key rather than from the line's first "=": a value that
+            // began " FontName = " would be written as a line of the font's name.
+            w.FntFile = ValueText(std::string_view(line).substr(line.find("  FntFile = ")));
         } else if (keys.Contains("FontStyle = ")) {
             w.FontStyle = static_cast<std::uint8_t>(Numbers(line).Next() &
                                                     (fsBold | fsItalic | fsUnderline | fsStrikeOut));
@@ -191,6 +202,13 @@ void ReadWindowGroup(cWinFileDescription& w, DcfReader& file, FileLines* lines) 
     }
     // The last line of a file is never interpreted, but it may still be the end line.
     if (!StartsWith(line, "WINDOW END ]")) file.GroupRanOut();
+    // The three font lines are written together or not at all, so a hand-edited font file or
+    // style without a face would be lost at the next save: it is dropped now, and the window
+    // reads as it will read back.
+    if (w.FontName.empty()) {
+        w.FntFile.clear();
+        w.FontStyle = 0;
+    }
     w.AfterRead();
 }
 

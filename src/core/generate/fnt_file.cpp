@@ -1,5 +1,6 @@
 #include "generate/fnt_file.h"
 
+#include "generate/font_rasteriser.h"
 #include "generate/glyph_rows.h"
 #include "platform/errors.h"
 #include "platform/little_endian.h"
@@ -39,6 +40,12 @@ FntFont ParseFontFile(std::string_view bytes, const std::string& name) {
     if (font.rowsPerGlyph < 0 || font.topMargin < 0)
         throw bad("its rows per glyph (" + std::to_string(font.rowsPerGlyph) + ") or top margin (" +
                   std::to_string(font.topMargin) + ") is negative");
+    // No font file is made with larger cells; the bound keeps what a picture of the font
+    // takes in step with the file.
+    if (static_cast<long long>(font.rowsPerGlyph) + font.topMargin > kMaxGlyphCell)
+        throw bad("its cells are " + std::to_string(font.topMargin) + " + " +
+                  std::to_string(font.rowsPerGlyph) + " rows high, more than " +
+                  std::to_string(kMaxGlyphCell));
     // The records lie back to back in the order of their codes, so each entry is known
     // before it is read; this also keeps every byte of the file in one glyph at most.
     std::size_t next = kFntRecordsStart;
@@ -52,6 +59,9 @@ FntFont ParseFontFile(std::string_view bytes, const std::string& name) {
         if (bytes.size() - next < 2) throw bad(which + " is cut short");
         FntGlyph glyph;
         glyph.width = LE16At(bytes, next);
+        if (glyph.width > kMaxGlyphCell)
+            throw bad(which + " is " + std::to_string(glyph.width) + " pixels wide, more than " +
+                      std::to_string(kMaxGlyphCell));
         const auto end =
             WalkGlyphRows(bytes, next + 2, glyph.width, font.rowsPerGlyph, [](int, int, int) {});
         if (!end) throw bad(which + " has rows that are cut short or pass its width");

@@ -38,7 +38,8 @@ struct FntFont {
 std::string FontFileBytes(const FntFont& font);
 
 // The font a .fnt file holds. Throws FormatError naming the file when the bytes are not a
-// font file: too short for the index, an index entry that is not where the previous record
+// font file: too short for the index, cells higher or glyphs wider than a font file is made
+// with (kMaxGlyphCell), an index entry that is not where the previous record
 // ends, a record whose rows are cut short or pass its width, bytes after the last record.
 FntFont ParseFontFile(std::string_view bytes, const std::string& name);
 

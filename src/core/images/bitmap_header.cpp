@@ -56,6 +56,17 @@ std::size_t RowStride(const BitmapHeader& h) {
     return h.BitCount == 1 ? (width + 31) / 32 * 4 : (3 * width + 3) / 4 * 4;
 }
 
+std::string HeaderProblem(const BitmapHeader& h, const std::string& name) {
+    if (h.HeaderSize < kBitmapHeadersSize - 14)
+        return "The bitmap " + name + " has an information header of " + Num(h.HeaderSize) +
+               " bytes (an old OS/2 bitmap, perhaps), where 40 are needed. Save it again with "
+               "Paint.exe.";
+    if (h.Planes != 1)
+        return "The bitmap " + name + " is damaged: it declares " + Num(h.Planes) +
+               " colour planes, where a bitmap has 1.";
+    return {};
+}
+
 std::string SizeProblem(const BitmapHeader& h, const std::string& name) {
     if (h.Width <= 0 || h.Height == 0)
         return "The bitmap " + name + " has no pixels to convert (width " + Num(h.Width) +

@@ -38,6 +38,10 @@ BitmapHeader ParseBitmapHeader(std::string_view file);
 // 1 and 24, and a width checked by SizeProblem.
 std::size_t RowStride(const BitmapHeader& h);
 
+// Why the information header is not the Windows one whose fields are read (a 12-byte OS/2
+// header, say, or a plane count other than 1), or empty when it is.
+std::string HeaderProblem(const BitmapHeader& h, const std::string& name);
+
 // Why a picture of the header's width and height cannot be converted (zero, negative or
 // beyond kMaxConvertedSide), or empty when it can.
 std::string SizeProblem(const BitmapHeader& h, const std::string& name);

@@ -66,6 +66,9 @@ std::uint32_t ReadBitmap(ImageBank& images, cImage& image, std::string_view file
                           std::to_string(file.size()) + " of " +
                           std::to_string(kBitmapHeadersSize) + " bytes).");
     const BitmapHeader h = ParseBitmapHeader(file);
+    // A shorter header has other fields where these are read, the compression among them.
+    if (const std::string problem = HeaderProblem(h, name); !problem.empty())
+        return Refuse(images, image, problem);
     if (h.Compression != 0)
         return Refuse(images, image, "Only uncompressed images supported, sorry.");
     if (const std::string problem = SizeProblem(h, name); !problem.empty())

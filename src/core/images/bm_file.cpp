@@ -1,11 +1,12 @@
 #include "images/bm_file.h"
 
+#include "display/colour.h"
 #include "images/bitmap_header.h"
+#include "images/run_walk.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/little_endian.h"
 #include "platform/paths.h"
-#include "display/colour.h"
 
 namespace pw {
 
@@ -51,6 +52,16 @@ cImage ParseBitmapFile(std::string_view bytes, const std::string& name) {
     if (image.Transparent < 0 || image.Transparent > kTransparent)
         throw bad("its transparent code " + std::to_string(image.Transparent) + " is not 0 to 256");
     return image;
+}
+
+void CheckRunData(const cImage& image, const std::string& name) {
+    const RunWalkResult walk = WalkRuns(image, [](int, int, int, int) {});
+    if (walk.rowsEnded != image.Height || walk.bytesUsed != image.Data.size())
+        throw FormatError("The run data of \"" + name +
+                          "\" is damaged: " + std::to_string(walk.rowsEnded) + " of its " +
+                          std::to_string(image.Height) + " rows end properly, " +
+                          std::to_string(walk.bytesUsed) + " of " +
+                          std::to_string(image.Data.size()) + " bytes are read.");
 }
 
 } // namespace pw

@@ -22,7 +22,11 @@ std::string BitmapFileBytes(const cImage& image);
 
 // The image a .bm file holds (FileName = name, RefCount 1). Throws FormatError naming the
 // file when the header is cut short or its fields cannot be a display bitmap; the run data
-// is taken as it stands (see WalkRuns for checking it).
+// is taken as it stands (CheckRunData checks it).
 cImage ParseBitmapFile(std::string_view bytes, const std::string& name);
+
+// Throws FormatError naming the file unless every row of the run data ends with its row end
+// and no byte is left over.
+void CheckRunData(const cImage& image, const std::string& name);
 
 } // namespace pw

@@ -26,6 +26,12 @@ public:
     bool AtEnd() const { return pos_ >= data_.size(); }
     std::size_t Pos() const { return pos_; }
     std::uint8_t Byte() { return AtEnd() ? kRowEnd : data_[pos_++]; }
+    // Takes the next byte when it is a row end that is really there.
+    bool TakeRowEnd() {
+        if (AtEnd() || data_[pos_] != kRowEnd) return false;
+        ++pos_;
+        return true;
+    }
 
     // A run length, or -1 for a row end. A row end is never added to a length; a length
     // that damaged data makes huge stops growing at a bound no row comes near, so the sums
@@ -55,7 +61,8 @@ private:
 // pixels x1..x2 (0-based from the image's left edge, both included, x2 >= x1) of that row.
 // value is the code of a colour-code run, and 0 for a set, 1 for a clear run of a two-colour
 // image. A row's last run, closed by the row end, reaches the right edge; a run that passes
-// the right edge (only damaged data holds one) is given as it stands and ends its row. Runs
+// the right edge (only damaged data holds one) is given as it stands and ends its row; runs
+// that end exactly on the right edge (damaged data too) still take the row end after them. Runs
 // of length 0 give no call, and neither does what is missing when the data stops short.
 template <class Span> RunWalkResult WalkRuns(const cImage& image, Span&& span) {
     run_walk::Reader in(image.Data);
@@ -76,7 +83,10 @@ template <class Span> RunWalkResult WalkRuns(const cImage& image, Span&& span) {
             }
             if (length > 0) span(row, x, x + length - 1, value);
             x += length;
-            if (x > right) break;
+            if (x > right) {
+                if (x == right + 1 && in.TakeRowEnd()) ++result.rowsEnded;
+                break;
+            }
             if (image.Bits != 8) value ^= 1;
         }
     }

@@ -20,13 +20,7 @@ void SelectWindow(Editor& editor, cWindow* window) {
 }
 
 void SetDisplaySize(Editor& editor, int width, int height) {
-    cWindow* background = Background(editor.doc.layout);
-    if (!background || width - 1 == background->X1) return;
-    if (width < 1 || height < 1 || width > kMaxDisplaySide || height > kMaxDisplaySide) return;
-    background->X0 = 0;
-    background->Y0 = 0;
-    background->X1 = width - 1;
-    background->Y1 = height - 1;
+    if (!SizeBackground(editor.doc.layout, width, height)) return;
     editor.view.canvas.Resize(width, height, kButtonFace);
     editor.observers.Notify(&EditorObserver::DisplaySizeChanged, width, height);
     if (!editor.view.Loading) editor.observers.Notify(&EditorObserver::RedrawRequested);

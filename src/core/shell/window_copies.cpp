@@ -1,9 +1,11 @@
 #include "shell/window_copies.h"
 
 #include "config/window_group.h"
+#include "config/window_text.h"
 #include "shell/keyboard_editing.h"
 #include "shell/redraw.h"
 #include "shell/window_commands.h"
+#include "windows/window_images.h"
 #include "windows/window_list.h"
 
 #include <algorithm>
@@ -46,29 +48,6 @@ void AddCopy(Editor& editor, const cWindow& copy) {
     RedrawAll(editor);
 }
 
-bool Blank(const std::string& line) {
-    return line.find_first_not_of(" \t") == std::string::npos;
-}
-
-// Reads the text's one WINDOW group into w; false when the text is not exactly one whole
-// group, blank lines around it aside.
-bool ReadOneGroup(const std::string& text, cWinFileDescription& w) {
-    // The reader never interprets a text's last line, and a text editor may have dropped the
-    // line end after the group's end line.
-    const std::string lines = text + "\r\n";
-    DcfReader reader(lines);
-    std::string line;
-    do {
-        if (!reader.ReadLine(line)) return false;
-    } while (Blank(line));
-    if (!StartsWith(line, "[ WINDOW")) return false;
-    ReadWindowGroup(w, reader);
-    if (reader.EndedEarly()) return false;
-    while (reader.ReadLine(line))
-        if (!Blank(line)) return false;
-    return true;
-}
-
 } // namespace
 
 void DuplicateWindow(Editor& editor) {
@@ -94,15 +73,19 @@ std::string CutWindowText(Editor& editor) {
 }
 
 bool PasteWindowText(Editor& editor, const std::string& text) {
-    // Read once as plain data, so that text which is no window reads no images.
-    cWindow probe(nullptr);
-    if (!ReadOneGroup(text, probe)) {
+    // Read whole as plain data first, so that text which is no window reads no images; then
+    // the images its entries end with.
+    std::optional<ParsedWindow> parsed = ParseWindowText(text);
+    if (!parsed) {
         editor.host.ShowMessage(kNotAWindow);
         return false;
     }
-    cWindow pasted(editor.doc.layout.context);
+    cWindow& pasted = parsed->window;
+    pasted.SetContext(editor.doc.layout.context);
     try {
-        ReadOneGroup(text, pasted);
+        for (const ImageRequest& request : parsed->images)
+            LoadWindowImage(editor.doc.images, pasted, request.index, request.dither,
+                            request.transparent);
     } catch (...) {
         // A bitmap that cannot be read ends the paste: the images read before it go again.
         for (int i = 0; i < kIndexCount; ++i) {

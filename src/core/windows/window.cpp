@@ -2,6 +2,7 @@
 
 #include "images/image_store.h"
 #include "platform/errors.h"
+#include "windows/delimited_text.h"
 
 #include <atomic>
 
@@ -46,7 +47,8 @@ void cWindow::WriteIndexImage(std::string& file, int index) {
     const cImage* image = context_->Images().FindImage(BMP[index]);
     if (!image) return;
     file += "  BMP = " + std::to_string(index) + ", " + std::to_string(image->Transparent) + ", " +
-            (image->Dithered ? "1" : "0") + "\r\n|" + BMP[index] + "|\r\n";
+            (image->Dithered ? "1" : "0") + "\r\n";
+    AppendDelimited(file, BMP[index]);
 }
 
 } // namespace pw

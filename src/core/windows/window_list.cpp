@@ -93,6 +93,18 @@ bool IsShownShared(const Layout& layout, const cWindow& w) {
     return w.CurIndex != 0;
 }
 
+bool SizeBackground(Layout& layout, int width, int height) {
+    cWindow* background = Background(layout);
+    if (!background || width - 1 == background->X1) return false;
+    if (width < 1 || height < 1 || width > kMaxDisplaySide || height > kMaxDisplaySide)
+        return false;
+    background->X0 = 0;
+    background->Y0 = 0;
+    background->X1 = width - 1;
+    background->Y1 = height - 1;
+    return true;
+}
+
 void ClipToDisplay(const Layout& layout, cWindow& window) {
     const cWindow* background = Background(layout);
     if (!background) return;

@@ -37,6 +37,10 @@ cWindow* FindSharedPartner(const Layout& layout, const cWindow& w, std::size_t s
 // Whether w is the member of its Shared group that shows now.
 bool IsShownShared(const Layout& layout, const cWindow& w);
 
+// The layout's part of SetDisplaySize: the Background object covers the display from (0, 0).
+// Returns whether it changed; a size outside 1..kMaxDisplaySide or the width it has already
+// changes nothing.
+bool SizeBackground(Layout& layout, int width, int height);
 // Holds the window inside the display.
 void ClipToDisplay(const Layout& layout, cWindow& window);
 

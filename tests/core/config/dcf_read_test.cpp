@@ -53,7 +53,7 @@ TEST_F(DcfReadTest, AnIndexBeyond99IsReadAndDropped) {
 
 TEST_F(DcfReadTest, KeysAreFoundAnywhereInTheLineExceptTextAndBmp) {
     Read(background + Window("xx Type = 5, 12\r\n Text = 1\r\n|not a text|\r\n"
-                             "  FontStyle = 255\r\n"));
+                             "  FontName = Arial\r\n  FontStyle = 255\r\n"));
     const cWindow& w = *WindowAt(editor.doc.layout, 1);
     EXPECT_EQ(w.Type, 5);
     EXPECT_EQ(w.Number, 12u);

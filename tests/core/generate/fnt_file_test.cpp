@@ -1,5 +1,8 @@
 #include "generate/fnt_file.h"
 
+#include "display/colour.h"
+#include "generate/font_sheet.h"
+
 #include "platform/errors.h"
 #include "support/bmp_bytes.h"
 
@@ -54,6 +57,8 @@ TEST(FntFile, DamagedFilesAreRefusedNamingTheFile) {
         [](std::string& s) { test::Set32(s, 16 + 4 * 'C', 536); }, // not where 'A' ends
         [](std::string& s) { test::Set32(s, 16 + 4 * 'B', 535); }, // a glyph that is not there
         [](std::string& s) { test::Set16(s, 528, 2); },            // 'A' narrower than its runs
+        [](std::string& s) { test::Set32(s, 4, 999); },            // cells 999 + 2 rows high
+        [](std::string& s) { test::Set16(s, 535, 1001); },         // 'C' 1001 wide
     };
     for (const auto& damage : damages) {
         std::string bytes = TwoGlyphsFile();
@@ -65,6 +70,37 @@ TEST(FntFile, DamagedFilesAreRefusedNamingTheFile) {
             EXPECT_NE(std::string(e.what()).find("bad.fnt"), std::string::npos) << e.what();
         }
     }
+}
+
+TEST(FntFile, TheLargestCellsAFontFileIsMadeWithAreRead) {
+    std::string bytes = TwoGlyphsFile();
+    test::Set32(bytes, 4, 998);
+    test::Set16(bytes, 535, 1000);
+    const FntFont font = ParseFontFile(bytes, "large.fnt");
+    EXPECT_EQ(font.topMargin, 998);
+    EXPECT_EQ(font.glyphs['C']->width, 1000);
+}
+
+TEST(FontSheet, GlyphsStandSixteenToALineWithoutTheirTopMargin) {
+    // 17 glyphs 2 wide, rows 2 high: two lines of cells 3 + 1 high, 16 cells of 2 + 1 wide.
+    FntFont font;
+    font.rowsPerGlyph = 2;
+    font.topMargin = 500;
+    for (int c = 'a'; c < 'a' + 17; ++c)
+        font.glyphs[c] = FntGlyph{2, std::string("\0\1\xFF\xFF", 4)};
+    const SheetSize size = FontSheetSize(font);
+    EXPECT_EQ(size.width, 16 * 3 + 1);
+    EXPECT_EQ(size.height, 2 * 3 + 1);
+    const RasterCanvas sheet = DrawFontSheet(font);
+    const ScreenColour white = MakeColour(255, 255, 255), black = MakeColour(0, 0, 0);
+    // The first cell: its first row one ink pixel then white, its second row white.
+    EXPECT_EQ(sheet.Pixel(1, 1), black);
+    EXPECT_EQ(sheet.Pixel(2, 1), white);
+    EXPECT_EQ(sheet.Pixel(1, 2), white);
+    EXPECT_EQ(sheet.Pixel(3, 1), kButtonFace);
+    EXPECT_EQ(sheet.Pixel(1, 4), black); // the 17th glyph, on the second line
+    EXPECT_EQ(sheet.Pixel(4, 4), kButtonFace);
+    EXPECT_EQ(FontSheetSize(FntFont{}).width, 0);
 }
 
 } // namespace

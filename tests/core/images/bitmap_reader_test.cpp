@@ -145,6 +145,32 @@ TEST_F(BitmapReaderTest, ColourCodeReadingReportsEveryTenthRow) {
     EXPECT_TRUE(views.progress.empty());
 }
 
+TEST_F(BitmapReaderTest, AHeaderOtherThanTheWindowsOneIsRefusedForWhatItIs) {
+    // An OS/2 file: a 12-byte header of 16-bit width and height, then planes and bit count,
+    // here 2 x 1 pixels of 24 bits; its compression field would be read from its pixels.
+    std::string os2 = "BM";
+    test::Put32(os2, 26 + 8);
+    test::Put32(os2, 0);
+    test::Put32(os2, 26);
+    test::Put32(os2, 12);
+    for (const std::uint32_t field : {2, 1, 1, 24}) test::Put16(os2, field);
+    os2 += std::string("\x01\x02\x03\x04\x05\x06\0\0", 8) + std::string(20, '\x07');
+    ExpectRefused(os2, "The bitmap C:\\Work\\pic.bmp has an information header of 12 bytes (an "
+                       "old OS/2 bitmap, perhaps), where 40 are needed. Save it again with "
+                       "Paint.exe.");
+
+    std::string planes = Bitmap24({Row(2, kTeal)});
+    test::Set16(planes, 26, 3);
+    ExpectRefused(planes, "The bitmap C:\\Work\\pic.bmp is damaged: it declares 3 colour "
+                          "planes, where a bitmap has 1.");
+    // A longer header (version 4 or 5) has the same fields in the same places.
+    std::string longer = Bitmap24({Row(2, kTeal)});
+    test::Set32(longer, 14, 124);
+    longer.insert(54, std::string(84, '\0'));
+    test::Set32(longer, test::kAtPixelOffset, 54 + 84);
+    EXPECT_EQ(Read(longer), 22u);
+}
+
 TEST_F(BitmapReaderTest, TheThreeKindsOfFileThatAreNoUsableBitmap) {
     ExpectRefused("PK\3\4 not a bitmap at all, but long enough to hold the headers of one.....",
                   "The specified file was NOT a bit map.");

@@ -1,4 +1,5 @@
 #include "images/bm_file.h"
+#include "images/run_walk.h"
 
 #include "generate/display_files.h"
 #include "images/bitmap_reader.h"
@@ -96,6 +97,37 @@ TEST(ParseBitmapFile, RefusesWhatCannotBeADisplayBitmap) {
     } catch (const FormatError& e) {
         EXPECT_NE(std::string(e.what()).find("C:\\Out\\a.bm"), std::string::npos);
     }
+}
+
+TEST(CheckRunData, RunsThatExactlyFillARowStillTakeItsRowEnd) {
+    // Two rows 10 wide: 3 set and 7 clear pixels, then 4 set and the rest clear.
+    cImage image;
+    image.Width = 10;
+    image.Height = 2;
+    image.Bits = 1;
+    image.Data = {3, 7, 255, 4, 255};
+    std::vector<std::vector<int>> spans;
+    const RunWalkResult walk = WalkRuns(image, [&](int row, int x1, int x2, int clear) {
+        spans.push_back({row, x1, x2, clear});
+    });
+    EXPECT_EQ(walk.rowsEnded, 2);
+    EXPECT_EQ(walk.bytesUsed, 5u);
+    EXPECT_EQ(spans, (std::vector<std::vector<int>>{
+                         {0, 0, 2, 0}, {0, 3, 9, 1}, {1, 0, 3, 0}, {1, 4, 9, 1}}));
+    EXPECT_NO_THROW(CheckRunData(image, "fill.bm"));
+
+    // Colour codes: 42 for all 5 pixels, then the row end where the next code would be.
+    image = cImage{};
+    image.Width = 5;
+    image.Height = 1;
+    image.Bits = 8;
+    image.Data = {42, 5, 255};
+    EXPECT_NO_THROW(CheckRunData(image, "fill.bm"));
+    // A run beyond the edge is damage, row end or not.
+    image.Data = {42, 6, 255};
+    EXPECT_THROW(CheckRunData(image, "over.bm"), FormatError);
+    image.Data = {42, 5, 255, 255};
+    EXPECT_THROW(CheckRunData(image, "extra.bm"), FormatError);
 }
 
 } // namespace

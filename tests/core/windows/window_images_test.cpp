@@ -1,7 +1,8 @@
 // Windows holding images: loading them while a layout is read, and giving them up.
 
-#include "shell/layout_file.h"
 #include "images/load_image.h"
+#include "shell/layout_file.h"
+#include "shell/window_copies.h"
 #include "support/bmp_bytes.h"
 #include "support/editor_fixture.h"
 #include "support/temp_drive.h"
@@ -115,6 +116,48 @@ TEST_F(WindowImagesTest, ALayoutWithADamagedBitmapStillLoads) {
     EXPECT_TRUE(image->Dithered);
     EXPECT_EQ(image->Data, (std::vector<std::uint8_t>{0, 1, 2, 255}));
     EXPECT_EQ(views.imageReadings, 2);
+}
+
+TEST_F(WindowImagesTest, AGroupKeepsOneCountForEachEntryItEndsWithAndNoMore) {
+    const std::string a = Put("a.bmp", test::Bitmap1({"10"}));
+    const std::string b = Put("b.bmp", test::Bitmap1({"01"}));
+    const std::string c = Put("c.bmp", test::Bitmap1({"11"}));
+    const auto group = [](const std::string& body) {
+        return "[ WINDOW\r\n  Type = 0, 1\r\n  Position = 0, 0, 639, 479\r\nWINDOW END ]\r\n"
+               "[ WINDOW\r\n" +
+               body + "WINDOW END ]\r\n\r\n";
+    };
+    const auto read = [&](const std::string& body) {
+        std::ofstream(drive.root / "job.dcf", std::ios::binary) << group(body);
+        LoadLayout(editor, "C:\\job.dcf");
+        return WindowAt(editor.doc.layout, 1);
+    };
+    const auto count = [&](const std::string& name) {
+        const cImage* image = editor.doc.images.ImageList.FindImage(name);
+        return image ? image->RefCount : 0u;
+    };
+    // Index 0 loaded twice, index 1 loaded with c, then named b while not an image window.
+    const std::string mixed = "  Format = 0, 2\r\n  BMP = 0, 256, 0\r\n|" + a +
+                              "|\r\n  BMP = 0, 256, 0\r\n|" + a + "|\r\n  BMP = 1, 256, 0\r\n|" +
+                              c + "|\r\n  Format = 0, 3\r\n  BMP = 1, 256, 0\r\n|" + b +
+                              "|\r\n  Format = 0, 2\r\n";
+    const cWindow* w = read(mixed);
+    EXPECT_EQ(count(a), 1u);
+    EXPECT_EQ(count(c), 0u);
+    EXPECT_EQ(count(b), 0u);
+    EXPECT_TRUE(w->ImageHeld[0]);
+    EXPECT_FALSE(w->ImageHeld[1]);
+    EXPECT_EQ(w->BMP[1], b);
+    // Paste reads the group as Load does.
+    ASSERT_TRUE(PasteWindowText(editor, "[ WINDOW\r\n" + mixed + "WINDOW END ]\r\n"));
+    EXPECT_EQ(count(a), 2u);
+    EXPECT_EQ(count(b) + count(c), 0u);
+
+    // A window that ends as a rectangle keeps its names and holds no image.
+    w = read("  Format = 0, 2\r\n  BMP = 4, 256, 0\r\n|" + a + "|\r\n  Format = 0, 3\r\n");
+    EXPECT_EQ(count(a), 0u);
+    EXPECT_FALSE(w->ImageHeld.any());
+    EXPECT_EQ(w->BMP[4], a);
 }
 
 } // namespace

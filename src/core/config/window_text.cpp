@@ -1,0 +1,58 @@
+#include "config/window_text.h"
+
+#include "config/dcf_reader.h"
+#include "config/window_group.h"
+#include "images/image_store.h"
+
+namespace pw {
+
+namespace {
+
+bool Blank(const std::string& line) {
+    return line.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Takes down the images the window's BMP lines ask for; the window gives no display size.
+class Recorder final : public WindowContext {
+public:
+    explicit Recorder(std::vector<ImageRequest>& images) : images_(images) {}
+
+    void ImageRead(cWindow& w, int index, bool dither, int transparent) override {
+        AddImageRequest(images_,
+                        {0, index, dither, transparent, w.BMP[static_cast<std::size_t>(index)]});
+    }
+    const ImageStore& Images() const override { return none_; }
+    void DisplaySizeRead(int, int) override {}
+
+private:
+    std::vector<ImageRequest>& images_;
+    ImageStore none_;
+};
+
+} // namespace
+
+std::optional<ParsedWindow> ParseWindowText(const std::string& text) {
+    // The reader never interprets a text's last line, and a text editor may have dropped the
+    // line end after the group's end line.
+    const std::string lines = text + "\r\n";
+    DcfReader reader(lines);
+    std::string line;
+    do {
+        if (!reader.ReadLine(line)) return std::nullopt;
+    } while (Blank(line));
+    if (!StartsWith(line, "[ WINDOW")) return std::nullopt;
+    ParsedWindow parsed;
+    Recorder recorder(parsed.images);
+    parsed.window.SetContext(&recorder);
+    ReadWindowGroup(parsed.window, reader);
+    parsed.window.SetContext(nullptr);
+    if (reader.EndedEarly()) return std::nullopt;
+    while (reader.ReadLine(line))
+        if (!Blank(line)) return std::nullopt;
+    std::erase_if(parsed.images, [&](const ImageRequest& request) {
+        return !EndsWithImage(parsed.window, request);
+    });
+    return parsed;
+}
+
+} // namespace pw
