@@ -9,7 +9,7 @@ JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES = cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation2 xvfb xauth \
-           librsvg2-bin dpkg-dev file lintian appstream
+           libssl-dev librsvg2-bin dpkg-dev file lintian appstream
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

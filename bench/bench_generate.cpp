@@ -6,7 +6,7 @@
 #include "cli/cli_editor.h"
 #include "shell/generate_files.h"
 #include "photo_bitmap.h"
-#include "qt/qt_hasher.h"
+#include "qt/sha256_hasher.h"
 #include "ratio_report.h"
 #include "reference/deploy_reference.h"
 
@@ -89,7 +89,7 @@ void BM_GenerateInProcess(benchmark::State& state) {
     pw::CliEditor cli(context);
     cli.Load(kJob);
     context.host.answer = pw::Answer::Yes;
-    pw::QtHasher hasher;
+    pw::Sha256Hasher hasher;
     for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher);
 }
 void BM_ToolStart(benchmark::State& state) {
@@ -111,7 +111,7 @@ void BM_GenerateLobby(benchmark::State& state) {
     pw::CliEditor cli(context);
     LobbyEditor(cli);
     context.host.answer = pw::Answer::Yes;
-    pw::QtHasher hasher;
+    pw::Sha256Hasher hasher;
     for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher);
 }
 // The same, but what is written is left to the system to put on the disk when it will: what
@@ -137,7 +137,7 @@ void BM_GenerateLobbyUnflushed(benchmark::State& state) {
     pw::CliEditor cli(context);
     LobbyEditor(cli);
     context.host.answer = pw::Answer::Yes;
-    pw::QtHasher hasher;
+    pw::Sha256Hasher hasher;
     UnflushedFs fs;
     for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher, fs);
 }

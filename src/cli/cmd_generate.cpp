@@ -4,7 +4,7 @@
 #include "cli/cli_editor.h"
 #include "shell/generate_files.h"
 #include "platform/win1252.h"
-#include "qt/qt_hasher.h"
+#include "qt/sha256_hasher.h"
 
 namespace pw {
 
@@ -35,7 +35,7 @@ int RunGenerate(CliContext& context, const std::vector<std::string>& arguments) 
         return kExitOk;
     }
     context.host.answer = args.Has("--replace-backups") ? Answer::Yes : Answer::No;
-    QtHasher hasher;
+    Sha256Hasher hasher;
     const GenerateReport report = GenerateFiles(cli.editor(), NoProgress(), hasher);
     context.out << Win1252ToUtf8(GenerateSummary(report)) << '\n';
     return report.complete ? kExitOk : kExitError;

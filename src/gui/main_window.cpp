@@ -23,7 +23,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "qt/layout_picture.h"
-#include "qt/qt_hasher.h"
+#include "qt/sha256_hasher.h"
 #include "qt/win1252.h"
 #include "shell/close_query.h"
 #include "shell/new_layout.h"
@@ -282,19 +282,19 @@ void TfPanelwright::Generatefiles1Click() {
         !GenerateDespiteProblems(editor_.host, problems_->Problems()))
         return;
     ProgressWindow progress(this);
-    QtHasher hasher;
+    Sha256Hasher hasher;
     if (const auto report = pw::Generatefiles1Click(editor_, progress, hasher))
         statusBar()->showMessage(FromWin1252(GenerateSummary(*report)));
 }
 
 void TfPanelwright::VerifyDisplayFiles1Click() {
-    QtHasher hasher;
+    Sha256Hasher hasher;
     pw::VerifyDisplayFiles1Click(editor_.doc.layout.InputSpec, editor_.host, hasher);
 }
 
 void TfPanelwright::RestorePreviousDisplayFiles1Click() {
     ProgressWindow progress(this);
-    QtHasher hasher;
+    Sha256Hasher hasher;
     if (pw::RestorePrevious1Click(editor_.host, hasher, progress))
         statusBar()->showMessage("The previous display files are back");
 }

@@ -22,12 +22,18 @@ enum ViewKind : std::uint8_t {
     vmDynamic = 2,
 };
 
+// The canvas of a view before a layout gives it the display's size.
+constexpr int kFirstCanvasWidth = 640;
+constexpr int kFirstCanvasHeight = 480;
+
 class View {
 public:
     // Drawing measures and draws text with the engine, reaches the images through the bank
     // (whose dither error a mat's levels carry on), restarts the mats' generator, and tells
-    // the observers which pixels changed.
-    View(TextEngine& textEngine, ImageBank& images, Random& random, const Observers& observers);
+    // the observers which pixels changed. A view that knows its display's size makes its
+    // canvas that size at once.
+    View(TextEngine& textEngine, ImageBank& images, Random& random, const Observers& observers,
+         int width = kFirstCanvasWidth, int height = kFirstCanvasHeight);
     View(const View&) = delete;
     View& operator=(const View&) = delete;
 
