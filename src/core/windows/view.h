@@ -46,6 +46,9 @@ public:
     CanvasFont canvasFont;
     std::uint8_t ViewMode = vmDesign;
     bool Loading = false; // nothing is drawn while set
+    // No one looks at the canvas (a command-line tool): a full redraw stores what the windows
+    // show, as it always does, but draws no pixel.
+    bool Unseen = false;
     std::int32_t LineColour = 0;
     std::int32_t FillColour = 0;
     // The View Control dialog's Full Redraw box, which steers index changes outside Design.
