@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace pw {
@@ -13,8 +14,11 @@ class TempDrive {
 public:
     TempDrive() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        // A suffix of its own: the same test may run at the same time in another checkout
+        // on this machine, and the two must not share a drive.
         root = std::filesystem::temp_directory_path() /
-               ("pw_drive_" + std::string(info->test_suite_name()) + "_" + info->name());
+               ("pw_drive_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
+                std::to_string(std::random_device{}()));
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root);
         setenv("PANELWRIGHT_DRIVE_C", root.c_str(), 1);
