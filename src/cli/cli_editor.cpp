@@ -9,10 +9,11 @@
 
 namespace pw {
 
-CliEditor::CliEditor(CliContext& context) {
-    // Loading draws the layout, and drawing text needs the font system.
+CliEditor::CliEditor(CliContext& context, Canvas canvas) {
+    // Measuring and drawing text needs the font system.
     EnsureGuiApplication();
     editor_ = std::make_unique<Editor>(context.host, text_);
+    editor_->view.Unseen = canvas == Canvas::Unseen;
     editor_->run.calendarNames = LocaleCalendarNames();
     editor_->doc.images.decoder = &pictures_;
 }

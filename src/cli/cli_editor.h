@@ -16,7 +16,10 @@ namespace pw {
 
 class CliEditor {
 public:
-    explicit CliEditor(CliContext& context);
+    // Only a command that makes a picture of the canvas has it drawn; for every other one
+    // drawing only stores what the windows show.
+    enum class Canvas { Unseen, Drawn };
+    explicit CliEditor(CliContext& context, Canvas canvas = Canvas::Unseen);
     ~CliEditor();
 
     // Loads the layout as the Load command does; a missing file is an error here. Tells

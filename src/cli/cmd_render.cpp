@@ -33,7 +33,7 @@ int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
         if (!clock) throw UsageError("--time wants YYYY-MM-DDTHH:MM[:SS], not '" + *t + "'");
     }
     RequireOutputFile(files[1]);
-    CliEditor cli(context);
+    CliEditor cli(context, CliEditor::Canvas::Drawn);
     cli.Load(files[0]);
     Editor& editor = cli.editor();
     if (clock) editor.run.LocalTime = [time = *clock] { return time; };

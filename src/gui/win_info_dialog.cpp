@@ -88,11 +88,6 @@ TfWinInfo::TfWinInfo(Editor& editor, const Forms& forms, QWidget* parent)
     BuildProperties();
     BuildDialogButtons();
     BuildGrid();
-
-    FontDialog1 = new QFontDialog(this);
-    FontDialog1->setObjectName("FontDialog1");
-    // The same dialog everywhere, so that face and style are chosen alike on every desktop.
-    FontDialog1->setOption(QFontDialog::DontUseNativeDialog);
 }
 
 QPushButton* TfWinInfo::AddButton(const char* name, const QString& caption, int left, int top,
@@ -335,6 +330,12 @@ std::optional<FontChoice> TfWinInfo::ChooseFont(const FontChoice& preset) {
     // under the name of the font that draws it, which the dialog lists.
     const QString drawnBy = QFontInfo(font).family();
     font.setFamily(drawnBy);
+    if (!FontDialog1) {
+        FontDialog1 = new QFontDialog(this);
+        FontDialog1->setObjectName("FontDialog1");
+        // The same dialog everywhere, so that face and style are chosen alike on every desktop.
+        FontDialog1->setOption(QFontDialog::DontUseNativeDialog);
+    }
     FontDialog1->setCurrentFont(font);
     if (FontDialog1->exec() != QDialog::Accepted) return std::nullopt;
     const QFont chosen = FontDialog1->selectedFont();

@@ -60,7 +60,9 @@ public:
     QPushButton* btFont;
     QLabel* lbFontName;
     QTableWidget* sgInfo;
-    QFontDialog* FontDialog1;
+    // Made when a font is first chosen: listing the system's fonts takes longer than
+    // building the rest of the sheet, and start-up need not wait for it.
+    QFontDialog* FontDialog1 = nullptr;
 
 protected:
     // The sheet is never put away from the keyboard: Escape leaves it open.

@@ -146,6 +146,9 @@ TEST_F(CliLayoutTest, SaveWritesTheLayoutAsTheEditorDoes) {
     const std::string bytes((std::istreambuf_iterator<char>(written)), {});
     EXPECT_NE(bytes.find("  Job Name = Lobby\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("  Position = 10, 10, 109, 59\r\n"), std::string::npos);
+    // The tool draws nothing, yet the text window keeps the size it is shown in, as after a
+    // load in the editor: a face without a size is drawn at 20.
+    EXPECT_NE(bytes.find("  FontSize = 20\r\n"), std::string::npos);
     ASSERT_EQ(Cli({"save", in, out}).exitCode, 0);
     EXPECT_TRUE(std::filesystem::exists(drive.root / "out.~dc"));
 }

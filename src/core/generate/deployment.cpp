@@ -135,14 +135,16 @@ std::vector<std::string> MissingFolders(const std::string& folder) {
     return missing;
 }
 
-// Writes the set into the staging folder, has it on the disk, and reads every file back.
-void Stage(const DisplayFileSet& files, const std::string& staging, DeployFs& fs,
-           ProgressSteps& steps) {
+// Writes the set into the staging folder and reads every file back, decoding what it read.
+// The disk is waited for once, when the whole staged folder is complete (DeployFiles): the
+// read-back sees the same bytes before that wait as after it.
+DecodedDisplayFiles Stage(const DisplayFileSet& files, const std::string& staging, DeployFs& fs,
+                          ProgressSteps& steps) {
     for (const DisplayFile& file : files) {
         steps.Next("Writing " + file.name);
         fs.WriteFile(staging + file.name, file.bytes);
     }
-    fs.Flush(staging);
+    DecodedDisplayFiles decoded;
     for (const DisplayFile& file : files) {
         steps.Next("Reading back " + file.name);
         std::string back;
@@ -153,8 +155,9 @@ void Stage(const DisplayFileSet& files, const std::string& staging, DeployFs& fs
         }
         if (back != file.bytes)
             throw IoError("The file " + file.name + " did not read back as it was written.");
-        DecodeDisplayFile(file.name, back);
+        DecodeDisplayFile(file.name, back, decoded);
     }
+    return decoded;
 }
 
 // Best effort: the deployment already failed, and what stays behind is removed next time.
@@ -197,14 +200,14 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
     try {
         made = MissingFolders(staging);
         for (const std::string& path : made) fs.MakeFolder(path);
-        Stage(files, staging, fs, steps);
+        DecodedDisplayFiles decoded = Stage(files, staging, fs, steps);
         if (!target.recordPath.empty()) {
             const std::string records = target.recordPath.substr(0, NameStart(target.recordPath));
             if (!FolderExists(records)) fs.MakeFolder(records);
             fs.WriteFile(PendingRecord(target.recordPath), target.recordText);
         }
         steps.Next("Checking the staged files");
-        target.checkStaged(staging);
+        target.checkStaged(staging, decoded);
         const BackupPlan plan = target.planBackup();
         manifest.wholeFolder = !FolderExists(folder) || plan.moveDisplay;
         manifest.moveDisplay = plan.moveDisplay;
@@ -212,6 +215,8 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
         manifest.dropOldBackup = plan.dropOldBackup;
         for (const DisplayFile& file : files) manifest.names.push_back(file.name);
         fs.WriteFile(staging + kManifest, ManifestText(manifest));
+        // One wait for the disk for the whole set and its manifest, before the rename that
+        // makes the set count.
         fs.Flush(staging);
         steps.Next("Putting the new files in place");
         // The point of no return: from here on the next run finishes what this one begins.

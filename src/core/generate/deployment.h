@@ -2,9 +2,9 @@
 // Putting a set of display files in place so that the folder holds, at every moment and
 // after a crash at any moment, either the whole previous set or the whole new one.
 //
-// The files are written into a staging folder beside the target ("Display.~new"), flushed
-// to the disk, read back and compared byte for byte, and decoded again. Only then are the
-// old files touched. Renaming the staging folder to "Display.~swap" is the point of no
+// The files are written into a staging folder beside the target ("Display.~new"), read back
+// and compared byte for byte, decoded again, and flushed to the disk with the folder. Only
+// then are the old files touched. Renaming the staging folder to "Display.~swap" is the point of no
 // return: before it, a stop of any kind leaves the folders as they were and the staging
 // folder is thrown away; from it on, whatever stops the change is finished by the next run
 // (FinishInterrupted). The swap renames whole folders where it can: the old backup aside, the
@@ -14,6 +14,7 @@
 
 #include "generate/deploy_fs.h"
 #include "generate/display_file.h"
+#include "generate/display_file_check.h"
 #include "platform/progress.h"
 
 #include <functional>
@@ -31,9 +32,10 @@ struct DeployTarget {
     std::string folder; // ends with a backslash
     // Asked once the set is staged; may throw to stop the deployment before anything changes.
     std::function<BackupPlan()> planBackup = [] { return BackupPlan{}; };
-    // Looks at the staged folder (ending with a backslash) before anything changes; throws
-    // to stop the deployment.
-    std::function<void(const std::string& staged)> checkStaged = [](const std::string&) {};
+    // Looks at the staged folder (ending with a backslash), whose files were read back and
+    // decoded, before anything changes; throws to stop the deployment.
+    std::function<void(const std::string& staged, DecodedDisplayFiles& decoded)> checkStaged =
+        [](const std::string&, DecodedDisplayFiles&) {};
     // The record of the deployment, written once the swap is sure to come to its end (by this
     // run or, after a stop, the next); none when the path is empty.
     std::string recordPath;

@@ -44,12 +44,14 @@ RasterCanvas DrawDisplay(const Layout& layout, const ImageStore& images, TextEng
     Observers observers;
     ImageBank bank(host, observers);
     Random random;
-    View view(engine, bank, random, observers);
+    // The canvas is made once at the display's size: a screen's worth of fresh memory costs
+    // more here than drawing most layouts on it.
+    const cWindow* background = Background(layout);
+    View view(engine, bank, random, observers,
+              background ? std::clamp(background->X1 + 1, 1, kMaxDisplaySide) : kFirstCanvasWidth,
+              background ? std::clamp(background->Y1 + 1, 1, kMaxDisplaySide) : kFirstCanvasHeight);
     bank.ImageList.Replace(images.Images());
     Layout shown = layout;
-    if (const cWindow* background = Background(shown))
-        view.canvas.Resize(std::clamp(background->X1 + 1, 1, kMaxDisplaySide),
-                           std::clamp(background->Y1 + 1, 1, kMaxDisplaySide), kButtonFace);
     view.ViewMode = options.clock ? vmDynamic : vmStatic;
     for (auto& w : shown.WindowList) {
         if (options.index && w->Type != wtBackground && *options.index >= 0 &&
@@ -71,39 +73,76 @@ RasterCanvas DrawDisplay(const Layout& layout, const ImageStore& images, TextEng
     return std::move(view.canvas);
 }
 
-DisplayFolder ReadDisplayFolder(const std::string& folder) {
+namespace {
+
+// The layout's fonts and images, each taken once by the file name its windows give it: font
+// and bitmap give a file's contents decoded, or nothing when the folder does not hold it.
+template <typename FontOfFile, typename BitmapOfFile>
+DisplayFolder Assemble(Layout layout, const std::string& folder, FontOfFile font,
+                       BitmapOfFile bitmap) {
     DisplayFolder out;
+    out.layout = std::move(layout);
+    if (out.layout.WindowList.empty())
+        throw FormatError("The file " + folder + kDisplayConfigName +
+                          " holds no windows; it is not a layout file.");
+    for (const auto& w : out.layout.WindowList) {
+        if (w->DrawType == dtText && !w->FntFile.empty() && !w->FontName.empty() &&
+            !out.fonts.Has(FontOf(*w))) {
+            if (!IsPlainFileName(w->FntFile))
+                throw FormatError("\"" + w->FntFile + "\" cannot name a font file.");
+            std::optional<FntFont> file = font(w->FntFile);
+            if (!file)
+                throw IoError("The layout names the font file " + w->FntFile + ", which " + folder +
+                              " does not hold.");
+            out.fonts.Add(FontOf(*w), std::move(*file));
+        }
+        for (const std::string& name : w->BMP) {
+            if (name.empty() || out.images.FindImage(name)) continue;
+            std::optional<cImage> image = bitmap(BitmapFileName(name));
+            if (!image) continue;
+            image->FileName = name;
+            *out.images.AcquireImage(name) = std::move(*image);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+DisplayFolder ReadDisplayFolder(const std::string& folder) {
     const std::string config = folder + kDisplayConfigName;
     if (!FileExists(config))
         throw IoError("The folder " + folder + " holds no " + kDisplayConfigName + ".");
     const std::string bytes = ReadFileBytes(config, kMaxLayoutFileBytes);
     DcfReader reader(bytes);
     Silent host;
-    ReadGroups(out.layout, reader, host);
-    if (out.layout.WindowList.empty())
-        throw FormatError("The file " + config + " holds no windows; it is not a layout file.");
+    Layout layout;
+    ReadGroups(layout, reader, host);
+    return Assemble(
+        std::move(layout), folder,
+        [&](const std::string& name) -> std::optional<FntFont> {
+            const std::string path = folder + name;
+            if (!FileExists(path)) return std::nullopt;
+            return ParseFontFile(ReadFileBytes(path, kMaxDisplayFileBytes), name);
+        },
+        [&](const std::string& name) -> std::optional<cImage> {
+            const std::string path = folder + name;
+            if (!FileExists(path)) return std::nullopt;
+            return ParseBitmapFile(ReadFileBytes(path, kMaxDisplayFileBytes), name);
+        });
+}
 
-    for (const auto& w : out.layout.WindowList) {
-        if (w->DrawType == dtText && !w->FntFile.empty() && !w->FontName.empty() &&
-            !out.fonts.Has(FontOf(*w))) {
-            if (!IsPlainFileName(w->FntFile))
-                throw FormatError("\"" + w->FntFile + "\" cannot name a font file.");
-            const std::string path = folder + w->FntFile;
-            if (!FileExists(path))
-                throw IoError("The layout names the font file " + w->FntFile + ", which " + folder +
-                              " does not hold.");
-            out.fonts.Add(FontOf(*w),
-                          ParseFontFile(ReadFileBytes(path, kMaxDisplayFileBytes), w->FntFile));
-        }
-        for (const std::string& name : w->BMP) {
-            if (name.empty() || out.images.FindImage(name)) continue;
-            const std::string path = folder + BitmapFileName(name);
-            if (!FileExists(path)) continue;
-            cImage image = ParseBitmapFile(ReadFileBytes(path, kMaxDisplayFileBytes), name);
-            *out.images.AcquireImage(name) = std::move(image);
-        }
-    }
-    return out;
+DisplayFolder DisplayFolderOf(DecodedDisplayFiles files, const std::string& folder) {
+    if (!files.layout)
+        throw IoError("The folder " + folder + " holds no " + kDisplayConfigName + ".");
+    const auto find = [](auto& decoded, const std::string& name) {
+        const auto found = decoded.find(name);
+        return found == decoded.end() ? std::nullopt : std::optional(found->second);
+    };
+    return Assemble(
+        std::move(*files.layout), folder,
+        [&](const std::string& name) { return find(files.fonts, name); },
+        [&](const std::string& name) { return find(files.bitmaps, name); });
 }
 
 std::string DrawingDifferences(const Layout& layout, const RasterCanvas& expected,

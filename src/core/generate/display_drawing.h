@@ -3,6 +3,7 @@
 // and once from nothing but the files of a display folder, so that the two can be compared
 // pixel for pixel.
 
+#include "generate/display_file_check.h"
 #include "generate/fnt_text_engine.h"
 #include "images/image_store.h"
 #include "platform/calendar_names.h"
@@ -41,6 +42,10 @@ struct DisplayFolder {
 // or a font file its windows name is missing or cannot be read. A missing bitmap is left
 // out, as the display leaves it out.
 DisplayFolder ReadDisplayFolder(const std::string& folder);
+
+// The same from the files of the folder already read and decoded (display_file_check.h), as a
+// deployment has its staged files: nothing is read or decoded again.
+DisplayFolder DisplayFolderOf(DecodedDisplayFiles files, const std::string& folder);
 
 // The windows in whose area the two drawings differ, with how many pixels each, a pixel
 // counting for the topmost window drawn over it: "Message Window 10: 35 pixels". Empty when

@@ -31,7 +31,7 @@ public:
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest&) override { return {}; }
 };
 
-void DecodeLayout(const std::string& name, std::string_view bytes) {
+Layout DecodeLayout(const std::string& name, std::string_view bytes) {
     Layout layout;
     DcfReader reader(bytes);
     Silent host;
@@ -42,17 +42,24 @@ void DecodeLayout(const std::string& name, std::string_view bytes) {
     if (!host.first.empty()) throw bad(host.first);
     if (reader.EndedEarly()) throw bad("it ends inside a group or a text");
     if (layout.WindowList.empty()) throw bad("it holds no windows");
+    return layout;
 }
 
 } // namespace
 
-void DecodeDisplayFile(const std::string& name, std::string_view bytes) {
+void DecodeDisplayFile(const std::string& name, std::string_view bytes,
+                       DecodedDisplayFiles& decoded) {
     if (name == kDisplayConfigName)
-        DecodeLayout(name, bytes);
+        decoded.layout = DecodeLayout(name, bytes);
     else if (EndsWith(name, ".fnt"))
-        ParseFontFile(bytes, name);
+        decoded.fonts.insert_or_assign(name, ParseFontFile(bytes, name));
     else if (EndsWith(name, ".bm"))
-        ParseBitmapFile(bytes, name);
+        decoded.bitmaps.insert_or_assign(name, ParseBitmapFile(bytes, name));
+}
+
+void DecodeDisplayFile(const std::string& name, std::string_view bytes) {
+    DecodedDisplayFiles unused;
+    DecodeDisplayFile(name, bytes, unused);
 }
 
 } // namespace pw

@@ -56,10 +56,11 @@ Generation Prepare(Editor& editor, Progress& progress) {
 
 // The display must show what the Static view shows: the staged files, drawn by themselves,
 // against the layout drawn with the editor's fonts and images.
-void CheckDrawing(const Layout& layout, Editor& editor, const std::string& staged) {
+void CheckDrawing(const Layout& layout, Editor& editor, const std::string& staged,
+                  DecodedDisplayFiles& decoded) {
     const RasterCanvas preview =
         DrawDisplay(layout, editor.doc.images.ImageList, editor.textEngine, editor.run.calendarNames, {});
-    DisplayFolder folder = ReadDisplayFolder(staged);
+    DisplayFolder folder = DisplayFolderOf(std::move(decoded), staged);
     const RasterCanvas shown =
         DrawDisplay(folder.layout, folder.images, folder.fonts, editor.run.calendarNames, {});
     const std::string differences = DrawingDifferences(layout, preview, shown);
@@ -92,8 +93,8 @@ GenerateReport Deploy(Editor& editor, Generation& g, Progress& progress, Hasher&
         deploy.recordPath = record.path;
         deploy.recordText = RecordText(record);
         const cInputSpec& job = editor.doc.layout.InputSpec;
-        deploy.checkStaged = [&](const std::string& staged) {
-            CheckDrawing(prepared.layout, editor, staged);
+        deploy.checkStaged = [&](const std::string& staged, DecodedDisplayFiles& decoded) {
+            CheckDrawing(prepared.layout, editor, staged, decoded);
         };
         if (job.SubDirectory.empty() && job.NetIDs.empty())
             deploy.planBackup = [&] { return PlanBackup(editor.host, editor.run.calendarNames); };

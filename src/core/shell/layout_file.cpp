@@ -116,8 +116,9 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
     // A layout that cannot be read must not replace the one in the editor: saving it would
     // then overwrite the file with what little was read. The whole file is read first, and
     // nothing changes until it has been.
-    const std::string bytes = ReadFileBytes(path, kMaxLayoutFileBytes);
-    ParsedLayout parsed = ParseLayout(bytes, editor.doc.layout, editor.host);
+    // The file's bytes go as soon as they are parsed: a large layout is not held twice.
+    ParsedLayout parsed =
+        ParseLayout(ReadFileBytes(path, kMaxLayoutFileBytes), editor.doc.layout, editor.host);
     // Everything in the editor expects the Background object as element 0.
     if (parsed.layout.WindowList.empty())
         throw FormatError("The file \"" + path + "\" holds no windows; it is not a layout file.");

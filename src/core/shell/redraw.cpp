@@ -27,6 +27,7 @@ void RedrawAll(Editor& editor) {
     if (layout.CurWindow && layout.CurWindow == Background(layout))
         layout.BackgroundColour = layout.CurWindow->BG0;
     ApplyShownValues(editor.doc, editor.view);
+    if (editor.view.Unseen) return;
     RedrawAll(editor.view, layout);
 }
 

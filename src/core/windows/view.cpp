@@ -5,8 +5,8 @@
 namespace pw {
 
 View::View(TextEngine& textEngine_, ImageBank& images_, Random& random_,
-           const Observers& observers_)
+           const Observers& observers_, int width, int height)
     : textEngine(textEngine_), images(images_), random(random_), observers(observers_),
-      canvas(640, 480, kButtonFace) {}
+      canvas(width, height, kButtonFace) {}
 
 } // namespace pw

@@ -22,12 +22,18 @@ enum ViewKind : std::uint8_t {
     vmDynamic = 2,
 };
 
+// The canvas of a view before a layout gives it the display's size.
+constexpr int kFirstCanvasWidth = 640;
+constexpr int kFirstCanvasHeight = 480;
+
 class View {
 public:
     // Drawing measures and draws text with the engine, reaches the images through the bank
     // (whose dither error a mat's levels carry on), restarts the mats' generator, and tells
-    // the observers which pixels changed.
-    View(TextEngine& textEngine, ImageBank& images, Random& random, const Observers& observers);
+    // the observers which pixels changed. A view that knows its display's size makes its
+    // canvas that size at once.
+    View(TextEngine& textEngine, ImageBank& images, Random& random, const Observers& observers,
+         int width = kFirstCanvasWidth, int height = kFirstCanvasHeight);
     View(const View&) = delete;
     View& operator=(const View&) = delete;
 
@@ -40,6 +46,9 @@ public:
     CanvasFont canvasFont;
     std::uint8_t ViewMode = vmDesign;
     bool Loading = false; // nothing is drawn while set
+    // No one looks at the canvas (a command-line tool): a full redraw stores what the windows
+    // show, as it always does, but draws no pixel.
+    bool Unseen = false;
     std::int32_t LineColour = 0;
     std::int32_t FillColour = 0;
     // The View Control dialog's Full Redraw box, which steers index changes outside Design.
