@@ -4,6 +4,7 @@
 #include "display/colour.h"
 #include "display/int_text.h"
 #include "images/bm_file.h"
+#include "shell/group_commands.h"
 #include "shell/keyboard_editing.h"
 #include "shell/view_modes.h"
 #include "shell/redraw.h"
@@ -140,6 +141,7 @@ void WinInfo::cbVCentreClick(bool checked) {
 
 void WinInfo::cbDrawTypeChange(int item) {
     if (cWindow* w = Current()) SetDrawType(editor_, *w, item);
+    ApplyToSelection(editor_, wfDrawType);
 }
 
 void WinInfo::btFontClick() {
@@ -153,6 +155,7 @@ void WinInfo::btFontClick() {
     w->FontStyle = static_cast<std::uint8_t>(chosen->FontStyle & ~fsItalic);
     editor_.observers.Notify(&EditorObserver::WindowChanged);
     DrawWindow(editor_, *w, DrawMode::Draw);
+    ApplyToSelection(editor_, wfFontName | wfFontStyle);
     // Told once the window shows what was kept.
     if (italic) editor_.host.ShowMessage("Italics are not currently supported.");
 }
@@ -187,6 +190,7 @@ void WinInfo::btColoursClick() {
         w->BG0 = chosen.BG0;
         w->BG = chosen.BG;
     }
+    ApplyToSelection(editor_, kColourFields);
     RedrawAll(editor_);
 }
 

@@ -59,7 +59,12 @@ void DrawContent(View& view, const Layout& layout, const cWindow& w, const Rect&
     }
 }
 
+bool HiddenIn(const View& view, const cWindow& w) {
+    return view.ViewMode == vmDesign && view.Hidden.contains(w.Number);
+}
+
 void Paint(View& view, const Layout& layout, const cWindow& w, DrawMode mode) {
+    if (HiddenIn(view, w)) return;
     const Rect r = WindowArea(view.canvas, w);
     if (mode == DrawMode::Erase) {
         view.canvas.FillRect(r, ColourOf(layout.BackgroundColour));
@@ -107,7 +112,7 @@ void DrawWindow(View& view, const Layout& layout, const cWindow& w, DrawMode mod
 }
 
 void DrawSelectionMark(View& view, const cWindow* w, bool on) {
-    if (view.ViewMode != vmDesign || !w) return;
+    if (view.ViewMode != vmDesign || !w || HiddenIn(view, *w)) return;
     const ScreenColour colour = on ? kMagenta : kBlack;
     const Rect r = WindowArea(view.canvas, *w);
     view.canvas.FrameRect(r, colour);
