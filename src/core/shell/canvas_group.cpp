@@ -12,12 +12,13 @@ namespace {
 
 Rect RectOf(const cWindow& w) { return {w.X0, w.Y0, w.X1, w.Y1}; }
 
-// The lines of the windows that stay, and of the display.
+// The lines of the windows that stay and show (locked ones too), and of the display.
 SnapTargets TargetsBesides(const Editor& editor, const std::set<std::uint32_t>& moving) {
     const Layout& layout = editor.doc.layout;
+    const bool design = editor.view.ViewMode == vmDesign;
     std::vector<Rect> rects;
     for (const auto& w : layout.WindowList)
-        if (!moving.contains(w->Number) && Pickable(editor.selection, editor.view, *w))
+        if (!moving.contains(w->Number) && !(design && editor.view.Hidden.contains(w->Number)))
             rects.push_back(RectOf(*w));
     return TargetsOf(rects);
 }

@@ -83,7 +83,9 @@ std::set<std::uint32_t> WindowsTouching(const Editor& editor, const Rect& r) {
     const Layout& layout = editor.doc.layout;
     for (const auto& w : layout.WindowList) {
         if (IsBackground(layout, w.get()) || !Pickable(editor.selection, editor.view, *w)) continue;
-        if (!Rect{w->X0, w->Y0, w->X1, w->Y1}.Intersected(r).Empty()) numbers.insert(w->Number);
+        const Rect area{w->X0, w->Y0, w->X1, w->Y1};
+        // A window the whole band lies in (a mat, a panel) is what it was drawn on.
+        if (!area.Intersected(r).Empty() && area.Intersected(r) != r) numbers.insert(w->Number);
     }
     return numbers;
 }

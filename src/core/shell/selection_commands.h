@@ -24,7 +24,8 @@ void SelectAll(Editor& editor);
 void ClearSelection(Editor& editor);
 // Whether several windows are selected and w is one of them.
 bool InGroup(const Editor& editor, const cWindow& w);
-// The numbers of the pickable windows other than the Background object that r touches.
+// The numbers of the pickable windows other than the Background object that r touches,
+// leaving out those that hold all of r.
 std::set<std::uint32_t> WindowsTouching(const Editor& editor, const Rect& r);
 
 // Hides the window from the Design view, or shows it again.
