@@ -121,6 +121,9 @@ void WindowsDock::RowsChosen() {
     std::set<std::uint32_t> numbers;
     for (const QModelIndex& at : list_->selectionModel()->selectedRows())
         numbers.insert(model_->NumberAt(proxy_->mapToSource(at).row()));
+    // The Background object is never one of several.
+    if (const cWindow* background = Background(editor_.doc.layout); numbers.size() > 1 && background)
+        numbers.erase(background->Number);
     const QModelIndex at = list_->selectionModel()->currentIndex();
     cWindow* clicked =
         at.isValid() ? WindowNumbered(editor_.doc.layout, model_->NumberAt(proxy_->mapToSource(at).row()))
