@@ -53,13 +53,14 @@ TfTextEdit::TfTextEdit(QWidget* parent) : QDialog(parent) {
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TfTextEdit::Memo1Change);
 }
 
-void TfTextEdit::Edit(cWindow& window) {
-    window_ = &window;
+WindowFields TfTextEdit::Edit(const cWindow& window) {
+    session_.Start(window);
     exec();
+    return session_.Draft();
 }
 
-void TfTextEdit::Open(cWindow& window) {
-    window_ = &window;
+void TfTextEdit::Open(const cWindow& window) {
+    session_.Start(window);
     show();
 }
 
@@ -71,10 +72,7 @@ void TfTextEdit::showEvent(QShowEvent* event) {
 void TfTextEdit::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     // OK and the close box alike keep the edit.
-    if (event->spontaneous()) return;
-    session_.Finish();
-    // An undo or a load may replace the window once the dialog is closed.
-    window_ = nullptr;
+    if (!event->spontaneous()) session_.Finish();
 }
 
 void TfTextEdit::paintEvent(QPaintEvent* event) {
@@ -83,8 +81,6 @@ void TfTextEdit::paintEvent(QPaintEvent* event) {
 }
 
 void TfTextEdit::FormShow() {
-    if (!window_) return;
-    session_.Start(*window_);
     ebIndex->setText(QString::number(session_.CurIndex()));
     ShowEnabled();
     Memo1->setFocus();

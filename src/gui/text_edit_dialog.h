@@ -22,11 +22,12 @@ public:
     explicit TfTextEdit(QWidget* parent);
 
     // Edits the window's texts: shows the dialog modally on the window's current index and
-    // returns once it is closed, with the edit stored in the window and its CurIndex at the
-    // index the user left on. The window is not redrawn.
-    void Edit(cWindow& window);
-    // The same without waiting for the dialog to close.
-    void Open(cWindow& window);
+    // returns once it is closed with the window's fields as the user left them, the texts
+    // edited and CurIndex at the index the user left on. The window itself is not touched.
+    WindowFields Edit(const cWindow& window);
+    // The same without waiting for the dialog to close; Draft() holds the result.
+    void Open(const cWindow& window);
+    const WindowFields& Draft() const { return session_.Draft(); }
 
     // The controls, by their design names. The index box holds its up-down (UpDown1).
     QLabel* StaticText1;
@@ -54,7 +55,6 @@ private:
     void SetText(const std::string& text) override;
 
     TextEditSession session_{*this};
-    cWindow* window_ = nullptr;
 };
 
 } // namespace pw

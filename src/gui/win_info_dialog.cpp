@@ -317,12 +317,12 @@ WindowColours TfWinInfo::ChooseColours(const WindowColours& codes) {
     return forms_.fColourSelection->Choose(codes);
 }
 
-void TfWinInfo::EditTexts(cWindow& w) {
-    forms_.fTextEdit->Edit(w);
+WindowFields TfWinInfo::EditTexts(const cWindow& w) {
+    return forms_.fTextEdit->Edit(w);
 }
 
-std::string TfWinInfo::ChooseImage(const std::string& imageName, cWindow& w, int index) {
-    return forms_.fImage->Choose(imageName, {&w, index});
+std::string TfWinInfo::ChooseImage(const std::string& imageName, const cWindow& w, int index) {
+    return forms_.fImage->Choose(imageName, {&editor_.doc.layout, w.Id, index});
 }
 
 std::optional<FontChoice> TfWinInfo::ChooseFont(const FontChoice& preset) {

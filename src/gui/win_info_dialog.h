@@ -79,8 +79,8 @@ private:
     std::string CellText(int row) const override;
 
     WindowColours ChooseColours(const WindowColours& codes) override;
-    void EditTexts(cWindow& w) override;
-    std::string ChooseImage(const std::string& imageName, cWindow& w, int index) override;
+    WindowFields EditTexts(const cWindow& w) override;
+    std::string ChooseImage(const std::string& imageName, const cWindow& w, int index) override;
     std::optional<FontChoice> ChooseFont(const FontChoice& preset) override;
 
     // Controls from top to bottom, so that the keyboard visits them in that order.

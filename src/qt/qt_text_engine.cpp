@@ -94,7 +94,12 @@ void QtTextEngine::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y
         if (left >= canvas.Width()) break;
         const auto c = static_cast<unsigned char>(ch);
         const int width = face.CellWidth(c);
-        if (width > 0 && left + width > 0) {
+        const Rect& clip = canvas.Clip();
+        const QRect cell(static_cast<int>(std::clamp<long long>(left, -width, canvas.Width())), y,
+                         width, height);
+        const QRect shown =
+            cell.intersected(QRect(QPoint(clip.left, clip.top), QPoint(clip.right, clip.bottom)));
+        if (width > 0 && left + width > 0 && !shown.isEmpty()) {
             if (!painter) {
                 image = QImage(reinterpret_cast<uchar*>(canvas.Bits()), canvas.Width(),
                                canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32);
@@ -103,8 +108,7 @@ void QtTextEngine::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y
                 painter->setFont(face.font);
                 painter->setPen(QColor::fromRgb(colour));
             }
-            const QRect cell(static_cast<int>(left), y, width, height);
-            painter->setClipRect(cell);
+            painter->setClipRect(shown);
             if (background) painter->fillRect(cell, QColor::fromRgb(*background));
             painter->drawText(cell.left(), y + face.metrics.ascent(), CharText(c));
             drawn = drawn.United({cell.left(), cell.top(), cell.right(), cell.bottom()});

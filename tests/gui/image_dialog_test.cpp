@@ -77,7 +77,7 @@ TEST_F(ImageDialogTest, ClosingHandsTheResultToTheEntry) {
     w.BMP[3] = name;
     w.ImageHeld.set(3);
     QTimer::singleShot(0, dialog, [this] { dialog->Delete1->trigger(); });
-    EXPECT_EQ(dialog->Choose(name, {&w, 3}), "");
+    EXPECT_EQ(dialog->Choose(name, {&editor.doc.layout, w.Id, 3}), "");
     EXPECT_EQ(w.BMP[3], "");
     EXPECT_FALSE(w.ImageHeld[3]);
     EXPECT_EQ(editor.doc.images.ImageList.FindImage(name), nullptr);

@@ -22,6 +22,11 @@ protected:
         dialog->Open(w);
         QApplication::processEvents();
     }
+    // Closes the dialog and gives the window what it was left with, as its caller does.
+    void Close(cWindow& w) {
+        dialog->close();
+        CopyFields(w, dialog->Draft(), wfText | wfCurIndex);
+    }
     void TypeIndex(const QString& text) {
         dialog->ebIndex->selectAll();
         QTest::keyClicks(dialog->ebIndex, text);
@@ -38,7 +43,7 @@ TEST_F(TextEditTest, EditsAreStoredPerIndexAndOnlyWhenTyped) {
     EXPECT_EQ(dialog->ebIndex->text(), "1");
     EXPECT_EQ(Memo(), "One");
     dialog->ebIndex->stepBy(1);
-    dialog->close();
+    Close(w);
     EXPECT_EQ(w.CurIndex, 2);
     EXPECT_EQ(w.Text[1], "One");
     EXPECT_EQ(w.Text[2], "Two\n");
@@ -54,7 +59,7 @@ TEST_F(TextEditTest, EditsAreStoredPerIndexAndOnlyWhenTyped) {
     EXPECT_EQ(Memo(), "Ground\nFloorTwo\n"); // the cursor was at the start
     TypeIndex("1");
     EXPECT_EQ(Memo(), "First One");
-    dialog->close(); // the close box keeps the edit as OK does
+    Close(w); // the close box keeps the edit as OK does
     EXPECT_EQ(w.Text[2], "Ground\r\nFloorTwo\r\n");
     EXPECT_EQ(w.Text[1], "First One");
     EXPECT_EQ(w.CurIndex, 1);
@@ -71,7 +76,7 @@ TEST_F(TextEditTest, CharactersTheLayoutCannotHoldAreLeftOutAndNamed) {
     EXPECT_TRUE(message->endsWith(QString::fromUtf8("\u2192 \U0001F600")))
         << message->toStdString();
     EXPECT_EQ(Memo(), QString::fromUtf8("5 €  Café "));
-    dialog->close();
+    Close(w);
     EXPECT_EQ(w.Text[0], "5 \x80  Caf\xe9 ");
 }
 
@@ -86,7 +91,7 @@ TEST_F(TextEditTest, APipeTypedOrPastedIsLeftOutSoTheTextReadsBackWhole) {
     message = AnswerNextMessageBox(QMessageBox::Ok);
     dialog->Memo1->insertPlainText("|a|\nb|"); // as Ctrl+V inserts the clipboard
     EXPECT_FALSE(message->isEmpty());
-    dialog->close();
+    Close(w);
     EXPECT_EQ(w.Text[3], "PipeTesta\r\nb");
 }
 
@@ -97,7 +102,7 @@ TEST_F(TextEditTest, ImagesAndTheBackgroundObjectLimitTheControls) {
     Open(image);
     EXPECT_FALSE(dialog->Memo1->isEnabled());
     EXPECT_TRUE(dialog->ebIndex->isEnabled());
-    dialog->close();
+    Close(image);
 
     Open(*WindowAt(editor.doc.layout, 0));
     EXPECT_FALSE(dialog->ebIndex->isEnabled());
@@ -112,8 +117,8 @@ TEST_F(TextEditTest, EditReturnsOnceTheDialogIsClosed) {
         QTest::keyClicks(dialog->Memo1, "Step");
         QTest::mouseClick(dialog->btOK, Qt::LeftButton);
     });
-    dialog->Edit(w);
-    EXPECT_EQ(w.Text[0], "Step");
+    EXPECT_EQ(dialog->Edit(w).Text[0], "Step");
+    EXPECT_EQ(w.Text[0], ""); // the caller gives the window its texts
 }
 
 } // namespace

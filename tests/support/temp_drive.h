@@ -1,11 +1,14 @@
 #pragma once
-// A fresh folder standing for drive C for the length of one test.
+// A fresh folder standing for drive C for the length of one test, of its own for each test
+// process, so that suites run side by side (other builds, ctest -j) never share one.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+
+#include <unistd.h>
 
 namespace pw {
 
@@ -14,7 +17,8 @@ public:
     TempDrive() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         root = std::filesystem::temp_directory_path() /
-               ("pw_drive_" + std::string(info->test_suite_name()) + "_" + info->name());
+               ("pw_drive_" + std::to_string(getpid()) + "_" + info->test_suite_name() + "_" +
+                info->name());
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root);
         setenv("PANELWRIGHT_DRIVE_C", root.c_str(), 1);

@@ -7,6 +7,7 @@
 #include "images/nearest_code.h"
 #include "images/paint_image.h"
 #include "platform/files.h"
+#include "windows/window_list.h"
 
 #include <algorithm>
 #include <optional>
@@ -127,7 +128,7 @@ void ImageDialogLogic::FormClose() {
 }
 
 void ImageDialogLogic::HandOverToEntry() {
-    cWindow* window = entry.window;
+    cWindow* window = entry.layout ? FindWindow(*entry.layout, entry.window) : nullptr;
     const int i = entry.index;
     entry = {};
     if (!window || i < 0 || i >= kIndexCount) return;

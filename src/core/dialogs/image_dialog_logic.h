@@ -15,6 +15,7 @@
 #include "images/image.h"
 #include "platform/raster_canvas.h"
 #include "images/image_bank.h"
+#include "windows/layout.h"
 #include "windows/view.h"
 #include "windows/window.h"
 
@@ -32,10 +33,12 @@ public:
     // dialog is shown.
     ImageDialogLogic(ImageBank& images, Host& host, Observers& observers, const View& view);
 
-    // The bitmap entry of a window that a showing chooses for.
+    // The bitmap entry of a window that a showing chooses for, found in its layout when the
+    // dialog closes.
     struct Entry {
-        cWindow* window = nullptr; // none: the result goes to no window
-        int index = 0;             // 0..99
+        Layout* layout = nullptr; // none: the result goes to no window
+        WindowId window = 0;
+        int index = 0; // 0..99
     };
 
     // Set before showing, read after closing: the file name the dialog stands for, empty for

@@ -4,8 +4,9 @@
 
 namespace pw {
 
-void TextEditSession::Start(cWindow& window) {
-    window_ = &window;
+void TextEditSession::Start(const cWindow& window) {
+    draft_ = window;
+    shown_ = true;
     Ready = false;
     Changed = false;
     LoadText();
@@ -22,35 +23,36 @@ void TextEditSession::IndexChanged(const std::string& text) {
 void TextEditSession::Finish() {
     if (Ready) StoreText();
     Ready = false;
-    window_ = nullptr;
+    shown_ = false;
 }
 
 std::int32_t TextEditSession::CurIndex() const {
-    return window_ ? window_->CurIndex : 0;
+    return shown_ ? draft_.CurIndex : 0;
 }
 
 bool TextEditSession::MemoEnabled() const {
-    return window_ && window_->DrawType != dtImage && window_->IndexInRange();
+    return shown_ && draft_.DrawType != dtImage && draft_.CurIndex >= 0 && draft_.CurIndex < kIndexCount;
 }
 
 bool TextEditSession::IndexEnabled() const {
-    return window_ && window_->Type != wtBackground;
+    return shown_ && draft_.Type != wtBackground;
 }
 
 void TextEditSession::StoreText() {
-    if (Changed && MemoEnabled()) window_->Text[window_->CurIndex] = memo_.Text();
+    if (Changed && MemoEnabled()) draft_.Text[draft_.CurIndex] = memo_.Text();
 }
 
 void TextEditSession::LoadText() {
-    if (!window_) return;
-    memo_.SetText(window_->IndexInRange() ? window_->Text[window_->CurIndex] : std::string());
+    if (!shown_) return;
+    const bool inRange = draft_.CurIndex >= 0 && draft_.CurIndex < kIndexCount;
+    memo_.SetText(inRange ? draft_.Text[draft_.CurIndex] : std::string());
     Changed = false;
 }
 
 void TextEditSession::SwitchIndex(std::int32_t v) {
-    if (!Ready || !window_ || v < 0 || v >= kIndexCount) return;
+    if (!Ready || !shown_ || v < 0 || v >= kIndexCount) return;
     StoreText();
-    window_->CurIndex = v;
+    draft_.CurIndex = v;
     LoadText();
 }
 

@@ -2,7 +2,8 @@
 // One showing of the Text Edit dialog: the indexed texts of a window, one at a time in a memo.
 // Moving to another index stores the edited text and loads the next one; closing stores it
 // too. A text is written only when the memo was edited, so stepping through indexes without
-// typing leaves every text as it was.
+// typing leaves every text as it was. The session edits a draft of the window's fields, which
+// the caller gives the window once the dialog has closed.
 
 #include "windows/window.h"
 
@@ -30,8 +31,9 @@ public:
     // The memo was edited since its text was loaded.
     bool Changed = false;
 
-    // The dialog is being shown for the window: the memo gets the text of its current index.
-    void Start(cWindow& window);
+    // The dialog is being shown for the window: the draft takes its fields and the memo the
+    // text of its current index.
+    void Start(const cWindow& window);
     void Painted() { Ready = true; }
     void MemoChanged();
     // The index box now holds text. Throws as IndexFromText does, changing nothing.
@@ -49,13 +51,16 @@ public:
 
     void StoreText();
     void LoadText();
-    // Stores the edit, moves the window to index v (0..99) and loads its text. The window is
-    // not redrawn: the caller does that once the dialog has closed.
+    // Stores the edit, moves the draft to index v (0..99) and loads its text.
     void SwitchIndex(std::int32_t v);
+
+    // The window's fields as the user left them: the texts edited, the index last shown.
+    const WindowFields& Draft() const { return draft_; }
 
 private:
     TextMemo& memo_;
-    cWindow* window_ = nullptr; // only while the dialog is shown
+    WindowFields draft_;
+    bool shown_ = false; // between Start and Finish
 };
 
 } // namespace pw

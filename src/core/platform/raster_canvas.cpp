@@ -9,22 +9,22 @@ void RasterCanvas::Resize(int width, int height, std::uint32_t fill) {
     width_ = std::max(0, width);
     height_ = std::max(0, height);
     pixels_.assign(static_cast<std::size_t>(width_) * height_, fill);
+    clip_ = Bounds();
     dirty_ = Bounds();
 }
 
 void RasterCanvas::Fill(std::uint32_t colour) {
-    std::fill(pixels_.begin(), pixels_.end(), colour);
-    MarkDirty(Bounds());
+    FillRect(Bounds(), colour);
 }
 
 void RasterCanvas::SetPixel(int x, int y, std::uint32_t colour) {
-    if (!Contains(x, y)) return;
+    if (x < clip_.left || x > clip_.right || y < clip_.top || y > clip_.bottom) return;
     Row(y)[x] = colour;
     MarkDirty({x, y, x, y});
 }
 
 void RasterCanvas::FillRect(const Rect& r, std::uint32_t colour) {
-    const Rect c = r.Intersected(Bounds());
+    const Rect c = r.Intersected(clip_);
     if (c.Empty()) return;
     for (int y = c.top; y <= c.bottom; ++y) std::fill(Row(y) + c.left, Row(y) + c.right + 1, colour);
     MarkDirty(c);

@@ -2,7 +2,8 @@
 // A canvas whose pixels are plain memory: 32-bit 0xFFRRGGBB values, row after row. The main
 // canvas has the display's size and the renderer draws on it in layout coordinates; the
 // canvas widget shows it. Every operation clips to the buffer, so no coordinate a layout can
-// hold writes outside it.
+// hold writes outside it, and to the clip rectangle, so that part of a layout can be drawn
+// again without touching the pixels around it.
 
 #include "platform/geometry.h"
 
@@ -25,7 +26,12 @@ public:
     Rect Bounds() const { return {0, 0, width_ - 1, height_ - 1}; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-    // Row y, unchecked; Width() pixels.
+    // Where drawing may write: the whole canvas unless narrowed. Reading is never clipped.
+    const Rect& Clip() const { return clip_; }
+    void SetClip(const Rect& r) { clip_ = r.Intersected(Bounds()); }
+    void ClearClip() { clip_ = Bounds(); }
+
+    // Row y, unchecked; Width() pixels. Who writes through it keeps to Clip().
     std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
     const std::uint32_t* Row(int y) const {
         return pixels_.data() + static_cast<std::size_t>(y) * width_;
@@ -54,6 +60,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;
+    Rect clip_;
     Rect dirty_;
 };
 

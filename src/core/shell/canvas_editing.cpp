@@ -187,10 +187,8 @@ void FormMouseMove(Editor& editor, ShiftState shift, int x, int y) {
         const long long dy = static_cast<long long>(y) - editor.pointer.LastMouseY;
         switch (w->DragMode) {
         case dmMoving:
-            if (w->X0 + dx >= 0 && w->Y0 + dy >= 0) {
-                SetX0(editor, *w, Held(w->X0 + dx));
-                SetY0(editor, *w, Held(w->Y0 + dy));
-            }
+            if (w->X0 + dx >= 0 && w->Y0 + dy >= 0)
+                MoveTo(editor, *w, Held(w->X0 + dx), Held(w->Y0 + dy));
             break;
         case dmRightEdge: SetX1(editor, *w, Held(w->X1 + dx)); break;
         case dmBottomEdge: SetY1(editor, *w, Held(w->Y1 + dy)); break;

@@ -1,10 +1,10 @@
 #include "shell/group_commands.h"
 
-#include "shell/group_change.h"
 #include "shell/keyboard_editing.h"
 #include "shell/redraw.h"
 #include "shell/selection.h"
 #include "shell/selection_commands.h"
+#include "shell/window_change.h"
 #include "windows/window_list.h"
 
 #include <algorithm>
@@ -31,7 +31,7 @@ void MoveTo(Editor& editor, const cWindow& w, Rect r) {
     values.Y0 = r.top;
     values.X1 = r.right;
     values.Y1 = r.bottom;
-    ChangeGroupMember(editor, w.Number, values, kPositionFields);
+    ChangeWindow(editor, w.Id, values, kPositionFields);
 }
 
 // Rotates the window at from to to in the list; both at 1 or above.
@@ -173,7 +173,7 @@ void ApplyToSelection(Editor& editor, FieldMask mask) {
     const WindowFields values = *current;
     for (const cWindow* w : SelectedWindows(layout, editor.selection))
         if (w != current && !IsBackground(layout, w))
-            ChangeGroupMember(editor, w->Number, values, mask);
+            ChangeWindow(editor, w->Id, values, mask);
 }
 
 } // namespace pw

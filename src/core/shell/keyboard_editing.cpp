@@ -10,24 +10,21 @@ namespace pw {
 
 namespace {
 
-// A setter's value from a coordinate and a step; a value beyond the field's range would be
-// refused by the setter anyway, so it is not tried.
-template <typename Setter>
-void Step(Editor& editor, cWindow& w, std::int32_t from, int by, Setter set) {
+// A coordinate and a step; a value beyond the field's range would be refused anyway, so the
+// coordinate stays.
+std::int32_t Stepped(std::int32_t from, int by) {
     const long long to = static_cast<long long>(from) + by;
-    if (by == 0 || to < std::numeric_limits<std::int32_t>::min() ||
+    if (to < std::numeric_limits<std::int32_t>::min() ||
         to > std::numeric_limits<std::int32_t>::max())
-        return;
-    set(editor, w, static_cast<std::int32_t>(to));
+        return from;
+    return static_cast<std::int32_t>(to);
 }
 
 } // namespace
 
 void NudgeWindow(Editor& editor, int dx, int dy) {
-    cWindow* w = MovableCurrent(editor.doc.layout);
-    if (!w) return;
-    Step(editor, *w, w->X0, dx, SetX0);
-    Step(editor, *w, w->Y0, dy, SetY0);
+    if (cWindow* w = MovableCurrent(editor.doc.layout))
+        MoveTo(editor, *w, Stepped(w->X0, dx), Stepped(w->Y0, dy));
 }
 
 void DeleteCurrentWindow(Editor& editor) {

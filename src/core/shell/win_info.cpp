@@ -10,6 +10,7 @@
 #include "shell/redraw.h"
 #include "shell/window_commands.h"
 #include "windows/window_list.h"
+#include "shell/window_change.h"
 #include "shell/window_setters.h"
 
 #include <algorithm>
@@ -57,16 +58,24 @@ void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v) {
     case irY1: SetY1(editor, w, v); break;
     case irWidth: SetExtent(editor, w, w.X0, v, SetX1); break;
     case irHeight: SetExtent(editor, w, w.Y0, v, SetY1); break;
-    case irTag:
+    case irTag: {
         if (v < 0) {
             editor.host.ShowMessage("'" + std::to_string(v) +
                                     "' is not a valid tag: tags are 0 or above");
             break;
         }
-        w.Tag = static_cast<std::uint32_t>(v);
+        WindowFields values;
+        values.Tag = static_cast<std::uint32_t>(v);
+        ChangeWindow(editor, w.Id, values, wfTag);
         break;
+    }
     case irParameter: SetParameter(editor, w, v); break;
-    case irTexture: w.Texture = v; break;
+    case irTexture: {
+        WindowFields values;
+        values.Texture = v;
+        ChangeWindow(editor, w.Id, values, wfTexture);
+        break;
+    }
     default: break;
     }
 }
@@ -150,11 +159,10 @@ void WinInfo::btFontClick() {
     const std::optional<FontChoice> chosen = dialogs_.ChooseFont({w->FontName, w->FontStyle});
     if (!chosen) return;
     const bool italic = (chosen->FontStyle & fsItalic) != 0;
-    DrawWindow(editor_, *w, DrawMode::Erase);
-    w->FontName = chosen->FontName;
-    w->FontStyle = static_cast<std::uint8_t>(chosen->FontStyle & ~fsItalic);
-    editor_.observers.Notify(&EditorObserver::WindowChanged);
-    DrawWindow(editor_, *w, DrawMode::Draw);
+    WindowFields values;
+    values.FontName = chosen->FontName;
+    values.FontStyle = static_cast<std::uint8_t>(chosen->FontStyle & ~fsItalic);
+    ChangeWindow(editor_, w->Id, values, wfFontName | wfFontStyle);
     ApplyToSelection(editor_, wfFontName | wfFontStyle);
     // Told once the window shows what was kept.
     if (italic) editor_.host.ShowMessage("Italics are not currently supported.");
@@ -165,16 +173,24 @@ void WinInfo::btTextClick() {
     if (!w) return;
     // The simulation would overwrite the index being edited.
     LeaveDynamicView(editor_);
-    dialogs_.EditTexts(*w);
+    const WindowId id = w->Id;
+    WindowFields edited = dialogs_.EditTexts(*w);
+    // The dialog ran commands of its own: the window is found again.
+    w = FindWindow(editor_.doc.layout, id);
+    if (!w) return;
+    FieldMask mask = wfText | wfCurIndex;
     if (w->FontName.empty()) {
-        w->FontName = "Arial";
+        edited.FontName = "Arial";
+        mask |= wfFontName;
         // A bevelled rectangle's font size is the width of its bevel, which a text edit must
         // not turn into 20.
-        if (w->DrawType != dtRectangle) w->FontSize = 20;
+        if (w->DrawType != dtRectangle) {
+            edited.FontSize = 20;
+            mask |= wfFontSize;
+        }
     }
-    // Erased first, so that a transparent window does not show its old text under the new.
-    DrawWindow(editor_, *w, DrawMode::Erase);
-    DrawWindow(editor_, *w, DrawMode::Draw);
+    ChangeWindow(editor_, w->Id, edited, mask);
+    // The index box shows where the user left the texts.
     editor_.observers.Notify(&EditorObserver::WindowChanged);
 }
 
@@ -182,16 +198,18 @@ void WinInfo::btColoursClick() {
     cWindow* w = Current();
     if (!w) return;
     const WindowColours chosen = dialogs_.ChooseColours({w->FG, w->BG0, w->BG});
-    w->FG = chosen.FG;
+    WindowFields values;
+    values.FG = chosen.FG;
+    values.BG0 = chosen.BG0;
+    values.BG = chosen.BG;
+    FieldMask mask = kColourFields;
     if (w == Background(editor_.doc.layout) && chosen.BG0 == kTransparent) {
         editor_.host.ShowMessage("The display's background cannot be transparent: its "
                                  "background colours were kept.");
-    } else {
-        w->BG0 = chosen.BG0;
-        w->BG = chosen.BG;
+        mask = wfFG;
     }
-    ApplyToSelection(editor_, kColourFields);
-    RedrawAll(editor_);
+    ChangeWindow(editor_, w->Id, values, mask);
+    ApplyToSelection(editor_, mask);
 }
 
 void WinInfo::btImageClick() {
@@ -199,35 +217,43 @@ void WinInfo::btImageClick() {
     // An index a damaged file left outside 0..99 has no entry to choose a bitmap for.
     if (!w || !w->IndexInRange()) return;
     const int i = w->CurIndex;
-    DrawWindow(editor_, *w, DrawMode::Erase);
+    const Rect was = CoveredArea(editor_, *w);
     editor_.view.LineColour = w->FG;
     editor_.view.FillColour = w->BG0 == kTransparent ? editor_.doc.layout.BackgroundColour : w->BG0;
     const bool wasImage = w->DrawType == dtImage;
+    const WindowId id = w->Id;
     const std::string name = dialogs_.ChooseImage(wasImage ? w->BMP[i] : "", *w, i);
+    w = FindWindow(editor_.doc.layout, id);
+    if (!w) return;
+    WindowFields values;
+    values.Text = w->Text;
+    FieldMask mask = wfText;
     if (!name.empty()) {
-        SetDrawType(editor_, *w, dtImage);
-        w->Text[i] = BitmapFileName(name);
-        // A file the reader refused is not in the store: the window keeps its size.
-        if (const cImage* image = editor_.doc.images.ImageList.FindImage(name))
-            GrowToFit(*w, image->Width, image->Height);
+        values.DrawType = dtImage;
+        values.Text[i] = BitmapFileName(name);
+        mask |= wfDrawType;
+        // A file the reader refused is not in the store: the window keeps its size. Else it
+        // grows to show the whole picture, as far as the display allows.
+        const cWindow* display = Background(editor_.doc.layout);
+        if (const cImage* image = editor_.doc.images.ImageList.FindImage(name)) {
+            if (static_cast<long long>(w->X1) - w->X0 < image->Width) {
+                values.X1 = static_cast<std::int32_t>(std::min<long long>(
+                    static_cast<long long>(w->X0) + image->Width - 1, display->X1));
+                if (values.X1 >= w->X0) mask |= wfX1;
+            }
+            if (static_cast<long long>(w->Y1) - w->Y0 < image->Height) {
+                values.Y1 = static_cast<std::int32_t>(std::min<long long>(
+                    static_cast<long long>(w->Y0) + image->Height - 1, display->Y1));
+                if (values.Y1 >= w->Y0) mask |= wfY1;
+            }
+        }
     } else if (wasImage) {
         // The entry's text named the bitmap; a window drawn otherwise keeps its text.
-        w->Text[i].clear();
+        values.Text[i].clear();
     }
-    DrawWindow(editor_, *w, DrawMode::Draw);
+    // The dialog has given the entry its bitmap already: that is drawn whatever else changes.
+    if (ChangeWindow(editor_, w->Id, values, mask) == wfNone) RedrawChanged(editor_, *w, was);
     editor_.observers.Notify(&EditorObserver::WindowChanged);
-}
-
-void WinInfo::GrowToFit(cWindow& w, int width, int height) {
-    const cWindow* display = Background(editor_.doc.layout);
-    if (static_cast<long long>(w.X1) - w.X0 < width)
-        SetX1(editor_, w,
-              static_cast<std::int32_t>(
-                  std::min<long long>(static_cast<long long>(w.X0) + width - 1, display->X1)));
-    if (static_cast<long long>(w.Y1) - w.Y0 < height)
-        SetY1(editor_, w,
-              static_cast<std::int32_t>(
-                  std::min<long long>(static_cast<long long>(w.Y0) + height - 1, display->Y1)));
 }
 
 void WinInfo::btDeleteClick() {

@@ -28,13 +28,14 @@ public:
     // The Colour Selection dialog on the codes; returns the codes it was closed with, which
     // are the answer however it was closed.
     virtual WindowColours ChooseColours(const WindowColours& codes) = 0;
-    // The Text Edit dialog on the window: returns with the edit stored and CurIndex where the
-    // user left it, without redrawing the window.
-    virtual void EditTexts(cWindow& w) = 0;
+    // The Text Edit dialog on the window: returns the window's fields as the user left them,
+    // the texts edited and CurIndex where the user left it; the window is not touched.
+    virtual WindowFields EditTexts(const cWindow& w) = 0;
     // The Image dialog on the bitmap entry BMP[index] of the window, opened with imageName;
     // returns the name it was closed with. The entry names it by then, and holds a count on
     // its image exactly when the store holds one.
-    virtual std::string ChooseImage(const std::string& imageName, cWindow& w, int index) = 0;
+    virtual std::string ChooseImage(const std::string& imageName, const cWindow& w,
+                                    int index) = 0;
     // The font dialog preset with the face and style; nothing when the user cancels.
     virtual std::optional<FontChoice> ChooseFont(const FontChoice& preset) = 0;
 };
@@ -105,8 +106,6 @@ public:
 private:
     cWindow* Current() const { return editor_.doc.layout.CurWindow; }
     void ChangeFormat(bool checked, std::int32_t set, std::int32_t clear);
-    // The window grows to show the whole picture, as far as the display allows.
-    void GrowToFit(cWindow& w, int width, int height);
 
     Editor& editor_;
     const InfoCells& cells_;

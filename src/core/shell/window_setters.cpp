@@ -1,6 +1,6 @@
 #include "shell/window_setters.h"
 
-#include "shell/redraw.h"
+#include "shell/window_change.h"
 #include "windows/shown_values.h"
 #include "windows/window_list.h"
 
@@ -8,105 +8,102 @@ namespace pw {
 
 namespace {
 
-// Erase, change, refresh, draw: the protocol every accepted change follows.
-template <typename Change>
-void Apply(Editor& editor, cWindow& w, Change change) {
-    DrawWindow(editor, w, DrawMode::Erase);
-    change();
-    DrawWindow(editor, w, DrawMode::Draw);
+// One field of the window takes value.
+template <typename T>
+void Set(Editor& editor, cWindow& w, T WindowFields::*field, T value, FieldMask bit) {
+    WindowFields values;
+    values.*field = value;
+    ChangeWindow(editor, w.Id, values, bit);
 }
 
-using Coord = std::int32_t cWinFileDescription::*;
+using Coord = std::int32_t WindowFields::*;
 
-// Moves the window along one axis, keeping its extent: the near edge (X0 or Y0) becomes
-// value and the far edge (X1 or Y1) follows, which must stay within the display.
-void Move(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge) {
-    if (value == w.*nearEdge || IsBackground(editor.doc.layout, &w) || value < 0) return;
+// Moves the window along one axis in values, keeping its extent: the near edge (X0 or Y0)
+// becomes value and the far edge (X1 or Y1) follows, which must stay within the display.
+// Returns the fields that take the move; none when it is refused.
+FieldMask Move(const Layout& layout, const cWindow& w, std::int32_t value, Coord nearEdge,
+               Coord farEdge, FieldMask bits, WindowFields& values) {
+    if (value == w.*nearEdge || IsBackground(layout, &w) || value < 0) return wfNone;
     const long long far = static_cast<long long>(w.*farEdge) + value - w.*nearEdge;
-    if (far > Background(editor.doc.layout)->*farEdge) return;
-    Apply(editor, w, [&] {
-        w.*farEdge = static_cast<std::int32_t>(far);
-        w.*nearEdge = value;
-        editor.observers.Notify(&EditorObserver::PositionChanged);
-    });
+    if (far > Background(layout)->*farEdge) return wfNone;
+    values.*nearEdge = value;
+    values.*farEdge = static_cast<std::int32_t>(far);
+    return bits;
+}
+
+void Move(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge,
+          FieldMask bits) {
+    WindowFields values;
+    const FieldMask mask = Move(editor.doc.layout, w, value, nearEdge, farEdge, bits, values);
+    if (mask != wfNone) ChangeWindow(editor, w.Id, values, mask);
 }
 
 // Moves the far edge (X1 or Y1) alone, never before the near edge nor off the display.
-void Stretch(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge) {
+void Stretch(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge,
+             FieldMask bit) {
     if (value < 0 || value == w.*farEdge || IsBackground(editor.doc.layout, &w) || value < w.*nearEdge) return;
     if (value > Background(editor.doc.layout)->*farEdge) return;
-    Apply(editor, w, [&] {
-        w.*farEdge = value;
-        editor.observers.Notify(&EditorObserver::PositionChanged);
-    });
+    Set(editor, w, farEdge, value, bit);
 }
 
 } // namespace
 
 void SetX0(Editor& editor, cWindow& w, std::int32_t value) {
-    Move(editor, w, value, &cWinFileDescription::X0, &cWinFileDescription::X1);
+    Move(editor, w, value, &WindowFields::X0, &WindowFields::X1, wfX0 | wfX1);
 }
 
 void SetY0(Editor& editor, cWindow& w, std::int32_t value) {
-    Move(editor, w, value, &cWinFileDescription::Y0, &cWinFileDescription::Y1);
+    Move(editor, w, value, &WindowFields::Y0, &WindowFields::Y1, wfY0 | wfY1);
+}
+
+void MoveTo(Editor& editor, cWindow& w, std::int32_t x0, std::int32_t y0) {
+    const Layout& layout = editor.doc.layout;
+    WindowFields values;
+    const FieldMask mask =
+        Move(layout, w, x0, &WindowFields::X0, &WindowFields::X1, wfX0 | wfX1, values) |
+        Move(layout, w, y0, &WindowFields::Y0, &WindowFields::Y1, wfY0 | wfY1, values);
+    if (mask != wfNone) ChangeWindow(editor, w.Id, values, mask);
 }
 
 void SetX1(Editor& editor, cWindow& w, std::int32_t value) {
-    Stretch(editor, w, value, &cWinFileDescription::X0, &cWinFileDescription::X1);
+    Stretch(editor, w, value, &WindowFields::X0, &WindowFields::X1, wfX1);
 }
 
 void SetY1(Editor& editor, cWindow& w, std::int32_t value) {
-    Stretch(editor, w, value, &cWinFileDescription::Y0, &cWinFileDescription::Y1);
+    Stretch(editor, w, value, &WindowFields::Y0, &WindowFields::Y1, wfY1);
 }
 
 void SetFontSize(Editor& editor, cWindow& w, std::int32_t value) {
-    if (value < 0 || value == w.FontSize || w.DrawType == dtImage) return;
-    Apply(editor, w, [&] {
-        w.FontSize = value;
-        editor.observers.Notify(&EditorObserver::WindowChanged);
-    });
+    if (w.DrawType == dtImage) return;
+    Set(editor, w, &WindowFields::FontSize, value, wfFontSize);
 }
 
 void SetFormat(Editor& editor, cWindow& w, std::int32_t value) {
-    if (value == w.Format) return;
-    Apply(editor, w, [&] {
-        w.Format = value;
-        editor.observers.Notify(&EditorObserver::WindowChanged);
-    });
+    Set(editor, w, &WindowFields::Format, value, wfFormat);
 }
 
 void SetParameter(Editor& editor, cWindow& w, std::int32_t value) {
     if (value < 0 || value == w.Parameter) return;
-    Apply(editor, w, [&] {
-        if (w.Type == wtTimeDate) w.Text[0] = TimeDateSample(value);
-        w.Parameter = value;
-    });
+    WindowFields values;
+    values.Parameter = value;
+    FieldMask mask = wfParameter;
+    if (w.Type == wtTimeDate) {
+        values.Text = w.Text;
+        values.Text[0] = TimeDateSample(value);
+        mask |= wfText;
+    }
+    ChangeWindow(editor, w.Id, values, mask);
 }
 
 void SetDrawType(Editor& editor, cWindow& w, std::int32_t value) {
-    const auto type = static_cast<std::uint8_t>(value);
-    if (type >= kDrawTypeCount || type == w.DrawType) return;
-    Apply(editor, w, [&] { w.DrawType = type; });
+    // Taken as the byte the field holds, as the file's number is.
+    Set(editor, w, &WindowFields::DrawType, static_cast<std::uint8_t>(value), wfDrawType);
 }
 
 void SetCurIndex(Editor& editor, cWindow& w, std::int32_t value) {
-    if (value < 0 || value >= kIndexCount || value == w.CurIndex || w.Type == wtBackground)
-        return;
-    const bool design = editor.view.ViewMode == vmDesign;
-    if (design) DrawWindow(editor, w, DrawMode::Erase);
-    if (value == 0 || (w.CurIndex == 0 && w.HasFlag(fmShared))) {
-        if (cWindow* partner = FindSharedPartner(editor.doc.layout, w, 0))
-            DrawWindow(editor, *partner, DrawMode::Erase);
-    }
-    w.CurIndex = value;
-    if (design) {
-        DrawWindow(editor, w, DrawMode::Draw);
-    } else if (editor.view.FullRedraw) {
-        editor.observers.Notify(&EditorObserver::RedrawRequested);
-    } else {
-        DrawWindow(editor, w, DrawMode::Erase);
-        DrawWindow(editor, w, DrawMode::Draw);
-    }
+    // Background objects keep theirs.
+    if (w.Type == wtBackground) return;
+    Set(editor, w, &WindowFields::CurIndex, value, wfCurIndex);
 }
 
 } // namespace pw

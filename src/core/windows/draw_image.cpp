@@ -47,7 +47,7 @@ void DrawImage(View& view, std::int32_t backgroundColour, const cWindow& w, cons
     // half the int range (only a damaged bitmap header claims one) is left out as well, so
     // PaintImage's sums along its rows stay in range.
     constexpr long long kFar = std::numeric_limits<int>::max() / 2;
-    if (area.Intersected(view.canvas.Bounds()).Empty()) return;
+    if (area.Intersected(view.canvas.Clip()).Empty()) return;
     if (x + image->Width > kFar || y + image->Height > kFar) return;
     PaintImage(*image, static_cast<int>(x), static_cast<int>(y), view.canvas, view.LineColour,
                view.FillColour);

@@ -54,7 +54,7 @@ void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const 
     // Pixels go straight into the buffer. Rows and columns off the canvas still draw their
     // numbers, so the part that shows is the part the whole mat would show.
     RasterCanvas& canvas = view.canvas;
-    const Rect shown = r.Intersected(canvas.Bounds());
+    const Rect shown = r.Intersected(canvas.Clip());
     const int rowLength = std::max(MatRowLength, r.Width());
     const int skipLeft = shown.left - r.left;
     const int skipRight = rowLength - skipLeft - shown.Width();

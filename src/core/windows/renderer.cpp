@@ -66,6 +66,9 @@ bool HiddenIn(const View& view, const cWindow& w) {
 void Paint(View& view, const Layout& layout, const cWindow& w, DrawMode mode) {
     if (HiddenIn(view, w)) return;
     const Rect r = WindowArea(view.canvas, w);
+    // Drawing part of the layout again passes over the windows outside that part.
+    const Rect& clip = view.canvas.Clip();
+    if (clip != view.canvas.Bounds() && r.Intersected(clip).Empty()) return;
     if (mode == DrawMode::Erase) {
         view.canvas.FillRect(r, ColourOf(layout.BackgroundColour));
         return;
@@ -93,6 +96,14 @@ void DrawMember(View& view, const Layout& layout, const cWindow& w, DrawMode mod
     }
 }
 
+void PaintSelectionMark(View& view, const cWindow* w, bool on) {
+    if (view.ViewMode != vmDesign || !w || HiddenIn(view, *w)) return;
+    const ScreenColour colour = on ? kMagenta : kBlack;
+    const Rect r = WindowArea(view.canvas, *w);
+    view.canvas.FrameRect(r, colour);
+    view.canvas.FrameRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, colour);
+}
+
 } // namespace
 
 void RedrawAll(View& view, const Layout& layout) {
@@ -104,6 +115,21 @@ void RedrawAll(View& view, const Layout& layout) {
     Flush(view);
 }
 
+void RedrawArea(View& view, const Layout& layout, const Rect& area) {
+    if (view.Loading) return;
+    view.canvas.SetClip(area);
+    std::vector<const cWindow*> visited;
+    for (const bool background : {true, false})
+        for (const auto& w : layout.WindowList)
+            if ((w->Type == wtBackground) == background) {
+                visited.clear();
+                DrawMember(view, layout, *w, DrawMode::Draw, visited);
+            }
+    if (layout.CurWindow) PaintSelectionMark(view, layout.CurWindow, true);
+    view.canvas.ClearClip();
+    Flush(view);
+}
+
 void DrawWindow(View& view, const Layout& layout, const cWindow& w, DrawMode mode) {
     if (view.Loading) return;
     std::vector<const cWindow*> visited;
@@ -112,11 +138,7 @@ void DrawWindow(View& view, const Layout& layout, const cWindow& w, DrawMode mod
 }
 
 void DrawSelectionMark(View& view, const cWindow* w, bool on) {
-    if (view.ViewMode != vmDesign || !w || HiddenIn(view, *w)) return;
-    const ScreenColour colour = on ? kMagenta : kBlack;
-    const Rect r = WindowArea(view.canvas, *w);
-    view.canvas.FrameRect(r, colour);
-    view.canvas.FrameRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, colour);
+    PaintSelectionMark(view, w, on);
     Flush(view);
 }
 

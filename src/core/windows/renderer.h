@@ -12,6 +12,9 @@ enum class DrawMode { Draw, Erase };
 // Redraws the whole layout: Background objects first, then every other window, then the
 // selection mark. The canvas is not cleared first: the first Background object covers it.
 void RedrawAll(View& view, const Layout& layout);
+// Redraws what the layout shows inside area, every window there in drawing order, as
+// RedrawAll would, and leaves every pixel outside it as it was.
+void RedrawArea(View& view, const Layout& layout, const Rect& area);
 // Draws or erases one window (nothing while Loading). A window the sharing rule hides hands
 // the call on to the members of its group, so asking for either of a Shared pair draws the
 // one that shows.

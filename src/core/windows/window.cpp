@@ -3,8 +3,14 @@
 #include "images/image_store.h"
 #include "platform/errors.h"
 
+#include <atomic>
 
 namespace pw {
+
+WindowIdentity::WindowIdentity() {
+    static std::atomic<WindowId> next{1};
+    value_ = next.fetch_add(1, std::memory_order_relaxed);
+}
 
 const char* TypeName(std::uint8_t type) {
     static const char* const names[] = {

@@ -108,6 +108,25 @@ struct FileLines {
     std::array<std::uint32_t, kIndexCount> bmp{};
 };
 
+// Who a window is for as long as the program runs: a fresh value for every window made, kept
+// by its copies (the undo history's, a layout's copy). Dialogs and the pointer hold it rather
+// than a pointer, which undo and redo would leave dangling. Never stored in a file; 0 is no
+// window.
+using WindowId = std::uint64_t;
+
+// A window's own WindowId: copied with the window, but never taken over by assignment, so
+// that a window given another's contents stays itself.
+class WindowIdentity {
+public:
+    WindowIdentity();
+    WindowIdentity(const WindowIdentity&) = default;
+    WindowIdentity& operator=(const WindowIdentity&) { return *this; }
+    operator WindowId() const { return value_; }
+
+private:
+    WindowId value_;
+};
+
 class cWindow : public cWinFileDescription {
 public:
     // Without a context a window is plain data: it loads and writes no images and gives no
@@ -116,6 +135,7 @@ public:
     cWindow(const cWindow&) = default;
     cWindow& operator=(const cWindow&) = default;
 
+    WindowIdentity Id;
     // TickCount when a Timed Sequence last stepped; not stored in the file.
     std::uint32_t LastStepTick = 0;
     // The BMP entries that hold a count on their image in the store. A name read before the

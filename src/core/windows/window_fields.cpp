@@ -2,10 +2,10 @@
 
 namespace pw {
 
-FieldMask DifferentFields(const WindowFields& a, const WindowFields& b) {
+FieldMask DifferentFields(const WindowFields& a, const WindowFields& b, FieldMask among) {
     FieldMask differ = 0;
     ForEachField([&](FieldInfo info, auto member) {
-        if (info.bit != wfNone && !(a.*member == b.*member)) differ |= info.bit;
+        if ((info.bit & among) && !(a.*member == b.*member)) differ |= info.bit;
     });
     return differ;
 }

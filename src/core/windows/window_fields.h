@@ -107,8 +107,9 @@ template <typename Visit> constexpr void ForEachField(Visit&& visit) {
     visit(FieldInfo{wfBMP, "BMP"}, &W::BMP);
 }
 
-// The fields of content in which a and b differ.
-FieldMask DifferentFields(const WindowFields& a, const WindowFields& b);
+// The fields of content, among those given, in which a and b differ.
+FieldMask DifferentFields(const WindowFields& a, const WindowFields& b,
+                          FieldMask among = kAllFields);
 // Whether a and b hold the same content; stops at the first difference.
 bool SameFields(const WindowFields& a, const WindowFields& b);
 // Copies the fields of the mask from one window to another.

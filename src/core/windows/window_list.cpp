@@ -28,6 +28,12 @@ int IndexOf(const Layout& layout, const cWindow* window) {
     return -1;
 }
 
+cWindow* FindWindow(const Layout& layout, WindowId id) {
+    for (const auto& w : layout.WindowList)
+        if (w->Id == id) return w.get();
+    return nullptr;
+}
+
 void ClearWindows(Layout& layout) {
     layout.WindowList.clear();
     layout.CurWindow = nullptr;

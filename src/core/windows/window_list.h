@@ -18,6 +18,8 @@ cWindow& NewWindow(Layout& layout);
 cWindow* WindowAt(const Layout& layout, std::size_t i);
 // Position of the window in the list, or -1 when it is not in it.
 int IndexOf(const Layout& layout, const cWindow* window);
+// The window of the layout that is id; none when it was deleted, or undone out of the layout.
+cWindow* FindWindow(const Layout& layout, WindowId id);
 
 // Removes every window, the Background object included; no current window afterwards. The
 // windows' image counts are left alone: loading a layout empties the whole store itself.

@@ -87,7 +87,7 @@ TEST_F(BitmapCopyTest, YesWritesTheCopyAndTheDialogStandsForIt) {
     EXPECT_TRUE(host.messages.empty());
 
     cWindow& w = AddWindow(10, 10, 100, 100);
-    dialog.entry = {&w, 4};
+    dialog.entry = {&editor.doc.layout, w.Id, 4};
     dialog.FormClose();
     EXPECT_EQ(w.BMP[4], kCopy); // the layout names the bitmap, as it always has
     EXPECT_TRUE(w.ImageHeld[4]);

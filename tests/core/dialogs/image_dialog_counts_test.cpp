@@ -79,7 +79,7 @@ protected:
     // o, c, d and q close with OK, Cancel, Delete and the close box.
     void Session(cWindow& w, int i, const std::string& ops) {
         dialog.ImageName = w.BMP[i];
-        dialog.entry = {&w, i};
+        dialog.entry = {&editor.doc.layout, w.Id, i};
         dialog.FormShow();
         const std::map<char, std::string> files = {
             {'A', kA}, {'B', kB}, {'C', kC}, {'R', kRefused}, {'M', kMissing}};

@@ -29,12 +29,13 @@ TEST_F(TextEditSessionTest, ARefusedIndexChangesNothing) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'100' is not a valid index: indexes run from 0 to 99");
     }
-    EXPECT_EQ(w.CurIndex, 4);
-    EXPECT_EQ(w.Text[4], "four");
+    EXPECT_EQ(session.Draft().CurIndex, 4);
+    EXPECT_EQ(session.Draft().Text[4], "four");
     EXPECT_EQ(memo.text, "edited");
     session.IndexChanged("99");
-    EXPECT_EQ(w.Text[4], "edited");
-    EXPECT_EQ(w.CurIndex, 99);
+    EXPECT_EQ(session.Draft().Text[4], "edited");
+    EXPECT_EQ(session.Draft().CurIndex, 99);
+    EXPECT_EQ(w.Text[4], "four"); // the window itself waits for the dialog's caller
 }
 
 TEST_F(TextEditSessionTest, AnIndexOutsideTheTextsIsNeverWritten) {
@@ -46,10 +47,10 @@ TEST_F(TextEditSessionTest, AnIndexOutsideTheTextsIsNeverWritten) {
     memo.text = "lost";
     session.MemoChanged();
     session.IndexChanged("3");
-    EXPECT_EQ(w.CurIndex, 3);
+    EXPECT_EQ(session.Draft().CurIndex, 3);
     EXPECT_TRUE(session.MemoEnabled());
     EXPECT_EQ(memo.text, "");
-    for (const std::string& text : w.Text) EXPECT_EQ(text, "");
+    for (const std::string& text : session.Draft().Text) EXPECT_EQ(text, "");
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "support/fake_memo.h"
 #include "support/temp_drive.h"
 #include "shell/redraw.h"
+#include "shell/window_change.h"
 #include "shell/window_setters.h"
 #include "windows/shown_values.h"
 
@@ -115,13 +116,13 @@ const std::vector<StepCase> kCases = {
          memo.text = "Line 1\r\nLine 2";
          session.MemoChanged();
          session.Finish();
-         DrawWindow(e, m, DrawMode::Draw);
+         ChangeWindow(e, m.Id, session.Draft(), wfText | wfCurIndex);
      }}},
     {"Image of Message Window", {[](Editor& e, auto& m, auto&) {
          auto& host = static_cast<RecordingHost&>(e.host);
          host.openFiles = {std::string("C:\\logo.bmp")};
          ImageDialogLogic dialog(e.doc.images, e.host, e.observers, e.view);
-         dialog.entry = {&m, 3};
+         dialog.entry = {&e.doc.layout, m.Id, 3};
          dialog.FormShow();
          dialog.Browse1Click();
          dialog.FormClose();

@@ -1,6 +1,7 @@
 #include "platform/errors.h"
 #include "shell/win_info.h"
 #include "support/editor_fixture.h"
+#include "windows/window_list.h"
 
 #include <map>
 
@@ -22,9 +23,10 @@ protected:
 private:
     std::string CellText(int row) const override { return cells.at(row); }
     WindowColours ChooseColours(const WindowColours& codes) override { return codes; }
-    void EditTexts(cWindow&) override {}
-    std::string ChooseImage(const std::string&, cWindow& w, int index) override {
-        w.BMP[index] = image; // as the Image dialog leaves the entry
+    WindowFields EditTexts(const cWindow& w) override { return w; }
+    std::string ChooseImage(const std::string&, const cWindow& w, int index) override {
+        // As the Image dialog leaves the entry.
+        FindWindow(editor.doc.layout, w.Id)->BMP[index] = image;
         return image;
     }
     std::optional<FontChoice> ChooseFont(const FontChoice&) override { return std::nullopt; }

@@ -1,0 +1,80 @@
+#include "shell/window_change.h"
+
+#include "shell/redraw.h"
+#include "windows/draw_area.h"
+#include "windows/window_list.h"
+
+namespace pw {
+
+namespace {
+
+// Whether the change of the fields in mask keeps the window one the editor can show.
+bool Acceptable(const Layout& layout, const cWindow& w, const WindowFields& v, FieldMask mask) {
+    const cWindow* display = Background(layout);
+    const bool moveX = mask & (wfX0 | wfX1), moveY = mask & (wfY0 | wfY1);
+    if (moveX || moveY) {
+        if (!display || IsBackground(layout, &w)) return false;
+        // Only the edges that move are held to the display: a window a damaged file left
+        // partly off it can still be given its other fields.
+        const std::int32_t x0 = mask & wfX0 ? v.X0 : w.X0, x1 = mask & wfX1 ? v.X1 : w.X1;
+        const std::int32_t y0 = mask & wfY0 ? v.Y0 : w.Y0, y1 = mask & wfY1 ? v.Y1 : w.Y1;
+        if (((mask & wfX0) && x0 < 0) || ((mask & wfY0) && y0 < 0)) return false;
+        if (((mask & wfX1) && (x1 < 0 || x1 > display->X1)) ||
+            ((mask & wfY1) && (y1 < 0 || y1 > display->Y1)))
+            return false;
+        if ((moveX && x1 < x0) || (moveY && y1 < y0)) return false;
+    }
+    if ((mask & wfDrawType) && v.DrawType >= kDrawTypeCount) return false;
+    if ((mask & wfCurIndex) && (v.CurIndex < 0 || v.CurIndex >= kIndexCount)) return false;
+    if ((mask & wfFontSize) && v.FontSize < 0) return false;
+    if ((mask & wfParameter) && v.Parameter < 0) return false;
+    return true;
+}
+
+// The fields the information dialog shows apart from the position rows and the index box,
+// which follow PositionChanged and the user's own typing.
+constexpr FieldMask kShownFields = kAllFields & ~kPositionFields & ~wfCurIndex;
+
+} // namespace
+
+Rect CoveredArea(const Editor& editor, const cWindow& w) {
+    const Layout& layout = editor.doc.layout;
+    Rect area = WindowArea(editor.view.canvas, w);
+    if (!w.HasFlag(fmShared)) return area;
+    // Which member of a shared group shows follows the members' indexes.
+    std::size_t i = 0;
+    while (const cWindow* partner = FindSharedPartner(layout, w, i)) {
+        area = area.United(WindowArea(editor.view.canvas, *partner));
+        i = static_cast<std::size_t>(IndexOf(layout, partner)) + 1;
+    }
+    return area;
+}
+
+void RedrawChanged(Editor& editor, const cWindow& w, const Rect& was) {
+    if (editor.view.Loading) return;
+    const Layout& layout = editor.doc.layout;
+    if (editor.view.ViewMode != vmDesign && editor.view.FullRedraw)
+        return editor.observers.Notify(&EditorObserver::RedrawRequested);
+    // The display's own colours reach every window drawn transparent.
+    if (IsBackground(layout, &w)) return RedrawAll(editor);
+    ApplyShownValues(editor);
+    RedrawArea(editor.view, layout, was.United(CoveredArea(editor, w)));
+}
+
+FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
+                       FieldMask mask) {
+    Layout& layout = editor.doc.layout;
+    cWindow* w = FindWindow(layout, id);
+    if (!w) return wfNone;
+    const FieldMask changed = DifferentFields(*w, values, mask);
+    if (changed == wfNone || !Acceptable(layout, *w, values, changed)) return wfNone;
+    const Rect was = CoveredArea(editor, *w);
+    CopyFields(*w, values, changed);
+    if (changed & kPositionFields) editor.observers.Notify(&EditorObserver::PositionChanged);
+    if (changed & kShownFields)
+        editor.observers.Notify(&EditorObserver::WindowChanged);
+    RedrawChanged(editor, *w, was);
+    return changed;
+}
+
+} // namespace pw

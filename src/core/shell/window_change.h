@@ -1,0 +1,27 @@
+#pragma once
+// The one way a window's content changes. The Window Information dialog, its grid, the canvas
+// and the keyboard all come here, so that every change is recorded for undo the same way, the
+// views hear of it the same way, and what it uncovers is drawn again from the whole layout.
+
+#include "shell/editor.h"
+#include "windows/window_fields.h"
+
+namespace pw {
+
+// Gives window id the values of the fields in mask, as part of the user command under way
+// (CommandScope), which makes it a step of undo when it ends. A position must stay on the display (the Background object's is not
+// changed here), a draw type, an index, a font size and a parameter in their ranges; a change
+// that breaks one of these changes nothing. The views are told (PositionChanged for the
+// position, WindowChanged for what the information dialog shows) and what the window covered
+// before and covers now is drawn again. Returns the fields that changed.
+FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
+                       FieldMask mask);
+
+// What a window and the windows it shares its place with cover on the canvas.
+Rect CoveredArea(const Editor& editor, const cWindow& w);
+// Draws again, from the whole layout in drawing order, what w covers now and what was covered
+// before it changed. Outside the Design view a redraw of everything is asked for instead
+// when the view redraws everything anyway.
+void RedrawChanged(Editor& editor, const cWindow& w, const Rect& was);
+
+} // namespace pw
