@@ -1,10 +1,12 @@
 // One step of a mouse drag on the busy 800 x 600 layout: the moved window is erased and drawn
-// again at its new place, against a full redraw of the layout in the same run.
+// again at its new place, against a full redraw of the layout in the same run; and a step of
+// fifty selected windows dragged together with snapping, beside the one window's step.
 
 #include "busy_layout.h"
 #include "ratio_report.h"
 #include "shell/canvas_editing.h"
 #include "shell/redraw.h"
+#include "shell/selection_commands.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,6 +35,44 @@ void DragStep(benchmark::State& state, std::uint8_t view) {
     }
     if (w.X0 != x0 + step % 2) state.SkipWithError("the window did not follow the pointer");
 }
+
+// Fifty windows of the busy layout and a dozen small ones more, selected and dragged by the
+// first text window with snapping on. Their box spans 10..779, centre 394. The pointer goes
+// 8 pixels left and back: the box's left edge snaps to the display's (10 pixels left), and
+// back at the start its centre snaps to the display's 399 (5 right), so every step moves all
+// fifty by 15 pixels and snaps.
+void GroupDragStep(benchmark::State& state) {
+    BusyLayout layout(pw::vmDesign);
+    pw::Editor& editor = layout.editor;
+    for (int i = 0; i < 12; ++i) {
+        pw::cWindow& t = pw::bench::Add(editor, 20 + i * 62, 505, 69 + i * 62, 524, pw::wtMessage,
+                                        pw::dtText);
+        t.FontName = "Arial";
+        t.FontSize = 12;
+        t.BG0 = 195;
+        t.Text[0] = "Lift " + std::to_string(i);
+    }
+    std::set<std::uint32_t> numbers;
+    for (std::size_t i = 2; i < editor.doc.layout.WindowList.size() && numbers.size() < 50; ++i)
+        numbers.insert(editor.doc.layout.WindowList[i]->Number);
+    pw::SelectNumbers(editor, numbers);
+    editor.pointer.snap.windows = true;
+    pw::cWindow& w = *pw::WindowAt(editor.doc.layout, kDragged);
+    const int x = (w.X0 + w.X1) / 2, y = (w.Y0 + w.Y1) / 2;
+    const int x0 = w.X0;
+    pw::RedrawAll(editor);
+    pw::FormMouseDown(editor, pw::mbLeft, pw::ssLeft, x, y);
+    int step = 0;
+    for (auto _ : state) {
+        const int d = ++step % 2 ? -8 : 0;
+        pw::FormMouseMove(editor, pw::ssLeft, x + d, y);
+        benchmark::DoNotOptimize(editor.view.canvas.Bits());
+    }
+    if (w.X0 != x0 + (step % 2 ? -10 : 5)) state.SkipWithError("the group did not follow the pointer");
+}
+
+void BM_GroupDragStep50(benchmark::State& state) { GroupDragStep(state); }
+BENCHMARK(BM_GroupDragStep50)->Unit(benchmark::kMicrosecond);
 
 void RedrawAll(benchmark::State& state, std::uint8_t view) {
     BusyLayout layout(view);
@@ -65,5 +105,7 @@ int main(int argc, char** argv) {
     return pw::bench::RunWithRatios(
         argc, argv,
         {{"BM_DragStepDesign", "BM_RedrawAllDesign", "drag step vs full redraw, Design view"},
+         {"BM_DragStepDesign", "BM_GroupDragStep50",
+          "step of 50 windows with snapping, in one window's steps"},
          {"BM_DragStepStatic", "BM_RedrawAllStatic", "drag step vs full redraw, Static view"}});
 }

@@ -4,6 +4,7 @@
 #include "gui/application.h"
 #include "gui/canvas_mouse.h"
 #include "shell/redraw.h"
+#include "shell/selection.h"
 
 #include <QAction>
 #include <QCursor>
@@ -150,7 +151,8 @@ bool CanvasView::viewportEvent(QEvent* event) {
 }
 
 void CanvasView::UpdatePointer(QPoint layoutPoint) {
-    viewport()->setCursor(CursorOf(PointerAt(editor_.doc.layout, editor_.pointer, layoutPoint.x(), layoutPoint.y())));
+    viewport()->setCursor(
+        CursorOf(PointerAt(editor_.doc.layout, editor_.pointer, layoutPoint.x(), layoutPoint.y())));
 }
 
 void CanvasView::PlaceModeChanged() {
@@ -208,6 +210,45 @@ void CanvasView::paintEvent(QPaintEvent* event) {
                       source.width() * zoom_, source.height() * zoom_);
     painter.setClipRect(target);
     painter.drawImage(drawn, image, source);
+    PaintOverlay(painter);
 }
+
+void CanvasView::PaintOverlay(QPainter& painter) {
+    if (editor_.view.ViewMode != vmDesign) return;
+    const ScrollPos scroll = Scroll();
+    // A layout rectangle (inclusive) as the viewport shows it.
+    const auto shown = [&](const Rect& r) {
+        return QRect(r.left * zoom_ - scroll.x, r.top * zoom_ - scroll.y, r.Width() * zoom_,
+                     r.Height() * zoom_);
+    };
+    const Layout& layout = editor_.doc.layout;
+    // The current window carries the canvas's own mark; the others of the group get a ring.
+    const std::vector<cWindow*> selected = SelectedWindows(layout, editor_.selection);
+    if (selected.size() > 1) {
+        painter.setPen(QPen(QColor(255, 0, 255), 2, Qt::DashLine));
+        for (const cWindow* w : selected)
+            if (w != layout.CurWindow && !editor_.view.Hidden.contains(w->Number))
+                painter.drawRect(shown({w->X0, w->Y0, w->X1, w->Y1}).adjusted(1, 1, -1, -1));
+    }
+    const GroupDrag& drag = editor_.pointer.drag;
+    if (!drag.guides.empty()) {
+        painter.setPen(QPen(QColor(0, 200, 255), 1));
+        const Rect display = editor_.view.canvas.Bounds();
+        for (const SnapGuide& g : drag.guides) {
+            const QRect line = shown(g.vertical ? Rect{g.at, 0, g.at, display.bottom}
+                                                : Rect{0, g.at, display.right, g.at});
+            painter.fillRect(line.left(), line.top(), std::max(1, g.vertical ? 1 : line.width()),
+                             std::max(1, g.vertical ? line.height() : 1), QColor(0, 200, 255));
+        }
+    }
+    if (drag.kind == GroupDrag::Kind::Band && !drag.band.Empty()) {
+        painter.setPen(QPen(QColor(0, 120, 215), 1, Qt::DashLine));
+        painter.setBrush(QColor(0, 120, 215, 40));
+        painter.drawRect(shown(drag.band).adjusted(0, 0, -1, -1));
+        painter.setBrush(Qt::NoBrush);
+    }
+}
+
+void CanvasView::SelectionChanged() { viewport()->update(); }
 
 } // namespace pw

@@ -10,6 +10,8 @@
 
 #include <QAbstractScrollArea>
 
+class QPainter;
+
 namespace pw {
 
 class CanvasView : public QAbstractScrollArea, private AttachedObserver {
@@ -55,6 +57,10 @@ private:
     void CanvasChanged(const Rect& r) override;
     // The pointer takes its shape at once when a Place choice is armed or used.
     void PlaceModeChanged() override;
+    // The marks of a group are drawn over the canvas, never into the layout's pixels.
+    void SelectionChanged() override;
+    // The other selected windows' marks, the snap guides and the rubber band.
+    void PaintOverlay(QPainter& painter);
     void UpdateScrollBars();
     int ZoomedIn() const { return zoom_ + 1; }
     int ZoomedOut() const { return zoom_ - 1; }

@@ -3,7 +3,9 @@
 #include "gui/application.h"
 #include "gui/help_window.h"
 #include "qt/win1252.h"
+#include "shell/group_commands.h"
 #include "shell/keyboard_editing.h"
+#include "shell/selection_commands.h"
 #include "shell/window_copies.h"
 #include "shell/window_commands.h"
 #include "windows/window_list.h"
@@ -33,7 +35,59 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
             {QKeySequence("Ctrl+D")}, [this] { DuplicateWindow(editor_); });
     const auto remove =
         Add(this, "Delete1", "De&lete", "Delete the selected window",
-            {QKeySequence(Qt::Key_Delete)}, [this] { DeleteCurrentWindow(editor_); });
+            {QKeySequence(Qt::Key_Delete)}, [this] { DeleteSelection(editor_); });
+    addSeparator();
+    Add(this, "SelectAll1", "&Select All", "Select every window but the background",
+        {QKeySequence("Ctrl+A")}, [this] { SelectAll(editor_); });
+    Add(this, "SelectNone1", "Select &None", "Clear the selection", {QKeySequence(Qt::Key_Escape)},
+        [this] { ClearSelection(editor_); });
+    const auto forward = Add(this, "BringForward1", "Bring &Forward",
+                             "Draw the selected windows above the next window",
+                             {QKeySequence("Ctrl+]")}, [this] { BringForward(editor_); });
+    const auto backward = Add(this, "SendBackward1", "Send &Backward",
+                              "Draw the selected windows below the previous window",
+                              {QKeySequence("Ctrl+[")}, [this] { SendBackward(editor_); });
+    QMenu* align = addMenu("&Align");
+    align->setObjectName("Align1");
+    struct Line {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        Alignment alignment;
+    };
+    for (const Line& l : {
+             Line{"AlignLeft1", "&Left Edges", "Line the left edges up on the current window's",
+                  Alignment::LeftEdges},
+             Line{"AlignRight1", "&Right Edges", "Line the right edges up on the current window's",
+                  Alignment::RightEdges},
+             Line{"AlignTop1", "&Top Edges", "Line the top edges up on the current window's",
+                  Alignment::TopEdges},
+             Line{"AlignBottom1", "&Bottom Edges",
+                  "Line the bottom edges up on the current window's", Alignment::BottomEdges},
+             Line{"AlignCentresH1", "Centres &Horizontally",
+                  "Put the centres on the current window's vertical centre line",
+                  Alignment::CentresHorizontally},
+             Line{"AlignCentresV1", "Centres &Vertically",
+                  "Put the centres on the current window's horizontal centre line",
+                  Alignment::CentresVertically},
+             Line{"DistributeH1", "Distribute Hori&zontally",
+                  "Equal gaps from left to right between the outermost windows",
+                  Alignment::DistributeHorizontally},
+             Line{"DistributeV1", "Distribute V&ertically",
+                  "Equal gaps from top to bottom between the outermost windows",
+                  Alignment::DistributeVertically},
+             Line{"SameWidth1", "Same &Width", "Give the windows the current window's width",
+                  Alignment::SameWidth},
+             Line{"SameHeight1", "Same Hei&ght", "Give the windows the current window's height",
+                  Alignment::SameHeight},
+         }) {
+        QAction* item = Add(align, l.name, l.caption, l.hint, {},
+                            [this, a = l.alignment] { AlignSelection(editor_, a); });
+        alignItems_.push_back({item, l.alignment});
+    }
+    snapToGrid_ = Add(this, "SnapToGrid1", "Snap to &Grid", "Drags snap to the grid, not to windows",
+                      {}, [this] { editor_.pointer.snap.grid = snapToGrid_->isChecked(); });
+    snapToGrid_->setCheckable(true);
     addSeparator();
     QMenu* move = addMenu("&Move");
     move->setObjectName("Move1");
@@ -51,14 +105,14 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
         // The one-pixel items take the mnemonics; the ten-pixel ones have their keys.
         movingItems_ << Add(move, s.name, "&" + QString(s.caption) + " 1 Pixel",
                             "Move the selected window by one pixel", {QKeySequence(s.key)},
-                            [this, s] { NudgeWindow(editor_, s.dx, s.dy); });
+                            [this, s] { NudgeSelection(editor_, s.dx, s.dy); });
         movingItems_ << Add(move, s.farName, QString(s.caption) + " 10 Pixels",
                             "Move the selected window by ten pixels",
                             {QKeySequence(QKeyCombination(Qt::ShiftModifier, s.key))},
-                            [this, s] { NudgeWindow(editor_, 10 * s.dx, 10 * s.dy); });
+                            [this, s] { NudgeSelection(editor_, 10 * s.dx, 10 * s.dy); });
     }
     windowItems_ << copy << duplicate;
-    movingItems_ << cut << remove;
+    movingItems_ << cut << remove << forward << backward;
     Refresh();
 }
 
@@ -84,6 +138,8 @@ void EditMenu::Refresh() {
     // The Background object is neither moved nor deleted.
     for (QAction* item : movingItems_)
         item->setEnabled(MovableCurrent(editor_.doc.layout) != nullptr);
+    for (const auto& [item, alignment] : alignItems_) item->setEnabled(CanAlign(editor_, alignment));
+    snapToGrid_->setChecked(editor_.pointer.snap.grid);
 }
 
 void EditMenu::Copy1Click() {

@@ -1,15 +1,19 @@
 #pragma once
 // The Edit menu: Undo and Redo, naming the steps they act on, the clipboard, Duplicate,
-// Delete and moving the current window with the arrow keys. Its shortcuts act while the main
+// Delete and moving the selected windows with the arrow keys, selecting, the drawing order,
+// lining windows up and snapping to the grid. Its shortcuts act while the main
 // window is active, so the Window Information dialog keeps its own keys.
 
 #include "shell/editor.h"
+#include "windows/align.h"
 
 #include <QKeySequence>
 #include <QList>
 #include <QMenu>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace pw {
 
@@ -38,6 +42,9 @@ private:
     // (moving, cutting, deleting).
     QList<QAction*> windowItems_;
     QList<QAction*> movingItems_;
+    // Each enabled while enough windows are selected for it.
+    std::vector<std::pair<QAction*, Alignment>> alignItems_;
+    QAction* snapToGrid_;
 };
 
 } // namespace pw

@@ -20,6 +20,7 @@
 #include "gui/view_control_dialog.h"
 #include "gui/view_mode_label.h"
 #include "gui/win_info_dialog.h"
+#include "gui/windows_dock.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "qt/layout_picture.h"
@@ -36,14 +37,20 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
 namespace pw {
 
 namespace {
+
+// Where the panels are, and the size of the grid drags snap to, in the user's settings.
+constexpr const char* kPanelsKey = "MainWindow/panels";
+constexpr const char* kGridSizeKey = "Canvas/gridSize";
 
 struct Item {
     const char* name;
@@ -78,7 +85,8 @@ QString MarkedCaption(const std::string& caption) {
 TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms& forms)
     : AttachedObserver(editor.observers), editor_(editor), arguments_(std::move(arguments)),
       forms_(forms), canvas_(new CanvasView(editor, this)),
-      problems_(new ProblemsDock(editor, this)), Timer1(this),
+      problems_(new ProblemsDock(editor, this)), windows_(new WindowsDock(editor, this)),
+      Timer1(this),
       recovery_(editor, StateFolder(), CurrentProcessId()) {
     setObjectName("fPanelwright");
     setWindowTitle(MarkedCaption(kMainCaption));
@@ -97,7 +105,15 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     addDockWidget(Qt::BottomDockWidgetArea, problems_);
     // A few rows, so that the canvas keeps most of the window.
     resizeDocks({problems_}, {110}, Qt::Vertical);
+    addDockWidget(Qt::LeftDockWidgetArea, windows_);
+    resizeDocks({windows_}, {260}, Qt::Horizontal);
     BuildMenu();
+    // Drags snap to other windows unless Alt is held; the grid's size is the user's.
+    QSettings settings;
+    editor_.pointer.snap.windows = true;
+    editor_.pointer.snap.gridSize = std::clamp(settings.value(kGridSizeKey, 8).toInt(), 1, 256);
+    if (!settings.contains(kGridSizeKey)) settings.setValue(kGridSizeKey, 8);
+    restoreState(settings.value(kPanelsKey).toByteArray());
     SetCommandEditor(&editor_);
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(1000);
@@ -180,6 +196,7 @@ void TfPanelwright::BuildMenu() {
         AddItem(menuBar(), item, *this, editor_);
     QMenu* panels = new QMenu("Pa&nels", this);
     panels->setObjectName("Panels1");
+    panels->addAction(windows_->toggleViewAction());
     panels->addAction(problems_->toggleViewAction());
     menuBar()->insertMenu(MenuItem("Help1"), panels);
 }
@@ -239,6 +256,7 @@ void TfPanelwright::GrowToShowDisplay() {
 
 void TfPanelwright::CommandEnded() {
     edit_->Refresh();
+    windows_->Refresh();
     problems_->Refresh();
     setWindowModified(HasUnsavedChanges(editor_.doc));
 }
@@ -256,6 +274,7 @@ void TfPanelwright::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    QSettings().setValue(kPanelsKey, saveState());
     // A clean exit: whatever the user chose to keep is saved.
     recovery_.Remove();
     forms_.fWinInfo->close();

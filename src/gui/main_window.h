@@ -14,6 +14,7 @@ namespace pw {
 class CanvasView;
 class EditMenu;
 class ProblemsDock;
+class WindowsDock;
 class TfPanelwright : public QMainWindow, private AttachedObserver {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ public:
 
     CanvasView* Canvas() const { return canvas_; }
     ProblemsDock* Problems() const { return problems_; }
+    WindowsDock* Windows() const { return windows_; }
     // A menu item by its component name ("SaveAs1"), for the tests and the help key.
     QAction* MenuItem(const QString& name) const;
 
@@ -58,6 +60,7 @@ private:
     CanvasView* canvas_;
     EditMenu* edit_ = nullptr;
     ProblemsDock* problems_;
+    WindowsDock* windows_;
     QTimer Timer1;
     // The copy of unsaved work, looked at every kRecoveryCheck.
     RecoveryCopy recovery_;

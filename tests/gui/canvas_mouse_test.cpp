@@ -6,6 +6,7 @@
 #include "support/add_window.h"
 #include "windows/window_list.h"
 
+#include <QDockWidget>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -108,6 +109,8 @@ TEST_F(CanvasMouseTest, EveryPlaceItemPlacesItsKindWithItsDefaultsWhereTheCanvas
 TEST_F(CanvasMouseTest, DragsOnTheScrolledCanvasFollowThePointerAndRepaintOnlyWhatMoved) {
     Start();
     SetDisplaySize(editor, 800, 600);
+    // The panels would take most of so small a window from the canvas.
+    for (QDockWidget* dock : main->findChildren<QDockWidget*>()) dock->hide();
     main->resize(400, 300);
     QApplication::processEvents();
     CanvasView* view = main->Canvas();

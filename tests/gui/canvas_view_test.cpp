@@ -7,6 +7,7 @@
 #include "shell/redraw.h"
 #include "windows/window_list.h"
 
+#include <QDockWidget>
 #include <QScrollBar>
 
 namespace pw {
@@ -45,6 +46,8 @@ TEST_F(CanvasViewTest, DrawingOneWindowRepaintsOnlyItsArea) {
 TEST_F(CanvasViewTest, TheRepaintFollowsTheScrollPosition) {
     Start();
     SetDisplaySize(editor, 800, 600);
+    // The panels would take most of so small a window from the canvas.
+    for (QDockWidget* dock : main->findChildren<QDockWidget*>()) dock->hide();
     main->resize(400, 300);
     QApplication::processEvents();
     CanvasView* canvas = main->Canvas();

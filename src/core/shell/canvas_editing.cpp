@@ -1,7 +1,9 @@
 #include "shell/canvas_editing.h"
 
 #include "display/colour.h"
+#include "shell/canvas_group.h"
 #include "shell/place_mode.h"
+#include "shell/selection_commands.h"
 #include "shell/redraw.h"
 #include "shell/window_commands.h"
 #include "windows/window_list.h"
@@ -130,20 +132,45 @@ bool OnDisplay(const Layout& layout, int x, int y) {
     return background && x >= 0 && y >= 0 && x <= background->X1 && y <= background->Y1;
 }
 
-void FormMouseDown(Editor& editor, MouseButton, ShiftState, int x, int y) {
+void FormMouseDown(Editor& editor, MouseButton, ShiftState shift, int x, int y) {
     Layout& layout = editor.doc.layout;
+    editor.pointer.drag = GroupDrag();
+    const cWindow* current = layout.CurWindow;
+    const bool locked = current && editor.selection.Locked.contains(current->Number);
+    const std::set<std::uint32_t> unpickable = Unpickable(editor.selection, editor.view);
     if (PlaceArmed(editor.pointer)) {
         // Beside the display a window could only be clipped inside out; the choice waits for
         // a press on the display.
         if (OnDisplay(layout, x, y)) Place(editor, x, y);
-    } else if (cWindow* w = HitRightEdge(layout, x, y)) {
+    } else if (shift & ssShift) {
+        // A press on a window would move it; with Shift it starts a band anywhere.
+        StartBand(editor, x, y);
+    } else if (shift & ssCtrl) {
+        if (cWindow* w = HitWindow(layout, x, y, &unpickable)) ToggleSelected(editor, *w);
+    } else if (cWindow* w = locked ? nullptr : HitRightEdge(layout, x, y)) {
         w->DragMode = dmRightEdge;
-    } else if (cWindow* w = HitBottomEdge(layout, x, y)) {
+        if (Snapping(editor, shift)) StartResize(editor, x, y);
+    } else if (cWindow* w = locked ? nullptr : HitBottomEdge(layout, x, y)) {
         w->DragMode = dmBottomEdge;
-    } else if (cWindow* w = HitWindow(layout, x, y)) {
-        SelectWindow(editor, w);
-        if (!IsBackground(layout, w)) w->DragMode = dmMoving;
+        if (Snapping(editor, shift)) StartResize(editor, x, y);
+    } else if (cWindow* w = HitWindow(layout, x, y, &unpickable)) {
+        if (InGroup(editor, *w)) {
+            SelectWindow(editor, w);
+        } else if (editor.selection.Numbers().size() > 1) {
+            SelectOnly(editor, w); // the group gives way to the window
+        } else {
+            editor.selection.Assign({w->Number});
+            SelectWindow(editor, w);
+        }
+        if (IsBackground(layout, w)) {
+            // Only the Background object is under the pointer: a drag draws a band.
+            StartBand(editor, x, y);
+        } else {
+            w->DragMode = dmMoving;
+            if (InGroup(editor, *w) || Snapping(editor, shift)) StartMove(editor, x, y);
+        }
     } else {
+        editor.selection.Clear();
         layout.CurWindow = nullptr;
         RedrawAll(editor);
     }
@@ -153,7 +180,9 @@ void FormMouseDown(Editor& editor, MouseButton, ShiftState, int x, int y) {
 
 void FormMouseMove(Editor& editor, ShiftState shift, int x, int y) {
     cWindow* w = editor.doc.layout.CurWindow;
-    if ((shift & ssLeft) && w) {
+    if ((shift & ssLeft) && GroupDragStep(editor, shift, x, y)) {
+        // The drag from the press, with snapping, or the band.
+    } else if ((shift & ssLeft) && w) {
         const long long dx = static_cast<long long>(x) - editor.pointer.LastMouseX;
         const long long dy = static_cast<long long>(y) - editor.pointer.LastMouseY;
         switch (w->DragMode) {
@@ -171,6 +200,7 @@ void FormMouseMove(Editor& editor, ShiftState shift, int x, int y) {
 }
 
 void FormMouseUp(Editor& editor, MouseButton, ShiftState, int, int) {
+    EndGroupDrag(editor);
     cWindow* w = editor.doc.layout.CurWindow;
     if (!w) return;
     w->DragMode = dmIdle;
@@ -216,16 +246,18 @@ cWindow* HitBottomEdge(const Layout& layout, int x, int y) {
     return hit ? w : nullptr;
 }
 
-cWindow* HitWindow(const Layout& layout, int x, int y) {
+cWindow* HitWindow(const Layout& layout, int x, int y, const std::set<std::uint32_t>* skip) {
+    const auto skipped = [skip](const cWindow& w) { return skip && skip->contains(w.Number); };
     cWindow* current = layout.CurWindow;
-    if (current && !IsBackground(layout, current) && Inside(*current, x, y)) return current;
+    if (current && !IsBackground(layout, current) && Inside(*current, x, y) && !skipped(*current))
+        return current;
     cWindow* found = nullptr;
     unsigned long long foundArea = 0;
     // From the top of the drawing order down, so that on equal areas the window drawn on top
     // wins; the Background object, last, only where no other window is.
     for (auto it = layout.WindowList.rbegin(); it != layout.WindowList.rend(); ++it) {
         cWindow* w = it->get();
-        if (!Inside(*w, x, y) || (found && IsBackground(layout, w))) continue;
+        if (!Inside(*w, x, y) || (found && IsBackground(layout, w)) || skipped(*w)) continue;
         // Both sides are at least 2 inside a strict hit, and their product fits 64 bits.
         const unsigned long long area =
             static_cast<unsigned long long>(static_cast<long long>(w->X1) - w->X0) *

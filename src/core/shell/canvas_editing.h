@@ -1,13 +1,15 @@
 #pragma once
 // Editing the layout with the mouse on the canvas: placing the window the Place menu armed,
 // selecting the window under the pointer, moving it and dragging its right or bottom edge.
-// Every point is in layout coordinates (the canvas widget unscrolls it first). There is no
-// rubber band: each drag step is applied to the window itself, through its position setters.
+// Every point is in layout coordinates (the canvas widget unscrolls it first). A lone window
+// dragged without snapping takes each step itself, through its position setters; Ctrl, Shift,
+// several selected windows and snapping bring in the drags of canvas_group.h.
 
 #include "shell/editor.h"
 #include "windows/layout.h"
 
 #include <cstdint>
+#include <set>
 
 namespace pw {
 
@@ -52,6 +54,8 @@ cWindow* HitBottomEdge(const Layout& layout, int x, int y);
 // The window strictly inside whose outline the point lies: the current one (unless it is the
 // Background object), else the smallest, the later in the list on equal areas; the Background
 // object only where no other window is.
-cWindow* HitWindow(const Layout& layout, int x, int y);
+// Windows whose numbers are in skip (the locked and hidden ones) are passed over.
+cWindow* HitWindow(const Layout& layout, int x, int y,
+                   const std::set<std::uint32_t>* skip = nullptr);
 
 } // namespace pw

@@ -9,6 +9,7 @@
 #include "shell/document.h"
 #include "shell/pointer_state.h"
 #include "shell/run.h"
+#include "shell/selection.h"
 #include "windows/view.h"
 
 namespace pw {
@@ -25,6 +26,8 @@ public:
     Run run;
     View view;
     PointerState pointer;
+    // The windows picked besides the current one.
+    Selection selection;
 
 private:
     void ImageRead(cWindow& w, int index, bool dither, int transparent) override;

@@ -1,5 +1,8 @@
 #pragma once
-// The canvas pointer: the Place menu choice armed, and where the last press or move was.
+// The canvas pointer: the Place menu choice armed, where the last press or move was, and
+// the drag of several windows (or with snapping) under way.
+
+#include "shell/group_drag.h"
 
 #include <cstdint>
 
@@ -9,6 +12,8 @@ struct PointerState {
     std::uint8_t PlaceMode = 0;
     std::int32_t LastMouseX = 0;
     std::int32_t LastMouseY = 0;
+    GroupDrag drag;
+    SnapSettings snap;
 };
 
 } // namespace pw

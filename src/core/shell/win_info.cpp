@@ -4,6 +4,7 @@
 #include "display/colour.h"
 #include "display/int_text.h"
 #include "images/bm_file.h"
+#include "shell/group_commands.h"
 #include "shell/keyboard_editing.h"
 #include "shell/view_modes.h"
 #include "shell/redraw.h"
@@ -152,6 +153,7 @@ void WinInfo::cbVCentreClick(bool checked) {
 
 void WinInfo::cbDrawTypeChange(int item) {
     if (cWindow* w = Current()) SetValue(editor_, *w, wfDrawType, item);
+    ApplyToSelection(editor_, wfDrawType);
 }
 
 void WinInfo::btFontClick() {
@@ -164,6 +166,7 @@ void WinInfo::btFontClick() {
     values.FontName = chosen->FontName;
     values.FontStyle = static_cast<std::uint8_t>(chosen->FontStyle & ~fsItalic);
     ChangeWindow(editor_, w->Id, values, wfFontName | wfFontStyle);
+    ApplyToSelection(editor_, wfFontName | wfFontStyle);
     // Told once the window shows what was kept.
     if (italic) editor_.host.ShowMessage("Italics are not currently supported.");
 }
@@ -209,6 +212,7 @@ void WinInfo::btColoursClick() {
         mask = wfFG;
     }
     ChangeWindow(editor_, w->Id, values, mask);
+    ApplyToSelection(editor_, mask);
 }
 
 void WinInfo::btImageClick() {

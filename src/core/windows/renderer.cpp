@@ -59,7 +59,12 @@ void DrawContent(View& view, const Layout& layout, const cWindow& w, const Rect&
     }
 }
 
+bool HiddenIn(const View& view, const cWindow& w) {
+    return view.ViewMode == vmDesign && view.Hidden.contains(w.Number);
+}
+
 void Paint(View& view, const Layout& layout, const cWindow& w, DrawMode mode) {
+    if (HiddenIn(view, w)) return;
     const Rect r = WindowArea(view.canvas, w);
     // Drawing part of the layout again passes over the windows outside that part.
     const Rect& clip = view.canvas.Clip();
@@ -94,7 +99,7 @@ void DrawMember(View& view, const Layout& layout, const cWindow& w, DrawMode mod
 }
 
 void PaintSelectionMark(View& view, const cWindow* w, bool on) {
-    if (view.ViewMode != vmDesign || !w) return;
+    if (view.ViewMode != vmDesign || !w || HiddenIn(view, *w)) return;
     const ScreenColour colour = on ? kMagenta : kBlack;
     const Rect r = WindowArea(view.canvas, *w);
     view.canvas.FrameRect(r, colour);

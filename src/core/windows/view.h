@@ -12,6 +12,7 @@
 #include "windows/random.h"
 
 #include <cstdint>
+#include <set>
 
 namespace pw {
 
@@ -53,6 +54,8 @@ public:
     std::int32_t FillColour = 0;
     // The View Control dialog's Full Redraw box, which steers index changes outside Design.
     bool FullRedraw = true;
+    // The windows (by Number) the user hid: the Design view leaves them out.
+    std::set<std::uint32_t> Hidden;
 };
 
 // Sets Loading for a scope, so that nothing is drawn, and puts back what it was, also when an

@@ -1,0 +1,36 @@
+#pragma once
+// Changing which windows are selected, and which the user hid or locked. The Background
+// object is never one of several selected windows, and hidden or locked windows are not
+// picked by Select All or a rubber band.
+
+#include "shell/editor.h"
+
+#include <cstdint>
+#include <set>
+
+namespace pw {
+
+// Makes the window current and the only one selected; none clears the selection.
+void SelectOnly(Editor& editor, cWindow* w);
+// Adds the window to the selection, making it current, or takes it out (the last other
+// selected window becomes current). The Background object is not added.
+void ToggleSelected(Editor& editor, cWindow& w);
+// The windows in the set become the selection; the last of them in drawing order is current
+// unless the current one is among them. An empty set leaves the current window alone.
+void SelectNumbers(Editor& editor, const std::set<std::uint32_t>& numbers);
+// Every window but the Background object and those hidden or locked.
+void SelectAll(Editor& editor);
+// No window selected.
+void ClearSelection(Editor& editor);
+// Whether several windows are selected and w is one of them.
+bool InGroup(const Editor& editor, const cWindow& w);
+// The numbers of the pickable windows other than the Background object that r touches,
+// leaving out those that hold all of r.
+std::set<std::uint32_t> WindowsTouching(const Editor& editor, const Rect& r);
+
+// Hides the window from the Design view, or shows it again.
+void SetHidden(Editor& editor, std::uint32_t number, bool hidden);
+// Locks the window against the canvas, or frees it.
+void SetLocked(Editor& editor, std::uint32_t number, bool locked);
+
+} // namespace pw
