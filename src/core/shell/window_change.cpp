@@ -52,8 +52,6 @@ Rect CoveredArea(const View& view, const Layout& layout, const cWindow& w) {
 void RedrawChanged(Editor& editor, const cWindow& w, const Rect& was) {
     if (editor.view.Loading) return;
     const Layout& layout = editor.doc.layout;
-    if (editor.view.ViewMode != vmDesign && editor.view.FullRedraw)
-        return editor.observers.Notify(&EditorObserver::RedrawRequested);
     // The display's own colours reach every window drawn transparent.
     if (IsBackground(layout, &w)) return RedrawAll(editor);
     ApplyShownValues(editor.doc, editor.view);
@@ -72,7 +70,12 @@ FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
     if (changed & kPositionFields) editor.observers.Notify(&EditorObserver::PositionChanged);
     if (changed & kShownFields)
         editor.observers.Notify(&EditorObserver::WindowChanged);
-    RedrawChanged(editor, *w, was);
+    // Outside the Design view a new index may change what every window shows (the sharing
+    // rule, a simulation's texts); where the view redraws everything anyway, it is asked to.
+    if ((changed & wfCurIndex) && editor.view.ViewMode != vmDesign && editor.view.FullRedraw)
+        editor.observers.Notify(&EditorObserver::RedrawRequested);
+    else
+        RedrawChanged(editor, *w, was);
     return changed;
 }
 

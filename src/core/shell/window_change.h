@@ -20,8 +20,7 @@ FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
 // What a window and the windows it shares its place with cover on the canvas.
 Rect CoveredArea(const View& view, const Layout& layout, const cWindow& w);
 // Draws again, from the whole layout in drawing order, what w covers now and what was covered
-// before it changed. Outside the Design view a redraw of everything is asked for instead
-// when the view redraws everything anyway.
+// before it changed.
 void RedrawChanged(Editor& editor, const cWindow& w, const Rect& was);
 
 } // namespace pw
