@@ -135,7 +135,8 @@ void WindowsDock::RowsChosen() {
             SelectOnly(editor_, WindowNumbered(editor_.doc.layout, *numbers.begin()));
         } else if (!numbers.empty()) {
             // The row clicked last is the current window.
-            if (clicked && numbers.contains(clicked->Number)) SelectWindow(editor_, clicked);
+            if (clicked && numbers.contains(clicked->Number))
+                SelectWindow(editor_.doc, editor_.view, clicked);
             SelectNumbers(editor_, numbers);
         }
     });

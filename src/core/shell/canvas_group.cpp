@@ -90,9 +90,9 @@ void ResizeStep(Editor& editor, ShiftState shift, int x, int y) {
         }
     }
     if (right)
-        SetValue(editor, *w, wfX1, edge);
+        SetValue(editor.doc, editor.view, *w, wfX1, edge);
     else
-        SetValue(editor, *w, wfY1, edge);
+        SetValue(editor.doc, editor.view, *w, wfY1, edge);
     if ((right ? w->X1 : w->Y1) != edge) guides.clear();
     ShowGuides(editor, std::move(guides));
 }

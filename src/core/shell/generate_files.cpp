@@ -76,7 +76,7 @@ GenerateReport Deploy(Editor& editor, Generation& g, Progress& progress, Hasher&
     if (!g.prepared) {
         editor.host.ShowMessage("Cannot create " + g.target);
         report.complete = false;
-        if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor, editor.doc.LayoutFileName);
+        if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor.doc, editor.doc.LayoutFileName);
         return report;
     }
     PreparedDisplay& prepared = *g.prepared;
@@ -103,7 +103,7 @@ GenerateReport Deploy(Editor& editor, Generation& g, Progress& progress, Hasher&
     report.target = g.target;
     report.filesWritten = static_cast<int>(prepared.files.size());
     TakeFontFileNames(editor, prepared);
-    if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor, editor.doc.LayoutFileName);
+    if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor.doc, editor.doc.LayoutFileName);
     for (const std::string& message : prepared.unshown) editor.host.ShowMessage(message);
     return report;
 }

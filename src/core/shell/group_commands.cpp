@@ -31,7 +31,7 @@ void MoveTo(Editor& editor, const cWindow& w, Rect r) {
     values.Y0 = r.top;
     values.X1 = r.right;
     values.Y1 = r.bottom;
-    ChangeWindow(editor, w.Id, values, kPositionFields);
+    ChangeWindow(editor.doc, editor.view, w.Id, values, kPositionFields);
 }
 
 // Rotates the window at from to to in the list; both at 1 or above.
@@ -46,7 +46,7 @@ void Reorder(Layout& layout, std::size_t from, std::size_t to) {
 
 void OrderChanged(Editor& editor) {
     RenumberWindows(editor.doc.layout);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     editor.observers.Notify(&EditorObserver::WindowChanged);
 }
 
@@ -65,7 +65,7 @@ void NudgeSelection(Editor& editor, int dx, int dy) {
     const std::vector<cWindow*> windows = MovableSelection(editor);
     if (windows.size() <= 1) {
         if (windows.size() == 1 && windows.front() == editor.doc.layout.CurWindow)
-            NudgeWindow(editor, dx, dy);
+            NudgeWindow(editor.doc, editor.view, dx, dy);
         return;
     }
     Rect bounds;
@@ -79,14 +79,14 @@ void NudgeSelection(Editor& editor, int dx, int dy) {
         const Rect r = RectOf(*w);
         MoveTo(editor, *w, {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy});
     }
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
 }
 
 void DeleteSelection(Editor& editor) {
     const std::vector<cWindow*> windows = MovableSelection(editor);
     if (windows.size() <= 1) {
         if (windows.size() == 1) editor.doc.layout.CurWindow = windows.front();
-        return DeleteCurrentWindow(editor);
+        return DeleteCurrentWindow(editor.doc, editor.view);
     }
     std::vector<std::uint32_t> numbers;
     for (const cWindow* w : windows) numbers.push_back(w->Number);
@@ -94,7 +94,7 @@ void DeleteSelection(Editor& editor) {
         if (cWindow* w = WindowNumbered(editor.doc.layout, n))
             DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, w);
     editor.selection.Clear();
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     editor.observers.Notify(&EditorObserver::SelectionChanged);
 }
 
@@ -121,7 +121,7 @@ void AlignSelection(Editor& editor, Alignment a) {
     for (std::size_t i = 0; i < windows.size(); ++i)
         if (!editor.selection.Locked.contains(windows[i]->Number) && aligned[i] != rects[i])
             MoveTo(editor, *windows[i], aligned[i]);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
 }
 
 void BringForward(Editor& editor) {
@@ -173,7 +173,7 @@ void ApplyToSelection(Editor& editor, FieldMask mask) {
     const WindowFields values = *current;
     for (const cWindow* w : SelectedWindows(layout, editor.selection))
         if (w != current && !IsBackground(layout, w))
-            ChangeWindow(editor, w->Id, values, mask);
+            ChangeWindow(editor.doc, editor.view, w->Id, values, mask);
 }
 
 } // namespace pw

@@ -15,7 +15,7 @@ void Tell(Editor& editor) {
 // Makes w current; the views hear of it even when only the group around it changed.
 void MakeCurrent(Editor& editor, cWindow* w) {
     if (w == editor.doc.layout.CurWindow) return Tell(editor);
-    if (w) return SelectWindow(editor, w);
+    if (w) return SelectWindow(editor.doc, editor.view, w);
     DrawSelectionMark(editor.view, editor.doc.layout.CurWindow, false);
     editor.doc.layout.CurWindow = nullptr;
     Tell(editor);
@@ -95,7 +95,7 @@ void SetHidden(Editor& editor, std::uint32_t number, bool hidden) {
         editor.view.Hidden.insert(number);
     else
         editor.view.Hidden.erase(number);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     Tell(editor);
 }
 

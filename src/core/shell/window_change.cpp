@@ -49,33 +49,32 @@ Rect CoveredArea(const View& view, const Layout& layout, const cWindow& w) {
     return area;
 }
 
-void RedrawChanged(Editor& editor, const cWindow& w, const Rect& was) {
-    if (editor.view.Loading) return;
-    const Layout& layout = editor.doc.layout;
+void RedrawChanged(Document& doc, View& view, const cWindow& w, const Rect& was) {
+    if (view.Loading) return;
+    const Layout& layout = doc.layout;
     // The display's own colours reach every window drawn transparent.
-    if (IsBackground(layout, &w)) return RedrawAll(editor);
-    ApplyShownValues(editor.doc, editor.view);
-    RedrawArea(editor.view, layout, was.United(CoveredArea(editor.view, layout, w)));
+    if (IsBackground(layout, &w)) return RedrawAll(view, doc);
+    ApplyShownValues(doc, view);
+    RedrawArea(view, layout, was.United(CoveredArea(view, layout, w)));
 }
 
-FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
+FieldMask ChangeWindow(Document& doc, View& view, WindowId id, const WindowFields& values,
                        FieldMask mask) {
-    Layout& layout = editor.doc.layout;
+    Layout& layout = doc.layout;
     cWindow* w = FindWindow(layout, id);
     if (!w) return wfNone;
     const FieldMask changed = DifferentFields(*w, values, mask);
     if (changed == wfNone || !Acceptable(layout, *w, values, changed)) return wfNone;
-    const Rect was = CoveredArea(editor.view, layout, *w);
+    const Rect was = CoveredArea(view, layout, *w);
     CopyFields(*w, values, changed);
-    if (changed & kPositionFields) editor.observers.Notify(&EditorObserver::PositionChanged);
-    if (changed & kShownFields)
-        editor.observers.Notify(&EditorObserver::WindowChanged);
+    if (changed & kPositionFields) doc.observers.Notify(&EditorObserver::PositionChanged);
+    if (changed & kShownFields) doc.observers.Notify(&EditorObserver::WindowChanged);
     // Outside the Design view a new index may change what every window shows (the sharing
     // rule, a simulation's texts); where the view redraws everything anyway, it is asked to.
-    if ((changed & wfCurIndex) && editor.view.ViewMode != vmDesign && editor.view.FullRedraw)
-        editor.observers.Notify(&EditorObserver::RedrawRequested);
+    if ((changed & wfCurIndex) && view.ViewMode != vmDesign && view.FullRedraw)
+        doc.observers.Notify(&EditorObserver::RedrawRequested);
     else
-        RedrawChanged(editor, *w, was);
+        RedrawChanged(doc, view, *w, was);
     return changed;
 }
 

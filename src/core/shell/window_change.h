@@ -3,7 +3,8 @@
 // and the keyboard all come here, so that every change is recorded for undo the same way, the
 // views hear of it the same way, and what it uncovers is drawn again from the whole layout.
 
-#include "shell/editor.h"
+#include "shell/document.h"
+#include "windows/view.h"
 #include "windows/window_fields.h"
 
 namespace pw {
@@ -14,13 +15,13 @@ namespace pw {
 // that breaks one of these changes nothing. The views are told (PositionChanged for the
 // position, WindowChanged for what the information dialog shows) and what the window covered
 // before and covers now is drawn again. Returns the fields that changed.
-FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
+FieldMask ChangeWindow(Document& doc, View& view, WindowId id, const WindowFields& values,
                        FieldMask mask);
 
 // What a window and the windows it shares its place with cover on the canvas.
 Rect CoveredArea(const View& view, const Layout& layout, const cWindow& w);
 // Draws again, from the whole layout in drawing order, what w covers now and what was covered
 // before it changed.
-void RedrawChanged(Editor& editor, const cWindow& w, const Rect& was);
+void RedrawChanged(Document& doc, View& view, const cWindow& w, const Rect& was);
 
 } // namespace pw

@@ -44,8 +44,8 @@ void AddCopy(Editor& editor, const cWindow& copy) {
     OffsetSide(w.X0, w.X1, display.X1);
     OffsetSide(w.Y0, w.Y1, display.Y1);
     RenumberWindows(layout);
-    SelectWindow(editor, &w);
-    RedrawAll(editor);
+    SelectWindow(editor.doc, editor.view, &w);
+    RedrawAll(editor.view, editor.doc);
 }
 
 } // namespace
@@ -68,7 +68,7 @@ std::string CopyWindowText(const Layout& layout) {
 std::string CutWindowText(Editor& editor) {
     if (!MovableCurrent(editor.doc.layout)) return {};
     std::string text = CopyWindowText(editor.doc.layout);
-    DeleteCurrentWindow(editor);
+    DeleteCurrentWindow(editor.doc, editor.view);
     return text;
 }
 

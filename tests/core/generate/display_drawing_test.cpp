@@ -109,7 +109,7 @@ public:
 TEST_F(DisplayDrawingTest, ADeploymentWhoseFilesWouldDrawOtherwiseIsRefusedNamingTheWindow) {
     KerningEngine kerning;
     Editor other(host, kerning);
-    CreateDefaultLayout(other);
+    CreateDefaultLayout(other.doc, other.view);
     other.doc.LayoutFileName = editor.doc.LayoutFileName;
     for (const int y : {0, 40}) {
         cWindow& w = pw::AddWindow(other, 10, y, 309, y + 39, wtMessage);
