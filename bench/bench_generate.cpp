@@ -169,8 +169,14 @@ void BM_GenerateLobbyDirectly(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GenerateLobby)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
-BENCHMARK(BM_GenerateLobbyUnflushed)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
-BENCHMARK(BM_GenerateLobbyDirectly)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_GenerateLobbyUnflushed)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(BM_GenerateLobbyDirectly)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 BENCHMARK(BM_GenerateProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_GenerateInProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ToolStart)->Unit(benchmark::kMillisecond)->UseRealTime();

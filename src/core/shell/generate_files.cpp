@@ -56,7 +56,9 @@ Generation Prepare(Editor& editor, Progress& progress) {
 }
 
 // The two screens the check draws at every deployment, kept for the next one: fresh memory
-// of a screen's size costs more than drawing most layouts on it.
+// of a screen's size costs more than drawing most layouts on it. Screens far beyond the usual
+// sizes give their memory back.
+constexpr long kMaxKeptPixels = 2048L * 2048L;
 struct CheckCanvases {
     RasterCanvas preview, shown;
 };
@@ -76,6 +78,8 @@ void CheckDrawing(const Layout& layout, Editor& editor, const std::string& stage
     DrawDisplayOn(canvases.shown, folder.layout, folder.images, folder.fonts,
                   editor.run.calendarNames, {});
     const std::string differences = DrawingDifferences(layout, canvases.preview, canvases.shown);
+    if (static_cast<long>(canvases.preview.Width()) * canvases.preview.Height() > kMaxKeptPixels)
+        canvases = {};
     if (!differences.empty())
         throw FormatError("Drawn from its files, the display would not show what the Static "
                           "view shows: " +
