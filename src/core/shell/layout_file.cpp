@@ -81,7 +81,9 @@ LoadOutcome LoadLayout(Editor& editor, const std::string& path) {
                                 kDefaultDisplayConfig +
                                 " is newer than the file you are loading.");
     const LoadOutcome outcome = OpenLayout(editor, path, path);
-    MarkLayoutSaved(editor.doc);
+    // The history started afresh from the file's layout, so it holds nothing unsaved; only the
+    // views are still to hear it.
+    editor.doc.observers.Notify(&EditorObserver::LayoutSaved);
     return outcome;
 }
 
