@@ -90,7 +90,8 @@ fs::path TemporaryBeside(const std::string& path) {
 
 // Writes what write makes to a new temporary file beside the target and returns its path;
 // nothing is left behind when that fails.
-fs::path WriteTemporary(const std::string& path, const std::function<void(const ByteSink&)>& write) {
+fs::path WriteTemporary(const std::string& path,
+                        const std::function<void(const ByteSink&)>& write) {
     const fs::path temp = TemporaryBeside(path);
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) throw IoError("Cannot create file \"" + path + "\".");

@@ -75,7 +75,8 @@ TEST_F(LayoutFileTest, TheBackupHoldsWhatTheFirstOfTwoSavesWrote) {
 TEST_F(LayoutFileTest, ALayoutWrittenInManyPiecesIsItsText) {
     for (int i = 0; i < 60; ++i) {
         cWindow& w = NewWindow(editor.doc.layout);
-        for (int k = 0; k < kIndexCount; ++k) w.Text[k] = std::string(80, static_cast<char>('a' + k % 26));
+        for (int k = 0; k < kIndexCount; ++k)
+            w.Text[k] = std::string(80, static_cast<char>('a' + k % 26));
     }
     const std::string path = "C:\\KVP\\Work\\big.dcf";
     SaveLayout(editor, path);
