@@ -14,6 +14,8 @@ CliEditor::CliEditor(CliContext& context, Canvas canvas) {
     EnsureGuiApplication();
     editor_ = std::make_unique<Editor>(context.host, text_);
     editor_->view.Unseen = canvas == Canvas::Unseen;
+    // A command never undoes: the history keeps no copy of the layout.
+    editor_->doc.history = UndoHistory(0);
     editor_->run.calendarNames = LocaleCalendarNames();
     editor_->doc.images.decoder = &pictures_;
 }

@@ -86,6 +86,21 @@ std::string WriteLayoutText(const Layout& layout) {
     return file;
 }
 
+void WriteLayout(const Layout& layout, const ByteSink& sink) {
+    // Large enough that the sink is seldom called, small beside any layout worth streaming.
+    constexpr std::size_t kPiece = 256u << 10;
+    std::string piece;
+    piece.reserve(kPiece + kPiece / 4);
+    WriteInputGroup(layout.InputSpec, piece);
+    for (const auto& w : layout.WindowList) {
+        WriteWindowGroup(*w, piece);
+        if (piece.size() < kPiece) continue;
+        sink(piece);
+        piece.clear();
+    }
+    sink(piece);
+}
+
 void ReadGroups(Layout& layout, DcfReader& file, Host& host) {
     ClearWindows(layout);
     try {

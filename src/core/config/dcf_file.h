@@ -2,6 +2,7 @@
 // A whole layout file: the INPUT group, then one WINDOW group per window in list order.
 
 #include "config/dcf_reader.h"
+#include "platform/files.h"
 #include "platform/host.h"
 #include "windows/layout.h"
 
@@ -19,6 +20,8 @@ constexpr std::size_t kMaxLayoutWindows = 10000;
 
 // The layout file's bytes for the job record and every window.
 std::string WriteLayoutText(const Layout& layout);
+// The same bytes handed to sink in pieces, so that a large layout is never held whole as text.
+void WriteLayout(const Layout& layout, const ByteSink& sink);
 // Appends the WINDOW group of every window, element 0 first.
 void WriteWindows(const Layout& layout, std::string& file);
 

@@ -6,13 +6,29 @@
 
 namespace pw {
 
+bool DcfReader::More() {
+    if (!more_) return false;
+    buffer_.erase(0, pos_);
+    pos_ = 0;
+    const bool got = more_(buffer_);
+    data_ = buffer_;
+    if (!got) more_ = nullptr;
+    return got;
+}
+
 bool DcfReader::ReadLine(std::string& line) {
     line.clear();
-    if (pos_ >= data_.size()) return false;
+    if (pos_ >= data_.size() && !More()) return false;
     ++line_;
     // A plain scan: find_first_of looks every character up in the set of two.
     std::size_t end = pos_;
-    while (end < data_.size() && data_[end] != '\r' && data_[end] != '\n') ++end;
+    for (;;) {
+        while (end < data_.size() && data_[end] != '\r' && data_[end] != '\n') ++end;
+        if (end < data_.size()) break;
+        const std::size_t scanned = end - pos_;
+        if (!More()) break;
+        end = pos_ + scanned;
+    }
     if (end == data_.size()) {
         line.assign(data_.substr(pos_));
         pos_ = data_.size();
@@ -20,31 +36,40 @@ bool DcfReader::ReadLine(std::string& line) {
     }
     line.assign(data_.substr(pos_, end - pos_));
     pos_ = end + 1;
-    if (data_[end] == '\r' && pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
-    return pos_ < data_.size();
+    if (data_[end] == '\r' && (pos_ < data_.size() || More()) && data_[pos_] == '\n') ++pos_;
+    return pos_ < data_.size() || More();
 }
 
 std::string DcfReader::ReadDelimited() {
-    if (pos_ >= data_.size()) {
+    if (pos_ >= data_.size() && !More()) {
         endedEarly_ = true;
         return {};
     }
-    const char delimiter = data_[pos_++];
-    const std::size_t start = pos_;
-    const std::size_t end = data_.find(delimiter, start);
-    const std::size_t length = (end == std::string_view::npos ? data_.size() : end) - start;
+    ++pos_; // the delimiter
+    const char delimiter = data_[pos_ - 1];
+    // Enough at hand to tell where the text ends: its end, the character after a cut, or the
+    // end of the file.
+    while (data_.size() - pos_ <= kMaxFileText &&
+           data_.find(delimiter, pos_) == std::string_view::npos && More()) {
+    }
+    const std::string_view rest = data_.substr(pos_, kMaxFileText + 1);
+    const std::size_t end = rest.find(delimiter);
+    const std::size_t length = end == std::string_view::npos ? rest.size() : end;
     // A text longer than the limit is cut there, and the character after the cut is dropped
     // with it; what follows is read as lines again.
     const bool cut = length > kMaxFileText;
-    const std::string_view text = data_.substr(start, cut ? kMaxFileText : length);
-    line_ += std::count(text.begin(), text.end(), '\n');
+    const std::string_view text = rest.substr(0, cut ? kMaxFileText : length);
+    // A text holds few line feeds: found with memchr rather than by looking at every character.
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+         at = text.find('\n', at + 1))
+        ++line_;
     if (cut) {
-        pos_ = start + kMaxFileText + 1;
+        pos_ += kMaxFileText + 1;
     } else if (end == std::string_view::npos) {
         pos_ = data_.size();
         endedEarly_ = true;
     } else {
-        pos_ = end + 1;
+        pos_ += end + 1;
     }
     return std::string(text);
 }

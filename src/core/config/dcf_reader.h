@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,9 @@ constexpr std::size_t kMaxFileText = 4000;
 class DcfReader {
 public:
     explicit DcfReader(std::string_view data) : data_(data) {}
+    // Reads the bytes as more gives them: it appends the next ones to its argument and tells
+    // whether there were any. Only what has not been read yet is held.
+    explicit DcfReader(std::function<bool(std::string&)> more) : more_(std::move(more)) {}
 
     // Reads the next line into line (CR LF, LF or CR ends it). Returns false when that read
     // reached the end of the file: the line is then not interpreted, so the last line of a
@@ -36,6 +40,12 @@ public:
     void GroupRanOut() { endedEarly_ = true; }
 
 private:
+    // Drops what has been read and takes the next bytes in; false at the end. Moves the bytes
+    // not yet read to the front: positions are counted from pos_ again.
+    bool More();
+
+    std::function<bool(std::string&)> more_;
+    std::string buffer_; // what more gave and is not read yet
     std::string_view data_;
     std::size_t pos_ = 0;
     std::size_t line_ = 0;

@@ -2,6 +2,7 @@
 
 #include "config/dcf_file.h"
 #include "images/image_store.h"
+#include "platform/files.h"
 
 namespace pw {
 
@@ -32,12 +33,24 @@ private:
 } // namespace
 
 ParsedLayout ParseLayout(const std::string& bytes, const Layout& open, Host& host) {
+    DcfReader reader(bytes);
+    return ParseLayout(reader, open, host);
+}
+
+ParsedLayout ParseLayoutFile(const std::string& path, const Layout& open, Host& host) {
+    // Pieces large enough to be read in few calls, small beside the layout they make.
+    constexpr std::size_t kPiece = 256u << 10;
+    FileInput input(path, kMaxLayoutFileBytes);
+    DcfReader reader([&](std::string& bytes) { return input.ReadMore(bytes, kPiece); });
+    return ParseLayout(reader, open, host);
+}
+
+ParsedLayout ParseLayout(DcfReader& reader, const Layout& open, Host& host) {
     ParsedLayout parsed;
     Recorder recorder(parsed);
     parsed.layout.context = &recorder;
     parsed.layout.InputSpec = open.InputSpec;
     parsed.layout.NextWindowNumber = open.NextWindowNumber;
-    DcfReader reader(bytes);
     ReadGroups(parsed.layout, reader, host);
     parsed.endedEarly = reader.EndedEarly();
     std::erase_if(parsed.images, [&](const ImageRequest& request) {

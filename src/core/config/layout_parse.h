@@ -27,5 +27,10 @@ struct ParsedLayout {
 // open now (fields the file does not name keep their values) and going on with its window
 // numbers. Unknown groups are reported through host as they are met.
 ParsedLayout ParseLayout(const std::string& bytes, const Layout& open, Host& host);
+// The same, reading from file.
+ParsedLayout ParseLayout(DcfReader& file, const Layout& open, Host& host);
+// The same, reading the file at path piece by piece: only the layout is ever held whole, not
+// its text. Throws IoError or FormatError as ReadFileBytes does for a layout file.
+ParsedLayout ParseLayoutFile(const std::string& path, const Layout& open, Host& host);
 
 } // namespace pw

@@ -52,6 +52,14 @@ public:
                 return true;
         return false;
     }
+    // Every key ends in " = ": a line without one holds none, as does what follows the end of
+    // each text.
+    bool None() const { return count_ == 0; }
+    // Whether the line holds the one key that begins it and no other: the key lines of a
+    // large layout's texts and images are nearly all its lines.
+    bool OnlyKeyAtStart(std::string_view key) const {
+        return !many_ && count_ == 1 && StartsWith(line_, key);
+    }
 
 private:
     static constexpr std::string_view kEquals = " = ";
@@ -156,7 +164,15 @@ void ReadWindowGroup(cWinFileDescription& w, DcfReader& file, FileLines* lines) 
         // edited by hand have relied on; the end line, Text and BMP only at column 1.
         if (StartsWith(line, "WINDOW END ]")) break;
         const KeyLine keys(line);
-        if (keys.Contains("Type = ")) {
+        // No other key ends as "  Text = " or "  BMP = " does, so a line that holds only one of
+        // these holds no other.
+        if (keys.None()) {
+            continue;
+        } else if (keys.OnlyKeyAtStart("  Text = ")) {
+            ReadIndexedText(w, line, file, lines);
+        } else if (keys.OnlyKeyAtStart("  BMP = ")) {
+            ReadIndexedImage(w, line, file, lines);
+        } else if (keys.Contains("Type = ")) {
             Numbers n(line);
             w.Type = static_cast<std::uint8_t>(n.Next());
             w.Number = static_cast<std::uint32_t>(n.Next());

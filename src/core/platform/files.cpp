@@ -38,7 +38,7 @@ std::optional<std::time_t> LastWriteTime(const std::string& path) {
             std::chrono::file_clock::to_sys(written)));
 }
 
-std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+FileInput::FileInput(const std::string& path, std::size_t maxBytes) : path_(path) {
     const fs::path native = MapPath(path);
     std::error_code ec;
     const auto size = fs::file_size(native, ec);
@@ -46,13 +46,35 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     if (size > maxBytes)
         throw FormatError("The file \"" + path + "\" is too large (" + std::to_string(size) +
                           " bytes; at most " + std::to_string(maxBytes) + " are accepted).");
-    std::ifstream in(native, std::ios::binary);
-    if (!in) throw IoError("Cannot open file \"" + path + "\".");
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+#ifdef _WIN32
+    file_ = _wfopen(native.c_str(), L"rb");
+#else
+    file_ = std::fopen(native.c_str(), "rb");
+#endif
+    if (!file_) throw IoError("Cannot open file \"" + path + "\".");
+    size_ = static_cast<std::size_t>(size);
+}
+
+FileInput::~FileInput() { std::fclose(file_); }
+
+bool FileInput::ReadMore(std::string& bytes, std::size_t count) {
+    // No more than the size the file was checked at: one that grew meanwhile is read as it was.
+    count = std::min(count, size_ - read_);
+    if (count == 0) return false;
+    const std::size_t had = bytes.size();
+    bytes.resize(had + count);
+    const std::size_t got = std::fread(bytes.data() + had, 1, count, file_);
+    bytes.resize(had + got);
+    if (std::ferror(file_)) throw IoError("Read error in file \"" + path_ + "\".");
     // A file that shrank under us is read as far as it goes.
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) throw IoError("Read error in file \"" + path + "\".");
+    read_ = got < count ? size_ : read_ + got;
+    return got > 0;
+}
+
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    FileInput in(path, maxBytes);
+    std::string bytes;
+    in.ReadMore(bytes, in.Size());
     return bytes;
 }
 
@@ -67,20 +89,32 @@ fs::path TemporaryBeside(const std::string& path) {
     return temp;
 }
 
-// Writes the bytes to a new temporary file beside the target and returns its path.
-fs::path WriteTemporary(const std::string& path, const std::string& bytes) {
+// Writes what write makes to a new temporary file beside the target and returns its path;
+// nothing is left behind when that fails.
+fs::path WriteTemporary(const std::string& path,
+                        const std::function<void(const ByteSink&)>& write) {
     const fs::path temp = TemporaryBeside(path);
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) throw IoError("Cannot create file \"" + path + "\".");
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
+    const auto failed = [&] { return IoError("Write error in file \"" + path + "\"."); };
+    try {
+        write([&](std::string_view piece) {
+            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            if (!out) throw failed();
+        });
+        out.flush();
+        if (!out) throw failed();
+    } catch (...) {
         out.close();
         std::error_code ignored;
         fs::remove(temp, ignored);
-        throw IoError("Write error in file \"" + path + "\".");
+        throw;
     }
     return temp;
+}
+
+fs::path WriteTemporary(const std::string& path, const std::string& bytes) {
+    return WriteTemporary(path, [&](const ByteSink& sink) { sink(bytes); });
 }
 
 void Replace(const fs::path& temp, const std::string& path) {
@@ -100,8 +134,8 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
 }
 
 void WriteFileWithBackup(const std::string& path, const std::string& backupPath,
-                         const std::string& bytes) {
-    const fs::path temp = WriteTemporary(path, bytes);
+                         const std::function<void(const ByteSink&)>& write) {
+    const fs::path temp = WriteTemporary(path, write);
     const fs::path target = MapPath(path), backup = MapPath(backupPath);
     std::error_code ignored;
     if (fs::is_regular_file(backup, ignored)) fs::remove(backup, ignored);

@@ -29,7 +29,8 @@ void CheckLayoutTarget(const std::string& path) {
 
 void SaveLayout(Document& doc, const std::string& path) {
     CheckLayoutTarget(path);
-    WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(doc.layout));
+    WriteFileWithBackup(path, BackupPath(path),
+                        [&](const ByteSink& sink) { WriteLayout(doc.layout, sink); });
     // Generate files also writes the layout into the display folder; only the layout's own
     // file counts as saving it.
     if (path == doc.LayoutFileName) MarkLayoutSaved(doc);
@@ -80,7 +81,9 @@ LoadOutcome LoadLayout(Editor& editor, const std::string& path) {
                                 kDefaultDisplayConfig +
                                 " is newer than the file you are loading.");
     const LoadOutcome outcome = OpenLayout(editor, path, path);
-    MarkLayoutSaved(editor.doc);
+    // The history started afresh from the file's layout, so it holds nothing unsaved; only the
+    // views are still to hear it.
+    editor.doc.observers.Notify(&EditorObserver::LayoutSaved);
     return outcome;
 }
 
@@ -116,9 +119,8 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
     // A layout that cannot be read must not replace the one in the editor: saving it would
     // then overwrite the file with what little was read. The whole file is read first, and
     // nothing changes until it has been.
-    // The file's bytes go as soon as they are parsed: a large layout is not held twice.
-    ParsedLayout parsed =
-        ParseLayout(ReadFileBytes(path, kMaxLayoutFileBytes), editor.doc.layout, editor.host);
+    // The file is read piece by piece: a large layout is not held twice.
+    ParsedLayout parsed = ParseLayoutFile(path, editor.doc.layout, editor.host);
     // Everything in the editor expects the Background object as element 0.
     if (parsed.layout.WindowList.empty())
         throw FormatError("The file \"" + path + "\" holds no windows; it is not a layout file.");

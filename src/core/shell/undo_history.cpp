@@ -142,11 +142,14 @@ void UndoHistory::Reset(const Document& doc) {
     redo_.clear();
     base_ = {};
     bytes_ = 0;
-    base_ = Capture(doc, base_);
+    // A tool that never undoes keeps no copy, so that a large layout is not held twice; with
+    // nothing to compare, a layout with windows then always counts as modified.
+    if (limit_ > 0) base_ = Capture(doc, base_);
     savedId_ = base_.id;
 }
 
 bool UndoHistory::Commit(const Document& doc) {
+    if (limit_ == 0) return false;
     const Layout& layout = doc.layout;
     if (!Differs(doc, base_)) {
         // Selecting is no step, but an undo of the next one comes back to this selection.

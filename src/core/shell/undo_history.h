@@ -34,7 +34,7 @@ std::vector<LiveValues> LiveValuesOf(const Layout& layout);
 
 class UndoHistory {
 public:
-    // Steps kept before the oldest is dropped...
+    // Steps kept before the oldest is dropped; at 0 not even a copy of the layout is kept...
     static constexpr std::size_t kDefaultLimit = 200;
     // ...and the memory their window copies may take (the last step is always kept).
     static constexpr std::size_t kDefaultBytes = 64u << 20;

@@ -1,4 +1,5 @@
 #include "config/dcf_file.h"
+#include "config/layout_parse.h"
 #include "platform/errors.h"
 #include "support/editor_fixture.h"
 
@@ -136,6 +137,33 @@ TEST_F(DcfReadTest, AnEmptyFileLeavesNoWindowsAndTheJobAsItWas) {
     EXPECT_TRUE(editor.doc.layout.WindowList.empty());
     EXPECT_EQ(editor.doc.layout.CurWindow, nullptr);
     EXPECT_EQ(editor.doc.layout.InputSpec.JobName, "kept");
+}
+
+TEST_F(DcfReadTest, ReadingPieceByPieceReadsWhatTheWholeTextReads) {
+    // Line ends of every kind, a text longer than a file may hold and a last text cut short,
+    // split at every place some piece size puts the seams.
+    const std::string text =
+        background +
+        Window("  Type = 3, 2\r  Tag = 4, 5\n  Text = 1\r\n|" + std::string(kMaxFileText + 9, 'a') +
+               "|\r\n  Text = 2\r\n|two\r\nlines|\r\n  CurIndex = 2\r\n") +
+        "[ WINDOW\r\n  Text = 3\r\n|cut short";
+    const ParsedLayout whole = ParseLayout(text, editor.doc.layout, host);
+    ASSERT_EQ(whole.layout.WindowList.size(), 3u);
+    for (const std::size_t piece : {1u, 2u, 3u, 7u, 4001u}) {
+        std::size_t at = 0;
+        DcfReader in([&](std::string& bytes) {
+            if (at >= text.size()) return false;
+            bytes += text.substr(at, piece);
+            at += piece;
+            return true;
+        });
+        const ParsedLayout read = ParseLayout(in, editor.doc.layout, host);
+        EXPECT_EQ(WriteLayoutText(read.layout), WriteLayoutText(whole.layout)) << piece;
+        EXPECT_EQ(read.endedEarly, whole.endedEarly);
+        ASSERT_EQ(read.layout.WindowList.size(), 3u);
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(read.layout.WindowList[i]->Lines, whole.layout.WindowList[i]->Lines) << piece;
+    }
 }
 
 } // namespace

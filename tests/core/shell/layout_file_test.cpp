@@ -72,6 +72,19 @@ TEST_F(LayoutFileTest, TheBackupHoldsWhatTheFirstOfTwoSavesWrote) {
     EXPECT_EQ(Read(path), WriteLayoutText(editor.doc.layout));
 }
 
+TEST_F(LayoutFileTest, ALayoutWrittenInManyPiecesIsItsText) {
+    for (int i = 0; i < 60; ++i) {
+        cWindow& w = NewWindow(editor.doc.layout);
+        for (int k = 0; k < kIndexCount; ++k)
+            w.Text[k] = std::string(80, static_cast<char>('a' + k % 26));
+    }
+    const std::string path = "C:\\KVP\\Work\\big.dcf";
+    SaveLayout(editor.doc, path);
+    const std::string text = WriteLayoutText(editor.doc.layout);
+    ASSERT_GT(text.size(), 2 * (256u << 10)) << "more than two of the pieces it is written in";
+    EXPECT_EQ(Read(path), text);
+}
+
 TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
     SaveLayout(editor.doc, path);

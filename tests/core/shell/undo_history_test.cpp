@@ -57,6 +57,18 @@ TEST_F(UndoHistoryTest, EachChangingCommandIsOneStepThatUndoesAndRedoesExactly) 
     EXPECT_FALSE(history.CanRedo());
 }
 
+TEST_F(UndoHistoryTest, AHistoryOfNoStepsKeepsNoCopyAndAlwaysCountsAsModified) {
+    history = UndoHistory{0};
+    history.Reset(editor.doc);
+    EXPECT_EQ(history.WindowCopies(), 0u);
+    SetValue(editor.doc, editor.view, At(2), wfX0, 300);
+    EXPECT_FALSE(history.Commit(editor.doc));
+    history.MarkSaved(editor.doc);
+    EXPECT_EQ(history.WindowCopies(), 0u);
+    EXPECT_FALSE(history.Undo(editor.doc));
+    EXPECT_TRUE(history.Modified(editor.doc)) << "nothing kept to tell otherwise";
+}
+
 TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
     // A text that took more memory while it was edited than its copies take.
     At(4).Text[1].reserve(1000);
