@@ -18,10 +18,12 @@ namespace {
 // The program is built for every x86-64 processor; only these functions use the 256-bit
 // instructions, and only once the processor has been asked for them.
 #define PW_AVX2 __attribute__((target("avx2,popcnt")))
+// The helpers go into each caller, to be given the registers of the caller's instructions.
+#define PW_AVX2_INLINE __attribute__((target("avx2,popcnt"), always_inline)) inline
 
 using V = __m256i;
 
-PW_AVX2 inline V Lanes(int value) {
+PW_AVX2_INLINE V Lanes(int value) {
     return _mm256_set1_epi16(static_cast<short>(value));
 }
 
@@ -32,7 +34,7 @@ struct Level {
     V distance;
     V times64; // v << 6: the red bits of the code where they stand
 };
-PW_AVX2 inline Level NearestLevel(V c, int grey) {
+PW_AVX2_INLINE Level NearestLevel(V c, int grey) {
     const V t = _mm256_sub_epi16(c, Lanes(16 * grey));
     const V above = _mm256_max_epi16(_mm256_add_epi16(t, Lanes(31)), _mm256_setzero_si256());
     const V times64 = _mm256_min_epi16(_mm256_and_si256(above, Lanes(~63)), Lanes(192));
@@ -41,7 +43,7 @@ PW_AVX2 inline Level NearestLevel(V c, int grey) {
 
 // "distance << 8 | code" of the nearest colour of one grey level: the smaller key is the
 // nearer colour, the lower code on equal distances.
-PW_AVX2 inline V GreyKey(V red, V green, V blue, int grey) {
+PW_AVX2_INLINE V GreyKey(V red, V green, V blue, int grey) {
     const Level r = NearestLevel(red, grey), g = NearestLevel(green, grey),
                 b = NearestLevel(blue, grey);
     const V distance = _mm256_add_epi16(_mm256_add_epi16(r.distance, g.distance), b.distance);
@@ -52,19 +54,19 @@ PW_AVX2 inline V GreyKey(V red, V green, V blue, int grey) {
 }
 
 // How much further level 2 of grey level 3 (176) is than level 3 (240).
-PW_AVX2 inline V LevelTwoExtra(V c) {
+PW_AVX2_INLINE V LevelTwoExtra(V c) {
     return _mm256_sub_epi16(_mm256_abs_epi16(_mm256_sub_epi16(c, Lanes(176))),
                             _mm256_abs_epi16(_mm256_sub_epi16(c, Lanes(240))));
 }
 
 // The key of grey level 3 with one channel, whose code bit is bit, moved to level 2.
-PW_AVX2 inline V MovedToTwo(V three, V c, int bit) {
+PW_AVX2_INLINE V MovedToTwo(V three, V c, int bit) {
     return _mm256_add_epi16(three,
                             _mm256_sub_epi16(_mm256_slli_epi16(LevelTwoExtra(c), 8), Lanes(bit)));
 }
 
 // The nearest codes of components 0..255.
-PW_AVX2 inline V NearestCodes(V red, V green, V blue) {
+PW_AVX2_INLINE V NearestCodes(V red, V green, V blue) {
     const V lower = _mm256_min_epu16(
         _mm256_min_epu16(GreyKey(red, green, blue, 0), GreyKey(red, green, blue, 1)),
         GreyKey(red, green, blue, 2));
@@ -90,7 +92,7 @@ PW_AVX2 inline V NearestCodes(V red, V green, V blue) {
 struct Rgb {
     V red, green, blue;
 };
-PW_AVX2 inline Rgb CodeColours(V code) {
+PW_AVX2_INLINE Rgb CodeColours(V code) {
     const V grey = _mm256_slli_epi16(_mm256_and_si256(code, Lanes(3)), 4);
     const V white = _mm256_and_si256(_mm256_cmpeq_epi16(code, Lanes(0xFF)), Lanes(15));
     const V extra = _mm256_add_epi16(grey, white);
@@ -99,12 +101,12 @@ PW_AVX2 inline Rgb CodeColours(V code) {
             _mm256_add_epi16(_mm256_slli_epi16(_mm256_and_si256(code, Lanes(0x0C)), 4), extra)};
 }
 
-PW_AVX2 inline V Clamp(V c) {
+PW_AVX2_INLINE V Clamp(V c) {
     return _mm256_min_epi16(_mm256_max_epi16(c, _mm256_setzero_si256()), Lanes(255));
 }
 
 // The byte at shift of every 32-bit lane of a and b, as sixteen 16-bit lanes.
-PW_AVX2 inline V Channel(V a, V b, int shift) {
+PW_AVX2_INLINE V Channel(V a, V b, int shift) {
     const V mask = _mm256_set1_epi32(0xFF);
     return _mm256_packus_epi32(_mm256_and_si256(_mm256_srli_epi32(a, shift), mask),
                                _mm256_and_si256(_mm256_srli_epi32(b, shift), mask));
@@ -113,7 +115,7 @@ PW_AVX2 inline V Channel(V a, V b, int shift) {
 // One pixel of each of the sixteen rows. Each lane reads the four bytes at word: pixel x's
 // blue, green and red start at byte Shift / 8 of it.
 template <int Shift> struct PixelLoad {
-    PW_AVX2 static Rgb At(const std::uint8_t* word, V firstHalf, V secondHalf) {
+    PW_AVX2_INLINE static Rgb At(const std::uint8_t* word, V firstHalf, V secondHalf) {
         const auto* base = reinterpret_cast<const int*>(word);
         const V a = _mm256_i32gather_epi32(base, firstHalf, 1);
         const V b = _mm256_i32gather_epi32(base, secondHalf, 1);
@@ -173,7 +175,7 @@ constexpr Picks ChunkPicks() {
 }
 alignas(16) constexpr Picks kChunkPicks = ChunkPicks();
 
-PW_AVX2 inline V ChannelOfSixteen(const __m128i (&chunks)[3], int channel) {
+PW_AVX2_INLINE V ChannelOfSixteen(const __m128i (&chunks)[3], int channel) {
     __m128i bytes = _mm_setzero_si128();
     for (int chunk = 0; chunk < 3; ++chunk) {
         const auto* picks = reinterpret_cast<const __m128i*>(kChunkPicks[channel][chunk].data());
@@ -182,7 +184,8 @@ PW_AVX2 inline V ChannelOfSixteen(const __m128i (&chunks)[3], int channel) {
     return _mm256_cvtepu8_epi16(bytes);
 }
 
-PW_AVX2 void MatchRowWide(const std::uint8_t* row, std::int32_t width, std::uint8_t* codes) {
+PW_AVX2_INLINE void MatchRowWide(const std::uint8_t* row, std::int32_t width,
+                                  std::uint8_t* codes) {
     // The last sixteen pixels are matched again where the width is no multiple of sixteen:
     // the same pixels give the same codes.
     for (std::int32_t x = 0; x < width; x += 16) {
@@ -251,6 +254,20 @@ PW_AVX2 std::size_t RunsWide(const std::uint8_t* codes, std::size_t x, std::size
     return x;
 }
 
+PW_AVX2 void MatchRowAvx2(const std::uint8_t* row, std::int32_t width, std::uint8_t* codes) {
+    MatchRowWide(row, width, codes);
+}
+// The same instructions with twice the registers to keep the constants and keys in.
+#define PW_AVX512 __attribute__((target("avx2,popcnt,avx512f,avx512vl,avx512bw")))
+PW_AVX512 void MatchRowAvx512(const std::uint8_t* row, std::int32_t width, std::uint8_t* codes) {
+    MatchRowWide(row, width, codes);
+}
+
+bool HasAvx512() {
+    static const bool has = __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512bw");
+    return has;
+}
+
 bool HasAvx2() {
     static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
     return has;
@@ -273,7 +290,7 @@ bool SixteenWideFit(std::int32_t width) {
 }
 
 void MatchSixteenWide(const std::uint8_t* row, std::int32_t width, std::uint8_t* codes) {
-    MatchRowWide(row, width, codes);
+    (HasAvx512() ? MatchRowAvx512 : MatchRowAvx2)(row, width, codes);
 }
 
 std::size_t AppendRunsWide(const std::uint8_t* codes, std::size_t x, std::size_t count,
