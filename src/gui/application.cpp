@@ -6,6 +6,7 @@
 
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace pw {
 
@@ -15,9 +16,14 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Panelwright");
     setOrganizationName("Panelwright"); // settings in ~/.config/Panelwright
     setApplicationVersion(PW_VERSION);
-    // The desktop entry and icon that an installed copy brings along.
+    // The desktop entry that an installed copy brings along.
     setDesktopFileName("org.example.panelwright");
-    setWindowIcon(QIcon::fromTheme("panelwright"));
+}
+
+void Application::ShowIcon() {
+    // Finding a theme's icon searches the icon folders, a cost the first frame need not
+    // wait for: the window manager takes the icon whenever it comes.
+    QTimer::singleShot(0, this, [] { setWindowIcon(QIcon::fromTheme("panelwright")); });
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

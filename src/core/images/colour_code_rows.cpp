@@ -1,6 +1,7 @@
 #include "images/colour_code_rows.h"
 
 #include "images/palette_match.h"
+#include "images/sixteen_rows.h"
 
 #include <algorithm>
 #include <array>
@@ -15,26 +16,32 @@ namespace {
 // ending the row. Neighbouring pixels of a photograph change code too irregularly for a
 // branch to be predicted, so every pixel writes its would-be length and code and the output
 // only moves on where the code changed.
-void AppendCodeRuns(std::vector<std::uint8_t>& data, const std::vector<std::uint8_t>& codes) {
+void AppendCodeRuns(std::vector<std::uint8_t>& data, const std::vector<std::uint8_t>& row) {
+    const std::uint8_t* codes = row.data();
+    const std::size_t count = row.size();
     const std::size_t start = data.size();
     // Each run but the last takes at most two bytes a pixel, the first code and the row end
     // one each: the row never needs more than this, the speculative writes included.
-    data.resize(start + 2 * codes.size() + 2);
+    data.resize(start + 2 * count + 2);
     std::uint8_t* out = data.data() + start;
-    std::uint8_t current = codes[0];
-    *out++ = current;
+    *out++ = codes[0];
     std::uint32_t run = 1;
-    for (std::size_t x = 1; x < codes.size(); ++x) {
-        const std::uint8_t code = codes[x];
-        // Arithmetic rather than conditions, which the compiler would turn back into jumps.
-        const std::uint32_t changed = code != current;
-        if ((changed & (run >= kLengthContinues)) != 0) [[unlikely]]
-            for (; run >= kLengthContinues; run -= kLengthContinues) *out++ = kLengthContinues;
-        out[0] = static_cast<std::uint8_t>(run);
-        out[1] = code;
-        out += changed << 1;
-        run = (run & (changed - 1)) + 1; // 1 after a change, else one more
-        current = code;
+    for (std::size_t x = 1; x < count;) {
+        x = AppendRunsWide(codes, x, count, out, run);
+        // Eight pixels, or what is left, one at a time: a long run in hand, or the row's end.
+        std::uint8_t current = codes[x - 1];
+        for (const std::size_t end = std::min(count, x + 8); x < end; ++x) {
+            const std::uint8_t code = codes[x];
+            // Arithmetic rather than conditions, which the compiler would turn back into jumps.
+            const std::uint32_t changed = code != current;
+            if ((changed & (run >= kLengthContinues)) != 0) [[unlikely]]
+                for (; run >= kLengthContinues; run -= kLengthContinues) *out++ = kLengthContinues;
+            out[0] = static_cast<std::uint8_t>(run);
+            out[1] = code;
+            out += changed << 1;
+            run = (run & (changed - 1)) + 1; // 1 after a change, else one more
+            current = code;
+        }
     }
     *out++ = kRowEnd;
     data.resize(static_cast<std::size_t>(out - data.data()));
@@ -64,20 +71,44 @@ std::array<std::int32_t, 3> DitherRows(const PixelRows& pixels, int first, int c
 }
 
 void MatchRow(const std::uint8_t* p, std::vector<std::uint8_t>& codes) {
+    const auto width = static_cast<std::int32_t>(codes.size());
+    if (SixteenWideFit(width)) return MatchSixteenWide(p, width, codes.data());
     for (std::uint8_t& code : codes) {
         code = static_cast<std::uint8_t>(NearestPaletteCode(p[2], p[1], p[0]));
         p += 3;
     }
 }
 
+// Every tenth row is shown on the progress.
+void RowDone(ImageBank& images, int done, int height) {
+    if (done % 10 == 0)
+        images.progress->Step(done, height,
+                              "Row " + std::to_string(done) + " of " + std::to_string(height));
+}
+
+void DitherSixteenRows(ImageBank& images, cImage& image, const PixelRows& rows) {
+    const auto width = static_cast<std::size_t>(rows.width);
+    std::vector<std::uint8_t> tile(kWideRows * width), codes(width);
+    for (int r = 0; r < rows.height; r += kWideRows) {
+        const int count = std::min(kWideRows, rows.height - r);
+        images.DitherError = MatchSixteenRows(rows, r, count, tile.data());
+        for (int k = 0; k < count; ++k) {
+            for (std::size_t x = 0; x < width; ++x) codes[x] = tile[kWideRows * x + k];
+            AppendCodeRuns(image.Data, codes);
+            RowDone(images, r + k + 1, rows.height);
+        }
+    }
+}
+
 } // namespace
 
 void EncodeColourCodes(ImageBank& images, cImage& image, const PixelRows& rows) {
+    // Nothing can change the switch while a picture is read, so it is looked at once.
+    const bool dither = images.Dither;
+    if (dither && SixteenRowsFit(rows)) return DitherSixteenRows(images, image, rows);
     const std::int32_t height = rows.height;
     RowCodes codes;
     for (auto& row : codes) row.resize(static_cast<std::size_t>(rows.width));
-    // Nothing can change the switch while a picture is read, so it is looked at once.
-    const bool dither = images.Dither;
     for (int r = 0; r < height; r += kRowGroup) {
         const int count = std::min(kRowGroup, height - r);
         if (dither)
@@ -86,9 +117,7 @@ void EncodeColourCodes(ImageBank& images, cImage& image, const PixelRows& rows) 
             for (int k = 0; k < count; ++k) MatchRow(rows.Row(r + k), codes[k]);
         for (int k = 0; k < count; ++k) {
             AppendCodeRuns(image.Data, codes[k]);
-            if (const int done = r + k + 1; done % 10 == 0)
-                images.progress->Step(
-                    done, height, "Row " + std::to_string(done) + " of " + std::to_string(height));
+            RowDone(images, r + k + 1, height);
         }
     }
 }
