@@ -31,6 +31,18 @@ bool Acceptable(const Layout& layout, const cWindow& w, const WindowFields& v, F
     return true;
 }
 
+// The fields of the mask that differ, or none when their change would leave the window one
+// the editor cannot show.
+FieldMask Changing(const Layout& layout, const cWindow& w, const WindowFields& v, FieldMask mask) {
+    const FieldMask changed = DifferentFields(w, v, mask);
+    return changed != wfNone && Acceptable(layout, w, v, changed) ? changed : wfNone;
+}
+
+void RedrawCovered(Editor& editor, const Rect& area) {
+    ApplyShownValues(editor.doc, editor.view);
+    RedrawArea(editor.view, editor.doc.layout, area);
+}
+
 // The fields the information dialog shows apart from the position rows and the index box,
 // which follow PositionChanged and the user's own typing.
 constexpr FieldMask kShownFields = kAllFields & ~kPositionFields & ~wfCurIndex;
@@ -54,8 +66,7 @@ void RedrawChanged(Editor& editor, const cWindow& w, const Rect& was) {
     const Layout& layout = editor.doc.layout;
     // The display's own colours reach every window drawn transparent.
     if (IsBackground(layout, &w)) return RedrawAll(editor);
-    ApplyShownValues(editor.doc, editor.view);
-    RedrawArea(editor.view, layout, was.United(CoveredArea(editor.view, layout, w)));
+    RedrawCovered(editor, was.United(CoveredArea(editor.view, layout, w)));
 }
 
 FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
@@ -63,8 +74,8 @@ FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
     Layout& layout = editor.doc.layout;
     cWindow* w = FindWindow(layout, id);
     if (!w) return wfNone;
-    const FieldMask changed = DifferentFields(*w, values, mask);
-    if (changed == wfNone || !Acceptable(layout, *w, values, changed)) return wfNone;
+    const FieldMask changed = Changing(layout, *w, values, mask);
+    if (changed == wfNone) return wfNone;
     const Rect was = CoveredArea(editor.view, layout, *w);
     CopyFields(*w, values, changed);
     if (changed & kPositionFields) editor.observers.Notify(&EditorObserver::PositionChanged);
@@ -77,6 +88,32 @@ FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
     else
         RedrawChanged(editor, *w, was);
     return changed;
+}
+
+bool ChangePlaces(Editor& editor, const std::vector<WindowPlace>& places, GroupShown shown) {
+    Layout& layout = editor.doc.layout;
+    const bool drawn = shown == GroupShown::Drawn && !editor.view.Loading;
+    WindowFields values; // made once: a drag's step moves fifty windows
+    Rect area;
+    bool moved = false;
+    for (const WindowPlace& place : places) {
+        cWindow* w = FindWindow(layout, place.id);
+        if (!w) continue;
+        values.X0 = place.at.left;
+        values.Y0 = place.at.top;
+        values.X1 = place.at.right;
+        values.Y1 = place.at.bottom;
+        const FieldMask changed = Changing(layout, *w, values, kPositionFields);
+        if (changed == wfNone) continue;
+        if (drawn) area = area.United(CoveredArea(editor.view, layout, *w));
+        CopyFields(*w, values, changed);
+        if (drawn) area = area.United(CoveredArea(editor.view, layout, *w));
+        moved = true;
+    }
+    if (!moved) return false;
+    editor.observers.Notify(&EditorObserver::PositionChanged);
+    if (drawn) RedrawCovered(editor, area);
+    return true;
 }
 
 } // namespace pw
