@@ -3,12 +3,12 @@
 #include "display/colour.h"
 #include "shell/canvas_group.h"
 #include "shell/place_mode.h"
-#include "shell/redraw.h"
 #include "shell/selection_commands.h"
+#include "shell/redraw.h"
 #include "shell/window_commands.h"
+#include "windows/window_list.h"
 #include "shell/window_setters.h"
 #include "windows/shown_values.h"
-#include "windows/window_list.h"
 
 #include <algorithm>
 #include <limits>

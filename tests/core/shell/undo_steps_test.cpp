@@ -2,22 +2,22 @@
 // undo, those after it with redo, and the step is named by what changed. Each command's events
 // end as the editor ends them, one by one, so a drag of several events must still be one step.
 
+#include "shell/window_commands.h"
 #include "config/dcf_file.h"
 #include "dialogs/image_dialog_logic.h"
 #include "dialogs/text_edit_session.h"
 #include "shell/canvas_editing.h"
 #include "shell/keyboard_editing.h"
 #include "shell/place_mode.h"
-#include "shell/redraw.h"
 #include "shell/timer_step.h"
-#include "shell/window_change.h"
-#include "shell/window_commands.h"
 #include "shell/window_copies.h"
-#include "shell/window_setters.h"
 #include "support/bmp_bytes.h"
 #include "support/editor_fixture.h"
 #include "support/fake_memo.h"
 #include "support/temp_drive.h"
+#include "shell/redraw.h"
+#include "shell/window_change.h"
+#include "shell/window_setters.h"
 #include "windows/shown_values.h"
 
 #include <fstream>
