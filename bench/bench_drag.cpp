@@ -24,7 +24,7 @@ void DragStep(benchmark::State& state, std::uint8_t view) {
     pw::cWindow& w = *pw::WindowAt(editor.doc.layout, kDragged);
     const int x = (w.X0 + w.X1) / 2, y = (w.Y0 + w.Y1) / 2;
     const int x0 = w.X0;
-    pw::RedrawAll(editor);
+    pw::RedrawAll(editor.view, editor.doc);
     pw::FormMouseDown(editor, pw::mbLeft, pw::ssLeft, x, y);
     int step = 0;
     for (auto _ : state) {
@@ -60,7 +60,7 @@ void GroupDragStep(benchmark::State& state) {
     pw::cWindow& w = *pw::WindowAt(editor.doc.layout, kDragged);
     const int x = (w.X0 + w.X1) / 2, y = (w.Y0 + w.Y1) / 2;
     const int x0 = w.X0;
-    pw::RedrawAll(editor);
+    pw::RedrawAll(editor.view, editor.doc);
     pw::FormMouseDown(editor, pw::mbLeft, pw::ssLeft, x, y);
     int step = 0;
     for (auto _ : state) {
@@ -77,7 +77,7 @@ BENCHMARK(BM_GroupDragStep50)->Unit(benchmark::kMicrosecond);
 void RedrawAll(benchmark::State& state, std::uint8_t view) {
     BusyLayout layout(view);
     for (auto _ : state) {
-        pw::RedrawAll(layout.editor);
+        pw::RedrawAll(layout.editor.view, layout.editor.doc);
         benchmark::DoNotOptimize(layout.editor.view.canvas.Bits());
     }
 }

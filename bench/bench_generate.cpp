@@ -98,12 +98,23 @@ void BM_ToolStart(benchmark::State& state) {
 }
 // The lobby example, in one process: the all-or-nothing deployment (staged, read back,
 // decoded, drawn from its files and compared, recorded) against the same files written
-// straight into the display folder.
+// straight into the display folder. The CPU time is the whole process's, as the disk is
+// waited for on threads of its own.
 void LobbyEditor(pw::CliEditor& cli) {
     Drive();
     std::filesystem::copy_file(PW_EXAMPLES_DIR "/lobby.dcf", Drive() / "KVP/Work/lobby.dcf",
                                std::filesystem::copy_options::overwrite_existing);
     cli.Load("C:\\KVP\\Work\\lobby.dcf");
+}
+// On a site the last deployment's files reached the disk long before the next Generate; here
+// the runs follow each other within milliseconds, and files deleted before the system wrote
+// them cost nothing to delete. Each run therefore starts, untimed, with the display and
+// backup folders on the disk, for every way of writing alike.
+void SettleOnDisk(benchmark::State& state) {
+    state.PauseTiming();
+    for (const char* folder : {pw::kDisplayFolder, pw::kBackupFolder})
+        if (pw::FolderExists(folder)) pw::FlushFolderToDisk(folder);
+    state.ResumeTiming();
 }
 void BM_GenerateLobby(benchmark::State& state) {
     std::ostringstream out, err;
@@ -112,7 +123,10 @@ void BM_GenerateLobby(benchmark::State& state) {
     LobbyEditor(cli);
     context.host.answer = pw::Answer::Yes;
     pw::QtHasher hasher;
-    for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher);
+    for (auto _ : state) {
+        SettleOnDisk(state);
+        pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher);
+    }
 }
 // The same, but what is written is left to the system to put on the disk when it will: what
 // the read-back, decoding, drawing and swap cost besides waiting for the disk.
@@ -139,18 +153,30 @@ void BM_GenerateLobbyUnflushed(benchmark::State& state) {
     context.host.answer = pw::Answer::Yes;
     pw::QtHasher hasher;
     UnflushedFs fs;
-    for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher, fs);
+    for (auto _ : state) {
+        SettleOnDisk(state);
+        pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher, fs);
+    }
 }
 void BM_GenerateLobbyDirectly(benchmark::State& state) {
     std::ostringstream out, err;
     pw::CliContext context{out, err, pw::CliHost(err)};
     pw::CliEditor cli(context);
     LobbyEditor(cli);
-    for (auto _ : state) pw::reference::GenerateFilesDirectly(cli.editor());
+    for (auto _ : state) {
+        SettleOnDisk(state);
+        pw::reference::GenerateFilesDirectly(cli.editor());
+    }
 }
-BENCHMARK(BM_GenerateLobby)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_GenerateLobbyUnflushed)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_GenerateLobbyDirectly)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GenerateLobby)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_GenerateLobbyUnflushed)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(BM_GenerateLobbyDirectly)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 BENCHMARK(BM_GenerateProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_GenerateInProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ToolStart)->Unit(benchmark::kMillisecond)->UseRealTime();

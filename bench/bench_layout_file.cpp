@@ -28,14 +28,14 @@ BigLayout& Layout() {
 
 void BM_SaveLayout(benchmark::State& state) {
     BigLayout& big = Layout();
-    for (auto _ : state) pw::SaveLayout(big.editor, big.path);
+    for (auto _ : state) pw::SaveLayout(big.editor.doc, big.path);
     state.counters["MiB"] = static_cast<double>(std::filesystem::file_size(pw::MapPath(big.path))) / (1 << 20);
 }
 BENCHMARK(BM_SaveLayout)->Unit(benchmark::kMillisecond);
 
 void BM_LoadLayout(benchmark::State& state) {
     BigLayout& big = Layout();
-    pw::SaveLayout(big.editor, big.path);
+    pw::SaveLayout(big.editor.doc, big.path);
     pw::CliHost host(std::cerr);
     pw::QtTextEngine fonts;
     pw::GlyphCache text(fonts);
@@ -52,7 +52,7 @@ BENCHMARK(BM_LoadLayout)->Unit(benchmark::kMillisecond);
 // Reads the same file a character at a time, splitting lines, without interpreting them.
 void BM_ReferenceCharByCharRead(benchmark::State& state) {
     BigLayout& big = Layout();
-    pw::SaveLayout(big.editor, big.path);
+    pw::SaveLayout(big.editor.doc, big.path);
     for (auto _ : state) {
         std::ifstream in(pw::MapPath(big.path), std::ios::binary);
         std::string line;
@@ -75,7 +75,7 @@ void BM_SnapshotAndRestore(benchmark::State& state) {
     BigLayout& big = Layout();
     for (auto _ : state) {
         const pw::LayoutSnapshot kept(big.editor.doc.layout, big.editor.doc.images.ImageList);
-        PutLayoutBack(big.editor, kept);
+        PutLayoutBack(big.editor.doc, big.editor.view, kept);
     }
     if (big.editor.doc.layout.WindowList.size() != 501) state.SkipWithError("layout not restored");
 }

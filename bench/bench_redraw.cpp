@@ -24,7 +24,7 @@ using pw::bench::kW;
 void BM_RedrawAllBusyLayout(benchmark::State& state) {
     BusyLayout layout(static_cast<std::uint8_t>(state.range(0)));
     for (auto _ : state) {
-        pw::RedrawAll(layout.editor);
+        pw::RedrawAll(layout.editor.view, layout.editor.doc);
         benchmark::DoNotOptimize(layout.editor.view.canvas.Bits());
     }
 }

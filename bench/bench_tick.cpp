@@ -45,7 +45,7 @@ struct LiftLayout : pw::bench::BusyLayout {
         sequence.Text[0] = "Welcome";
         sequence.Text[1] = "Please wait";
         editor.view.FullRedraw = fullRedraw;
-        pw::SetViewMode(editor, pw::vmDynamic);
+        pw::SetViewMode(editor.view, pw::vmDynamic);
         canvas.Paint();
     }
 };
@@ -73,7 +73,7 @@ BENCHMARK(BM_TickFullRedraw)->Unit(benchmark::kMicrosecond);
 void BM_RedrawAll(benchmark::State& state) {
     LiftLayout layout(true);
     for (auto _ : state) {
-        pw::RedrawAll(layout.editor);
+        pw::RedrawAll(layout.editor.view, layout.editor.doc);
         benchmark::DoNotOptimize(layout.editor.view.canvas.Bits());
     }
 }

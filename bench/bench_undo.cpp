@@ -26,7 +26,7 @@ BigLayout& Layout() {
 // Moves the i-th window other than the Background object by a pixel, and back the next time.
 void MoveOne(pw::Editor& editor, int i) {
     pw::cWindow& w = *pw::WindowAt(editor.doc.layout, 1 + static_cast<std::size_t>(i) % 500);
-    pw::SetValue(editor, w, pw::wfX0, w.X0 % 2 ? w.X0 - 1 : w.X0 + 1);
+    pw::SetValue(editor.doc, editor.view, w, pw::wfX0, w.X0 % 2 ? w.X0 - 1 : w.X0 + 1);
 }
 
 // Starts the history afresh and ends the given number of commands that each moved one window.
@@ -42,9 +42,9 @@ void BM_UndoOneStep(benchmark::State& state) {
     pw::Editor& editor = Layout().editor;
     MoveSteps(editor, 1);
     for (auto _ : state) {
-        Undo(editor);
+        Undo(editor.doc, editor.view);
         state.PauseTiming();
-        Redo(editor);
+        Redo(editor.doc, editor.view);
         state.ResumeTiming();
     }
 }
@@ -55,10 +55,10 @@ void BM_UndoOneStepAndRedraw(benchmark::State& state) {
     pw::Editor& editor = Layout().editor;
     MoveSteps(editor, 1);
     for (auto _ : state) {
-        Undo(editor);
-        pw::RedrawAll(editor);
+        Undo(editor.doc, editor.view);
+        pw::RedrawAll(editor.view, editor.doc);
         state.PauseTiming();
-        Redo(editor);
+        Redo(editor.doc, editor.view);
         state.ResumeTiming();
     }
 }
@@ -85,7 +85,7 @@ void BM_CommitOneStep(benchmark::State& state) {
     pw::cWindow& w = *pw::WindowAt(editor.doc.layout, 250);
     for (auto _ : state) {
         state.PauseTiming();
-        pw::SetValue(editor, w, pw::wfY0, w.Y0 ? 0 : 1);
+        pw::SetValue(editor.doc, editor.view, w, pw::wfY0, w.Y0 ? 0 : 1);
         state.ResumeTiming();
         editor.doc.history.Commit(editor.doc);
     }
@@ -119,7 +119,7 @@ void BM_StepCost(benchmark::State& state, bool everyWindow) {
         const std::size_t bytes = editor.doc.history.Bytes();
         for (int i = 0; i < kSteps; ++i) {
             if (everyWindow)
-                pw::SetIndexForType(editor, pw::wtPosition, 1 + i % 50);
+                pw::SetIndexForType(editor.doc, editor.view, pw::wtPosition, 1 + i % 50);
             else
                 MoveOne(editor, i);
             editor.doc.history.Commit(editor.doc);

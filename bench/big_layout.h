@@ -31,7 +31,7 @@ struct BigLayout {
         std::filesystem::create_directories(root);
         setenv("PANELWRIGHT_DRIVE_C", root.c_str(), 1);
         path = "C:\\big.dcf";
-        pw::CreateDefaultLayout(editor);
+        pw::CreateDefaultLayout(editor.doc, editor.view);
         for (int i = 0; i < 500; ++i) {
             pw::cWindow& w = pw::NewWindow(editor.doc.layout);
             w.Type = pw::wtPosition;

@@ -60,7 +60,7 @@ struct BusyLayout {
         pw::cWindow& background = Add(editor, 0, 0, 639, 479, pw::wtBackground, pw::dtText);
         background.Tag = 0;
         background.BG0 = background.BG = 42;
-        pw::SetDisplaySize(editor, kW, kH);
+        pw::SetDisplaySize(editor.doc, editor.view, kW, kH);
         editor.doc.layout.BackgroundColour = 42;
         editor.view.ViewMode = view;
 

@@ -32,7 +32,7 @@ inline void GenerateFilesDirectly(Editor& editor) {
     DeleteFilesIn(target);
     for (const DisplayFile& file : prepared.files)
         WriteFileAtomically(target + file.name, file.bytes);
-    if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor, editor.doc.LayoutFileName);
+    if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor.doc, editor.doc.LayoutFileName);
 }
 
 } // namespace pw::reference

@@ -45,7 +45,7 @@ int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
     // where the editor's come.
     PendingRedraw canvas(editor);
     if (ticks > 0) {
-        SetViewMode(editor, vmDynamic);
+        SetViewMode(editor.view, vmDynamic);
         canvas.Paint();
         for (int t = 0; t < ticks; ++t) {
             TimerStep(editor);
@@ -53,7 +53,7 @@ int RunRender(CliContext& context, const std::vector<std::string>& arguments) {
         }
     }
     if (ticks == 0 || shown != vmDynamic) {
-        SetViewMode(editor, shown);
+        SetViewMode(editor.view, shown);
         canvas.Paint();
     }
     SaveLayoutPicture(editor, files[1]);

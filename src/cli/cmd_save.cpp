@@ -11,7 +11,7 @@ int RunSave(CliContext& context, const std::vector<std::string>& arguments) {
     CheckLayoutTarget(args.Files()[1]);
     CliEditor cli(context);
     cli.Load(args.Files()[0]);
-    SaveLayout(cli.editor(), args.Files()[1]);
+    SaveLayout(cli.editor().doc, args.Files()[1]);
     return kExitOk;
 }
 

@@ -16,7 +16,7 @@ public:
     void Paint() {
         if (!requested_) return;
         requested_ = false;
-        RedrawAll(editor_);
+        RedrawAll(editor_.view, editor_.doc);
     }
 
 private:

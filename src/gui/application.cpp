@@ -2,6 +2,7 @@
 
 #include "qt/win1252.h"
 #include "shell/command_scope.h"
+#include "shell/editor.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -53,7 +54,7 @@ void RunCommand(const std::function<void()>& command) {
     Editor& editor = *commandEditor;
     BeginCommand(editor.doc);
     RunUnasked(command);
-    RunUnasked([&editor] { EndCommand(editor); });
+    RunUnasked([&editor] { EndCommand(editor.doc, editor.view); });
 }
 
 void SetCommandEditor(Editor* editor) {

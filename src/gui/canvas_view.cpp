@@ -185,7 +185,7 @@ void CanvasView::paintEvent(QPaintEvent* event) {
     if (fullRedraw_) {
         fullRedraw_ = false;
         painting_ = true;
-        RedrawAll(editor_);
+        RedrawAll(editor_.view, editor_.doc);
         painting_ = false;
     }
     QPainter painter(viewport());

@@ -19,10 +19,10 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
     setObjectName("Edit1");
     menuAction()->setProperty(kHelpContextProperty, kHelpContext);
     undo_ = Add(this, "Undo1", "&Undo", "Take back the last change", {QKeySequence("Ctrl+Z")},
-                [this] { Undo(editor_); });
+                [this] { Undo(editor_.doc, editor_.view); });
     redo_ = Add(this, "Redo1", "&Redo", "Make the change taken back last again",
                 {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")},
-                [this] { Redo(editor_); });
+                [this] { Redo(editor_.doc, editor_.view); });
     addSeparator();
     const auto cut = Add(this, "Cut1", "Cu&t", "Move the selected window to the clipboard",
                          {QKeySequence("Ctrl+X")}, [this] { Cut1Click(); });

@@ -61,7 +61,9 @@ struct Item {
 };
 
 std::function<void(TfPanelwright&, Editor&)> Place(PlaceKind kind) {
-    return [kind](TfPanelwright&, Editor& editor) { ArmPlace(editor, kind); };
+    return [kind](TfPanelwright&, Editor& editor) {
+        ArmPlace(editor.pointer, editor.observers, kind);
+    };
 }
 
 QAction* AddItem(QWidget* menu, const Item& item, TfPanelwright& window, Editor& editor) {

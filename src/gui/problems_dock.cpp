@@ -87,7 +87,7 @@ void ProblemsDock::Fill() {
 
 void ProblemsDock::Activated(QTreeWidgetItem* item) {
     const Problem p = problems_.at(item->data(colSeverity, kProblemRole).toULongLong());
-    RunCommand([&] { ShowProblem(editor_, p.window, p.index); });
+    RunCommand([&] { ShowProblem(editor_.doc, editor_.view, p.window, p.index); });
 }
 
 } // namespace pw

@@ -303,7 +303,7 @@ void TfSetUp::FormPaint() {
 void TfSetUp::rb640Click(int width) {
     if (!ControlsFilled) return;
     for (const DisplaySize& size : kDisplaySizes)
-        if (size.width == width) SetDisplaySize(editor_, size.width, size.height);
+        if (size.width == width) SetDisplaySize(editor_.doc, editor_.view, size.width, size.height);
 }
 
 void TfSetUp::InputModeClick(std::uint8_t code) {

@@ -62,7 +62,7 @@ void TfViewControl::rbDynamicClick() {
 }
 
 void TfViewControl::Choose(ViewKind mode) {
-    SetViewMode(editor_, mode);
+    SetViewMode(editor_.view, mode);
     accept();
 }
 

@@ -135,7 +135,7 @@ void WindowsDock::RowsChosen() {
             SelectOnly(editor_, FindWindow(layout, *ids.begin()));
         } else if (!ids.empty()) {
             // The row clicked last is the current window.
-            if (clicked && ids.contains(clicked->Id)) SelectWindow(editor_, clicked);
+            if (clicked && ids.contains(clicked->Id)) SelectWindow(editor_.doc, editor_.view, clicked);
             SelectIds(editor_, ids);
         }
     });

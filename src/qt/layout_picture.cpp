@@ -12,7 +12,7 @@
 namespace pw {
 
 void SaveLayoutPicture(Editor& editor, const std::string& path) {
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     const RasterCanvas& canvas = editor.view.canvas;
     // The buffer's pixels are 0xFFRRGGBB, QImage's RGB32: encoded without a copy.
     const QImage image(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),

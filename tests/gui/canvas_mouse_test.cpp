@@ -108,7 +108,7 @@ TEST_F(CanvasMouseTest, EveryPlaceItemPlacesItsKindWithItsDefaultsWhereTheCanvas
 
 TEST_F(CanvasMouseTest, DragsOnTheScrolledCanvasFollowThePointerAndRepaintOnlyWhatMoved) {
     Start();
-    SetDisplaySize(editor, 800, 600);
+    SetDisplaySize(editor.doc, editor.view, 800, 600);
     // The panels would take most of so small a window from the canvas.
     for (QDockWidget* dock : main->findChildren<QDockWidget*>()) dock->hide();
     main->resize(400, 300);

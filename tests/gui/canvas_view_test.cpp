@@ -27,7 +27,7 @@ protected:
         QApplication::processEvents();
         PaintSpy spy;
         viewport->installEventFilter(&spy);
-        DrawWindow(editor, w, DrawMode::Draw);
+        DrawWindow(editor.view, editor.doc, w, DrawMode::Draw);
         QApplication::processEvents();
         viewport->removeEventFilter(&spy);
         return spy.painted;
@@ -45,7 +45,7 @@ TEST_F(CanvasViewTest, DrawingOneWindowRepaintsOnlyItsArea) {
 
 TEST_F(CanvasViewTest, TheRepaintFollowsTheScrollPosition) {
     Start();
-    SetDisplaySize(editor, 800, 600);
+    SetDisplaySize(editor.doc, editor.view, 800, 600);
     // The panels would take most of so small a window from the canvas.
     for (QDockWidget* dock : main->findChildren<QDockWidget*>()) dock->hide();
     main->resize(400, 300);

@@ -23,14 +23,14 @@ protected:
     QString Status() const { return main->findChild<QLabel*>("canvasStatus")->text(); }
     // Windows added by the test are where the history starts, as a loaded layout's are.
     void Shown() {
-        RedrawAll(editor);
+        RedrawAll(editor.view, editor.doc);
         editor.doc.history.Reset(editor.doc);
     }
 };
 
 TEST_F(EditMenuTest, AtFourTimesTheMouseEditsInDisplayPixelsShownAsCrispSquares) {
     Start();
-    SetDisplaySize(editor, 800, 600);
+    SetDisplaySize(editor.doc, editor.view, 800, 600);
     main->resize(400, 300);
     cWindow& w = AddWindow(editor, 200, 100, 319, 129);
     cWindow& box = AddWindow(editor, 160, 140, 199, 159);

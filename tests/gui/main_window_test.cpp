@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, TheInformationSheetIgnoresEscapeAndComesBackWithTheNextSe
     EXPECT_TRUE(forms.fWinInfo->isVisible());
     forms.fWinInfo->close(); // its close box
     ASSERT_FALSE(forms.fWinInfo->isVisible());
-    SelectWindow(editor, WindowAt(editor.doc.layout, 1));
+    SelectWindow(editor.doc, editor.view, WindowAt(editor.doc.layout, 1));
     EXPECT_TRUE(forms.fWinInfo->isVisible());
     EXPECT_EQ(forms.fWinInfo->findChild<QLabel*>("lbType")->text(), "Message Window");
 }
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, ShowingTheWindowAgainMakesNoSecondBackground) {
 
 TEST_F(MainWindowTest, TheScrollableAreaCoversExactlyTheDisplay) {
     Start();
-    SetDisplaySize(editor, 800, 600);
+    SetDisplaySize(editor.doc, editor.view, 800, 600);
     QApplication::processEvents();
     auto* canvas = main->Canvas();
     const QSize view = canvas->viewport()->size();
@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, RecentFilesListLayoutsLoadedOrSavedAndDropOnesThatAreGone
     EXPECT_FALSE(recent->menuAction()->isEnabled());
     for (const char* name : {"C:\\a.dcf", "C:\\b.dcf", "C:\\a.dcf"}) {
         SetLayoutFileName(editor.doc, name);
-        SaveLayout(editor, name);
+        SaveLayout(editor.doc, name);
     }
     emit recent->aboutToShow();
     QStringList items;

@@ -62,21 +62,22 @@ TEST_F(ProblemsDockTest, FollowsEveryCommandAtOnce) {
     StartWithWideText();
     cWindow& w = *editor.doc.layout.WindowList[1];
     // No font file can be made that large: a problem of the window, at no index.
-    RunCommand([&] { SetValue(editor, w, wfFontSize, 5000); });
+    RunCommand([&] { SetValue(editor.doc, editor.view, w, wfFontSize, 5000); });
     ASSERT_EQ(List()->topLevelItemCount(), 1);
     EXPECT_TRUE(List()->topLevelItem(0)->text(3).contains("cannot be made for the display"));
     EXPECT_EQ(List()->topLevelItem(0)->text(2), "");
-    RunCommand([&] { SetValue(editor, w, wfFontSize, 20); });
+    RunCommand([&] { SetValue(editor.doc, editor.view, w, wfFontSize, 20); });
     EXPECT_EQ(List()->topLevelItemCount(), 1);
     // Widened to the display's edge, the text fits.
-    RunCommand([&] { SetValue(editor, w, wfX1, 639); });
+    RunCommand([&] { SetValue(editor.doc, editor.view, w, wfX1, 639); });
     EXPECT_EQ(List()->topLevelItemCount(), 0);
     EXPECT_EQ(Count(), "No problems");
 }
 
 TEST_F(ProblemsDockTest, ADoubleClickSelectsTheWindowAndShowsTheIndex) {
     StartWithWideText();
-    RunCommand([&] { SelectWindow(editor, editor.doc.layout.WindowList[0].get()); });
+    RunCommand(
+        [&] { SelectWindow(editor.doc, editor.view, editor.doc.layout.WindowList[0].get()); });
     const QRect row = List()->visualItemRect(List()->topLevelItem(0));
     QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, row.center());
     QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, row.center());

@@ -126,7 +126,7 @@ TEST_F(SetUpDialogTest, ALayoutOfAnotherWidthLeavesTheSizeButtonsAsTheyWere) {
     Open();
     Click(dialog->rb800);
     Click(dialog->btClose);
-    SetDisplaySize(editor, 1024, 768);
+    SetDisplaySize(editor.doc, editor.view, 1024, 768);
     Open();
     EXPECT_TRUE(dialog->rb800->isChecked());
     EXPECT_EQ(LayoutSize(), QSize(1024, 768));

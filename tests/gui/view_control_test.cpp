@@ -37,7 +37,7 @@ TEST_F(ViewControlTest, OutlinesAndTheSelectionMarkShowOnlyInDesignView) {
     Start();
     cWindow& w = AddWindow(editor, 100, 100, 200, 150);
     w.BG0 = 195; // red 3, green 0, blue 0, grey 3: (240, 48, 48)
-    SelectWindow(editor, &w);
+    SelectWindow(editor.doc, editor.view, &w);
     QApplication::processEvents();
     const QColor magenta(255, 0, 255), fill(240, 48, 48), background(32, 160, 160);
     EXPECT_EQ(Shown(100, 125), magenta);       // outline and mark
@@ -71,7 +71,7 @@ TEST_F(ViewControlTest, AfterDynamicViewWasLeftElsewhereDynamicTakesAnotherViewF
     });
     EXPECT_EQ(editor.view.ViewMode, vmDynamic);
     EXPECT_FALSE(editor.view.FullRedraw);
-    LeaveDynamicView(editor); // the Text button of the Window Information dialog
+    LeaveDynamicView(editor.view); // the Text button of the Window Information dialog
     EXPECT_EQ(editor.view.ViewMode, vmDesign);
     EXPECT_EQ(StatusBarView(), "Design view");
 

@@ -48,7 +48,7 @@ protected:
 
 TEST_F(WinInfoDialogTest, TypedValuesAreAppliedRowByRowAndRefusedOnesDoNotStay) {
     cWindow& w = AddWindow(editor, 100, 100, 219, 129);
-    SelectWindow(editor, &w);
+    SelectWindow(editor.doc, editor.view, &w);
     Click(irWidth);
     Press(irWidth, "300");
     EXPECT_EQ(w.X1, 219); // not yet
@@ -96,13 +96,13 @@ TEST_F(WinInfoDialogTest, TheButtonsStepRaiseAndDeleteButSpareTheBackgroundObjec
     cWindow* background = WindowAt(editor.doc.layout, 0);
     cWindow& position = AddWindow(editor, 10, 10, 100, 40, wtPosition);
     cWindow& destination = AddWindow(editor, 10, 50, 100, 80, wtDestination);
-    SelectWindow(editor, background);
+    SelectWindow(editor.doc, editor.view, background);
     for (QPushButton* button : {sheet->btDelete, sheet->btPutTop, sheet->btImage})
         QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(editor.doc.layout.WindowList.size(), 3u);
     EXPECT_EQ(WindowAt(editor.doc.layout, 0), background);
     EXPECT_FALSE(sheet->ebIndex->isEnabled());
-    SetDisplaySize(editor, 800, 600);
+    SetDisplaySize(editor.doc, editor.view, 800, 600);
     EXPECT_EQ(Shown(irWidth), "800");
 
     QTest::mouseClick(sheet->btPrev, Qt::LeftButton); // wraps to the last window
@@ -115,7 +115,7 @@ TEST_F(WinInfoDialogTest, TheButtonsStepRaiseAndDeleteButSpareTheBackgroundObjec
     EXPECT_EQ(editor.doc.layout.CurWindow, background);
 
     // Left is unchecked by its click, but the window still has no other justification.
-    SelectWindow(editor, &position);
+    SelectWindow(editor.doc, editor.view, &position);
     QTest::mouseClick(sheet->cbLeft, Qt::LeftButton);
     EXPECT_TRUE(sheet->cbLeft->isChecked());
     QTest::mouseClick(sheet->cbRight, Qt::LeftButton);
@@ -125,7 +125,7 @@ TEST_F(WinInfoDialogTest, TheButtonsStepRaiseAndDeleteButSpareTheBackgroundObjec
 
 TEST_F(WinInfoDialogTest, TheDisplayKeepsItsBackgroundAndFontsLoseOnlyTheirItalics) {
     cWindow* background = WindowAt(editor.doc.layout, 0);
-    SelectWindow(editor, background);
+    SelectWindow(editor.doc, editor.view, background);
     auto messages = AnswerMessageBoxes({QMessageBox::Ok});
     TfColourSelection* colours = forms.fColourSelection;
     QTimer::singleShot(0, colours, [colours] {

@@ -74,7 +74,7 @@ TEST(GlyphCache, AWindowGivenAnotherFontDrawsFromThatFontsGlyphs) {
     QtTextEngine direct;
     Editor cached(host, cache), plain(host, direct);
     for (Editor* editor : {&cached, &plain}) {
-        CreateDefaultLayout(*editor);
+        CreateDefaultLayout(editor->doc, editor->view);
         editor->view.ViewMode = vmStatic;
         cWindow& w = AddWindow(*editor, 10, 10, 300, 90);
         w.DrawType = dtText;
@@ -87,7 +87,7 @@ TEST(GlyphCache, AWindowGivenAnotherFontDrawsFromThatFontsGlyphs) {
     const auto change = [&](auto&& edit) {
         for (Editor* editor : {&cached, &plain}) {
             edit(*WindowAt(editor->doc.layout, 1));
-            RedrawAll(*editor);
+            RedrawAll(editor->view, editor->doc);
         }
         const RasterCanvas& a = cached.view.canvas;
         const RasterCanvas& b = plain.view.canvas;

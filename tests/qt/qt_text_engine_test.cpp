@@ -82,13 +82,13 @@ TEST_F(QtTextEngineTest, TextFarOffTheCanvasChangesNothing) {
 TEST_F(QtTextEngineTest, AHugeTextWindowFromAHandEditedLayoutDrawsQuickly) {
     RecordingHost host;
     Editor editor{host, engine};
-    CreateDefaultLayout(editor);
+    CreateDefaultLayout(editor.doc, editor.view);
     cWindow& w = AddWindow(editor, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     w.FontSize = INT_MAX;
     w.Format = fmCentre | fmVCentre;
     w.Text[0] = "Lift\r\nout of service";
     editor.view.ViewMode = vmStatic;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(w.FontSize, INT_MAX); // the window keeps what the file said
 }
 

@@ -21,7 +21,7 @@ protected:
     Editor editor{host, text};
     RecordingViews views{editor};
 
-    void SetUp() override { CreateDefaultLayout(editor); }
+    void SetUp() override { CreateDefaultLayout(editor.doc, editor.view); }
 
     // A window appended to the layout with the given rectangle and kind.
     cWindow& AddWindow(int x0, int y0, int x1, int y1, std::uint8_t type = wtMessage) {

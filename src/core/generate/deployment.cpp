@@ -164,7 +164,7 @@ DecodedDisplayFiles Stage(const DisplayFileSet& files, const std::string& stagin
 void RollBack(const std::string& staging, const std::vector<std::string>& made,
               const std::string& pendingRecord, DeployFs& fs) {
     try {
-        if (FileExists(pendingRecord)) fs.RemoveFile(pendingRecord);
+        if (!pendingRecord.empty() && FileExists(pendingRecord)) fs.RemoveFile(pendingRecord);
         if (FolderExists(staging)) fs.RemoveTree(staging);
         for (auto it = made.rbegin(); it != made.rend(); ++it)
             if (*it != staging && FolderExists(*it)) fs.RemoveEmptyFolder(*it);
@@ -196,22 +196,25 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
     const std::string staging = StagingFolder(folder);
     ProgressSteps steps(progress, 2 * static_cast<long>(files.size()) + 2);
     std::vector<std::string> made;
+    std::string pending; // the record's path while it waits, once written
     Manifest manifest;
     try {
         made = MissingFolders(staging);
         for (const std::string& path : made) fs.MakeFolder(path);
         DecodedDisplayFiles decoded = Stage(files, staging, fs, steps);
-        if (!target.recordPath.empty()) {
-            const std::string records = target.recordPath.substr(0, NameStart(target.recordPath));
+        const KeptRecord record = target.record();
+        if (!record.path.empty()) {
+            const std::string records = record.path.substr(0, NameStart(record.path));
             if (!FolderExists(records)) fs.MakeFolder(records);
-            fs.WriteFile(PendingRecord(target.recordPath), target.recordText);
+            pending = PendingRecord(record.path);
+            fs.WriteFile(pending, record.text);
         }
         steps.Next("Checking the staged files");
         target.checkStaged(staging, decoded);
         const BackupPlan plan = target.planBackup();
         manifest.wholeFolder = !FolderExists(folder) || plan.moveDisplay;
         manifest.moveDisplay = plan.moveDisplay;
-        manifest.recordPath = target.recordPath;
+        manifest.recordPath = record.path;
         manifest.dropOldBackup = plan.dropOldBackup;
         for (const DisplayFile& file : files) manifest.names.push_back(file.name);
         fs.WriteFile(staging + kManifest, ManifestText(manifest));
@@ -222,10 +225,10 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
         // The point of no return: from here on the next run finishes what this one begins.
         fs.Rename(staging, SwapFolder(folder));
     } catch (const Error& error) {
-        RollBack(staging, made, PendingRecord(target.recordPath), fs);
+        RollBack(staging, made, pending, fs);
         throw IoError("Nothing in " + folder + " was changed. " + error.what());
     } catch (...) {
-        RollBack(staging, made, PendingRecord(target.recordPath), fs);
+        RollBack(staging, made, pending, fs);
         throw;
     }
     try {

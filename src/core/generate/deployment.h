@@ -28,6 +28,12 @@ struct BackupPlan {
     bool moveDisplay = false;   // the display folder becomes the backup folder
 };
 
+// A record and where it is kept.
+struct KeptRecord {
+    std::string path;
+    std::string text;
+};
+
 struct DeployTarget {
     std::string folder; // ends with a backslash
     // Asked once the set is staged; may throw to stop the deployment before anything changes.
@@ -37,9 +43,10 @@ struct DeployTarget {
     std::function<void(const std::string& staged, DecodedDisplayFiles& decoded)> checkStaged =
         [](const std::string&, DecodedDisplayFiles&) {};
     // The record of the deployment, written once the swap is sure to come to its end (by this
-    // run or, after a stop, the next); none when the path is empty.
-    std::string recordPath;
-    std::string recordText;
+    // run or, after a stop, the next); none when its path is empty. Asked for once the set is
+    // staged, so that its digests can be made while the files are written; may throw to stop
+    // the deployment before anything changes.
+    std::function<KeptRecord()> record = [] { return KeptRecord{}; };
 };
 
 // The folders beside a target: "C:\KVP\Display\" gives "C:\KVP\Display.~new\" and

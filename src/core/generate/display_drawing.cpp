@@ -37,19 +37,23 @@ FontDesc FontOf(const cWindow& w) {
 
 } // namespace
 
-RasterCanvas DrawDisplay(const Layout& layout, const ImageStore& images, TextEngine& engine,
-                         const CalendarNames& names, const DrawingOptions& options) {
-    // A view of its own: drawing the layout changes nothing but this view's pixels.
+void DrawDisplayOn(RasterCanvas& canvas, const Layout& layout, const ImageStore& images,
+                   TextEngine& engine, const CalendarNames& names, const DrawingOptions& options) {
+    // A view of its own: drawing the layout changes nothing but this view's pixels. It draws
+    // on the canvas it is handed, made the display's size here: a screen's worth of fresh
+    // memory costs more than drawing most layouts on it, so a caller that draws often keeps
+    // its canvas.
     Silent host;
     Observers observers;
     ImageBank bank(host, observers);
     Random random;
-    // The canvas is made once at the display's size: a screen's worth of fresh memory costs
-    // more here than drawing most layouts on it.
+    View view(engine, bank, random, observers, 1, 1);
     const cWindow* background = Background(layout);
-    View view(engine, bank, random, observers,
-              background ? std::clamp(background->X1 + 1, 1, kMaxDisplaySide) : kFirstCanvasWidth,
-              background ? std::clamp(background->Y1 + 1, 1, kMaxDisplaySide) : kFirstCanvasHeight);
+    view.canvas = std::move(canvas);
+    view.canvas.Resize(
+        background ? std::clamp(background->X1 + 1, 1, kMaxDisplaySide) : kFirstCanvasWidth,
+        background ? std::clamp(background->Y1 + 1, 1, kMaxDisplaySide) : kFirstCanvasHeight,
+        kButtonFace);
     bank.ImageList.Replace(images.Images());
     Layout shown = layout;
     view.ViewMode = options.clock ? vmDynamic : vmStatic;
@@ -70,7 +74,14 @@ RasterCanvas DrawDisplay(const Layout& layout, const ImageStore& images, TextEng
     RedrawAll(view, shown);
     // The images stay with their owner.
     bank.ImageList.Replace({});
-    return std::move(view.canvas);
+    canvas = std::move(view.canvas);
+}
+
+RasterCanvas DrawDisplay(const Layout& layout, const ImageStore& images, TextEngine& engine,
+                         const CalendarNames& names, const DrawingOptions& options) {
+    RasterCanvas canvas;
+    DrawDisplayOn(canvas, layout, images, engine, names, options);
+    return canvas;
 }
 
 namespace {

@@ -28,6 +28,9 @@ struct DrawingOptions {
 // images of the store and the text of the engine. The layout itself is not changed.
 RasterCanvas DrawDisplay(const Layout& layout, const ImageStore& images, TextEngine& engine,
                          const CalendarNames& names, const DrawingOptions& options);
+// The same on the canvas given, whose memory is used again when it is large enough.
+void DrawDisplayOn(RasterCanvas& canvas, const Layout& layout, const ImageStore& images,
+                   TextEngine& engine, const CalendarNames& names, const DrawingOptions& options);
 
 // What a display folder gives a display to draw from: the layout of its "Display.dcf", the
 // images of its .bm files under the names the windows give them, and its .fnt files for the

@@ -114,8 +114,7 @@ void RestoreBackup(const DeploymentRecord& record, Hasher& hasher, Progress& pro
     target.folder = kDisplayFolder;
     const DeploymentRecord restored =
         MakeRecord(files, record.layoutFile, kDisplayFolder, std::time(nullptr), hasher);
-    target.recordPath = restored.path;
-    target.recordText = RecordText(restored);
+    target.record = [&] { return KeptRecord{restored.path, RecordText(restored)}; };
     DeployFiles(files, target, fs, progress);
 }
 

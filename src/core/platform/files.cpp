@@ -3,12 +3,14 @@
 #include "platform/errors.h"
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #ifdef _WIN32
@@ -141,32 +143,53 @@ void FlushFolderToDisk(const std::string& folder) {
         if (!synced) throw failed();
     }
 #else
-    // The data of every file, then the folder that names them. The data of all files is sent
-    // to the disk first, so that the first wait commits them all and the others find their
-    // data already there: one wait for the disk instead of one per file.
+    // The data of every file, and the folder that names them. Write-back of every file is
+    // started first; then all the waits are made at once, a few threads each taking its
+    // share, as each wait ends with the disk's cache being flushed and the disk joins flushes
+    // asked for together: two or three flushes for the folder instead of one per file.
+    std::atomic<int> error{0}; // the system's reason for a failure, from whichever thread
+    std::vector<int> fds;
     std::error_code ec;
-    bool synced = true;
-    std::vector<int> files;
     for (const auto& entry : fs::directory_iterator(MapPath(folder), ec)) {
         if (!entry.is_regular_file(ec)) continue;
         const int fd = open(entry.path().c_str(), O_RDONLY);
         if (fd < 0) {
-            synced = false;
+            error = errno;
             continue;
         }
 #ifdef __linux__
         sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
 #endif
-        files.push_back(fd);
+        fds.push_back(fd);
     }
-    for (const int fd : files) {
-        synced = synced && fdatasync(fd) == 0;
-        close(fd);
-    }
+    if (ec) error = ec.value();
     const int dir = open(MapPath(folder).c_str(), O_RDONLY | O_DIRECTORY);
-    synced = synced && !ec && dir >= 0 && fsync(dir) == 0;
-    if (dir >= 0) close(dir);
-    if (!synced) throw failed();
+    if (dir >= 0)
+        fds.push_back(dir);
+    else
+        error = errno;
+    const auto wait = [&](std::size_t first, std::size_t step) {
+        for (std::size_t i = first; i < fds.size(); i += step)
+            if ((fds[i] == dir ? fsync(fds[i]) : fdatasync(fds[i])) != 0) error = errno;
+    };
+    constexpr std::size_t kMaxWaiters = 16;
+    const std::size_t waiters = std::min(fds.size(), kMaxWaiters);
+    {
+        std::vector<std::jthread> threads;
+        std::size_t first = 1;
+        try {
+            for (; first < waiters; ++first) threads.emplace_back(wait, first, waiters);
+        } catch (const std::system_error&) {
+            // No thread to spare: this one waits for the rest too.
+            for (std::size_t i = first; i < waiters; ++i) wait(i, waiters);
+        }
+        if (waiters > 0) wait(0, waiters);
+    }
+    for (const int fd : fds) close(fd);
+    if (error != 0) {
+        errno = error;
+        throw failed();
+    }
 #endif
 }
 

@@ -158,12 +158,12 @@ void FormMouseDown(Editor& editor, MouseButton, ShiftState shift, int x, int y) 
     } else if (cWindow* w = HitWindow(layout, x, y, &unpickable)) {
         const bool inGroup = InGroup(layout, editor.selection, *w);
         if (inGroup) {
-            SelectWindow(editor, w);
+            SelectWindow(editor.doc, editor.view, w);
         } else if (editor.selection.Size() > 1) {
             SelectOnly(editor, w); // the group gives way to the window
         } else {
             editor.selection.Assign({w->Id});
-            SelectWindow(editor, w);
+            SelectWindow(editor.doc, editor.view, w);
         }
         if (IsBackground(layout, w)) {
             // Only the Background object is under the pointer: a drag draws a band.
@@ -175,7 +175,7 @@ void FormMouseDown(Editor& editor, MouseButton, ShiftState shift, int x, int y) 
     } else {
         editor.selection.Clear();
         layout.CurWindow = nullptr;
-        RedrawAll(editor);
+        RedrawAll(editor.view, editor.doc);
     }
     editor.pointer.LastMouseX = x;
     editor.pointer.LastMouseY = y;
@@ -191,10 +191,10 @@ void FormMouseMove(Editor& editor, ShiftState shift, int x, int y) {
         switch (w->DragMode) {
         case dmMoving:
             if (w->X0 + dx >= 0 && w->Y0 + dy >= 0)
-                MoveTo(editor, *w, Held(w->X0 + dx), Held(w->Y0 + dy));
+                MoveTo(editor.doc, editor.view, *w, Held(w->X0 + dx), Held(w->Y0 + dy));
             break;
-        case dmRightEdge: SetValue(editor, *w, wfX1, Held(w->X1 + dx)); break;
-        case dmBottomEdge: SetValue(editor, *w, wfY1, Held(w->Y1 + dy)); break;
+        case dmRightEdge: SetValue(editor.doc, editor.view, *w, wfX1, Held(w->X1 + dx)); break;
+        case dmBottomEdge: SetValue(editor.doc, editor.view, *w, wfY1, Held(w->Y1 + dy)); break;
         default: break;
         }
     }
@@ -208,7 +208,7 @@ void FormMouseUp(Editor& editor, MouseButton, ShiftState, int, int) {
     if (!w) return;
     w->DragMode = dmIdle;
     editor.observers.Notify(&EditorObserver::WindowChanged);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
 }
 
 cWindow& PlaceNewWindow(Editor& editor, std::uint8_t kind, int x, int y, std::uint32_t tag,
@@ -229,7 +229,7 @@ cWindow& PlaceNewWindow(Editor& editor, std::uint8_t kind, int x, int y, std::ui
     else
         ContentDefaults(w, x, tag, shared);
     ClipToDisplay(editor.doc.layout, w);
-    ArmPlace(editor, pmNone);
+    ArmPlace(editor.pointer, editor.observers, pmNone);
     return w;
 }
 

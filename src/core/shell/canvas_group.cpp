@@ -64,7 +64,7 @@ void MoveStep(Editor& editor, ShiftState shift, int x, int y) {
         places.reserve(drag.from.size());
         for (const auto& [id, r] : drag.from)
             places.push_back({id, {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}});
-        ChangePlaces(editor, places, GroupShown::Previewed);
+        ChangePlaces(editor.doc, editor.view, places, GroupShown::Previewed);
         if (!editor.view.Loading)
             drag.preview.Show(editor.view, editor.doc.layout.BackgroundColour, dx, dy);
     }
@@ -88,9 +88,9 @@ void ResizeStep(Editor& editor, ShiftState shift, int x, int y) {
         }
     }
     if (right)
-        SetValue(editor, *w, wfX1, edge);
+        SetValue(editor.doc, editor.view, *w, wfX1, edge);
     else
-        SetValue(editor, *w, wfY1, edge);
+        SetValue(editor.doc, editor.view, *w, wfY1, edge);
     if ((right ? w->X1 : w->Y1) != edge) guides.clear();
     ShowGuides(editor, std::move(guides));
 }

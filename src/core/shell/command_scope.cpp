@@ -6,14 +6,14 @@ namespace pw {
 
 void BeginCommand(Document& doc) { ++doc.CommandDepth; }
 
-void EndCommand(Editor& editor) {
-    if (editor.doc.CommandDepth > 0 && --editor.doc.CommandDepth > 0) return;
+void EndCommand(Document& doc, const View& view) {
+    if (doc.CommandDepth > 0 && --doc.CommandDepth > 0) return;
     // A window the command placed or changed shows a default font or a clock sample from the
     // moment it is drawn; the Window Information dialog says so from the same moment.
-    if (!editor.view.Loading && ApplyShownValues(editor.doc, editor.view))
-        editor.observers.Notify(&EditorObserver::WindowChanged);
-    CommandEnded(editor.doc);
-    editor.observers.Notify(&EditorObserver::CommandEnded);
+    if (!view.Loading && ApplyShownValues(doc, view))
+        doc.observers.Notify(&EditorObserver::WindowChanged);
+    CommandEnded(doc);
+    doc.observers.Notify(&EditorObserver::CommandEnded);
 }
 
 CommandScope::~CommandScope() {
@@ -27,7 +27,7 @@ CommandScope::~CommandScope() {
 
 void CommandScope::End() {
     open_ = false;
-    EndCommand(editor_);
+    EndCommand(doc_, view_);
 }
 
 } // namespace pw

@@ -4,7 +4,8 @@
 // that a dialog a command opened runs commands of its own inside it and all of it is undone
 // at once. The editor, the command line tool and the tests all change the document this way.
 
-#include "shell/editor.h"
+#include "shell/document.h"
+#include "windows/view.h"
 
 #include <string>
 
@@ -14,13 +15,13 @@ void BeginCommand(Document& doc);
 // Ends the command begun last. When it was the outermost one, the windows that show store
 // what they show, the change becomes one undo step (named by what changed) and the views
 // are told (CommandEnded).
-void EndCommand(Editor& editor);
+void EndCommand(Document& doc, const View& view);
 
 // A command for as long as the scope lives. End() ends it where an error must reach the
 // caller; otherwise the scope ends it when it is left.
 class CommandScope {
 public:
-    explicit CommandScope(Editor& editor) : editor_(editor) { BeginCommand(editor_.doc); }
+    CommandScope(Document& doc, const View& view) : doc_(doc), view_(view) { BeginCommand(doc_); }
     ~CommandScope();
     CommandScope(const CommandScope&) = delete;
     CommandScope& operator=(const CommandScope&) = delete;
@@ -28,7 +29,8 @@ public:
     void End();
 
 private:
-    Editor& editor_;
+    Document& doc_;
+    const View& view_;
     bool open_ = true;
 };
 

@@ -13,6 +13,8 @@ void Editor::ImageRead(cWindow& w, int index, bool dither, int transparent) {
     LoadWindowImage(doc.images, w, index, dither, transparent);
 }
 
-void Editor::DisplaySizeRead(int width, int height) { SetDisplaySize(*this, width, height); }
+void Editor::DisplaySizeRead(int width, int height) {
+    SetDisplaySize(doc, view, width, height);
+}
 
 } // namespace pw

@@ -12,6 +12,7 @@
 #include "platform/errors.h"
 
 #include <ctime>
+#include <future>
 #include <utility>
 
 namespace pw {
@@ -54,16 +55,31 @@ Generation Prepare(Editor& editor, Progress& progress) {
     return g;
 }
 
+// The two screens the check draws at every deployment, kept for the next one: fresh memory
+// of a screen's size costs more than drawing most layouts on it. Screens far beyond the usual
+// sizes give their memory back.
+constexpr long kMaxKeptPixels = 2048L * 2048L;
+struct CheckCanvases {
+    RasterCanvas preview, shown;
+};
+CheckCanvases& KeptCanvases() {
+    thread_local CheckCanvases canvases;
+    return canvases;
+}
+
 // The display must show what the Static view shows: the staged files, drawn by themselves,
 // against the layout drawn with the editor's fonts and images.
 void CheckDrawing(const Layout& layout, Editor& editor, const std::string& staged,
                   DecodedDisplayFiles& decoded) {
-    const RasterCanvas preview =
-        DrawDisplay(layout, editor.doc.images.ImageList, editor.textEngine, editor.run.calendarNames, {});
+    CheckCanvases& canvases = KeptCanvases();
+    DrawDisplayOn(canvases.preview, layout, editor.doc.images.ImageList, editor.textEngine,
+                  editor.run.calendarNames, {});
     DisplayFolder folder = DisplayFolderOf(std::move(decoded), staged);
-    const RasterCanvas shown =
-        DrawDisplay(folder.layout, folder.images, folder.fonts, editor.run.calendarNames, {});
-    const std::string differences = DrawingDifferences(layout, preview, shown);
+    DrawDisplayOn(canvases.shown, folder.layout, folder.images, folder.fonts,
+                  editor.run.calendarNames, {});
+    const std::string differences = DrawingDifferences(layout, canvases.preview, canvases.shown);
+    if (static_cast<long>(canvases.preview.Width()) * canvases.preview.Height() > kMaxKeptPixels)
+        canvases = {};
     if (!differences.empty())
         throw FormatError("Drawn from its files, the display would not show what the Static "
                           "view shows: " +
@@ -76,7 +92,7 @@ GenerateReport Deploy(Editor& editor, Generation& g, Progress& progress, Hasher&
     if (!g.prepared) {
         editor.host.ShowMessage("Cannot create " + g.target);
         report.complete = false;
-        if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor, editor.doc.LayoutFileName);
+        if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor.doc, editor.doc.LayoutFileName);
         return report;
     }
     PreparedDisplay& prepared = *g.prepared;
@@ -88,10 +104,16 @@ GenerateReport Deploy(Editor& editor, Generation& g, Progress& progress, Hasher&
         ProgressScope scope(progress, "Putting the display files in " + g.target);
         DeployTarget deploy;
         deploy.folder = g.target;
-        const DeploymentRecord record =
-            MakeRecord(prepared.files, editor.doc.LayoutFileName, g.target, std::time(nullptr), hasher);
-        deploy.recordPath = record.path;
-        deploy.recordText = RecordText(record);
+        // The digests are made on a thread of their own while the files are staged, read back
+        // and decoded: the record is needed only then.
+        std::future<DeploymentRecord> record = std::async(std::launch::async, [&] {
+            return MakeRecord(prepared.files, editor.doc.LayoutFileName, g.target,
+                              std::time(nullptr), hasher);
+        });
+        deploy.record = [&] {
+            const DeploymentRecord made = record.get();
+            return KeptRecord{made.path, RecordText(made)};
+        };
         const cInputSpec& job = editor.doc.layout.InputSpec;
         deploy.checkStaged = [&](const std::string& staged, DecodedDisplayFiles& decoded) {
             CheckDrawing(prepared.layout, editor, staged, decoded);
@@ -103,7 +125,7 @@ GenerateReport Deploy(Editor& editor, Generation& g, Progress& progress, Hasher&
     report.target = g.target;
     report.filesWritten = static_cast<int>(prepared.files.size());
     TakeFontFileNames(editor, prepared);
-    if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor, editor.doc.LayoutFileName);
+    if (!editor.doc.LayoutFileName.empty()) SaveLayout(editor.doc, editor.doc.LayoutFileName);
     for (const std::string& message : prepared.unshown) editor.host.ShowMessage(message);
     return report;
 }

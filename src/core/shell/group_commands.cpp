@@ -41,7 +41,7 @@ void Reorder(Layout& layout, std::size_t from, std::size_t to) {
 
 void OrderChanged(Editor& editor) {
     RenumberWindows(editor.doc.layout);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     editor.observers.Notify(&EditorObserver::WindowChanged);
 }
 
@@ -59,7 +59,7 @@ void NudgeSelection(Editor& editor, int dx, int dy) {
     const std::vector<cWindow*> windows = MovableSelection(editor.doc.layout, editor.selection);
     if (windows.size() <= 1) {
         if (windows.size() == 1 && windows.front() == editor.doc.layout.CurWindow)
-            NudgeWindow(editor, dx, dy);
+            NudgeWindow(editor.doc, editor.view, dx, dy);
         return;
     }
     Rect bounds;
@@ -75,18 +75,18 @@ void NudgeSelection(Editor& editor, int dx, int dy) {
         places.push_back(
             PlaceOnDisplay(display, *w, {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}));
     }
-    ChangePlaces(editor, places, GroupShown::Drawn);
+    ChangePlaces(editor.doc, editor.view, places, GroupShown::Drawn);
 }
 
 void DeleteSelection(Editor& editor) {
     const std::vector<cWindow*> windows = MovableSelection(editor.doc.layout, editor.selection);
     if (windows.size() <= 1) {
         if (windows.size() == 1) editor.doc.layout.CurWindow = windows.front();
-        return DeleteCurrentWindow(editor);
+        return DeleteCurrentWindow(editor.doc, editor.view);
     }
     for (cWindow* w : windows) DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, w);
     editor.selection.Clear();
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     editor.observers.Notify(&EditorObserver::SelectionChanged);
 }
 
@@ -114,7 +114,7 @@ void AlignSelection(Editor& editor, Alignment a) {
     for (std::size_t i = 0; i < windows.size(); ++i)
         if (!editor.selection.IsLocked(*windows[i]) && aligned[i] != rects[i])
             places.push_back(PlaceOnDisplay(display, *windows[i], aligned[i]));
-    ChangePlaces(editor, places, GroupShown::Drawn);
+    ChangePlaces(editor.doc, editor.view, places, GroupShown::Drawn);
 }
 
 void StepDrawingOrder(Editor& editor, bool forward) {
@@ -154,7 +154,7 @@ void ApplyToSelection(Editor& editor, FieldMask mask) {
     const WindowFields values = *current;
     for (const cWindow* w : SelectedWindows(layout, editor.selection))
         if (w != current && !IsBackground(layout, w))
-            ChangeWindow(editor, w->Id, values, mask);
+            ChangeWindow(editor.doc, editor.view, w->Id, values, mask);
 }
 
 } // namespace pw

@@ -22,15 +22,14 @@ std::int32_t Stepped(std::int32_t from, int by) {
 
 } // namespace
 
-void NudgeWindow(Editor& editor, int dx, int dy) {
-    if (cWindow* w = MovableCurrent(editor.doc.layout))
-        MoveTo(editor, *w, Stepped(w->X0, dx), Stepped(w->Y0, dy));
+void NudgeWindow(Document& doc, View& view, int dx, int dy) {
+    if (cWindow* w = MovableCurrent(doc.layout))
+        MoveTo(doc, view, *w, Stepped(w->X0, dx), Stepped(w->Y0, dy));
 }
 
-void DeleteCurrentWindow(Editor& editor) {
-    if (cWindow* w = MovableCurrent(editor.doc.layout))
-        DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, w);
-    RedrawAll(editor);
+void DeleteCurrentWindow(Document& doc, View& view) {
+    if (cWindow* w = MovableCurrent(doc.layout)) DeleteWindow(doc.layout, doc.images.ImageList, w);
+    RedrawAll(view, doc);
 }
 
 } // namespace pw

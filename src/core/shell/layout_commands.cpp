@@ -33,7 +33,7 @@ void Save1Click(Editor& editor) {
         SaveAs1Click(editor);
         return;
     }
-    SaveLayout(editor, editor.doc.LayoutFileName);
+    SaveLayout(editor.doc, editor.doc.LayoutFileName);
 }
 
 bool SaveAs1Click(Editor& editor) {
@@ -43,7 +43,7 @@ bool SaveAs1Click(Editor& editor) {
     // A folder in the way leaves the layout's name as it was.
     CheckLayoutTarget(*path);
     SetLayoutFileName(editor.doc, *path);
-    SaveLayout(editor, *path);
+    SaveLayout(editor.doc, *path);
     return true;
 }
 

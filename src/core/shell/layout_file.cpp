@@ -27,12 +27,12 @@ void CheckLayoutTarget(const std::string& path) {
                       "\" is a folder. Move the folder away or save under another name.");
 }
 
-void SaveLayout(Editor& editor, const std::string& path) {
+void SaveLayout(Document& doc, const std::string& path) {
     CheckLayoutTarget(path);
-    WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(editor.doc.layout));
+    WriteFileWithBackup(path, BackupPath(path), WriteLayoutText(doc.layout));
     // Generate files also writes the layout into the display folder; only the layout's own
     // file counts as saving it.
-    if (path == editor.doc.LayoutFileName) MarkLayoutSaved(editor.doc);
+    if (path == doc.LayoutFileName) MarkLayoutSaved(doc);
 }
 
 std::optional<std::int32_t> FileStamp(const std::string& path) {
@@ -103,9 +103,9 @@ void PutParsedLayout(Editor& editor, ParsedLayout parsed) {
             LoadWindowImage(editor.doc.images, *layout.WindowList[request.window],
                             request.index, request.dither, request.transparent);
         if (parsed.displayWidth > 0)
-            SetDisplaySize(editor, parsed.displayWidth, parsed.displayHeight);
+            SetDisplaySize(editor.doc, editor.view, parsed.displayWidth, parsed.displayHeight);
     } catch (...) {
-        PutLayoutBack(editor, std::move(previous.layout()), previous.images());
+        PutLayoutBack(editor.doc, editor.view, std::move(previous.layout()), previous.images());
         throw;
     }
 }
@@ -131,7 +131,7 @@ LoadOutcome OpenLayout(Editor& editor, const std::string& path, const std::strin
     // Another layout: what was done to the previous one cannot be undone in this one.
     editor.doc.history.Reset(editor.doc);
     editor.observers.Notify(&EditorObserver::LayoutReplaced);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     if (!endedEarly) return LoadOutcome::Whole;
     editor.host.ShowWarning(CutShortWarning(path));
     return LoadOutcome::CutShort;

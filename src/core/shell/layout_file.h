@@ -31,7 +31,7 @@ void CheckLayoutTarget(const std::string& path);
 // save leaves the file and its backup as they were. Changes neither LayoutFileName nor the
 // caption; a save to the layout's own file leaves nothing unsaved. A folder in the way
 // (CheckLayoutTarget) refuses the save before anything is written.
-void SaveLayout(Editor& editor, const std::string& path);
+void SaveLayout(Document& doc, const std::string& path);
 
 enum class LoadOutcome {
     NoFile,   // nothing was there to load

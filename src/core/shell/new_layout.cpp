@@ -7,16 +7,16 @@
 
 namespace pw {
 
-void NewLayout(Editor& editor) {
-    ClearWindows(editor.doc.layout);
-    editor.doc.images.ImageList.ReleaseAllImages();
-    editor.doc.layout.InputSpec = cInputSpec{};
-    SetLayoutFileName(editor.doc, {});
-    CreateDefaultLayout(editor);
+void NewLayout(Document& doc, View& view) {
+    ClearWindows(doc.layout);
+    doc.images.ImageList.ReleaseAllImages();
+    doc.layout.InputSpec = cInputSpec{};
+    SetLayoutFileName(doc, {});
+    CreateDefaultLayout(doc, view);
 }
 
 void New1Click(Editor& editor) {
-    if (SaveBeforeClosing(editor)) NewLayout(editor);
+    if (SaveBeforeClosing(editor)) NewLayout(editor.doc, editor.view);
 }
 
 } // namespace pw

@@ -2,9 +2,9 @@
 
 namespace pw {
 
-void ArmPlace(Editor& editor, PlaceKind kind) {
-    editor.pointer.PlaceMode = kind;
-    editor.observers.Notify(&EditorObserver::PlaceModeChanged);
+void ArmPlace(PointerState& pointer, const Observers& observers, PlaceKind kind) {
+    pointer.PlaceMode = kind;
+    observers.Notify(&EditorObserver::PlaceModeChanged);
 }
 
 bool PlaceArmed(const PointerState& pointer) {

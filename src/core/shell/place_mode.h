@@ -1,7 +1,8 @@
 #pragma once
 // The Place menu's choices: the kind of window the next press on the canvas places.
 
-#include "shell/editor.h"
+#include "platform/editor_observer.h"
+#include "shell/pointer_state.h"
 
 #include <cstdint>
 #include <string>
@@ -25,7 +26,7 @@ enum PlaceKind : std::uint8_t {
 };
 
 // Arms the Place menu choice; a second choice replaces the first, pmNone disarms.
-void ArmPlace(Editor& editor, PlaceKind kind);
+void ArmPlace(PointerState& pointer, const Observers& observers, PlaceKind kind);
 // Whether the next press on the canvas places a window.
 bool PlaceArmed(const PointerState& pointer);
 // The status line while a choice is armed: what the next press places; empty otherwise.

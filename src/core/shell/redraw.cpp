@@ -19,22 +19,22 @@ bool ApplyShownValues(Document& doc, const View& view, bool tellHistory) {
     return current;
 }
 
-void RedrawAll(Editor& editor) {
-    if (editor.view.Loading) return;
-    Layout& layout = editor.doc.layout;
+void RedrawAll(View& view, Document& doc) {
+    if (view.Loading) return;
+    Layout& layout = doc.layout;
     // The colour that stands in for transparency follows the display's background whenever
     // the Background object is selected and everything is drawn again.
     if (layout.CurWindow && layout.CurWindow == Background(layout))
         layout.BackgroundColour = layout.CurWindow->BG0;
-    ApplyShownValues(editor.doc, editor.view);
-    if (editor.view.Unseen) return;
-    RedrawAll(editor.view, layout);
+    ApplyShownValues(doc, view);
+    if (view.Unseen) return;
+    RedrawAll(view, layout);
 }
 
-void DrawWindow(Editor& editor, const cWindow& w, DrawMode mode) {
-    if (editor.view.Loading) return;
-    if (mode == DrawMode::Draw) ApplyShownValues(editor.doc, editor.view);
-    DrawWindow(editor.view, editor.doc.layout, w, mode);
+void DrawWindow(View& view, Document& doc, const cWindow& w, DrawMode mode) {
+    if (view.Loading) return;
+    if (mode == DrawMode::Draw) ApplyShownValues(doc, view);
+    DrawWindow(view, doc.layout, w, mode);
 }
 
 } // namespace pw

@@ -3,8 +3,9 @@
 // store the values they show (ApplyShownValues); that is no user's command, so the undo
 // history takes it in without a step.
 
-#include "shell/editor.h"
+#include "shell/document.h"
 #include "windows/renderer.h"
+#include "windows/view.h"
 
 namespace pw {
 
@@ -13,7 +14,7 @@ namespace pw {
 // afresh from this layout.
 bool ApplyShownValues(Document& doc, const View& view, bool tellHistory = true);
 
-void RedrawAll(Editor& editor);
-void DrawWindow(Editor& editor, const cWindow& w, DrawMode mode);
+void RedrawAll(View& view, Document& doc);
+void DrawWindow(View& view, Document& doc, const cWindow& w, DrawMode mode);
 
 } // namespace pw

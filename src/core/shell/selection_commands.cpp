@@ -15,7 +15,7 @@ void Tell(Editor& editor) {
 // Makes w current; the views hear of it even when only the group around it changed.
 void MakeCurrent(Editor& editor, cWindow* w) {
     if (w == editor.doc.layout.CurWindow) return Tell(editor);
-    if (w) return SelectWindow(editor, w);
+    if (w) return SelectWindow(editor.doc, editor.view, w);
     DrawSelectionMark(editor.view, editor.doc.layout.CurWindow, false);
     editor.doc.layout.CurWindow = nullptr;
     Tell(editor);
@@ -99,7 +99,7 @@ void SetMark(Editor& editor, WindowMark mark, std::uint32_t number, bool on) {
     else
         marked.erase(number);
     // A lock changes nothing drawn.
-    if (mark == WindowMark::Hidden) RedrawAll(editor);
+    if (mark == WindowMark::Hidden) RedrawAll(editor.view, editor.doc);
     Tell(editor);
 }
 

@@ -9,17 +9,17 @@
 
 namespace pw {
 
-void ShowProblem(Editor& editor, std::uint32_t window, int index) {
-    const auto& list = editor.doc.layout.WindowList;
+void ShowProblem(Document& doc, View& view, std::uint32_t window, int index) {
+    const auto& list = doc.layout.WindowList;
     const auto found =
         std::find_if(list.begin(), list.end(), [&](const auto& w) { return w->Number == window; });
     if (found == list.end()) return;
     cWindow& w = **found;
-    SelectWindow(editor, &w);
+    SelectWindow(doc, view, &w);
     if (index == kNoIndex || index == w.CurIndex) return;
-    SetValue(editor, w, wfCurIndex, index);
-    LoadingScope loading(editor.view);
-    editor.observers.Notify(&EditorObserver::WindowChanged);
+    SetValue(doc, view, w, wfCurIndex, index);
+    LoadingScope loading(view);
+    doc.observers.Notify(&EditorObserver::WindowChanged);
 }
 
 } // namespace pw

@@ -63,7 +63,7 @@ void StepLift(Editor& editor) {
 }
 
 void Follow(Editor& editor, cWindow& w, std::int32_t value) {
-    if (w.CurIndex != value) SetValue(editor, w, wfCurIndex, value);
+    if (w.CurIndex != value) SetValue(editor.doc, editor.view, w, wfCurIndex, value);
 }
 
 } // namespace
@@ -85,7 +85,7 @@ void UpdateDynamicWindow(Editor& editor, cWindow& w) {
         if (now == w.Text[0]) return;
         w.Text[0] = now;
         w.CurIndex = 1;
-        return SetValue(editor, w, wfCurIndex, 0);
+        return SetValue(editor.doc, editor.view, w, wfCurIndex, 0);
     }
     case wtTimedSequence: {
         if (w.Parameter <= 0) return;
@@ -93,7 +93,7 @@ void UpdateDynamicWindow(Editor& editor, cWindow& w) {
         w.LastStepTick = editor.run.TickCount;
         int next = w.CurIndex + 1;
         if (next < 1 || next >= kIndexCount || w.Text[next].empty()) next = 0;
-        return SetValue(editor, w, wfCurIndex, next);
+        return SetValue(editor.doc, editor.view, w, wfCurIndex, next);
     }
     default:
         return;

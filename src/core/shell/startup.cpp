@@ -7,27 +7,27 @@
 
 namespace pw {
 
-void CreateDefaultLayout(Editor& editor) {
-    cWindow& background = NewWindow(editor.doc.layout);
-    editor.doc.layout.CurWindow = &background;
+void CreateDefaultLayout(Document& doc, View& view) {
+    cWindow& background = NewWindow(doc.layout);
+    doc.layout.CurWindow = &background;
     background.Tag = 0;
     background.Type = wtBackground;
     background.DragMode = dmIdle;
-    SetDisplaySize(editor, 640, 480);
-    editor.doc.layout.BackgroundColour = 42;
+    SetDisplaySize(doc, view, 640, 480);
+    doc.layout.BackgroundColour = 42;
     background.BG0 = 42;
     background.BG = 42;
     background.CurIndex = 0;
-    editor.doc.history.Reset(editor.doc);
-    editor.observers.Notify(&EditorObserver::LayoutReplaced);
-    MarkLayoutSaved(editor.doc);
+    doc.history.Reset(doc);
+    doc.observers.Notify(&EditorObserver::LayoutReplaced);
+    MarkLayoutSaved(doc);
 }
 
 void FirstShow(Editor& editor, const std::vector<std::string>& arguments) {
     if (editor.run.StartupDone) return;
     editor.run.StartupDone = true;
     if (arguments.empty()) {
-        if (!editor.doc.layout.CurWindow) CreateDefaultLayout(editor);
+        if (!editor.doc.layout.CurWindow) CreateDefaultLayout(editor.doc, editor.view);
         return;
     }
     const std::string& path = arguments.front();
@@ -40,10 +40,10 @@ void FirstShow(Editor& editor, const std::vector<std::string>& arguments) {
     try {
         LoadLayout(editor, path);
     } catch (...) {
-        if (editor.doc.layout.WindowList.empty()) CreateDefaultLayout(editor);
+        if (editor.doc.layout.WindowList.empty()) CreateDefaultLayout(editor.doc, editor.view);
         throw;
     }
-    if (editor.doc.layout.WindowList.empty()) CreateDefaultLayout(editor);
+    if (editor.doc.layout.WindowList.empty()) CreateDefaultLayout(editor.doc, editor.view);
 }
 
 } // namespace pw

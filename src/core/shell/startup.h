@@ -9,7 +9,7 @@
 namespace pw {
 
 // One Background object of 640 x 480 in colour 42, made current; nothing in it is unsaved.
-void CreateDefaultLayout(Editor& editor);
+void CreateDefaultLayout(Document& doc, View& view);
 
 // Runs once, at the first showing of the main window (StartupDone guards it): loads the
 // layout named by the first argument, or creates the default layout. Showing the Window

@@ -35,7 +35,7 @@ namespace {
 
 // Sets or clears one flag of the window's Format.
 void SetFormatBit(Editor& editor, cWindow& w, bool on, std::int32_t flag) {
-    SetValue(editor, w, wfFormat, on ? w.Format | flag : w.Format & ~flag);
+    SetValue(editor.doc, editor.view, w, wfFormat, on ? w.Format | flag : w.Format & ~flag);
 }
 
 
@@ -47,18 +47,18 @@ void SetExtent(Editor& editor, cWindow& w, std::int32_t nearEdge, std::int32_t v
     if (far < std::numeric_limits<std::int32_t>::min() ||
         far > std::numeric_limits<std::int32_t>::max())
         return;
-    SetValue(editor, w, farEdge, static_cast<std::int32_t>(far));
+    SetValue(editor.doc, editor.view, w, farEdge, static_cast<std::int32_t>(far));
 }
 
 } // namespace
 
 void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v) {
     switch (row) {
-    case irFontSize: SetValue(editor, w, wfFontSize, v); break;
-    case irX0: SetValue(editor, w, wfX0, v); break;
-    case irX1: SetValue(editor, w, wfX1, v); break;
-    case irY0: SetValue(editor, w, wfY0, v); break;
-    case irY1: SetValue(editor, w, wfY1, v); break;
+    case irFontSize: SetValue(editor.doc, editor.view, w, wfFontSize, v); break;
+    case irX0: SetValue(editor.doc, editor.view, w, wfX0, v); break;
+    case irX1: SetValue(editor.doc, editor.view, w, wfX1, v); break;
+    case irY0: SetValue(editor.doc, editor.view, w, wfY0, v); break;
+    case irY1: SetValue(editor.doc, editor.view, w, wfY1, v); break;
     case irWidth: SetExtent(editor, w, w.X0, v, wfX1); break;
     case irHeight: SetExtent(editor, w, w.Y0, v, wfY1); break;
     case irTag: {
@@ -69,14 +69,14 @@ void ApplyInfoRow(Editor& editor, cWindow& w, int row, std::int32_t v) {
         }
         WindowFields values;
         values.Tag = static_cast<std::uint32_t>(v);
-        ChangeWindow(editor, w.Id, values, wfTag);
+        ChangeWindow(editor.doc, editor.view, w.Id, values, wfTag);
         break;
     }
-    case irParameter: SetValue(editor, w, wfParameter, v); break;
+    case irParameter: SetValue(editor.doc, editor.view, w, wfParameter, v); break;
     case irTexture: {
         WindowFields values;
         values.Texture = v;
-        ChangeWindow(editor, w.Id, values, wfTexture);
+        ChangeWindow(editor.doc, editor.view, w.Id, values, wfTexture);
         break;
     }
     default: break;
@@ -120,19 +120,19 @@ void WinInfo::ebIndexChange(const std::string& text) {
     case wtPosition:
     case wtDestination:
         // Floor texts of both kinds name the same floors.
-        SetIndexForType(editor_, wtPosition, v);
-        SetIndexForType(editor_, wtDestination, v);
+        SetIndexForType(editor_.doc, editor_.view, wtPosition, v);
+        SetIndexForType(editor_.doc, editor_.view, wtDestination, v);
         break;
     case wtDirection:
-    case wtLiftStatus: SetIndexForType(editor_, w->Type, v); break;
-    default: SetValue(editor_, *w, wfCurIndex, v); break;
+    case wtLiftStatus: SetIndexForType(editor_.doc, editor_.view, w->Type, v); break;
+    default: SetValue(editor_.doc, editor_.view, *w, wfCurIndex, v); break;
     }
 }
 
 void WinInfo::ChangeFormat(bool checked, std::int32_t set, std::int32_t clear) {
     cWindow* w = Current();
     if (!checked || !w) return;
-    SetValue(editor_, *w, wfFormat, (w->Format | set) & ~clear);
+    SetValue(editor_.doc, editor_.view, *w, wfFormat, (w->Format | set) & ~clear);
 }
 
 void WinInfo::cbLeftClick(bool checked) {
@@ -152,7 +152,7 @@ void WinInfo::cbVCentreClick(bool checked) {
 }
 
 void WinInfo::cbDrawTypeChange(int item) {
-    if (cWindow* w = Current()) SetValue(editor_, *w, wfDrawType, item);
+    if (cWindow* w = Current()) SetValue(editor_.doc, editor_.view, *w, wfDrawType, item);
     ApplyToSelection(editor_, wfDrawType);
 }
 
@@ -165,7 +165,7 @@ void WinInfo::btFontClick() {
     WindowFields values;
     values.FontName = chosen->FontName;
     values.FontStyle = static_cast<std::uint8_t>(chosen->FontStyle & ~fsItalic);
-    ChangeWindow(editor_, w->Id, values, wfFontName | wfFontStyle);
+    ChangeWindow(editor_.doc, editor_.view, w->Id, values, wfFontName | wfFontStyle);
     ApplyToSelection(editor_, wfFontName | wfFontStyle);
     // Told once the window shows what was kept.
     if (italic) editor_.host.ShowMessage("Italics are not currently supported.");
@@ -175,7 +175,7 @@ void WinInfo::btTextClick() {
     cWindow* w = Current();
     if (!w) return;
     // The simulation would overwrite the index being edited.
-    LeaveDynamicView(editor_);
+    LeaveDynamicView(editor_.view);
     const WindowId id = w->Id;
     WindowFields edited = dialogs_.EditTexts(*w);
     // The dialog ran commands of its own: the window is found again.
@@ -192,7 +192,7 @@ void WinInfo::btTextClick() {
             mask |= wfFontSize;
         }
     }
-    ChangeWindow(editor_, w->Id, edited, mask);
+    ChangeWindow(editor_.doc, editor_.view, w->Id, edited, mask);
     // The index box shows where the user left the texts.
     editor_.observers.Notify(&EditorObserver::WindowChanged);
 }
@@ -211,7 +211,7 @@ void WinInfo::btColoursClick() {
                                  "background colours were kept.");
         mask = wfFG;
     }
-    ChangeWindow(editor_, w->Id, values, mask);
+    ChangeWindow(editor_.doc, editor_.view, w->Id, values, mask);
     ApplyToSelection(editor_, mask);
 }
 
@@ -255,25 +255,26 @@ void WinInfo::btImageClick() {
         values.Text[i].clear();
     }
     // The dialog has given the entry its bitmap already: that is drawn whatever else changes.
-    if (ChangeWindow(editor_, w->Id, values, mask) == wfNone) RedrawChanged(editor_, *w, was);
+    if (ChangeWindow(editor_.doc, editor_.view, w->Id, values, mask) == wfNone)
+        RedrawChanged(editor_.doc, editor_.view, *w, was);
     editor_.observers.Notify(&EditorObserver::WindowChanged);
 }
 
 void WinInfo::btDeleteClick() {
-    DeleteCurrentWindow(editor_);
+    DeleteCurrentWindow(editor_.doc, editor_.view);
 }
 
 void WinInfo::btPutTopClick() {
     if (cWindow* w = MovableCurrent(editor_.doc.layout)) PutOnTop(editor_.doc.layout, w);
-    RedrawAll(editor_);
+    RedrawAll(editor_.view, editor_.doc);
 }
 
 void WinInfo::btNextClick() {
-    SelectWindow(editor_, StepWindow(editor_.doc.layout, Current(), +1));
+    SelectWindow(editor_.doc, editor_.view, StepWindow(editor_.doc.layout, Current(), +1));
 }
 
 void WinInfo::btPrevClick() {
-    SelectWindow(editor_, StepWindow(editor_.doc.layout, Current(), -1));
+    SelectWindow(editor_.doc, editor_.view, StepWindow(editor_.doc.layout, Current(), -1));
 }
 
 } // namespace pw

@@ -38,9 +38,9 @@ FieldMask Changing(const Layout& layout, const cWindow& w, const WindowFields& v
     return changed != wfNone && Acceptable(layout, w, v, changed) ? changed : wfNone;
 }
 
-void RedrawCovered(Editor& editor, const Rect& area) {
-    ApplyShownValues(editor.doc, editor.view);
-    RedrawArea(editor.view, editor.doc.layout, area);
+void RedrawCovered(Document& doc, View& view, const Rect& area) {
+    ApplyShownValues(doc, view);
+    RedrawArea(view, doc.layout, area);
 }
 
 // The fields the information dialog shows apart from the position rows and the index box,
@@ -61,38 +61,38 @@ Rect CoveredArea(const View& view, const Layout& layout, const cWindow& w) {
     return area;
 }
 
-void RedrawChanged(Editor& editor, const cWindow& w, const Rect& was) {
-    if (editor.view.Loading) return;
-    const Layout& layout = editor.doc.layout;
+void RedrawChanged(Document& doc, View& view, const cWindow& w, const Rect& was) {
+    if (view.Loading) return;
+    const Layout& layout = doc.layout;
     // The display's own colours reach every window drawn transparent.
-    if (IsBackground(layout, &w)) return RedrawAll(editor);
-    RedrawCovered(editor, was.United(CoveredArea(editor.view, layout, w)));
+    if (IsBackground(layout, &w)) return RedrawAll(view, doc);
+    RedrawCovered(doc, view, was.United(CoveredArea(view, layout, w)));
 }
 
-FieldMask ChangeWindow(Editor& editor, WindowId id, const WindowFields& values,
+FieldMask ChangeWindow(Document& doc, View& view, WindowId id, const WindowFields& values,
                        FieldMask mask) {
-    Layout& layout = editor.doc.layout;
+    Layout& layout = doc.layout;
     cWindow* w = FindWindow(layout, id);
     if (!w) return wfNone;
     const FieldMask changed = Changing(layout, *w, values, mask);
     if (changed == wfNone) return wfNone;
-    const Rect was = CoveredArea(editor.view, layout, *w);
+    const Rect was = CoveredArea(view, layout, *w);
     CopyFields(*w, values, changed);
-    if (changed & kPositionFields) editor.observers.Notify(&EditorObserver::PositionChanged);
-    if (changed & kShownFields)
-        editor.observers.Notify(&EditorObserver::WindowChanged);
+    if (changed & kPositionFields) doc.observers.Notify(&EditorObserver::PositionChanged);
+    if (changed & kShownFields) doc.observers.Notify(&EditorObserver::WindowChanged);
     // Outside the Design view a new index may change what every window shows (the sharing
     // rule, a simulation's texts); where the view redraws everything anyway, it is asked to.
-    if ((changed & wfCurIndex) && editor.view.ViewMode != vmDesign && editor.view.FullRedraw)
-        editor.observers.Notify(&EditorObserver::RedrawRequested);
+    if ((changed & wfCurIndex) && view.ViewMode != vmDesign && view.FullRedraw)
+        doc.observers.Notify(&EditorObserver::RedrawRequested);
     else
-        RedrawChanged(editor, *w, was);
+        RedrawChanged(doc, view, *w, was);
     return changed;
 }
 
-bool ChangePlaces(Editor& editor, const std::vector<WindowPlace>& places, GroupShown shown) {
-    Layout& layout = editor.doc.layout;
-    const bool drawn = shown == GroupShown::Drawn && !editor.view.Loading;
+bool ChangePlaces(Document& doc, View& view, const std::vector<WindowPlace>& places,
+                  GroupShown shown) {
+    Layout& layout = doc.layout;
+    const bool drawn = shown == GroupShown::Drawn && !view.Loading;
     WindowFields values; // made once: a drag's step moves fifty windows
     Rect area;
     bool moved = false;
@@ -105,14 +105,14 @@ bool ChangePlaces(Editor& editor, const std::vector<WindowPlace>& places, GroupS
         values.Y1 = place.at.bottom;
         const FieldMask changed = Changing(layout, *w, values, kPositionFields);
         if (changed == wfNone) continue;
-        if (drawn) area = area.United(CoveredArea(editor.view, layout, *w));
+        if (drawn) area = area.United(CoveredArea(view, layout, *w));
         CopyFields(*w, values, changed);
-        if (drawn) area = area.United(CoveredArea(editor.view, layout, *w));
+        if (drawn) area = area.United(CoveredArea(view, layout, *w));
         moved = true;
     }
     if (!moved) return false;
-    editor.observers.Notify(&EditorObserver::PositionChanged);
-    if (drawn) RedrawCovered(editor, area);
+    doc.observers.Notify(&EditorObserver::PositionChanged);
+    if (drawn) RedrawCovered(doc, view, area);
     return true;
 }
 

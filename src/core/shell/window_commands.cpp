@@ -7,63 +7,63 @@
 
 namespace pw {
 
-void SelectWindow(Editor& editor, cWindow* window) {
-    if (!window || window == editor.doc.layout.CurWindow) return;
-    DrawSelectionMark(editor.view, editor.doc.layout.CurWindow, false);
-    editor.doc.layout.CurWindow = window;
+void SelectWindow(Document& doc, View& view, cWindow* window) {
+    if (!window || window == doc.layout.CurWindow) return;
+    DrawSelectionMark(view, doc.layout.CurWindow, false);
+    doc.layout.CurWindow = window;
     {
         // The views fill their controls from the window; that must not count as an edit.
-        LoadingScope loading(editor.view);
-        editor.observers.Notify(&EditorObserver::SelectionChanged);
+        LoadingScope loading(view);
+        doc.observers.Notify(&EditorObserver::SelectionChanged);
     }
-    DrawSelectionMark(editor.view, editor.doc.layout.CurWindow, true);
+    DrawSelectionMark(view, doc.layout.CurWindow, true);
 }
 
-void SetDisplaySize(Editor& editor, int width, int height) {
-    if (!SizeBackground(editor.doc.layout, width, height)) return;
-    editor.view.canvas.Resize(width, height, kButtonFace);
-    editor.observers.Notify(&EditorObserver::DisplaySizeChanged, width, height);
-    if (!editor.view.Loading) editor.observers.Notify(&EditorObserver::RedrawRequested);
+void SetDisplaySize(Document& doc, View& view, int width, int height) {
+    if (!SizeBackground(doc.layout, width, height)) return;
+    view.canvas.Resize(width, height, kButtonFace);
+    doc.observers.Notify(&EditorObserver::DisplaySizeChanged, width, height);
+    if (!view.Loading) doc.observers.Notify(&EditorObserver::RedrawRequested);
 }
 
-void SetIndexForType(Editor& editor, std::uint8_t type, std::int32_t index) {
+void SetIndexForType(Document& doc, View& view, std::uint8_t type, std::int32_t index) {
     // Setting the index may repaint but never changes the list, so indexes stay valid.
-    const auto& list = editor.doc.layout.WindowList;
+    const auto& list = doc.layout.WindowList;
     for (std::size_t i = 0; i < list.size(); ++i)
-        if (list[i]->Type == type) SetValue(editor, *list[i], wfCurIndex, index);
+        if (list[i]->Type == type) SetValue(doc, view, *list[i], wfCurIndex, index);
 }
 
-void PutLayoutBack(Editor& editor, Layout layout, const std::vector<KeptImage>& images) {
+void PutLayoutBack(Document& doc, View& view, Layout layout, const std::vector<KeptImage>& images) {
     // Windows made by this editor reach its store and display; a layout kept aside from it
     // does too, as it came from here.
-    layout.context = editor.doc.layout.context;
-    editor.doc.layout = std::move(layout);
+    layout.context = doc.layout.context;
+    doc.layout = std::move(layout);
     std::vector<std::shared_ptr<cImage>> held;
     held.reserve(images.size());
     for (const KeptImage& kept : images) {
         kept.image->Transparent = kept.transparent;
         held.push_back(kept.image);
     }
-    editor.doc.images.ImageList.Replace(std::move(held));
-    RecountImages(editor.doc.layout, editor.doc.images.ImageList);
-    if (cWindow* background = Background(editor.doc.layout)) {
+    doc.images.ImageList.Replace(std::move(held));
+    RecountImages(doc.layout, doc.images.ImageList);
+    if (cWindow* background = Background(doc.layout)) {
         // The display size may have been changed since; apply the stored one.
         const int width = background->X1 + 1;
         background->X1 = 0;
-        SetDisplaySize(editor, width, background->Y1 + 1);
+        SetDisplaySize(doc, view, width, background->Y1 + 1);
     }
-    editor.observers.Notify(&EditorObserver::LayoutReplaced);
-    editor.observers.Notify(&EditorObserver::RedrawRequested);
+    doc.observers.Notify(&EditorObserver::LayoutReplaced);
+    doc.observers.Notify(&EditorObserver::RedrawRequested);
 }
 
-void Undo(Editor& editor) {
-    if (auto restored = editor.doc.history.Undo(editor.doc))
-        PutLayoutBack(editor, std::move(restored->layout), restored->images);
+void Undo(Document& doc, View& view) {
+    if (auto restored = doc.history.Undo(doc))
+        PutLayoutBack(doc, view, std::move(restored->layout), restored->images);
 }
 
-void Redo(Editor& editor) {
-    if (auto restored = editor.doc.history.Redo(editor.doc))
-        PutLayoutBack(editor, std::move(restored->layout), restored->images);
+void Redo(Document& doc, View& view) {
+    if (auto restored = doc.history.Redo(doc))
+        PutLayoutBack(doc, view, std::move(restored->layout), restored->images);
 }
 
 } // namespace pw

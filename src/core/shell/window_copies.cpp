@@ -64,9 +64,9 @@ void AddCopies(Editor& editor, const std::vector<const cWindow*>& originals,
         if (original == current) made = &w;
     }
     RenumberWindows(layout);
-    if (made) SelectWindow(editor, made);
+    if (made) SelectWindow(editor.doc, editor.view, made);
     SelectIds(editor, ids);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
 }
 
 std::string GroupTexts(const std::vector<cWindow*>& windows) {

@@ -10,10 +10,10 @@ namespace {
 
 // One field of the window takes value.
 template <typename T>
-void Set(Editor& editor, cWindow& w, T WindowFields::*field, T value, FieldMask bit) {
+void Set(Document& doc, View& view, cWindow& w, T WindowFields::*field, T value, FieldMask bit) {
     WindowFields values;
     values.*field = value;
-    ChangeWindow(editor, w.Id, values, bit);
+    ChangeWindow(doc, view, w.Id, values, bit);
 }
 
 using Coord = std::int32_t WindowFields::*;
@@ -31,48 +31,48 @@ FieldMask Move(const Layout& layout, const cWindow& w, std::int32_t value, Coord
     return bits;
 }
 
-void Move(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge,
+void Move(Document& doc, View& view, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge,
           FieldMask bits) {
     WindowFields values;
-    const FieldMask mask = Move(editor.doc.layout, w, value, nearEdge, farEdge, bits, values);
-    if (mask != wfNone) ChangeWindow(editor, w.Id, values, mask);
+    const FieldMask mask = Move(doc.layout, w, value, nearEdge, farEdge, bits, values);
+    if (mask != wfNone) ChangeWindow(doc, view, w.Id, values, mask);
 }
 
 // Moves the far edge (X1 or Y1) alone, never before the near edge nor off the display.
-void Stretch(Editor& editor, cWindow& w, std::int32_t value, Coord nearEdge, Coord farEdge,
-             FieldMask bit) {
-    if (value < 0 || value == w.*farEdge || IsBackground(editor.doc.layout, &w) || value < w.*nearEdge) return;
-    if (value > Background(editor.doc.layout)->*farEdge) return;
-    Set(editor, w, farEdge, value, bit);
+void Stretch(Document& doc, View& view, cWindow& w, std::int32_t value, Coord nearEdge,
+             Coord farEdge, FieldMask bit) {
+    if (value < 0 || value == w.*farEdge || IsBackground(doc.layout, &w) || value < w.*nearEdge)
+        return;
+    if (value > Background(doc.layout)->*farEdge) return;
+    Set(doc, view, w, farEdge, value, bit);
 }
 
-void SetX0(Editor& editor, cWindow& w, std::int32_t value) {
-    Move(editor, w, value, &WindowFields::X0, &WindowFields::X1, wfX0 | wfX1);
+void SetX0(Document& doc, View& view, cWindow& w, std::int32_t value) {
+    Move(doc, view, w, value, &WindowFields::X0, &WindowFields::X1, wfX0 | wfX1);
 }
 
-void SetY0(Editor& editor, cWindow& w, std::int32_t value) {
-    Move(editor, w, value, &WindowFields::Y0, &WindowFields::Y1, wfY0 | wfY1);
+void SetY0(Document& doc, View& view, cWindow& w, std::int32_t value) {
+    Move(doc, view, w, value, &WindowFields::Y0, &WindowFields::Y1, wfY0 | wfY1);
 }
 
-
-void SetX1(Editor& editor, cWindow& w, std::int32_t value) {
-    Stretch(editor, w, value, &WindowFields::X0, &WindowFields::X1, wfX1);
+void SetX1(Document& doc, View& view, cWindow& w, std::int32_t value) {
+    Stretch(doc, view, w, value, &WindowFields::X0, &WindowFields::X1, wfX1);
 }
 
-void SetY1(Editor& editor, cWindow& w, std::int32_t value) {
-    Stretch(editor, w, value, &WindowFields::Y0, &WindowFields::Y1, wfY1);
+void SetY1(Document& doc, View& view, cWindow& w, std::int32_t value) {
+    Stretch(doc, view, w, value, &WindowFields::Y0, &WindowFields::Y1, wfY1);
 }
 
-void SetFontSize(Editor& editor, cWindow& w, std::int32_t value) {
+void SetFontSize(Document& doc, View& view, cWindow& w, std::int32_t value) {
     if (w.DrawType == dtImage) return;
-    Set(editor, w, &WindowFields::FontSize, value, wfFontSize);
+    Set(doc, view, w, &WindowFields::FontSize, value, wfFontSize);
 }
 
-void SetFormat(Editor& editor, cWindow& w, std::int32_t value) {
-    Set(editor, w, &WindowFields::Format, value, wfFormat);
+void SetFormat(Document& doc, View& view, cWindow& w, std::int32_t value) {
+    Set(doc, view, w, &WindowFields::Format, value, wfFormat);
 }
 
-void SetParameter(Editor& editor, cWindow& w, std::int32_t value) {
+void SetParameter(Document& doc, View& view, cWindow& w, std::int32_t value) {
     if (value < 0 || value == w.Parameter) return;
     WindowFields values;
     values.Parameter = value;
@@ -82,42 +82,42 @@ void SetParameter(Editor& editor, cWindow& w, std::int32_t value) {
         values.Text[0] = TimeDateSample(value);
         mask |= wfText;
     }
-    ChangeWindow(editor, w.Id, values, mask);
+    ChangeWindow(doc, view, w.Id, values, mask);
 }
 
-void SetDrawType(Editor& editor, cWindow& w, std::int32_t value) {
+void SetDrawType(Document& doc, View& view, cWindow& w, std::int32_t value) {
     // Taken as the byte the field holds, as the file's number is.
-    Set(editor, w, &WindowFields::DrawType, static_cast<std::uint8_t>(value), wfDrawType);
+    Set(doc, view, w, &WindowFields::DrawType, static_cast<std::uint8_t>(value), wfDrawType);
 }
 
-void SetCurIndex(Editor& editor, cWindow& w, std::int32_t value) {
+void SetCurIndex(Document& doc, View& view, cWindow& w, std::int32_t value) {
     // Background objects keep theirs.
     if (w.Type == wtBackground) return;
-    Set(editor, w, &WindowFields::CurIndex, value, wfCurIndex);
+    Set(doc, view, w, &WindowFields::CurIndex, value, wfCurIndex);
 }
 
 } // namespace
 
-void MoveTo(Editor& editor, cWindow& w, std::int32_t x0, std::int32_t y0) {
-    const Layout& layout = editor.doc.layout;
+void MoveTo(Document& doc, View& view, cWindow& w, std::int32_t x0, std::int32_t y0) {
+    const Layout& layout = doc.layout;
     WindowFields values;
     const FieldMask mask =
         Move(layout, w, x0, &WindowFields::X0, &WindowFields::X1, wfX0 | wfX1, values) |
         Move(layout, w, y0, &WindowFields::Y0, &WindowFields::Y1, wfY0 | wfY1, values);
-    if (mask != wfNone) ChangeWindow(editor, w.Id, values, mask);
+    if (mask != wfNone) ChangeWindow(doc, view, w.Id, values, mask);
 }
 
-void SetValue(Editor& editor, cWindow& w, WindowField field, std::int32_t value) {
+void SetValue(Document& doc, View& view, cWindow& w, WindowField field, std::int32_t value) {
     switch (field) {
-    case wfX0: return SetX0(editor, w, value);
-    case wfY0: return SetY0(editor, w, value);
-    case wfX1: return SetX1(editor, w, value);
-    case wfY1: return SetY1(editor, w, value);
-    case wfFontSize: return SetFontSize(editor, w, value);
-    case wfFormat: return SetFormat(editor, w, value);
-    case wfParameter: return SetParameter(editor, w, value);
-    case wfDrawType: return SetDrawType(editor, w, value);
-    case wfCurIndex: return SetCurIndex(editor, w, value);
+    case wfX0: return SetX0(doc, view, w, value);
+    case wfY0: return SetY0(doc, view, w, value);
+    case wfX1: return SetX1(doc, view, w, value);
+    case wfY1: return SetY1(doc, view, w, value);
+    case wfFontSize: return SetFontSize(doc, view, w, value);
+    case wfFormat: return SetFormat(doc, view, w, value);
+    case wfParameter: return SetParameter(doc, view, w, value);
+    case wfDrawType: return SetDrawType(doc, view, w, value);
+    case wfCurIndex: return SetCurIndex(doc, view, w, value);
     default: return;
     }
 }

@@ -64,7 +64,7 @@ TEST_F(CutShortLoadTest, ALoadWarnsOnceAndASaveKeepsTheFileAsItsBackup) {
     // Everything up to the cut is there.
     ASSERT_EQ(editor.doc.layout.WindowList.size(), 2u);
     EXPECT_EQ(editor.doc.layout.WindowList[1]->Text[0], "Ground fl");
-    SaveLayout(editor, "C:\\lobby.dcf");
+    SaveLayout(editor.doc, "C:\\lobby.dcf");
     EXPECT_EQ(ReadFileBytes("C:\\lobby.~dc", 1 << 20), cut);
 
     host.messages.clear();

@@ -15,7 +15,7 @@ std::string SampleLayout() {
     RecordingHost host;
     FakeTextEngine text;
     Editor e(host, text);
-    CreateDefaultLayout(e);
+    CreateDefaultLayout(e.doc, e.view);
     for (int i = 0; i < 4; ++i) {
         cWindow& w = NewWindow(e.doc.layout);
         w.Type = static_cast<std::uint8_t>(i + 1);
@@ -44,7 +44,7 @@ void ReadHostile(const std::string& bytes) {
     // Whatever was read can be drawn in every view without touching memory it does not own.
     for (std::uint8_t view : {vmDesign, vmStatic, vmDynamic}) {
         editor.view.ViewMode = view;
-        RedrawAll(editor);
+        RedrawAll(editor.view, editor.doc);
     }
     for (const auto& w : editor.doc.layout.WindowList) {
         for (const std::string& t : w->Text) ASSERT_LE(t.size(), kMaxFileText);

@@ -84,7 +84,7 @@ TEST(DcfRoundTrip, EveryStoredFieldSurvives) {
         RecordingHost host;
         FakeTextEngine text;
         Editor a(host, text);
-        CreateDefaultLayout(a);
+        CreateDefaultLayout(a.doc, a.view);
         cInputSpec& job = a.doc.layout.InputSpec;
         job.JobName = "Job " + std::to_string(layout);
         job.SubDirectory = "sub";

@@ -43,7 +43,7 @@ protected:
     void Reset() {
         ClearWindows(editor.doc.layout);
         editor.doc.images.ImageList.ReleaseAllImages();
-        CreateDefaultLayout(editor);
+        CreateDefaultLayout(editor.doc, editor.view);
         w1 = &AddWindow(10, 10, 100, 100);
         w2 = &AddWindow(200, 10, 300, 100);
         w1->DrawType = w2->DrawType = dtImage;

@@ -107,9 +107,17 @@ public:
 };
 
 TEST_F(DisplayDrawingTest, ADeploymentWhoseFilesWouldDrawOtherwiseIsRefusedNamingTheWindow) {
+    // The check draws on the canvases of the one before, which passed.
+    GenerateFiles(editor, NoProgress(), hasher);
+    const auto deployed = [&] {
+        std::ifstream in(drive.root / "KVP/Display/Display.dcf", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = deployed();
+    ASSERT_FALSE(before.empty());
     KerningEngine kerning;
     Editor other(host, kerning);
-    CreateDefaultLayout(other);
+    CreateDefaultLayout(other.doc, other.view);
     other.doc.LayoutFileName = editor.doc.LayoutFileName;
     for (const int y : {0, 40}) {
         cWindow& w = pw::AddWindow(other, 10, y, 309, y + 39, wtMessage);
@@ -126,7 +134,7 @@ TEST_F(DisplayDrawingTest, ADeploymentWhoseFilesWouldDrawOtherwiseIsRefusedNamin
                   "Nothing in C:\\KVP\\Display\\ was changed. Drawn from its files, the display "
                   "would not show what the Static view shows: Message Window 2: 1 pixel.");
     }
-    EXPECT_FALSE(std::filesystem::exists(drive.root / "KVP/Display"));
+    EXPECT_EQ(deployed(), before);
 }
 
 } // namespace

@@ -110,5 +110,19 @@ TEST_F(DriveTest, ReadingChecksTheSizeBeforeTakingMemory) {
     EXPECT_FALSE(FileExists("C:\\")); // a folder is no file
 }
 
+TEST_F(DriveTest, FlushingAFolderWaitsForEveryFileOrSaysWhyItCannot) {
+    // More files than there are threads to wait for them, so that each waits for several.
+    fs::create_directories(root / "KVP/Set");
+    for (int i = 0; i < 40; ++i) std::ofstream(root / "KVP/Set" / (std::to_string(i) + ".bm")) << i;
+    EXPECT_NO_THROW(FlushFolderToDisk("C:\\KVP\\Set\\"));
+    try {
+        FlushFolderToDisk("C:\\KVP\\Gone\\");
+        ADD_FAILURE() << "flushed a folder that is not there";
+    } catch (const IoError& error) {
+        EXPECT_STREQ(error.what(), "Cannot flush the files of \"C:\\KVP\\Gone\\\" to the disk. "
+                                   "No such file or directory.");
+    }
+}
+
 } // namespace
 } // namespace pw

@@ -101,7 +101,7 @@ TEST_F(CanvasEditingTest, EdgeDragsKeepOnePixelAndTheDisplay) {
 }
 
 TEST_F(CanvasEditingTest, TheBackgroundIsSelectedButNeverMovedAndNoWindowClearsTheSelection) {
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     Press(50, 50);
     EXPECT_EQ(editor.doc.layout.CurWindow, &Bg());
     Drag(80, 80);
@@ -115,7 +115,7 @@ TEST_F(CanvasEditingTest, ABackgroundRectangleTakesItsBevelFromTheDisplayColour)
     for (const auto& [display, light, dark] :
          {std::array{42, 44, 40}, std::array{255, 255, 253}, std::array{1, 3, 0}}) {
         editor.doc.layout.BackgroundColour = display;
-        ArmPlace(editor, pmBackgroundRect);
+        ArmPlace(editor.pointer, editor.observers, pmBackgroundRect);
         Press(10, 10);
         EXPECT_EQ(editor.doc.layout.CurWindow->BG0, light) << display;
         EXPECT_EQ(editor.doc.layout.CurWindow->BG, dark) << display;
@@ -123,7 +123,7 @@ TEST_F(CanvasEditingTest, ABackgroundRectangleTakesItsBevelFromTheDisplayColour)
 }
 
 TEST_F(CanvasEditingTest, APressBesideTheDisplayPlacesNothingAndKeepsTheChoice) {
-    ArmPlace(editor, pmMessage);
+    ArmPlace(editor.pointer, editor.observers, pmMessage);
     Press(645, 100);
     EXPECT_EQ(editor.doc.layout.WindowList.size(), 1u);
     Press(639, 479);

@@ -33,17 +33,17 @@ protected:
         e = &AddWindow(400, 10, 450, 40);
         SetMark(editor, WindowMark::Locked, d->Number, true);
         SetMark(editor, WindowMark::Hidden, e->Number, true);
-        RedrawAll(editor);
+        RedrawAll(editor.view, editor.doc);
         editor.doc.history.Reset(editor.doc);
     }
     // The canvas's events as the application sends them: press and release are commands.
     void Press(int x, int y, ShiftState keys = 0) {
-        CommandScope command(editor);
+        CommandScope command(editor.doc, editor.view);
         FormMouseDown(editor, mbLeft, ssLeft | keys, x, y);
     }
     void Move(int x, int y, ShiftState keys = 0) { FormMouseMove(editor, ssLeft | keys, x, y); }
     void Release(int x, int y) {
-        CommandScope command(editor);
+        CommandScope command(editor.doc, editor.view);
         FormMouseUp(editor, mbLeft, 0, x, y);
     }
     std::vector<cWindow*> Selected() const {
@@ -53,7 +53,7 @@ protected:
     // Undo rebuilds the windows: the same ids, new objects.
     void Undo() {
         const WindowId ids[] = {a->Id, b->Id, c->Id, d->Id, e->Id};
-        pw::Undo(editor);
+        pw::Undo(editor.doc, editor.view);
         cWindow** windows[] = {&a, &b, &c, &d, &e};
         for (int i = 0; i < 5; ++i) *windows[i] = FindWindow(editor.doc.layout, ids[i]);
     }
@@ -163,11 +163,11 @@ TEST_F(GroupEditingTest, AlignmentMovesTheGroupOnTheCurrentWindowAsOneStep) {
     SelectIds(editor, {a->Id, b->Id, c->Id, d->Id});
     b->Y0 = 100;
     b->Y1 = 130;
-    SelectWindow(editor, b);
+    SelectWindow(editor.doc, editor.view, b);
     editor.doc.history.Reset(editor.doc);
     EXPECT_TRUE(CanAlign(editor.doc.layout, editor.selection, Alignment::DistributeHorizontally));
     {
-        CommandScope command(editor);
+        CommandScope command(editor.doc, editor.view);
         AlignSelection(editor, Alignment::TopEdges);
     }
     EXPECT_EQ(Place(a), (Rect{10, 100, 60, 130}));
@@ -176,8 +176,8 @@ TEST_F(GroupEditingTest, AlignmentMovesTheGroupOnTheCurrentWindowAsOneStep) {
     EXPECT_EQ(editor.doc.history.UndoSteps(), 1u);
     // Two alignments in one command are one step.
     {
-        CommandScope command(editor);
-        SelectWindow(editor, c);
+        CommandScope command(editor.doc, editor.view);
+        SelectWindow(editor.doc, editor.view, c);
         c->Y0 = 400;
         c->Y1 = 479;
         AlignSelection(editor, Alignment::SameHeight);
@@ -218,7 +218,7 @@ TEST_F(GroupEditingTest, HiddenWindowsAreLeftOutOfTheDesignViewAndNeverOfTheFile
     EXPECT_EQ(WriteLayoutText(editor.doc.layout), text);
     // The colours chosen for the current window go to the whole group.
     SelectIds(editor, {a->Id, b->Id});
-    SelectWindow(editor, b);
+    SelectWindow(editor.doc, editor.view, b);
     b->FG = 12;
     b->BG0 = 200;
     ApplyToSelection(editor, kColourFields);

@@ -63,10 +63,10 @@ TEST_F(LayoutFileTest, CancellingSaveAsWritesNothing) {
 
 TEST_F(LayoutFileTest, TheBackupHoldsWhatTheFirstOfTwoSavesWrote) {
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
-    SaveLayout(editor, path);
+    SaveLayout(editor.doc, path);
     const std::string first = Read(path);
     NewWindow(editor.doc.layout).Text[0] = "second";
-    SaveLayout(editor, path);
+    SaveLayout(editor.doc, path);
     EXPECT_EQ(Read("C:\\KVP\\Work\\lobby.~dc"), first);
     EXPECT_NE(Read(path), first);
     EXPECT_EQ(Read(path), WriteLayoutText(editor.doc.layout));
@@ -74,8 +74,8 @@ TEST_F(LayoutFileTest, TheBackupHoldsWhatTheFirstOfTwoSavesWrote) {
 
 TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
-    SaveLayout(editor, path);
-    SaveLayout(editor, path);
+    SaveLayout(editor.doc, path);
+    SaveLayout(editor.doc, path);
     const std::string file = Read(path), backup = Read("C:\\KVP\\Work\\lobby.~dc");
     // A file size limit makes the write fail half-way, for any user.
     NewWindow(editor.doc.layout).Text[0] = std::string(5000, 'x');
@@ -85,7 +85,7 @@ TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
     rlimit small = old;
     small.rlim_cur = 2048;
     setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_THROW(SaveLayout(editor, path), IoError);
+    EXPECT_THROW(SaveLayout(editor.doc, path), IoError);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     int entries = 0;
@@ -98,7 +98,7 @@ TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
 TEST_F(LayoutFileTest, AFolderInTheWayOfTheFileOrItsBackupRefusesTheSaveAndChangesNothing) {
     const fs::path work = drive.root / "KVP" / "Work";
     fs::create_directories(work / "plans.dcf");
-    SaveLayout(editor, "C:\\KVP\\Work\\lobby.txt");
+    SaveLayout(editor.doc, "C:\\KVP\\Work\\lobby.txt");
     fs::create_directories(work / "lobby.~dc" / "keep"); // where the backup of lobby.txt goes
     const auto entries = [&] {
         std::vector<std::string> names;
@@ -109,14 +109,14 @@ TEST_F(LayoutFileTest, AFolderInTheWayOfTheFileOrItsBackupRefusesTheSaveAndChang
     };
     const std::vector<std::string> before = entries();
     try {
-        SaveLayout(editor, "C:\\KVP\\Work\\plans.dcf");
+        SaveLayout(editor.doc, "C:\\KVP\\Work\\plans.dcf");
         ADD_FAILURE() << "saved onto a folder";
     } catch (const IoError& error) {
         EXPECT_EQ(std::string(error.what()),
                   "Cannot save the layout as \"C:\\KVP\\Work\\plans.dcf\": that is a folder.");
     }
     try {
-        SaveLayout(editor, "C:\\KVP\\Work\\lobby.txt");
+        SaveLayout(editor.doc, "C:\\KVP\\Work\\lobby.txt");
         ADD_FAILURE() << "replaced the file with no backup";
     } catch (const IoError& error) {
         EXPECT_NE(
@@ -139,11 +139,11 @@ TEST_F(LayoutFileTest, LoadReplacesTheLayoutAndNamesIt) {
     cWindow& w = NewWindow(editor.doc.layout);
     w.Type = wtMessage;
     w.Text[0] = "hello";
-    SetDisplaySize(editor, 800, 600);
+    SetDisplaySize(editor.doc, editor.view, 800, 600);
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
-    SaveLayout(editor, path);
+    SaveLayout(editor.doc, path);
     ClearWindows(editor.doc.layout);
-    CreateDefaultLayout(editor);
+    CreateDefaultLayout(editor.doc, editor.view);
     views.captions.clear();
     LoadLayout(editor, path);
     ASSERT_EQ(editor.doc.layout.WindowList.size(), 2u);
@@ -173,14 +173,14 @@ TEST_F(LayoutFileTest, JobFieldsTheFileDoesNotNameAreCarriedOver) {
 
 TEST_F(LayoutFileTest, ImagesOfTheOldLayoutAreGoneAfterALoad) {
     editor.doc.images.ImageList.AcquireImage("C:\\old.bmp");
-    SaveLayout(editor, "C:\\KVP\\Work\\b.dcf");
+    SaveLayout(editor.doc, "C:\\KVP\\Work\\b.dcf");
     LoadLayout(editor, "C:\\KVP\\Work\\b.dcf");
     EXPECT_EQ(editor.doc.images.ImageList.FindImage("C:\\old.bmp"), nullptr);
 }
 
 TEST_F(LayoutFileTest, WarnsOnlyWhenTheDisplaysConfigurationIsNewer) {
     const std::string path = "C:\\KVP\\Work\\c.dcf";
-    SaveLayout(editor, path);
+    SaveLayout(editor.doc, path);
     LoadLayout(editor, path); // no display configuration at all
     CreateFolders("C:\\KVP\\Display");
     WriteFileAtomically(kDefaultDisplayConfig, "x");
@@ -249,7 +249,7 @@ TEST_F(LayoutFileTest, AFileWithoutWindowsIsNoLayout) {
 }
 
 TEST_F(LayoutFileTest, LoadFromTheMenuUsesTheOpenDialog) {
-    SaveLayout(editor, "C:\\KVP\\Work\\d.dcf");
+    SaveLayout(editor.doc, "C:\\KVP\\Work\\d.dcf");
     host.openFiles = {std::nullopt, std::string("C:\\KVP\\Work\\d.dcf")};
     Load1Click(editor);
     EXPECT_TRUE(editor.doc.LayoutFileName.empty());

@@ -43,7 +43,7 @@ protected:
     RecordingHost nextHost;
     Editor next{nextHost, text};
     void StartNextRun(Answer answer, const std::function<bool(int)>& running) {
-        CreateDefaultLayout(next);
+        CreateDefaultLayout(next.doc, next.view);
         RecoveryCopy copy(next, folder, 200);
         nextHost.answers = {answer};
         copy.OfferLeftCopies(running);
@@ -121,7 +121,7 @@ TEST_F(RecoveryTest, ACopyThatCannotBeReadIsReportedAndRemovedAndTheNextOneOffer
                         "Panelwright recovery copy\r\n  Written = 2024-03-13 09:00\r\n\r\n"
                         "no groups at all\r\n");
 
-    CreateDefaultLayout(next);
+    CreateDefaultLayout(next.doc, next.view);
     RecoveryCopy copy(next, folder, 200);
     nextHost.answers = {Answer::Yes, Answer::Yes};
     copy.OfferLeftCopies([](int id) { return id == 200; });

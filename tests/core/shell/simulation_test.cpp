@@ -109,7 +109,7 @@ TEST_F(SimulationTest, TripsStartOnMultiplesOfEightAndPauseOutsideTheDynamicView
     for (int k = 0; k <= 9; ++k) pos.Text[k] = "floor " + std::to_string(k);
     cWindow& dir = AddWindow(110, 10, 140, 40, wtDirection);
     cWindow& dest = AddWindow(150, 10, 240, 40, wtDestination);
-    SetViewMode(editor, vmDynamic);
+    SetViewMode(editor.view, vmDynamic);
     struct Expected {
         int tick, position, direction, destination;
     };
@@ -129,10 +129,10 @@ TEST_F(SimulationTest, TripsStartOnMultiplesOfEightAndPauseOutsideTheDynamicView
     check({9, 3, 1, 3}); // the second move ends the trip
     Tick(6);
     check({15, 3, 1, 3});
-    SetViewMode(editor, vmStatic);
+    SetViewMode(editor.view, vmStatic);
     Tick(9);
     check({24, 3, 1, 3}); // nothing moves in Static view
-    SetViewMode(editor, vmDynamic);
+    SetViewMode(editor.view, vmDynamic);
     for (const Expected& e :
          {Expected{25, 3, 1, 3}, {32, 4, 1, 0}, {33, 5, 1, 0}, {35, 7, 1, 7}, {39, 7, 1, 7}}) {
         Tick(e.tick - static_cast<int>(editor.run.TickCount));
@@ -141,7 +141,7 @@ TEST_F(SimulationTest, TripsStartOnMultiplesOfEightAndPauseOutsideTheDynamicView
 }
 
 TEST_F(SimulationTest, FloorRangeIsTakenAtTheFirstTickAfterAViewChange) {
-    SetViewMode(editor, vmDynamic);
+    SetViewMode(editor.view, vmDynamic);
     Tick(8); // no Position Window: the top floor stays 1, the first trip ends at floor 2
     EXPECT_EQ(editor.run.sim.SimPosition, 2);
     EXPECT_EQ(editor.run.sim.SimDirection, 2);
@@ -149,7 +149,7 @@ TEST_F(SimulationTest, FloorRangeIsTakenAtTheFirstTickAfterAViewChange) {
     for (int k = 0; k <= 5; ++k) pos.Text[k] = std::to_string(k);
     Tick();
     EXPECT_EQ(editor.run.sim.SimTopPosition, 1);
-    SetViewMode(editor, vmDesign);
+    SetViewMode(editor.view, vmDesign);
     Tick();
     EXPECT_EQ(editor.run.sim.SimTopPosition, 5);
 }

@@ -81,7 +81,7 @@ TEST_F(CloseTest, LoadAsksOnlyForUnsavedChangesAndSavesAsTheCloseQueryDoes) {
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
     CreateFolders("C:\\KVP\\Work");
     editor.doc.LayoutFileName = path;
-    SaveLayout(editor, path);
+    SaveLayout(editor.doc, path);
     EXPECT_TRUE(SaveBeforeLoading(editor)); // nothing to lose: no question
     EXPECT_TRUE(host.questions.empty());
 

@@ -18,7 +18,7 @@ protected:
         for (int i = 0; i < 4; ++i) AddWindow(10 + 40 * i, 10, 40 + 40 * i, 40).Text[0] = "w";
         // Shown, as the editor shows a layout before anyone edits it: drawing gives the texts
         // their font.
-        RedrawAll(editor);
+        RedrawAll(editor.view, editor.doc);
         history.Reset(editor.doc);
     }
     std::string Text() const { return WriteLayoutText(editor.doc.layout); }
@@ -30,29 +30,29 @@ TEST_F(UndoHistoryTest, EachChangingCommandIsOneStepThatUndoesAndRedoesExactly) 
     EXPECT_FALSE(history.Commit(editor.doc)); // changed nothing: no step
     EXPECT_FALSE(history.CanUndo());
 
-    SelectWindow(editor, &At(2));
-    SetValue(editor, At(2), wfX0, 300);
-    SetValue(editor, At(2), wfY0, 200);
+    SelectWindow(editor.doc, editor.view, &At(2));
+    SetValue(editor.doc, editor.view, At(2), wfX0, 300);
+    SetValue(editor.doc, editor.view, At(2), wfY0, 200);
     ASSERT_TRUE(history.Commit(editor.doc));
     EXPECT_EQ(history.UndoName(), "Move Message Window");
     const std::string moved = Text();
-    SelectWindow(editor, &At(1));
+    SelectWindow(editor.doc, editor.view, &At(1));
     DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &At(1));
     ASSERT_TRUE(history.Commit(editor.doc));
 
     EXPECT_EQ(history.UndoName(), "Delete Message Window");
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     EXPECT_EQ(Text(), moved);
     EXPECT_EQ(editor.doc.layout.CurWindow, &At(2)) << "the selection of that moment";
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     EXPECT_EQ(Text(), start);
     EXPECT_FALSE(history.CanUndo());
     EXPECT_EQ(history.RedoName(), "Move Message Window");
-    Redo(editor);
+    Redo(editor.doc, editor.view);
     EXPECT_EQ(Text(), moved);
 
     // A new command after an undo makes the undone one unreachable.
-    SetValue(editor, At(3), wfX1, 150);
+    SetValue(editor.doc, editor.view, At(3), wfX1, 150);
     history.Commit(editor.doc);
     EXPECT_FALSE(history.CanRedo());
 }
@@ -64,7 +64,7 @@ TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
     history.Reset(editor.doc);
     std::size_t bytes = 0;
     for (int x = 1; x <= 5; ++x) {
-        SetValue(editor, At(4), wfX0, 300 + x);
+        SetValue(editor.doc, editor.view, At(4), wfX0, 300 + x);
         history.Commit(editor.doc);
         if (x == 3) bytes = history.Bytes();
     }
@@ -72,13 +72,13 @@ TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
     EXPECT_EQ(history.Bytes(), bytes) << "each step dropped gives back what a new one took";
     // Five windows once, and one copy of the moved window for each state kept besides.
     EXPECT_EQ(history.WindowCopies(), 5u + 3u);
-    while (history.CanUndo()) Undo(editor);
+    while (history.CanUndo()) Undo(editor.doc, editor.view);
     EXPECT_EQ(At(4).X0, 302);
 
     history = UndoHistory{200, 1}; // memory for no step: the last one stays all the same
     history.Reset(editor.doc);
     for (int x = 1; x <= 3; ++x) {
-        SetValue(editor, At(4), wfX0, 200 + x);
+        SetValue(editor.doc, editor.view, At(4), wfX0, 200 + x);
         history.Commit(editor.doc);
     }
     EXPECT_EQ(history.UndoSteps(), 1u);
@@ -87,13 +87,13 @@ TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
 // Undo takes over the windows the step left alone instead of copying them; they must still
 // come back as the kept ones were, also in what the history does not compare.
 TEST_F(UndoHistoryTest, WindowsTheStepLeftAloneComeBackAsTheyWereKept) {
-    SetValue(editor, At(4), wfX0, 300);
+    SetValue(editor.doc, editor.view, At(4), wfX0, 300);
     history.Commit(editor.doc);
     const std::string moved = Text();
     At(3).LastStepTick = 9; // a timed sequence stepped since
     At(2).Lines.group = 7;
     At(1).DragMode = dmMoving;
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     EXPECT_EQ(At(4).X0, 130);
     EXPECT_EQ(At(3).LastStepTick, 0u);
     EXPECT_EQ(At(2).Lines.group, 0u);
@@ -101,9 +101,9 @@ TEST_F(UndoHistoryTest, WindowsTheStepLeftAloneComeBackAsTheyWereKept) {
         EXPECT_EQ(At(i).DragMode, dmIdle) << i;
         EXPECT_EQ(At(i).ListPos, i + 1) << i;
     }
-    Redo(editor);
+    Redo(editor.doc, editor.view);
     EXPECT_EQ(Text(), moved);
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     EXPECT_EQ(At(4).X0, 130);
 }
 
@@ -114,9 +114,9 @@ TEST_F(UndoHistoryTest, ModifiedFollowsSavesUndoAndUncommittedChanges) {
     history.Commit(editor.doc);
     history.MarkSaved(editor.doc);
     EXPECT_FALSE(history.Modified(editor.doc));
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     EXPECT_TRUE(history.Modified(editor.doc));
-    Redo(editor);
+    Redo(editor.doc, editor.view);
     EXPECT_FALSE(history.Modified(editor.doc));
 }
 
@@ -135,11 +135,11 @@ TEST_F(UndoHistoryTest, AnImageGivenUpComesBackWithItsTransparentColour) {
     history.Commit(editor.doc);
     ASSERT_EQ(editor.doc.images.ImageList.FindImage("C:\\logo.bmp"), nullptr);
 
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     EXPECT_EQ(editor.doc.images.ImageList.FindImage("C:\\logo.bmp"), logo);
     EXPECT_EQ(logo->Transparent, 9);
     EXPECT_EQ(logo->RefCount, 1u);
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     EXPECT_EQ(logo->Transparent, 5);
 }
 

@@ -43,7 +43,7 @@ protected:
         position->Text[2] = "First";
         position->CurIndex = 1;
         // On the screen before anyone edits it, as a loaded layout is.
-        RedrawAll(editor);
+        RedrawAll(editor.view, editor.doc);
         editor.doc.history.Reset(editor.doc);
     }
     std::string Bytes() const { return WriteLayoutText(editor.doc.layout); }
@@ -68,11 +68,11 @@ void Release(Editor& e, int x, int y) {
 
 const std::vector<StepCase> kCases = {
     {"Place Position Window",
-     {[](Editor& e, auto&, auto&) { ArmPlace(e, pmPosition); },
+     {[](Editor& e, auto&, auto&) { ArmPlace(e.pointer, e.observers, pmPosition); },
       [](Editor& e, auto&, auto&) { Press(e, 20, 300); },
       [](Editor& e, auto&, auto&) { Release(e, 20, 300); }}},
     {"Place Destination/Status",
-     {[](Editor& e, auto&, auto&) { ArmPlace(e, pmDestinationStatus); },
+     {[](Editor& e, auto&, auto&) { ArmPlace(e.pointer, e.observers, pmDestinationStatus); },
       [](Editor& e, auto&, auto&) { Press(e, 20, 300); },
       [](Editor& e, auto&, auto&) { Release(e, 20, 300); }}},
     {"Move Message Window",
@@ -81,28 +81,31 @@ const std::vector<StepCase> kCases = {
       [](Editor& e, auto&, auto&) { Drag(e, 190, 140); },
       [](Editor& e, auto&, auto&) { Release(e, 190, 140); }}},
     {"Resize Message Window",
-     {[](Editor& e, auto& m, auto&) { SelectWindow(e, &m); },
+     {[](Editor& e, auto& m, auto&) { SelectWindow(e.doc, e.view, &m); },
       [](Editor& e, auto&, auto&) { Press(e, 220, 110); },
       [](Editor& e, auto&, auto&) { Drag(e, 260, 110); },
       [](Editor& e, auto&, auto&) { Release(e, 260, 110); }}},
-    {"Font Size of Message Window", {[](Editor& e, auto& m, auto&) { SetValue(e, m, wfFontSize, 32); }}},
+    {"Font Size of Message Window",
+     {[](Editor& e, auto& m, auto&) { SetValue(e.doc, e.view, m, wfFontSize, 32); }}},
     {"Index of Position Window",
-     {[](Editor& e, auto&, auto&) { SetIndexForType(e, wtPosition, 2); }}},
-    {"Justification of Message Window",
-     {[](Editor& e, auto& m, auto&) { SetValue(e, m, wfFormat, fmRight | fmVCentre); }}},
+     {[](Editor& e, auto&, auto&) { SetIndexForType(e.doc, e.view, wtPosition, 2); }}},
+    {"Justification of Message Window", {[](Editor& e, auto& m, auto&) {
+         SetValue(e.doc, e.view, m, wfFormat, fmRight | fmVCentre);
+     }}},
     {"Draw Type of Message Window",
-     {[](Editor& e, auto& m, auto&) { SetValue(e, m, wfDrawType, dtRectangle); }}},
+     {[](Editor& e, auto& m, auto&) { SetValue(e.doc, e.view, m, wfDrawType, dtRectangle); }}},
     {"Font of Message Window", {[](Editor& e, auto& m, auto&) {
          m.FontName = "Liberation Serif";
          m.FontStyle = fsBold;
-         DrawWindow(e, m, DrawMode::Draw);
+         DrawWindow(e.view, e.doc, m, DrawMode::Draw);
      }}},
     // Generate files names the font files the texts are drawn from.
-    {"Font File Names of Message Window", {[](Editor&, auto& m, auto&) { m.FntFile = "Arial20.fnt"; }}},
+    {"Font File Names of Message Window",
+     {[](Editor&, auto& m, auto&) { m.FntFile = "Arial20.fnt"; }}},
     {"Colours of Message Window", {[](Editor& e, auto& m, auto&) {
          m.FG = 255;
          m.BG0 = 195;
-         DrawWindow(e, m, DrawMode::Draw);
+         DrawWindow(e.view, e.doc, m, DrawMode::Draw);
      }}},
     // A whole Text Edit session: two indexes edited.
     {"Edit Text of Message Window", {[](Editor& e, auto& m, auto&) {
@@ -116,7 +119,7 @@ const std::vector<StepCase> kCases = {
          memo.text = "Line 1\r\nLine 2";
          session.MemoChanged();
          session.Finish();
-         ChangeWindow(e, m.Id, session.Draft(), wfText | wfCurIndex);
+         ChangeWindow(e.doc, e.view, m.Id, session.Draft(), wfText | wfCurIndex);
      }}},
     {"Image of Message Window", {[](Editor& e, auto& m, auto&) {
          auto& host = static_cast<RecordingHost&>(e.host);
@@ -128,21 +131,21 @@ const std::vector<StepCase> kCases = {
          dialog.FormClose();
      }}},
     {"Delete Message Window",
-     {[](Editor& e, auto& m, auto&) { SelectWindow(e, &m); },
-      [](Editor& e, auto&, auto&) { DeleteCurrentWindow(e); }}},
+     {[](Editor& e, auto& m, auto&) { SelectWindow(e.doc, e.view, &m); },
+      [](Editor& e, auto&, auto&) { DeleteCurrentWindow(e.doc, e.view); }}},
     {"Put Message Window on Top", {[](Editor& e, auto& m, auto&) {
          PutOnTop(e.doc.layout, &m);
-         RedrawAll(e);
+         RedrawAll(e.view, e.doc);
      }}},
     {"Set Up", {[](Editor& e, auto&, auto&) {
          e.doc.layout.InputSpec.JobName = "Tower B";
-         SetDisplaySize(e, 800, 600);
+         SetDisplaySize(e.doc, e.view, 800, 600);
      }}},
     {"Move Position Window",
-     {[](Editor& e, auto&, auto& p) { SelectWindow(e, &p); },
-      [](Editor& e, auto&, auto&) { NudgeWindow(e, 0, 10); }}},
+     {[](Editor& e, auto&, auto& p) { SelectWindow(e.doc, e.view, &p); },
+      [](Editor& e, auto&, auto&) { NudgeWindow(e.doc, e.view, 0, 10); }}},
     {"Duplicate Position Window",
-     {[](Editor& e, auto&, auto& p) { SelectWindow(e, &p); },
+     {[](Editor& e, auto&, auto& p) { SelectWindow(e.doc, e.view, &p); },
       [](Editor& e, auto&, auto&) { DuplicateSelection(e); }}},
 };
 
@@ -160,10 +163,10 @@ TEST_P(UndoStepTest, UndoGivesBackTheBytesBeforeAndRedoThoseAfter) {
     const std::string after = Bytes();
     ASSERT_NE(after, before);
 
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(editor.doc.history.RedoName(), c.step);
-    Redo(editor);
+    Redo(editor.doc, editor.view);
     EXPECT_EQ(Bytes(), after);
     EXPECT_FALSE(editor.doc.history.CanRedo());
 }
@@ -179,11 +182,11 @@ TEST_F(UndoStepsTest, SelectingIsNoStepButUndoComesBackToTheWindowActedOn) {
     Release(editor, 350, 210);
     CommandEnded(editor.doc);
     EXPECT_FALSE(editor.doc.history.CanUndo());
-    SelectWindow(editor, message);
+    SelectWindow(editor.doc, editor.view, message);
     CommandEnded(editor.doc);
-    DeleteCurrentWindow(editor);
+    DeleteCurrentWindow(editor.doc, editor.view);
     CommandEnded(editor.doc);
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     ASSERT_NE(editor.doc.layout.CurWindow, nullptr);
     EXPECT_EQ(editor.doc.layout.CurWindow->Text[0], "Welcome");
 }
@@ -191,7 +194,7 @@ TEST_F(UndoStepsTest, SelectingIsNoStepButUndoComesBackToTheWindowActedOn) {
 TEST_F(UndoStepsTest, TimerTicksAreNoStepsAndNoUndoTakesThemBack) {
     cWindow& clock = AddWindow(10, 400, 339, 429, wtTimeDate);
     clock.Text[0] = TimeDateSample(0);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     editor.doc.history.Reset(editor.doc);
     int minute = 0;
     editor.run.LocalTime = [&minute] {
@@ -214,8 +217,8 @@ TEST_F(UndoStepsTest, TimerTicksAreNoStepsAndNoUndoTakesThemBack) {
     EXPECT_FALSE(editor.doc.history.CanUndo());
 
     // A nudge with ticks before its end: the step holds the nudge alone.
-    SelectWindow(editor, message);
-    NudgeWindow(editor, 1, 0);
+    SelectWindow(editor.doc, editor.view, message);
+    NudgeWindow(editor.doc, editor.view, 1, 0);
     tick();
     CommandEnded(editor.doc);
     ASSERT_EQ(editor.doc.history.UndoName(), "Move Message Window");
@@ -224,7 +227,7 @@ TEST_F(UndoStepsTest, TimerTicksAreNoStepsAndNoUndoTakesThemBack) {
     const std::int32_t floor = position->CurIndex;
     ASSERT_NE(floor, 1) << "the ticks moved the lift";
     EXPECT_EQ(live, "9:03 am  Thursday 1 Jan 26");
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     const cWindow& clockNow = *WindowAt(editor.doc.layout, 3);
     EXPECT_EQ(clockNow.Text[0], live);
     EXPECT_EQ(WindowAt(editor.doc.layout, 2)->CurIndex, floor);

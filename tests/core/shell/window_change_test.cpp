@@ -20,16 +20,17 @@ TEST_F(WindowChangeTest, AChangeBeneathOtherWindowsLeavesThemOnTop) {
     cWindow& far = AddWindow(400, 300, 450, 340);
     far.BG0 = far.BG = 30;
     editor.doc.layout.CurWindow = &under;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
 
     WindowFields values;
     values.BG0 = values.BG = 77;
     values.X1 = 320;
-    EXPECT_EQ(ChangeWindow(editor, under.Id, values, wfBG0 | wfBG | wfX1), wfBG0 | wfBG | wfX1);
+    EXPECT_EQ(ChangeWindow(editor.doc, editor.view, under.Id, values, wfBG0 | wfBG | wfX1),
+              wfBG0 | wfBG | wfX1);
     EXPECT_EQ(At(140, 100), ColourOf(12));
     EXPECT_EQ(At(310, 100), ColourOf(77));
     const RasterCanvas incremental = editor.view.canvas;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     for (int y = 0; y < incremental.Height(); ++y)
         for (int x = 0; x < incremental.Width(); ++x)
             ASSERT_EQ(incremental.Pixel(x, y), At(x, y)) << x << "," << y;
@@ -37,7 +38,7 @@ TEST_F(WindowChangeTest, AChangeBeneathOtherWindowsLeavesThemOnTop) {
     // A change the window cannot take leaves it whole and draws nothing.
     views.changed.clear();
     values.X1 = 10; // before its left edge
-    EXPECT_EQ(ChangeWindow(editor, under.Id, values, wfX1), wfNone);
+    EXPECT_EQ(ChangeWindow(editor.doc, editor.view, under.Id, values, wfX1), wfNone);
     EXPECT_EQ(under.X1, 320);
     EXPECT_TRUE(views.changed.empty());
 }
@@ -48,16 +49,16 @@ TEST_F(WindowChangeTest, AWindowIsFoundByItsIdentityAfterUndoAndRedo) {
     const WindowId id = w.Id;
     editor.doc.history.Reset(editor.doc);
     {
-        CommandScope command(editor);
+        CommandScope command(editor.doc, editor.view);
         WindowFields values;
         values.Tag = 9;
-        ChangeWindow(editor, id, values, wfTag);
+        ChangeWindow(editor.doc, editor.view, id, values, wfTag);
     }
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     cWindow* again = FindWindow(editor.doc.layout, id);
     ASSERT_NE(again, nullptr);
     EXPECT_NE(again->Tag, 9u);
-    Redo(editor);
+    Redo(editor.doc, editor.view);
     ASSERT_NE(FindWindow(editor.doc.layout, id), nullptr);
     EXPECT_EQ(FindWindow(editor.doc.layout, id)->Tag, 9u);
     // A window given another's contents stays itself.

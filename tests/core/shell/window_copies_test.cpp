@@ -19,12 +19,12 @@ TEST_F(WindowCopiesTest, AWindowTravelsToAnotherEditorAsItsGroupTextAndBecomesOn
     w.FontSize = 24;
     w.Text[1] = "Ground";
     w.Text[99] = "Roof\r\nGarden";
-    SelectWindow(editor, &w);
+    SelectWindow(editor.doc, editor.view, &w);
     const std::string copied = CopyWindowText(editor.doc.layout, editor.selection);
 
     RecordingHost otherHost;
     Editor other(otherHost, text);
-    CreateDefaultLayout(other);
+    CreateDefaultLayout(other.doc, other.view);
     pw::AddWindow(other, 10, 10, 50, 50); // Number 2 there; the pasted one is 3
     // A text editor may have saved the lines with LF alone...
     std::string edited = copied;
@@ -73,7 +73,7 @@ TEST_F(WindowCopiesTest, SeveralWindowsAreCopiedCutAndDuplicatedTogetherEachAsOn
     editor.selection.Locked.insert(lift.Number); // copied and duplicated, not cut
     const WindowId high = lift.Id, other = AddWindow(10, 10, 49, 29).Id;
     const auto select = [&](std::set<WindowId> ids, WindowId current) {
-        SelectWindow(editor, FindWindow(editor.doc.layout, current));
+        SelectWindow(editor.doc, editor.view, FindWindow(editor.doc.layout, current));
         editor.selection.Assign(std::move(ids));
     };
     const auto placesOfCopies = [&] {
@@ -95,7 +95,7 @@ TEST_F(WindowCopiesTest, SeveralWindowsAreCopiedCutAndDuplicatedTogetherEachAsOn
     EXPECT_EQ(placesOfCopies(), copies);
     EXPECT_EQ(editor.doc.layout.CurWindow, editor.doc.layout.WindowList[5].get()) << "the last";
     EXPECT_EQ(editor.doc.layout.CurWindow->Text[0], "Lift 2") << "in the order they were drawn";
-    Undo(editor);
+    Undo(editor.doc, editor.view);
     EXPECT_EQ(editor.doc.layout.WindowList.size(), 4u);
 
     select({low, high}, low);
@@ -105,7 +105,7 @@ TEST_F(WindowCopiesTest, SeveralWindowsAreCopiedCutAndDuplicatedTogetherEachAsOn
     EXPECT_EQ(placesOfCopies(), copies);
     EXPECT_EQ(editor.doc.layout.CurWindow, editor.doc.layout.WindowList[4].get())
         << "the copy of the current window";
-    Undo(editor);
+    Undo(editor.doc, editor.view);
 
     // Copies from a larger display that would start beyond this one come back together.
     std::string far = copied;
@@ -115,7 +115,7 @@ TEST_F(WindowCopiesTest, SeveralWindowsAreCopiedCutAndDuplicatedTogetherEachAsOn
     ASSERT_TRUE(PasteWindowText(editor, far));
     EXPECT_EQ(placesOfCopies(), (std::vector<Rect>{{610, 110, 639, 129}, {505, 310, 624, 349}}));
     CommandEnded(editor.doc);
-    Undo(editor);
+    Undo(editor.doc, editor.view);
 
     // Cut takes what Delete takes: the locked window stays, and stays off the clipboard.
     select({low, high, other}, other);
@@ -140,28 +140,28 @@ TEST_F(WindowCopiesTest, DuplicatesTakeImageCountsAndStayOnTheDisplay) {
         {&corner, {632, 472, 639, 479}}, // would start beyond the display: moved back in
     };
     for (const auto& row : rows) {
-        SelectWindow(editor, row.original);
+        SelectWindow(editor.doc, editor.view, row.original);
         DuplicateSelection(editor);
         const cWindow& copy = *editor.doc.layout.CurWindow;
         EXPECT_EQ((Rect{copy.X0, copy.Y0, copy.X1, copy.Y1}), row.copy);
         EXPECT_EQ(copy.Tag, copy.Type == wtBackground ? 0u : copy.Number);
     }
     EXPECT_EQ(image->RefCount, 2u);
-    SelectWindow(editor, &logo);
-    DeleteCurrentWindow(editor);
+    SelectWindow(editor.doc, editor.view, &logo);
+    DeleteCurrentWindow(editor.doc, editor.view);
     EXPECT_EQ(image->RefCount, 1u);
 }
 
 TEST_F(WindowCopiesTest, ArrowKeysMoveThroughTheSettersAndNeverTheBackground) {
     cWindow& w = AddWindow(5, 5, 104, 34);
-    SelectWindow(editor, &w);
-    NudgeWindow(editor, -10, 0); // would leave the display: refused
-    NudgeWindow(editor, 1, 0);
-    NudgeWindow(editor, 0, -1);
+    SelectWindow(editor.doc, editor.view, &w);
+    NudgeWindow(editor.doc, editor.view, -10, 0); // would leave the display: refused
+    NudgeWindow(editor.doc, editor.view, 1, 0);
+    NudgeWindow(editor.doc, editor.view, 0, -1);
     EXPECT_EQ((Rect{w.X0, w.Y0, w.X1, w.Y1}), (Rect{6, 4, 105, 33}));
-    SelectWindow(editor, Background(editor.doc.layout));
-    NudgeWindow(editor, 10, 10);
-    DeleteCurrentWindow(editor);
+    SelectWindow(editor.doc, editor.view, Background(editor.doc.layout));
+    NudgeWindow(editor.doc, editor.view, 10, 10);
+    DeleteCurrentWindow(editor.doc, editor.view);
     EXPECT_EQ(editor.doc.layout.WindowList.size(), 2u);
     EXPECT_EQ(Background(editor.doc.layout)->X0, 0);
 }

@@ -77,7 +77,7 @@ protected:
     }
     void Show(int index) {
         w->CurIndex = index;
-        RedrawAll(editor);
+        RedrawAll(editor.view, editor.doc);
     }
     cWindow* w = nullptr;
 };

@@ -22,7 +22,7 @@ protected:
     void Draw(int style, int size) {
         w->Parameter = style;
         w->FontSize = size;
-        RedrawAll(editor);
+        RedrawAll(editor.view, editor.doc);
     }
     // Ring i: top and left sides in `first`, right and bottom sides in `second`, checked at
     // the middle of each side and at the four corners, whose owners follow from each side
@@ -103,7 +103,7 @@ TEST_F(BevelTest, ABevelWiderThanTheWindowStaysInsideIt) {
     }
     EXPECT_EQ(At(L, T), ColourOf(kBG0));
     w->FontSize = -5; // from a hand-edited file: no rings, and the interior no wider
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(L - 1, 27), ColourOf(42));
     EXPECT_EQ(At(L, T), ColourOf(kFG));
 }

@@ -39,13 +39,13 @@ protected:
 
 TEST_F(ImageTest, ThePictureIsPlacedByTheWindowsJustification) {
     ColourPicture();
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     ExpectPictureAt(100, 50);
     w->Format = fmCentre | fmVCentre;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     ExpectPictureAt(107, 53); // (119 + 100 - 4) div 2, (50 + 59 - 2) div 2
     w->Format = fmRight;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     ExpectPictureAt(115, 50); // 119 - 4
 }
 
@@ -57,7 +57,7 @@ TEST_F(ImageTest, ATwoColourPictureIsPaintedInTheIndexBackgroundAndFG) {
     w->CurIndex = 4;
     w->BMP[4] = "pic.bmp";
     w->BG = 195;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(editor.view.FillColour, 195);
     EXPECT_EQ(editor.view.LineColour, 12);
     EXPECT_EQ(At(100, 50), ColourOf(195));
@@ -72,7 +72,7 @@ TEST_F(ImageTest, DesignViewShowsPicturesOfTenThousandBytesAsPlaceholders) {
     w->Format = fmCentre | fmVCentre;
     editor.view.ViewMode = vmDesign;
     editor.doc.layout.CurWindow = nullptr;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     ASSERT_EQ(text.drawn.size(), 1u);
     EXPECT_EQ(text.drawn[0].text, "pic.bmp");
     EXPECT_EQ(text.drawn[0].x, 109);
@@ -81,13 +81,13 @@ TEST_F(ImageTest, DesignViewShowsPicturesOfTenThousandBytesAsPlaceholders) {
 
     text.drawn.clear();
     image.Data.resize(9999);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_TRUE(text.drawn.empty());
     ExpectPictureAt(107, 53);
 
     image.Data.resize(10000, 255);
     editor.view.ViewMode = vmStatic;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_TRUE(text.drawn.empty());
     ExpectPictureAt(107, 53);
 }
@@ -98,7 +98,7 @@ TEST_F(ImageTest, AMissingPictureShowsItsNameInTheLastFontOutsideDesignView) {
     label.FontName = "Courier New";
     label.FontSize = 30;
     label.FG = 48;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     ASSERT_EQ(text.drawn.size(), 2u); // the image window comes first in the list
     EXPECT_EQ(text.drawn[0].text, "?? pic.bmp");
     EXPECT_EQ(text.drawn[0].x, 102);
@@ -106,7 +106,7 @@ TEST_F(ImageTest, AMissingPictureShowsItsNameInTheLastFontOutsideDesignView) {
     EXPECT_EQ(text.drawn[0].font, (FontDesc{"Arial", 16, 0})); // nothing drawn before it
     PutOnTop(editor.doc.layout, w);
     text.drawn.clear();
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     ASSERT_EQ(text.drawn.size(), 2u);
     EXPECT_EQ(text.drawn[1].font, (FontDesc{"Courier New", 16, 0}));
     EXPECT_EQ(text.drawn[1].colour, ColourOf(48));
@@ -114,7 +114,7 @@ TEST_F(ImageTest, AMissingPictureShowsItsNameInTheLastFontOutsideDesignView) {
 
     editor.view.ViewMode = vmDesign;
     text.drawn.clear();
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(text.drawn.size(), 1u); // the label alone
 }
 
@@ -123,12 +123,12 @@ TEST_F(ImageTest, AHugePictureFarOffTheCanvasIsLeftOut) {
     image.Width = 2000000000;
     image.Height = 2000000000;
     w->Format = fmCentre | fmVCentre;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     w->Format = 0;
     image.Width = 2147483647;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     image.Width = -5;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(101, 50), ColourOf(3));
 }
 

@@ -47,7 +47,7 @@ protected:
 
 TEST_F(MatTest, EveryRowDrawsTwelveHundredAndEightyNumbers) {
     Mat(5, 7, 24, 16);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     const auto numbers = Numbers(0x0C17DFD1, 10 * 1280);
     for (int i = 0; i < 10; ++i)
         for (int j = 0; j < 20; ++j) ExpectTexture(5, 7, i, j, numbers);
@@ -64,7 +64,7 @@ class MatSeedTest : public MatTest, public ::testing::WithParamInterface<Seed> {
 
 TEST_P(MatSeedTest, TheTextureChoosesTheGeneratorMask) {
     Mat(0, 0, 9, 2, GetParam().texture);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     const auto numbers = Numbers(GetParam().mask, 3 * 1280);
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 10; ++j) ExpectTexture(0, 0, i, j, numbers);
@@ -82,7 +82,7 @@ TEST_F(MatTest, LevelsOutsideTwoTo255LeaveOnlyTheBackground) {
         cWindow& m = Mat(0, 0, 9, 9);
         m.Parameter = levels;
         editor.run.random.RandomState = 77;
-        RedrawAll(editor);
+        RedrawAll(editor.view, editor.doc);
         for (int y = 0; y <= 9; ++y)
             for (int x = 0; x <= 9; ++x) ASSERT_EQ(At(x, y), ColourOf(0)) << levels;
         EXPECT_EQ(editor.run.random.RandomState, 77u);
@@ -93,7 +93,7 @@ TEST_F(MatTest, LevelsOutsideTwoTo255LeaveOnlyTheBackground) {
 TEST_F(MatTest, ALevelCountOfTwoHundredAndFiftyFiveReachesBothEnds) {
     cWindow& m = Mat(0, 0, 99, 9);
     m.Parameter = 255;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     const auto numbers = Numbers(0x0C17DFD1, 10 * 1280);
     // Level 0 is BG0 itself and level 254 is BG itself.
     for (int i = 0; i < 10; ++i)
@@ -111,19 +111,19 @@ TEST_F(MatTest, ATransparentEndTakesTheDisplaysBackgroundColour) {
     cWindow& m = Mat(0, 0, 9, 2);
     m.BG = kTransparent;
     editor.doc.layout.BackgroundColour = 255;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     const auto numbers = Numbers(0x0C17DFD1, 3 * 1280);
     for (int j = 0; j < 10; ++j) ExpectTexture(0, 0, 1, j, numbers);
 }
 
 TEST_F(MatTest, AMatPartlyOffTheCanvasShowsThePartTheWholeMatWould) {
     Mat(-3, -2, 10, 10);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     const auto numbers = Numbers(0x0C17DFD1, 13 * 1280);
     for (int i = 2; i < 13; ++i)
         for (int j = 3; j < 14; ++j) ExpectTexture(-3, -2, i, j, numbers);
     Mat(630, 470, 2000000000, 2000000000); // from a hand-edited file: clipped, and quick
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     ExpectTexture(630, 470, 9, 9, numbers);
 }
 
@@ -131,7 +131,7 @@ TEST_F(MatTest, DesignViewShowsLargeMatsAsPlaceholders) {
     editor.view.ViewMode = vmDesign;
     editor.run.random.RandomState = 77;
     Mat(0, 0, 200, 100).Parameter = 16; // 200 x 100 = 20000
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(editor.run.random.RandomState, 77u);
     ASSERT_EQ(text.drawn.size(), 1u);
     EXPECT_EQ(text.drawn[0].text, "Mat 7, 16");
@@ -146,7 +146,7 @@ TEST_F(MatTest, DesignViewShowsLargeMatsAsPlaceholders) {
 
     text.drawn.clear();
     WindowAt(editor.doc.layout, 1)->X1 = 199; // 199 x 100 = 19900: drawn in full
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_TRUE(text.drawn.empty());
     EXPECT_NE(editor.run.random.RandomState, 77u);
 }

@@ -22,7 +22,7 @@ protected:
         w->Format = format;
         editor.view.ViewMode = view;
         text.drawn.clear();
-        RedrawAll(editor);
+        RedrawAll(editor.view, editor.doc);
         std::vector<std::pair<int, int>> at;
         for (const auto& d : text.drawn) at.emplace_back(d.x, d.y);
         return at;
@@ -62,7 +62,7 @@ TEST_F(TextTest, AnEmptyFaceAndSizeZeroBecomeArialTwentyAndStay) {
     w->FontName.clear();
     w->FontSize = 0;
     w->FontStyle = fsBold | fsItalic;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(w->FontName, "Arial");
     EXPECT_EQ(w->FontSize, 20);
     ASSERT_EQ(text.drawn.size(), 1u);
@@ -74,19 +74,19 @@ TEST_F(TextTest, OpaqueCellsInTheIndexBackgroundOrNoneWhenTransparent) {
     w->CurIndex = 1;
     w->Text[1] = "xy";
     w->BG = 3;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(text.drawn.back().background, ColourOf(3));
     w->BG = kTransparent;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(text.drawn.back().background, std::nullopt);
 }
 
 TEST_F(TextTest, AnEmptyTextOrAnIndexOutOfRangeDrawsOnlyTheBackground) {
     w->Text[0].clear();
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     w->CurIndex = 100;
     w->BG = 12;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_TRUE(text.drawn.empty());
     EXPECT_EQ(At(150, 70), ColourOf(12));
 }
@@ -113,7 +113,7 @@ TEST_F(TextTest, AWindowFarOffTheCanvasDrawsNothingAndStaysQuick) {
     w->Format = fmVCentre | fmCentre;
     w->X0 = w->Y0 = -2000000000;
     w->X1 = w->Y1 = 2000000000;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     for (const auto& d : text.drawn) {
         EXPECT_LT(d.x, editor.view.canvas.Width());
         EXPECT_LT(d.y, editor.view.canvas.Height());

@@ -37,9 +37,9 @@ TEST_F(LayoutSnapshotTest, PuttingALayoutBackUndoesEveryChangeAndSharesItsImages
 
     // Change windows, selection, job record, display size and the image's colour; give up
     // both counts, so the image leaves the store.
-    SetValue(editor, *WindowAt(editor.doc.layout, 3), wfX0, 0);
+    SetValue(editor.doc, editor.view, *WindowAt(editor.doc.layout, 3), wfX0, 0);
     editor.doc.layout.InputSpec.JobName = "Other";
-    SetDisplaySize(editor, 800, 600);
+    SetDisplaySize(editor.doc, editor.view, 800, 600);
     editor.doc.images.ImageList.FindImage("C:\\logo.bmp")->Transparent = 42;
     DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, WindowAt(editor.doc.layout, 1));
     DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, WindowAt(editor.doc.layout, 1));
@@ -47,14 +47,14 @@ TEST_F(LayoutSnapshotTest, PuttingALayoutBackUndoesEveryChangeAndSharesItsImages
 
     for (int round = 0; round < 2; ++round) { // a snapshot can be put back again and again
         views.layoutsReplaced = 0;
-        PutLayoutBack(editor, kept);
+        PutLayoutBack(editor.doc, editor.view, kept);
         EXPECT_EQ(WriteLayoutText(editor.doc.layout), before);
         EXPECT_EQ(Logo(), logo) << "the image itself comes back, never read again";
         EXPECT_EQ(Logo()->RefCount, 2u) << "one count per entry that holds it";
         EXPECT_EQ(editor.doc.layout.CurWindow, WindowAt(editor.doc.layout, 2));
         EXPECT_EQ(editor.view.canvas.Width(), 640);
         EXPECT_EQ(views.layoutsReplaced, 1);
-        SetValue(editor, *WindowAt(editor.doc.layout, 2), wfX0, 0);
+        SetValue(editor.doc, editor.view, *WindowAt(editor.doc.layout, 2), wfX0, 0);
     }
 }
 
@@ -84,12 +84,12 @@ TEST_F(LayoutSnapshotTest, LoadingAndSavingALayoutThisProgramWroteChangesNoByte)
     AddWindow(20, 200, 140, 230, wtPosition).CurIndex = 3;
     cWindow& shown = AddWindow(20, 300, 140, 330);
     shown.Text[0] = "Welcome";
-    RedrawAll(editor);
-    SaveLayout(editor, "C:\\first.dcf");
+    RedrawAll(editor.view, editor.doc);
+    SaveLayout(editor.doc, "C:\\first.dcf");
     for (const std::uint8_t view : {vmDesign, vmStatic}) {
         editor.view.ViewMode = view;
         LoadLayout(editor, "C:\\first.dcf");
-        SaveLayout(editor, "C:\\again.dcf");
+        SaveLayout(editor.doc, "C:\\again.dcf");
         EXPECT_EQ(ReadFileBytes("C:\\again.dcf", 1 << 20), ReadFileBytes("C:\\first.dcf", 1 << 20))
             << "view " << int(view);
     }

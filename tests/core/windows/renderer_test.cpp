@@ -25,7 +25,7 @@ TEST_F(RendererTest, BackgroundObjectsAreDrawnFirstWhereverTheyStandInTheList) {
     editor.view.ViewMode = vmStatic;
     Box(10, 10, 50, 50, 192);
     Box(0, 0, 100, 100, 12, wtBackground);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(20, 20), ColourOf(192));
     EXPECT_EQ(At(80, 80), ColourOf(12));
     EXPECT_EQ(At(300, 300), ColourOf(42));
@@ -33,11 +33,11 @@ TEST_F(RendererTest, BackgroundObjectsAreDrawnFirstWhereverTheyStandInTheList) {
 
 TEST_F(RendererTest, RedrawAllTakesTheDisplayColourFromTheCurrentBackgroundObject) {
     WindowAt(editor.doc.layout, 0)->BG0 = 195;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(editor.doc.layout.BackgroundColour, 195);
     WindowAt(editor.doc.layout, 0)->BG0 = 3;
     editor.doc.layout.CurWindow = &Box(10, 10, 50, 50, 192);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(editor.doc.layout.BackgroundColour, 195);
 }
 
@@ -45,7 +45,7 @@ TEST_F(RendererTest, DesignViewOutlinesEveryWindowAndMarksTheCurrentOne) {
     cWindow& a = Box(10, 10, 50, 50, 192);
     cWindow& b = Box(100, 10, 150, 50, 192);
     editor.doc.layout.CurWindow = &b;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(10, 30), kBlack);
     EXPECT_EQ(At(11, 30), ColourOf(192));
     EXPECT_EQ(At(100, 30), kMagenta);
@@ -54,12 +54,12 @@ TEST_F(RendererTest, DesignViewOutlinesEveryWindowAndMarksTheCurrentOne) {
     DrawSelectionMark(editor.view, &b, false);
     EXPECT_EQ(At(100, 30), kBlack);
     EXPECT_EQ(At(101, 30), kBlack);
-    DrawWindow(editor, b, DrawMode::Draw);
+    DrawWindow(editor.view, editor.doc, b, DrawMode::Draw);
     EXPECT_EQ(At(100, 30), kMagenta);
     EXPECT_EQ(At(101, 30), ColourOf(192));
 
     editor.view.ViewMode = vmStatic;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     DrawSelectionMark(editor.view, &a, true);
     EXPECT_EQ(At(10, 30), ColourOf(192));
     EXPECT_EQ(At(100, 30), ColourOf(192));
@@ -75,11 +75,11 @@ TEST_F(RendererTest, ATransparentWindowShowsWhatLiesBeneathUntilItIsDragged) {
     top.DrawType = dtText;
     top.Text[0] = "ab";
     top.FontSize = 20;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(40, 15), ColourOf(192));
     EXPECT_EQ(text.drawn.back().background, std::nullopt);
     top.DragMode = dmMoving;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(40, 15), ColourOf(3));
 }
 
@@ -88,7 +88,7 @@ TEST_F(RendererTest, RectanglesAreNotFilledWithTheirBackground) {
     cWindow& r = Box(10, 10, 50, 50, 192);
     r.DrawType = dtRectangle;
     r.FG = kTransparent;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(30, 30), ColourOf(42));
 }
 
@@ -98,15 +98,15 @@ TEST_F(RendererTest, ADestinationAndStatusPairSwapsWithTheStatusIndex) {
     status.Tag = dest.Tag;
     dest.Format = status.Format = fmShared;
     status.BG0 = 48;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(50, 25), ColourOf(192));
-    SetValue(editor, status, wfCurIndex, 3);
+    SetValue(editor.doc, editor.view, status, wfCurIndex, 3);
     EXPECT_EQ(At(50, 25), ColourOf(12));
     // Asking for the hidden member draws the one that shows.
     editor.view.canvas.FillRect({40, 20, 60, 30}, kBlack);
-    DrawWindow(editor, dest, DrawMode::Draw);
+    DrawWindow(editor.view, editor.doc, dest, DrawMode::Draw);
     EXPECT_EQ(At(50, 25), ColourOf(12));
-    SetValue(editor, status, wfCurIndex, 0);
+    SetValue(editor.doc, editor.view, status, wfCurIndex, 0);
     EXPECT_EQ(At(50, 25), ColourOf(192));
 }
 
@@ -118,12 +118,12 @@ TEST_F(RendererTest, AGroupWithNoMemberShowingDrawsNothingAndEnds) {
     cWindow& b = Box(60, 10, 90, 50, 192);
     a.Tag = b.Tag = 0;
     a.Format = b.Format = fmShared;
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(30, 30), ColourOf(42));
     EXPECT_EQ(At(70, 30), ColourOf(42));
-    DrawWindow(editor, a, DrawMode::Erase);
+    DrawWindow(editor.view, editor.doc, a, DrawMode::Erase);
     b.CurIndex = 1;
-    DrawWindow(editor, a, DrawMode::Draw);
+    DrawWindow(editor.view, editor.doc, a, DrawMode::Draw);
     EXPECT_EQ(At(70, 30), ColourOf(192)); // b now shows and is drawn for a
 }
 
@@ -135,11 +135,11 @@ TEST_F(RendererTest, AGroupOfThreeDrawsEachShowingMemberOnce) {
     b.Tag = c.Tag = a.Tag;
     a.Format = b.Format = c.Format = fmShared;
     b.CurIndex = c.CurIndex = 1; // a hides; b and c each count a as their partner and show
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     editor.view.canvas.Fill(kBlack);
     editor.view.canvas.TakeDirty();
     views.changed.clear();
-    DrawWindow(editor, a, DrawMode::Draw);
+    DrawWindow(editor.view, editor.doc, a, DrawMode::Draw);
     EXPECT_EQ(At(30, 30), kBlack);
     EXPECT_EQ(At(70, 30), ColourOf(12));
     EXPECT_EQ(At(110, 30), ColourOf(48));
@@ -150,7 +150,7 @@ TEST_F(RendererTest, AGroupOfThreeDrawsEachShowingMemberOnce) {
 TEST_F(RendererTest, AFileNameWindowShowsItsBackgroundAndOutline) {
     cWindow& f = Box(10, 10, 50, 50, 192);
     f.Text[0] = "ignored";
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(10, 10), kBlack);
     EXPECT_EQ(At(30, 30), ColourOf(192));
     EXPECT_TRUE(text.drawn.empty());
@@ -158,9 +158,9 @@ TEST_F(RendererTest, AFileNameWindowShowsItsBackgroundAndOutline) {
 
 TEST_F(RendererTest, DrawingReportsOnlyTheWindowsArea) {
     cWindow& f = Box(10, 20, 50, 60, 192);
-    RedrawAll(editor);
+    RedrawAll(editor.view, editor.doc);
     views.changed.clear();
-    SetValue(editor, f, wfX1, 70);
+    SetValue(editor.doc, editor.view, f, wfX1, 70);
     ASSERT_EQ(views.changed.size(), 1u);
     EXPECT_EQ(views.changed[0], (Rect{10, 20, 70, 60}));
 }
@@ -187,8 +187,8 @@ TEST_F(RendererTest, WindowsOfAnySizeAndPlaceAreDrawnInsideTheCanvas) {
                 w.Text[2] = "text\r\nmore";
                 w.BMP[2] = "none.bmp";
                 editor.doc.layout.CurWindow = &w;
-                RedrawAll(editor);
-                DrawWindow(editor, w, DrawMode::Erase);
+                RedrawAll(editor.view, editor.doc);
+                DrawWindow(editor.view, editor.doc, w, DrawMode::Erase);
                 DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &w);
             }
         }

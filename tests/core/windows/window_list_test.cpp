@@ -139,13 +139,13 @@ TEST_F(WindowListTest, FindSharedPartnerLooksAtTagsFromTheStartIndex) {
 TEST_F(WindowListTest, SetDisplaySizeComparesOnlyTheWidth) {
     views.displaySizes.clear();
     views.repaints = 0;
-    SetDisplaySize(editor, 800, 600);
+    SetDisplaySize(editor.doc, editor.view, 800, 600);
     const cWindow& bg = *WindowAt(editor.doc.layout, 0);
     EXPECT_EQ((Rect{bg.X0, bg.Y0, bg.X1, bg.Y1}), (Rect{0, 0, 799, 599}));
     EXPECT_EQ(editor.view.canvas.Width(), 800);
     EXPECT_EQ(editor.view.canvas.Pixel(0, 0), kButtonFace); // cleared until repainted
     EXPECT_EQ(views.repaints, 1);
-    SetDisplaySize(editor, 800, 480);
+    SetDisplaySize(editor.doc, editor.view, 800, 480);
     EXPECT_EQ(bg.Y1, 599);
     ASSERT_EQ(views.displaySizes.size(), 1u);
     EXPECT_EQ(views.displaySizes[0], std::make_pair(800, 600));
@@ -154,12 +154,12 @@ TEST_F(WindowListTest, SetDisplaySizeComparesOnlyTheWidth) {
 TEST_F(WindowListTest, SetDisplaySizeDoesNotRepaintWhileLoadingAndRefusesAbsurdSizes) {
     views.repaints = 0;
     editor.view.Loading = true;
-    SetDisplaySize(editor, 480, 640);
+    SetDisplaySize(editor.doc, editor.view, 480, 640);
     EXPECT_EQ(views.repaints, 0);
     EXPECT_EQ(WindowAt(editor.doc.layout, 0)->Y1, 639);
-    SetDisplaySize(editor, 100000, 100000);
-    SetDisplaySize(editor, 0, 480);
-    SetDisplaySize(editor, 800, -5);
+    SetDisplaySize(editor.doc, editor.view, 100000, 100000);
+    SetDisplaySize(editor.doc, editor.view, 0, 480);
+    SetDisplaySize(editor.doc, editor.view, 800, -5);
     EXPECT_EQ(WindowAt(editor.doc.layout, 0)->X1, 479);
     EXPECT_EQ(editor.view.canvas.Width(), 480);
 }
@@ -178,13 +178,13 @@ TEST_F(WindowListTest, SelectWindowRefillsTheDialogWhileLoadingIsSet) {
     bool loadingDuringRefill = false;
     views.windowInfoRefills = 0;
     views.onWindowInfo = [&] { loadingDuringRefill = editor.view.Loading; };
-    SelectWindow(editor, &a);
+    SelectWindow(editor.doc, editor.view, &a);
     EXPECT_TRUE(loadingDuringRefill);
     EXPECT_EQ(editor.doc.layout.CurWindow, &a);
     EXPECT_EQ(views.windowInfoRefills, 1);
     EXPECT_FALSE(editor.view.Loading);
-    SelectWindow(editor, &a);
-    SelectWindow(editor, nullptr);
+    SelectWindow(editor.doc, editor.view, &a);
+    SelectWindow(editor.doc, editor.view, nullptr);
     EXPECT_EQ(views.windowInfoRefills, 1);
     EXPECT_EQ(editor.doc.layout.CurWindow, &a);
 }
@@ -192,16 +192,16 @@ TEST_F(WindowListTest, SelectWindowRefillsTheDialogWhileLoadingIsSet) {
 TEST_F(WindowListTest, SelectionMarkMovesInDesignView) {
     cWindow& a = AddWindow(10, 10, 50, 50);
     cWindow& b = AddWindow(60, 10, 90, 50);
-    SelectWindow(editor, &a);
+    SelectWindow(editor.doc, editor.view, &a);
     const ScreenColour magenta = MakeColour(255, 0, 255), black = MakeColour(0, 0, 0);
     EXPECT_EQ(At(10, 10), magenta);
     EXPECT_EQ(At(11, 11), magenta);
-    SelectWindow(editor, &b);
+    SelectWindow(editor.doc, editor.view, &b);
     EXPECT_EQ(At(10, 10), black);
     EXPECT_EQ(At(11, 11), black);
     EXPECT_EQ(At(61, 11), magenta);
     editor.view.ViewMode = vmStatic;
-    SelectWindow(editor, &a);
+    SelectWindow(editor.doc, editor.view, &a);
     EXPECT_EQ(At(11, 11), black); // no marks outside Design view
 }
 
@@ -209,7 +209,7 @@ TEST_F(WindowListTest, SetIndexForTypeSetsEveryWindowOfTheKind) {
     cWindow& p1 = AddWindow(10, 10, 50, 50, wtPosition);
     cWindow& d = AddWindow(60, 10, 90, 50, wtDirection);
     cWindow& p2 = AddWindow(100, 10, 120, 50, wtPosition);
-    SetIndexForType(editor, wtPosition, 4);
+    SetIndexForType(editor.doc, editor.view, wtPosition, 4);
     EXPECT_EQ(p1.CurIndex, 4);
     EXPECT_EQ(p2.CurIndex, 4);
     EXPECT_EQ(d.CurIndex, 0);
