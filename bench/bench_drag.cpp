@@ -52,10 +52,10 @@ void GroupDragStep(benchmark::State& state) {
         t.BG0 = 195;
         t.Text[0] = "Lift " + std::to_string(i);
     }
-    std::set<std::uint32_t> numbers;
-    for (std::size_t i = 2; i < editor.doc.layout.WindowList.size() && numbers.size() < 50; ++i)
-        numbers.insert(editor.doc.layout.WindowList[i]->Number);
-    pw::SelectNumbers(editor, numbers);
+    std::set<pw::WindowId> ids;
+    for (std::size_t i = 2; i < editor.doc.layout.WindowList.size() && ids.size() < 50; ++i)
+        ids.insert(editor.doc.layout.WindowList[i]->Id);
+    pw::SelectIds(editor, ids);
     editor.pointer.snap.windows = true;
     pw::cWindow& w = *pw::WindowAt(editor.doc.layout, kDragged);
     const int x = (w.X0 + w.X1) / 2, y = (w.Y0 + w.Y1) / 2;

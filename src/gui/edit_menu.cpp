@@ -32,7 +32,7 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
         {QKeySequence("Ctrl+V")}, [this] { Paste1Click(); });
     const auto duplicate =
         Add(this, "Duplicate1", "&Duplicate", "Add a copy of the selected window",
-            {QKeySequence("Ctrl+D")}, [this] { DuplicateWindow(editor_); });
+            {QKeySequence("Ctrl+D")}, [this] { DuplicateSelection(editor_); });
     const auto remove =
         Add(this, "Delete1", "De&lete", "Delete the selected window",
             {QKeySequence(Qt::Key_Delete)}, [this] { DeleteSelection(editor_); });
@@ -43,10 +43,11 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent) : QMenu("&Edit", parent), ed
         [this] { ClearSelection(editor_); });
     const auto forward = Add(this, "BringForward1", "Bring &Forward",
                              "Draw the selected windows above the next window",
-                             {QKeySequence("Ctrl+]")}, [this] { BringForward(editor_); });
-    const auto backward = Add(this, "SendBackward1", "Send &Backward",
-                              "Draw the selected windows below the previous window",
-                              {QKeySequence("Ctrl+[")}, [this] { SendBackward(editor_); });
+                             {QKeySequence("Ctrl+]")}, [this] { StepDrawingOrder(editor_, true); });
+    const auto backward =
+        Add(this, "SendBackward1", "Send &Backward",
+            "Draw the selected windows below the previous window", {QKeySequence("Ctrl+[")},
+            [this] { StepDrawingOrder(editor_, false); });
     QMenu* align = addMenu("&Align");
     align->setObjectName("Align1");
     struct Line {
@@ -138,12 +139,13 @@ void EditMenu::Refresh() {
     // The Background object is neither moved nor deleted.
     for (QAction* item : movingItems_)
         item->setEnabled(MovableCurrent(editor_.doc.layout) != nullptr);
-    for (const auto& [item, alignment] : alignItems_) item->setEnabled(CanAlign(editor_, alignment));
+    for (const auto& [item, alignment] : alignItems_)
+        item->setEnabled(CanAlign(editor_.doc.layout, editor_.selection, alignment));
     snapToGrid_->setChecked(editor_.pointer.snap.grid);
 }
 
 void EditMenu::Copy1Click() {
-    const std::string text = CopyWindowText(editor_.doc.layout);
+    const std::string text = CopyWindowText(editor_.doc.layout, editor_.selection);
     if (!text.empty()) QGuiApplication::clipboard()->setText(FromWin1252(text));
 }
 

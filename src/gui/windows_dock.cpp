@@ -6,6 +6,7 @@
 #include "shell/redraw.h"
 #include "shell/selection_commands.h"
 #include "shell/window_commands.h"
+#include "windows/window_list.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -102,15 +103,14 @@ void WindowsDock::ShowSelection() {
     model_->Refresh();
     QItemSelection rows;
     for (const cWindow* w : SelectedWindows(editor_.doc.layout, editor_.selection)) {
-        const int row = model_->RowOf(w->Number);
+        const int row = model_->RowOf(w->Id);
         if (row < 0) continue;
         const QModelIndex at = proxy_->mapFromSource(model_->index(row, 0));
         if (at.isValid()) rows.select(at, at.siblingAtColumn(WindowsModel::kColumns - 1));
     }
     list_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
     if (const cWindow* current = editor_.doc.layout.CurWindow) {
-        const QModelIndex at =
-            proxy_->mapFromSource(model_->index(model_->RowOf(current->Number), 0));
+        const QModelIndex at = proxy_->mapFromSource(model_->index(model_->RowOf(current->Id), 0));
         if (at.isValid()) list_->scrollTo(at);
     }
     showing_ = false;
@@ -118,26 +118,25 @@ void WindowsDock::ShowSelection() {
 
 void WindowsDock::RowsChosen() {
     if (showing_) return;
-    std::set<std::uint32_t> numbers;
+    const Layout& layout = editor_.doc.layout;
+    std::set<WindowId> ids;
     for (const QModelIndex& at : list_->selectionModel()->selectedRows())
-        numbers.insert(model_->NumberAt(proxy_->mapToSource(at).row()));
+        ids.insert(model_->IdAt(proxy_->mapToSource(at).row()));
     // The Background object is never one of several.
-    if (const cWindow* background = Background(editor_.doc.layout); numbers.size() > 1 && background)
-        numbers.erase(background->Number);
+    if (const cWindow* background = Background(layout); ids.size() > 1 && background)
+        ids.erase(background->Id);
     const QModelIndex at = list_->selectionModel()->currentIndex();
     cWindow* clicked =
-        at.isValid() ? WindowNumbered(editor_.doc.layout, model_->NumberAt(proxy_->mapToSource(at).row()))
-                     : nullptr;
+        at.isValid() ? FindWindow(layout, model_->IdAt(proxy_->mapToSource(at).row())) : nullptr;
     // The views hear of the choice while the rows still show what the user chose.
     showing_ = true;
     RunCommand([&] {
-        if (numbers.size() == 1) {
-            SelectOnly(editor_, WindowNumbered(editor_.doc.layout, *numbers.begin()));
-        } else if (!numbers.empty()) {
+        if (ids.size() == 1) {
+            SelectOnly(editor_, FindWindow(layout, *ids.begin()));
+        } else if (!ids.empty()) {
             // The row clicked last is the current window.
-            if (clicked && numbers.contains(clicked->Number))
-                SelectWindow(editor_.doc, editor_.view, clicked);
-            SelectNumbers(editor_, numbers);
+            if (clicked && ids.contains(clicked->Id)) SelectWindow(editor_.doc, editor_.view, clicked);
+            SelectIds(editor_, ids);
         }
     });
     showing_ = false;

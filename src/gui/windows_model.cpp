@@ -37,7 +37,7 @@ std::vector<WindowsModel::Row> WindowsModel::Read() const {
     rows.reserve(layout.WindowList.size());
     for (auto it = layout.WindowList.rbegin(); it != layout.WindowList.rend(); ++it) {
         const cWindow& w = **it;
-        rows.push_back({w.Number, TypeName(w.Type), DrawTypeName(w.DrawType), ShownText(w),
+        rows.push_back({w.Id, w.Number, TypeName(w.Type), DrawTypeName(w.DrawType), ShownText(w),
                         editor_.view.Hidden.contains(w.Number),
                         editor_.selection.Locked.contains(w.Number)});
     }
@@ -46,10 +46,9 @@ std::vector<WindowsModel::Row> WindowsModel::Read() const {
 
 void WindowsModel::Refresh() {
     std::vector<Row> rows = Read();
-    const bool sameWindows =
-        rows.size() == rows_.size() &&
-        std::equal(rows.begin(), rows.end(), rows_.begin(),
-                   [](const Row& a, const Row& b) { return a.number == b.number; });
+    const bool sameWindows = rows.size() == rows_.size() &&
+                             std::equal(rows.begin(), rows.end(), rows_.begin(),
+                                        [](const Row& a, const Row& b) { return a.id == b.id; });
     if (!sameWindows) {
         beginResetModel();
         rows_ = std::move(rows);
@@ -64,9 +63,9 @@ void WindowsModel::Refresh() {
     }
 }
 
-int WindowsModel::RowOf(std::uint32_t number) const {
+int WindowsModel::RowOf(WindowId id) const {
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i].number == number) return static_cast<int>(i);
+        if (rows_[i].id == id) return static_cast<int>(i);
     return -1;
 }
 
@@ -113,14 +112,9 @@ Qt::ItemFlags WindowsModel::flags(const QModelIndex& index) const {
 
 bool WindowsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::CheckStateRole || index.column() < colHide) return false;
-    const std::uint32_t number = NumberAt(index.row());
-    const bool on = value.toInt() == Qt::Checked;
-    RunCommand([&] {
-        if (index.column() == colHide)
-            SetHidden(editor_, number, on);
-        else
-            SetLocked(editor_, number, on);
-    });
+    const std::uint32_t number = rows_[static_cast<std::size_t>(index.row())].number;
+    const WindowMark mark = index.column() == colHide ? WindowMark::Hidden : WindowMark::Locked;
+    RunCommand([&] { SetMark(editor_, mark, number, value.toInt() == Qt::Checked); });
     Refresh();
     emit MarksChanged();
     return true;
@@ -131,7 +125,7 @@ QStringList WindowsModel::mimeTypes() const { return {kRowMime}; }
 QMimeData* WindowsModel::mimeData(const QModelIndexList& indexes) const {
     if (indexes.isEmpty()) return nullptr;
     auto* data = new QMimeData;
-    data->setData(kRowMime, QByteArray::number(NumberAt(indexes.front().row())));
+    data->setData(kRowMime, QByteArray::number(IdAt(indexes.front().row())));
     return data;
 }
 
@@ -139,18 +133,18 @@ bool WindowsModel::dropMimeData(const QMimeData* data, Qt::DropAction action, in
                                 const QModelIndex& parent) {
     if (action != Qt::MoveAction || !data->hasFormat(kRowMime)) return false;
     if (row < 0) row = parent.isValid() ? parent.row() : rowCount();
-    const std::uint32_t number = data->data(kRowMime).toUInt();
+    const WindowId id = data->data(kRowMime).toULongLong();
     // Rows run from the top of the drawing order down: dropped above row r, the window goes
     // just over the window of row r.
     const int count = rowCount();
-    const int from = RowOf(number);
+    const int from = RowOf(id);
     if (from < 0) return false;
     // Row r shows list index count - 1 - r; a window from further down the rows leaves no
     // place below its new one.
     int listIndex = count - row;
     if (from > row) --listIndex;
     listIndex = std::clamp(listIndex, 1, count - 1);
-    RunCommand([&] { MoveInDrawingOrder(editor_, number, static_cast<std::size_t>(listIndex)); });
+    RunCommand([&] { MoveInDrawingOrder(editor_, id, static_cast<std::size_t>(listIndex)); });
     Refresh();
     return false; // the model moved the row itself
 }

@@ -22,8 +22,8 @@ public:
     // Reads the layout again and tells the views what changed.
     void Refresh();
     // The window of a row, and the row of a window (-1 for none).
-    std::uint32_t NumberAt(int row) const { return rows_[static_cast<std::size_t>(row)].number; }
-    int RowOf(std::uint32_t number) const;
+    WindowId IdAt(int row) const { return rows_[static_cast<std::size_t>(row)].id; }
+    int RowOf(WindowId id) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -43,6 +43,7 @@ signals:
 
 private:
     struct Row {
+        WindowId id;
         std::uint32_t number;
         QString kind, drawType, text;
         bool hidden, locked;

@@ -8,8 +8,11 @@
 #include "support/add_window.h"
 
 #include <QLineEdit>
+#include <QMimeData>
+
 #include <QMenu>
 #include <QTableView>
+#include <memory>
 
 namespace pw {
 namespace {
@@ -73,8 +76,8 @@ TEST_F(WindowsDockTest, RowsSelectTheWindowsThatTheAlignMenuThenLinesUp) {
     EXPECT_TRUE(top->isEnabled());
     EXPECT_FALSE(spread->isEnabled()) << "three windows are needed";
     top->trigger();
-    EXPECT_EQ(WindowNumbered(editor.doc.layout, numbers[0])->Y0, 40);
-    EXPECT_EQ(WindowNumbered(editor.doc.layout, numbers[2])->Y0, 70) << "not selected";
+    EXPECT_EQ(editor.doc.layout.WindowList[1]->Y0, 40);
+    EXPECT_EQ(editor.doc.layout.WindowList[3]->Y0, 70) << "not selected";
 
     // Hiding a window from its row leaves it out of the canvas, not out of the layout.
     const QModelIndex hide = list->model()->index(0, 4);
@@ -83,6 +86,39 @@ TEST_F(WindowsDockTest, RowsSelectTheWindowsThatTheAlignMenuThenLinesUp) {
     list->model()->setData(hide, Qt::Checked, Qt::CheckStateRole);
     EXPECT_TRUE(editor.view.Hidden.contains(numbers[2]));
     EXPECT_EQ(editor.doc.layout.WindowList.size(), 4u);
+}
+
+TEST_F(WindowsDockTest, DraggingARowChangesTheDrawingOrder) {
+    Start();
+    std::vector<std::uint32_t> numbers;
+    RunCommand([&] {
+        for (int i = 0; i < 3; ++i)
+            numbers.push_back(AddWindow(editor, 10, 10 + 40 * i, 80, 40 + 40 * i).Number);
+    });
+    const auto order = [&] {
+        std::vector<std::uint32_t> drawn;
+        for (std::size_t i = 1; i < editor.doc.layout.WindowList.size(); ++i)
+            drawn.push_back(editor.doc.layout.WindowList[i]->Number);
+        return drawn;
+    };
+    QTableView* list = Named<QTableView>("Windows");
+    ASSERT_NE(list, nullptr);
+    QAbstractItemModel* rows = list->model();
+    // The row a drag picks up and drops, as the view hands it to its model.
+    const auto drag = [&](int from, int to) {
+        std::unique_ptr<QMimeData> data(rows->mimeData({rows->index(from, 0)}));
+        ASSERT_TRUE(data);
+        rows->dropMimeData(data.get(), Qt::MoveAction, to, 0, {});
+        QApplication::processEvents();
+    };
+    // The lowest window (row 2) dropped above the top row is drawn last; row 0 shows it.
+    drag(2, 0);
+    EXPECT_EQ(order(), (std::vector<std::uint32_t>{numbers[1], numbers[2], numbers[0]}));
+    EXPECT_EQ(NumberIn(list, 0), numbers[0]);
+    // Dropped below the last window row it goes just above the Background object, never under.
+    drag(0, 4);
+    EXPECT_EQ(order(), (std::vector<std::uint32_t>{numbers[0], numbers[1], numbers[2]}));
+    EXPECT_EQ(editor.doc.history.UndoSteps(), 3u) << "each drop one step";
 }
 
 } // namespace

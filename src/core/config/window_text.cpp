@@ -1,5 +1,6 @@
 #include "config/window_text.h"
 
+#include "config/dcf_file.h"
 #include "config/dcf_reader.h"
 #include "config/window_group.h"
 #include "images/image_store.h"
@@ -31,28 +32,30 @@ private:
 
 } // namespace
 
-std::optional<ParsedWindow> ParseWindowText(const std::string& text) {
+std::optional<std::vector<ParsedWindow>> ParseWindowText(const std::string& text) {
     // The reader never interprets a text's last line, and a text editor may have dropped the
-    // line end after the group's end line.
+    // line end after the last group's end line.
     const std::string lines = text + "\r\n";
     DcfReader reader(lines);
+    std::vector<ParsedWindow> windows;
     std::string line;
-    do {
-        if (!reader.ReadLine(line)) return std::nullopt;
-    } while (Blank(line));
-    if (!StartsWith(line, "[ WINDOW")) return std::nullopt;
-    ParsedWindow parsed;
-    Recorder recorder(parsed.images);
-    parsed.window.SetContext(&recorder);
-    ReadWindowGroup(parsed.window, reader);
-    parsed.window.SetContext(nullptr);
-    if (reader.EndedEarly()) return std::nullopt;
-    while (reader.ReadLine(line))
-        if (!Blank(line)) return std::nullopt;
-    std::erase_if(parsed.images, [&](const ImageRequest& request) {
-        return !EndsWithImage(parsed.window, request);
-    });
-    return parsed;
+    while (reader.ReadLine(line)) {
+        if (Blank(line)) continue;
+        // Each window read takes memory; no more than a layout file may hold are taken in.
+        if (!StartsWith(line, "[ WINDOW") || windows.size() == kMaxLayoutWindows)
+            return std::nullopt;
+        ParsedWindow& parsed = windows.emplace_back();
+        Recorder recorder(parsed.images);
+        parsed.window.SetContext(&recorder);
+        ReadWindowGroup(parsed.window, reader);
+        parsed.window.SetContext(nullptr);
+        if (reader.EndedEarly()) return std::nullopt;
+        std::erase_if(parsed.images, [&](const ImageRequest& request) {
+            return !EndsWithImage(parsed.window, request);
+        });
+    }
+    if (windows.empty()) return std::nullopt;
+    return windows;
 }
 
 } // namespace pw

@@ -1,5 +1,6 @@
 #pragma once
-// One window as text: the lines of its WINDOW group, as Copy puts it on the clipboard.
+// Windows as text: the lines of their WINDOW groups one after another, as Copy puts them on
+// the clipboard.
 
 #include "config/image_requests.h"
 #include "windows/window.h"
@@ -16,8 +17,9 @@ struct ParsedWindow {
     std::vector<ImageRequest> images;
 };
 
-// Reads the text's one WINDOW group; nothing when the text is not exactly one whole group,
-// blank lines around it aside. Throws FormatError as the layout reader does.
-std::optional<ParsedWindow> ParseWindowText(const std::string& text);
+// Reads the text's WINDOW groups in their order; nothing when the text is not whole groups
+// alone, blank lines around them aside, or holds more than a layout may. Throws FormatError
+// as the layout reader does.
+std::optional<std::vector<ParsedWindow>> ParseWindowText(const std::string& text);
 
 } // namespace pw

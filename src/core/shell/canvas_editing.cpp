@@ -136,7 +136,7 @@ void FormMouseDown(Editor& editor, MouseButton, ShiftState shift, int x, int y) 
     Layout& layout = editor.doc.layout;
     editor.pointer.drag = GroupDrag();
     const cWindow* current = layout.CurWindow;
-    const bool locked = current && editor.selection.Locked.contains(current->Number);
+    const bool locked = current && editor.selection.IsLocked(*current);
     const std::set<std::uint32_t> unpickable = Unpickable(editor.selection, editor.view);
     if (PlaceArmed(editor.pointer)) {
         // Beside the display a window could only be clipped inside out; the choice waits for
@@ -144,30 +144,33 @@ void FormMouseDown(Editor& editor, MouseButton, ShiftState shift, int x, int y) 
         if (OnDisplay(layout, x, y)) Place(editor, x, y);
     } else if (shift & ssShift) {
         // A press on a window would move it; with Shift it starts a band anywhere.
-        StartBand(editor, x, y);
+        StartBand(editor.pointer.drag, x, y);
     } else if (shift & ssCtrl) {
         if (cWindow* w = HitWindow(layout, x, y, &unpickable)) ToggleSelected(editor, *w);
     } else if (cWindow* w = locked ? nullptr : HitRightEdge(layout, x, y)) {
         w->DragMode = dmRightEdge;
-        if (Snapping(editor, shift)) StartResize(editor, x, y);
+        if (Snapping(editor.pointer.snap, shift))
+            StartResize(editor.pointer.drag, layout, editor.view, x, y);
     } else if (cWindow* w = locked ? nullptr : HitBottomEdge(layout, x, y)) {
         w->DragMode = dmBottomEdge;
-        if (Snapping(editor, shift)) StartResize(editor, x, y);
+        if (Snapping(editor.pointer.snap, shift))
+            StartResize(editor.pointer.drag, layout, editor.view, x, y);
     } else if (cWindow* w = HitWindow(layout, x, y, &unpickable)) {
-        if (InGroup(editor, *w)) {
+        const bool inGroup = InGroup(layout, editor.selection, *w);
+        if (inGroup) {
             SelectWindow(editor.doc, editor.view, w);
-        } else if (editor.selection.Numbers().size() > 1) {
+        } else if (editor.selection.Size() > 1) {
             SelectOnly(editor, w); // the group gives way to the window
         } else {
-            editor.selection.Assign({w->Number});
+            editor.selection.Assign({w->Id});
             SelectWindow(editor.doc, editor.view, w);
         }
         if (IsBackground(layout, w)) {
             // Only the Background object is under the pointer: a drag draws a band.
-            StartBand(editor, x, y);
+            StartBand(editor.pointer.drag, x, y);
         } else {
             w->DragMode = dmMoving;
-            if (InGroup(editor, *w) || Snapping(editor, shift)) StartMove(editor, x, y);
+            if (inGroup || Snapping(editor.pointer.snap, shift)) StartMove(editor, x, y);
         }
     } else {
         editor.selection.Clear();

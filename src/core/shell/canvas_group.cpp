@@ -1,6 +1,8 @@
 #include "shell/canvas_group.h"
 
+#include "shell/group_commands.h"
 #include "shell/selection_commands.h"
+#include "shell/window_change.h"
 #include "shell/window_setters.h"
 #include "windows/window_list.h"
 
@@ -13,12 +15,12 @@ namespace {
 Rect RectOf(const cWindow& w) { return {w.X0, w.Y0, w.X1, w.Y1}; }
 
 // The lines of the windows that stay and show (locked ones too), and of the display.
-SnapTargets TargetsBesides(const Editor& editor, const std::set<std::uint32_t>& moving) {
-    const Layout& layout = editor.doc.layout;
-    const bool design = editor.view.ViewMode == vmDesign;
+SnapTargets TargetsBesides(const Layout& layout, const View& view,
+                           const std::set<WindowId>& moving) {
+    const bool design = view.ViewMode == vmDesign;
     std::vector<Rect> rects;
     for (const auto& w : layout.WindowList)
-        if (!moving.contains(w->Number) && !(design && editor.view.Hidden.contains(w->Number)))
+        if (!moving.contains(w->Id) && !(design && view.Hidden.contains(w->Number)))
             rects.push_back(RectOf(*w));
     return TargetsOf(rects);
 }
@@ -47,7 +49,7 @@ void MoveStep(Editor& editor, ShiftState shift, int x, int y) {
     int dx = Held(x - drag.startX, b.left, b.right, display.X1);
     int dy = Held(y - drag.startY, b.top, b.bottom, display.Y1);
     std::vector<SnapGuide> guides;
-    if (Snapping(editor, shift)) {
+    if (Snapping(editor.pointer.snap, shift)) {
         const SnapSettings& snap = editor.pointer.snap;
         Snapped s = snap.grid ? SnapMoveToGrid(b, dx, dy, snap.gridSize)
                               : SnapMove(b, dx, dy, drag.targets);
@@ -58,17 +60,13 @@ void MoveStep(Editor& editor, ShiftState shift, int x, int y) {
     if (dx != drag.dx || dy != drag.dy) {
         drag.dx = dx;
         drag.dy = dy;
-        for (const auto& [number, r] : drag.from) {
-            if (cWindow* w = WindowNumbered(editor.doc.layout, number)) {
-                w->X0 = r.left + dx;
-                w->Y0 = r.top + dy;
-                w->X1 = r.right + dx;
-                w->Y1 = r.bottom + dy;
-            }
-        }
+        std::vector<WindowPlace> places;
+        places.reserve(drag.from.size());
+        for (const auto& [id, r] : drag.from)
+            places.push_back({id, {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}});
+        ChangePlaces(editor.doc, editor.view, places, GroupShown::Previewed);
         if (!editor.view.Loading)
             drag.preview.Show(editor.view, editor.doc.layout.BackgroundColour, dx, dy);
-        editor.observers.Notify(&EditorObserver::PositionChanged);
     }
     ShowGuides(editor, std::move(guides));
 }
@@ -80,7 +78,7 @@ void ResizeStep(Editor& editor, ShiftState shift, int x, int y) {
     const bool right = w->DragMode == dmRightEdge;
     int edge = drag.edge + (right ? x - drag.startX : y - drag.startY);
     std::vector<SnapGuide> guides;
-    if (Snapping(editor, shift)) {
+    if (Snapping(editor.pointer.snap, shift)) {
         const SnapSettings& snap = editor.pointer.snap;
         if (snap.grid) {
             edge = SnapFarEdgeToGrid(edge, snap.gridSize);
@@ -107,13 +105,11 @@ void BandStep(Editor& editor, int x, int y) {
 
 } // namespace
 
-bool Snapping(const Editor& editor, ShiftState shift) {
-    const SnapSettings& snap = editor.pointer.snap;
+bool Snapping(const SnapSettings& snap, ShiftState shift) {
     return (snap.windows || snap.grid) && !(shift & ssAlt);
 }
 
-void StartBand(Editor& editor, int x, int y) {
-    GroupDrag& drag = editor.pointer.drag;
+void StartBand(GroupDrag& drag, int x, int y) {
     drag = GroupDrag();
     drag.kind = GroupDrag::Kind::Band;
     drag.startX = x;
@@ -124,34 +120,32 @@ void StartMove(Editor& editor, int x, int y) {
     Layout& layout = editor.doc.layout;
     GroupDrag& drag = editor.pointer.drag;
     drag = GroupDrag();
-    std::set<std::uint32_t> moving;
+    std::set<WindowId> moving;
     std::vector<const cWindow*> drawn;
-    for (cWindow* w : SelectedWindows(layout, editor.selection)) {
-        if (IsBackground(layout, w) || editor.selection.Locked.contains(w->Number)) continue;
+    for (cWindow* w : MovableSelection(layout, editor.selection)) {
         w->DragMode = dmMoving;
-        drag.from.emplace_back(w->Number, RectOf(*w));
+        drag.from.emplace_back(w->Id, RectOf(*w));
         drag.bounds = drag.bounds.United(RectOf(*w));
-        moving.insert(w->Number);
+        moving.insert(w->Id);
         drawn.push_back(w);
     }
     if (drag.from.empty()) return;
     drag.kind = GroupDrag::Kind::Move;
     drag.startX = x;
     drag.startY = y;
-    drag.targets = TargetsBesides(editor, moving);
+    drag.targets = TargetsBesides(layout, editor.view, moving);
     if (!editor.view.Loading) drag.preview.Capture(editor.view, layout, drawn);
 }
 
-void StartResize(Editor& editor, int x, int y) {
-    const cWindow* w = editor.doc.layout.CurWindow;
-    GroupDrag& drag = editor.pointer.drag;
+void StartResize(GroupDrag& drag, const Layout& layout, const View& view, int x, int y) {
+    const cWindow* w = layout.CurWindow;
     drag = GroupDrag();
     if (!w) return;
     drag.kind = GroupDrag::Kind::Resize;
     drag.startX = x;
     drag.startY = y;
     drag.edge = w->DragMode == dmRightEdge ? w->X1 : w->Y1;
-    drag.targets = TargetsBesides(editor, {w->Number});
+    drag.targets = TargetsBesides(layout, view, {w->Id});
 }
 
 bool GroupDragStep(Editor& editor, ShiftState shift, int x, int y) {
@@ -168,14 +162,15 @@ void EndGroupDrag(Editor& editor) {
     GroupDrag& drag = editor.pointer.drag;
     if (drag.kind == GroupDrag::Kind::Band && !drag.band.Empty()) {
         editor.observers.Notify(&EditorObserver::CanvasChanged, drag.band);
-        const std::set<std::uint32_t> touched = WindowsTouching(editor, drag.band);
+        const std::set<WindowId> touched =
+            WindowsTouching(editor.doc.layout, editor.selection, editor.view, drag.band);
         if (touched.empty())
             ClearSelection(editor);
         else
-            SelectNumbers(editor, touched);
+            SelectIds(editor, touched);
     }
-    for (const auto& [number, r] : drag.from)
-        if (cWindow* w = WindowNumbered(editor.doc.layout, number)) w->DragMode = dmIdle;
+    for (const auto& [id, r] : drag.from)
+        if (cWindow* w = FindWindow(editor.doc.layout, id)) w->DragMode = dmIdle;
     ShowGuides(editor, {});
     drag = GroupDrag();
 }

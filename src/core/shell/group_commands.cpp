@@ -2,7 +2,6 @@
 
 #include "shell/keyboard_editing.h"
 #include "shell/redraw.h"
-#include "shell/selection.h"
 #include "shell/selection_commands.h"
 #include "shell/window_change.h"
 #include "windows/window_list.h"
@@ -22,16 +21,12 @@ void Fit(int& low, int& high, int last) {
     high = low + extent;
 }
 
-void MoveTo(Editor& editor, const cWindow& w, Rect r) {
-    const cWindow& display = *Background(editor.doc.layout);
+// The place r on the display: each axis moved back onto it, keeping its extent where it fits.
+// Lining windows up on one near an edge may carry the others past it.
+WindowPlace PlaceOnDisplay(const cWindow& display, const cWindow& w, Rect r) {
     Fit(r.left, r.right, display.X1);
     Fit(r.top, r.bottom, display.Y1);
-    WindowFields values;
-    values.X0 = r.left;
-    values.Y0 = r.top;
-    values.X1 = r.right;
-    values.Y1 = r.bottom;
-    ChangeWindow(editor.doc, editor.view, w.Id, values, kPositionFields);
+    return {w.Id, r};
 }
 
 // Rotates the window at from to to in the list; both at 1 or above.
@@ -52,17 +47,16 @@ void OrderChanged(Editor& editor) {
 
 } // namespace
 
-std::vector<cWindow*> MovableSelection(const Editor& editor) {
-    const Layout& layout = editor.doc.layout;
-    std::vector<cWindow*> windows = SelectedWindows(layout, editor.selection);
+std::vector<cWindow*> MovableSelection(const Layout& layout, const Selection& selection) {
+    std::vector<cWindow*> windows = SelectedWindows(layout, selection);
     std::erase_if(windows, [&](const cWindow* w) {
-        return IsBackground(layout, w) || editor.selection.Locked.contains(w->Number);
+        return IsBackground(layout, w) || selection.IsLocked(*w);
     });
     return windows;
 }
 
 void NudgeSelection(Editor& editor, int dx, int dy) {
-    const std::vector<cWindow*> windows = MovableSelection(editor);
+    const std::vector<cWindow*> windows = MovableSelection(editor.doc.layout, editor.selection);
     if (windows.size() <= 1) {
         if (windows.size() == 1 && windows.front() == editor.doc.layout.CurWindow)
             NudgeWindow(editor.doc, editor.view, dx, dy);
@@ -75,40 +69,37 @@ void NudgeSelection(Editor& editor, int dx, int dy) {
     dx = std::clamp(dx, -bounds.left, std::max(0, display.X1 - bounds.right));
     dy = std::clamp(dy, -bounds.top, std::max(0, display.Y1 - bounds.bottom));
     if (dx == 0 && dy == 0) return;
+    std::vector<WindowPlace> places;
     for (const cWindow* w : windows) {
         const Rect r = RectOf(*w);
-        MoveTo(editor, *w, {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy});
+        places.push_back(
+            PlaceOnDisplay(display, *w, {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}));
     }
-    RedrawAll(editor.view, editor.doc);
+    ChangePlaces(editor.doc, editor.view, places, GroupShown::Drawn);
 }
 
 void DeleteSelection(Editor& editor) {
-    const std::vector<cWindow*> windows = MovableSelection(editor);
+    const std::vector<cWindow*> windows = MovableSelection(editor.doc.layout, editor.selection);
     if (windows.size() <= 1) {
         if (windows.size() == 1) editor.doc.layout.CurWindow = windows.front();
         return DeleteCurrentWindow(editor.doc, editor.view);
     }
-    std::vector<std::uint32_t> numbers;
-    for (const cWindow* w : windows) numbers.push_back(w->Number);
-    for (std::uint32_t n : numbers)
-        if (cWindow* w = WindowNumbered(editor.doc.layout, n))
-            DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, w);
+    for (cWindow* w : windows) DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, w);
     editor.selection.Clear();
     RedrawAll(editor.view, editor.doc);
     editor.observers.Notify(&EditorObserver::SelectionChanged);
 }
 
-bool CanAlign(const Editor& editor, Alignment a) {
-    const Layout& layout = editor.doc.layout;
+bool CanAlign(const Layout& layout, const Selection& selection, Alignment a) {
     std::size_t count = 0;
-    for (const cWindow* w : SelectedWindows(layout, editor.selection))
+    for (const cWindow* w : SelectedWindows(layout, selection))
         if (!IsBackground(layout, w)) ++count;
     return count >= MinimumForAlignment(a);
 }
 
 void AlignSelection(Editor& editor, Alignment a) {
-    if (!CanAlign(editor, a)) return;
     const Layout& layout = editor.doc.layout;
+    if (!CanAlign(layout, editor.selection, a)) return;
     std::vector<cWindow*> windows = SelectedWindows(layout, editor.selection);
     std::erase_if(windows, [&](const cWindow* w) { return IsBackground(layout, w); });
     std::vector<Rect> rects;
@@ -118,49 +109,39 @@ void AlignSelection(Editor& editor, Alignment a) {
         rects.push_back(RectOf(*w));
     }
     const std::vector<Rect> aligned = Aligned(rects, reference, a);
+    const cWindow& display = *Background(layout);
+    std::vector<WindowPlace> places;
     for (std::size_t i = 0; i < windows.size(); ++i)
-        if (!editor.selection.Locked.contains(windows[i]->Number) && aligned[i] != rects[i])
-            MoveTo(editor, *windows[i], aligned[i]);
-    RedrawAll(editor.view, editor.doc);
+        if (!editor.selection.IsLocked(*windows[i]) && aligned[i] != rects[i])
+            places.push_back(PlaceOnDisplay(display, *windows[i], aligned[i]));
+    ChangePlaces(editor.doc, editor.view, places, GroupShown::Drawn);
 }
 
-void BringForward(Editor& editor) {
+void StepDrawingOrder(Editor& editor, bool forward) {
     Layout& layout = editor.doc.layout;
     const std::vector<cWindow*> selected = SelectedWindows(layout, editor.selection);
-    const auto chosen = [&](const cWindow* w) {
-        return std::find(selected.begin(), selected.end(), w) != selected.end();
-    };
     auto& list = layout.WindowList;
-    if (list.size() < 3) return;
+    const auto chosen = [&](std::size_t i) {
+        return std::find(selected.begin(), selected.end(), list[i].get()) != selected.end();
+    };
+    const std::size_t n = list.size();
     bool moved = false;
-    // From the top down, so that a window already raised is not passed again.
-    for (std::size_t i = list.size() - 1; i-- > 1;)
-        if (chosen(list[i].get()) && !chosen(list[i + 1].get())) {
-            std::swap(list[i], list[i + 1]);
+    // Against the step's direction, so that a window already moved is not passed again; the
+    // Background object at 0 stays first.
+    for (std::size_t k = 1; k + 1 < n; ++k) {
+        const std::size_t i = forward ? n - 1 - k : k + 1;
+        const std::size_t next = forward ? i + 1 : i - 1;
+        if (chosen(i) && !chosen(next)) {
+            std::swap(list[i], list[next]);
             moved = true;
         }
+    }
     if (moved) OrderChanged(editor);
 }
 
-void SendBackward(Editor& editor) {
+void MoveInDrawingOrder(Editor& editor, WindowId id, std::size_t to) {
     Layout& layout = editor.doc.layout;
-    const std::vector<cWindow*> selected = SelectedWindows(layout, editor.selection);
-    const auto chosen = [&](const cWindow* w) {
-        return std::find(selected.begin(), selected.end(), w) != selected.end();
-    };
-    auto& list = layout.WindowList;
-    bool moved = false;
-    for (std::size_t i = 2; i < list.size(); ++i)
-        if (chosen(list[i].get()) && !chosen(list[i - 1].get())) {
-            std::swap(list[i], list[i - 1]);
-            moved = true;
-        }
-    if (moved) OrderChanged(editor);
-}
-
-void MoveInDrawingOrder(Editor& editor, std::uint32_t number, std::size_t to) {
-    Layout& layout = editor.doc.layout;
-    const int from = IndexOf(layout, WindowNumbered(layout, number));
+    const int from = IndexOf(layout, FindWindow(layout, id));
     if (from <= 0 || to == static_cast<std::size_t>(from)) return;
     Reorder(layout, static_cast<std::size_t>(from), std::min(to, layout.WindowList.size() - 1));
     OrderChanged(editor);

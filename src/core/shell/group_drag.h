@@ -5,6 +5,7 @@
 #include "platform/geometry.h"
 #include "windows/drag_preview.h"
 #include "windows/snap.h"
+#include "windows/window.h"
 
 #include <cstdint>
 #include <utility>
@@ -24,7 +25,7 @@ struct GroupDrag {
     Kind kind = Kind::None;
     int startX = 0, startY = 0; // the press
     // Move: each window's place at the press, the box around them all, the offset shown.
-    std::vector<std::pair<std::uint32_t, Rect>> from;
+    std::vector<std::pair<WindowId, Rect>> from;
     Rect bounds;
     int dx = 0, dy = 0;
     SnapTargets targets;

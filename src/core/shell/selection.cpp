@@ -2,25 +2,18 @@
 
 namespace pw {
 
-cWindow* WindowNumbered(const Layout& layout, std::uint32_t number) {
-    for (const auto& w : layout.WindowList)
-        if (w->Number == number) return w.get();
-    return nullptr;
-}
-
 std::vector<cWindow*> SelectedWindows(const Layout& layout, const Selection& selection) {
     cWindow* current = layout.CurWindow;
     if (!current) return {};
-    if (!selection.Contains(current->Number)) return {current};
+    if (!selection.Contains(current->Id)) return {current};
     std::vector<cWindow*> windows;
     for (const auto& w : layout.WindowList)
-        if (selection.Contains(w->Number)) windows.push_back(w.get());
+        if (selection.Contains(w->Id)) windows.push_back(w.get());
     return windows;
 }
 
 bool Pickable(const Selection& selection, const View& view, const cWindow& w) {
-    return !selection.Locked.contains(w.Number) &&
-           !(view.ViewMode == vmDesign && view.Hidden.contains(w.Number));
+    return !selection.IsLocked(w) && !(view.ViewMode == vmDesign && view.Hidden.contains(w.Number));
 }
 
 std::set<std::uint32_t> Unpickable(const Selection& selection, const View& view) {

@@ -1,8 +1,9 @@
 #pragma once
-// The windows the user picked, by Number: undo and redo rebuild windows, numbers stay. The
-// layout's CurWindow stays the current one (the last clicked); when it is not among the
-// numbers, something chose it alone (the sheet's Next, a paste, an undo) and it is the whole
-// selection. Locked windows are kept here too: they are the ones the canvas never picks.
+// The windows the user picked, by WindowId: undo and redo rebuild windows, their ids stay.
+// The layout's CurWindow stays the current one (the last clicked); when it is not among the
+// ids, something chose it alone (the sheet's Next, a paste, an undo) and it is the whole
+// selection. Locked windows are kept here too, by Number as the user's settings keep them for
+// the layout file: they are the ones the canvas never picks.
 
 #include "windows/layout.h"
 #include "windows/view.h"
@@ -15,25 +16,21 @@ namespace pw {
 
 class Selection {
 public:
-    bool Contains(std::uint32_t number) const { return numbers_.contains(number); }
-    const std::set<std::uint32_t>& Numbers() const { return numbers_; }
-    void Clear() { numbers_.clear(); }
-    void Add(std::uint32_t number) { numbers_.insert(number); }
-    void Remove(std::uint32_t number) { numbers_.erase(number); }
-    void Assign(std::set<std::uint32_t> numbers) { numbers_ = std::move(numbers); }
+    bool Contains(WindowId id) const { return ids_.contains(id); }
+    std::size_t Size() const { return ids_.size(); }
+    void Clear() { ids_.clear(); }
+    void Assign(std::set<WindowId> ids) { ids_ = std::move(ids); }
 
     // Windows the canvas neither selects nor moves.
     std::set<std::uint32_t> Locked;
+    bool IsLocked(const cWindow& w) const { return Locked.contains(w.Number); }
 
 private:
-    std::set<std::uint32_t> numbers_;
+    std::set<WindowId> ids_;
 };
 
-// The window with the number, or none.
-cWindow* WindowNumbered(const Layout& layout, std::uint32_t number);
-
-// The selected windows in drawing order: the current window alone when the numbers do not
-// hold it, else every window they name that the layout still holds; none without a current
+// The selected windows in drawing order: the current window alone when the ids do not hold
+// it, else every window they name that the layout still holds; none without a current
 // window.
 std::vector<cWindow*> SelectedWindows(const Layout& layout, const Selection& selection);
 

@@ -24,8 +24,7 @@ void MakeCurrent(Editor& editor, cWindow* w) {
 } // namespace
 
 void SelectOnly(Editor& editor, cWindow* w) {
-    editor.selection.Clear();
-    if (w) editor.selection.Add(w->Number);
+    editor.selection.Assign(w ? std::set<WindowId>{w->Id} : std::set<WindowId>{});
     MakeCurrent(editor, w);
 }
 
@@ -33,77 +32,74 @@ void ToggleSelected(Editor& editor, cWindow& w) {
     Layout& layout = editor.doc.layout;
     Selection& selection = editor.selection;
     // The group so far: what is selected now, the current window alone included.
-    std::set<std::uint32_t> numbers;
+    std::set<WindowId> ids;
     for (const cWindow* s : SelectedWindows(layout, selection))
-        if (!IsBackground(layout, s)) numbers.insert(s->Number);
+        if (!IsBackground(layout, s)) ids.insert(s->Id);
     if (IsBackground(layout, &w)) return;
-    if (numbers.erase(w.Number)) {
-        selection.Assign(numbers);
+    if (ids.erase(w.Id)) {
+        selection.Assign(ids);
         cWindow* last = nullptr;
         for (const auto& other : layout.WindowList)
-            if (numbers.contains(other->Number)) last = other.get();
+            if (ids.contains(other->Id)) last = other.get();
         MakeCurrent(editor, &w == layout.CurWindow ? last : layout.CurWindow);
     } else {
-        numbers.insert(w.Number);
-        selection.Assign(numbers);
+        ids.insert(w.Id);
+        selection.Assign(ids);
         MakeCurrent(editor, &w);
     }
 }
 
-void SelectNumbers(Editor& editor, const std::set<std::uint32_t>& numbers) {
-    if (numbers.empty()) return;
+void SelectIds(Editor& editor, const std::set<WindowId>& ids) {
+    if (ids.empty()) return;
     Layout& layout = editor.doc.layout;
-    editor.selection.Assign(numbers);
+    editor.selection.Assign(ids);
     cWindow* current = layout.CurWindow;
-    if (!current || !numbers.contains(current->Number))
+    if (!current || !ids.contains(current->Id))
         for (const auto& w : layout.WindowList)
-            if (numbers.contains(w->Number)) current = w.get();
+            if (ids.contains(w->Id)) current = w.get();
     MakeCurrent(editor, current);
 }
 
 void SelectAll(Editor& editor) {
-    std::set<std::uint32_t> numbers;
+    std::set<WindowId> ids;
     const Layout& layout = editor.doc.layout;
     for (const auto& w : layout.WindowList)
         if (!IsBackground(layout, w.get()) && Pickable(editor.selection, editor.view, *w))
-            numbers.insert(w->Number);
-    SelectNumbers(editor, numbers);
+            ids.insert(w->Id);
+    SelectIds(editor, ids);
 }
 
-void ClearSelection(Editor& editor) { SelectOnly(editor, nullptr); }
-
-bool InGroup(const Editor& editor, const cWindow& w) {
-    const cWindow* current = editor.doc.layout.CurWindow;
-    return current && editor.selection.Numbers().size() > 1 &&
-           editor.selection.Contains(current->Number) && editor.selection.Contains(w.Number);
+void ClearSelection(Editor& editor) {
+    SelectOnly(editor, nullptr);
 }
 
-std::set<std::uint32_t> WindowsTouching(const Editor& editor, const Rect& r) {
-    std::set<std::uint32_t> numbers;
-    const Layout& layout = editor.doc.layout;
+bool InGroup(const Layout& layout, const Selection& selection, const cWindow& w) {
+    const cWindow* current = layout.CurWindow;
+    return current && selection.Size() > 1 && selection.Contains(current->Id) &&
+           selection.Contains(w.Id);
+}
+
+std::set<WindowId> WindowsTouching(const Layout& layout, const Selection& selection,
+                                   const View& view, const Rect& r) {
+    std::set<WindowId> ids;
     for (const auto& w : layout.WindowList) {
-        if (IsBackground(layout, w.get()) || !Pickable(editor.selection, editor.view, *w)) continue;
+        if (IsBackground(layout, w.get()) || !Pickable(selection, view, *w)) continue;
         const Rect area{w->X0, w->Y0, w->X1, w->Y1};
         // A window the whole band lies in (a mat, a panel) is what it was drawn on.
-        if (!area.Intersected(r).Empty() && area.Intersected(r) != r) numbers.insert(w->Number);
+        if (!area.Intersected(r).Empty() && area.Intersected(r) != r) ids.insert(w->Id);
     }
-    return numbers;
+    return ids;
 }
 
-void SetHidden(Editor& editor, std::uint32_t number, bool hidden) {
-    if (hidden)
-        editor.view.Hidden.insert(number);
+void SetMark(Editor& editor, WindowMark mark, std::uint32_t number, bool on) {
+    std::set<std::uint32_t>& marked =
+        mark == WindowMark::Hidden ? editor.view.Hidden : editor.selection.Locked;
+    if (on)
+        marked.insert(number);
     else
-        editor.view.Hidden.erase(number);
-    RedrawAll(editor.view, editor.doc);
-    Tell(editor);
-}
-
-void SetLocked(Editor& editor, std::uint32_t number, bool locked) {
-    if (locked)
-        editor.selection.Locked.insert(number);
-    else
-        editor.selection.Locked.erase(number);
+        marked.erase(number);
+    // A lock changes nothing drawn.
+    if (mark == WindowMark::Hidden) RedrawAll(editor.view, editor.doc);
     Tell(editor);
 }
 

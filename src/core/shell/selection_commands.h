@@ -17,20 +17,24 @@ void SelectOnly(Editor& editor, cWindow* w);
 void ToggleSelected(Editor& editor, cWindow& w);
 // The windows in the set become the selection; the last of them in drawing order is current
 // unless the current one is among them. An empty set leaves the current window alone.
-void SelectNumbers(Editor& editor, const std::set<std::uint32_t>& numbers);
+void SelectIds(Editor& editor, const std::set<WindowId>& ids);
 // Every window but the Background object and those hidden or locked.
 void SelectAll(Editor& editor);
 // No window selected.
 void ClearSelection(Editor& editor);
 // Whether several windows are selected and w is one of them.
-bool InGroup(const Editor& editor, const cWindow& w);
-// The numbers of the pickable windows other than the Background object that r touches,
-// leaving out those that hold all of r.
-std::set<std::uint32_t> WindowsTouching(const Editor& editor, const Rect& r);
+bool InGroup(const Layout& layout, const Selection& selection, const cWindow& w);
+// The pickable windows other than the Background object that r touches, leaving out those
+// that hold all of r.
+std::set<WindowId> WindowsTouching(const Layout& layout, const Selection& selection,
+                                   const View& view, const Rect& r);
 
-// Hides the window from the Design view, or shows it again.
-void SetHidden(Editor& editor, std::uint32_t number, bool hidden);
-// Locks the window against the canvas, or frees it.
-void SetLocked(Editor& editor, std::uint32_t number, bool locked);
+// What the user may mark a window with in the editor alone.
+enum class WindowMark {
+    Hidden, // left out of the Design view
+    Locked, // neither picked nor moved on the canvas
+};
+// Puts the mark on the window with the number, or takes it off.
+void SetMark(Editor& editor, WindowMark mark, std::uint32_t number, bool on);
 
 } // namespace pw

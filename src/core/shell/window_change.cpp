@@ -31,6 +31,18 @@ bool Acceptable(const Layout& layout, const cWindow& w, const WindowFields& v, F
     return true;
 }
 
+// The fields of the mask that differ, or none when their change would leave the window one
+// the editor cannot show.
+FieldMask Changing(const Layout& layout, const cWindow& w, const WindowFields& v, FieldMask mask) {
+    const FieldMask changed = DifferentFields(w, v, mask);
+    return changed != wfNone && Acceptable(layout, w, v, changed) ? changed : wfNone;
+}
+
+void RedrawCovered(Document& doc, View& view, const Rect& area) {
+    ApplyShownValues(doc, view);
+    RedrawArea(view, doc.layout, area);
+}
+
 // The fields the information dialog shows apart from the position rows and the index box,
 // which follow PositionChanged and the user's own typing.
 constexpr FieldMask kShownFields = kAllFields & ~kPositionFields & ~wfCurIndex;
@@ -54,8 +66,7 @@ void RedrawChanged(Document& doc, View& view, const cWindow& w, const Rect& was)
     const Layout& layout = doc.layout;
     // The display's own colours reach every window drawn transparent.
     if (IsBackground(layout, &w)) return RedrawAll(view, doc);
-    ApplyShownValues(doc, view);
-    RedrawArea(view, layout, was.United(CoveredArea(view, layout, w)));
+    RedrawCovered(doc, view, was.United(CoveredArea(view, layout, w)));
 }
 
 FieldMask ChangeWindow(Document& doc, View& view, WindowId id, const WindowFields& values,
@@ -63,8 +74,8 @@ FieldMask ChangeWindow(Document& doc, View& view, WindowId id, const WindowField
     Layout& layout = doc.layout;
     cWindow* w = FindWindow(layout, id);
     if (!w) return wfNone;
-    const FieldMask changed = DifferentFields(*w, values, mask);
-    if (changed == wfNone || !Acceptable(layout, *w, values, changed)) return wfNone;
+    const FieldMask changed = Changing(layout, *w, values, mask);
+    if (changed == wfNone) return wfNone;
     const Rect was = CoveredArea(view, layout, *w);
     CopyFields(*w, values, changed);
     if (changed & kPositionFields) doc.observers.Notify(&EditorObserver::PositionChanged);
@@ -76,6 +87,33 @@ FieldMask ChangeWindow(Document& doc, View& view, WindowId id, const WindowField
     else
         RedrawChanged(doc, view, *w, was);
     return changed;
+}
+
+bool ChangePlaces(Document& doc, View& view, const std::vector<WindowPlace>& places,
+                  GroupShown shown) {
+    Layout& layout = doc.layout;
+    const bool drawn = shown == GroupShown::Drawn && !view.Loading;
+    WindowFields values; // made once: a drag's step moves fifty windows
+    Rect area;
+    bool moved = false;
+    for (const WindowPlace& place : places) {
+        cWindow* w = FindWindow(layout, place.id);
+        if (!w) continue;
+        values.X0 = place.at.left;
+        values.Y0 = place.at.top;
+        values.X1 = place.at.right;
+        values.Y1 = place.at.bottom;
+        const FieldMask changed = Changing(layout, *w, values, kPositionFields);
+        if (changed == wfNone) continue;
+        if (drawn) area = area.United(CoveredArea(view, layout, *w));
+        CopyFields(*w, values, changed);
+        if (drawn) area = area.United(CoveredArea(view, layout, *w));
+        moved = true;
+    }
+    if (!moved) return false;
+    doc.observers.Notify(&EditorObserver::PositionChanged);
+    if (drawn) RedrawCovered(doc, view, area);
+    return true;
 }
 
 } // namespace pw

@@ -1,9 +1,11 @@
 #pragma once
-// Copies of a window: Duplicate, and Copy and Paste through the clipboard. A window travels
-// as the text of its WINDOW group, as a layout file holds it, so it goes from one editor to
-// another and into a text editor and back. A copy is a new window: it takes the next number,
-// a tag of its own (0 for a Background object, its number otherwise) and a place 10 pixels
-// right and down of the original, inside the display.
+// Copies of windows: Duplicate, and Cut, Copy and Paste through the clipboard. A window
+// travels as the text of its WINDOW group, as a layout file holds it, so it goes from one
+// editor to another and into a text editor and back; several windows travel as their groups
+// one after another, in drawing order. A copy is a new window: it takes the next number, a
+// tag of its own (0 for a Background object, its number otherwise) and a place 10 pixels
+// right and down of the original, inside the display. Copies made together keep their order
+// and the places they have to one another, and become the selection.
 
 #include "shell/editor.h"
 
@@ -11,26 +13,27 @@
 
 namespace pw {
 
-// What Paste says when the text is not one window.
+// What Paste says when the text is not windows.
 constexpr const char* kNotAWindow =
-    "The clipboard holds no window to paste. Paste takes one window as Copy puts it: the lines "
+    "The clipboard holds no window to paste. Paste takes windows as Copy puts them: the lines "
     "from \"[ WINDOW\" to \"WINDOW END ]\" of a layout file.";
 
-// Appends a copy of the current window, which becomes current; its images take a count each.
-// Nothing without a current window.
-void DuplicateWindow(Editor& editor);
+// Appends copies of the selected windows; the copy of the current window becomes current.
+// Their images take a count each. Nothing without a current window.
+void DuplicateSelection(Editor& editor);
 
-// The WINDOW group text of the current window; empty without one.
-std::string CopyWindowText(const Layout& layout);
+// The WINDOW group texts of the selected windows; empty without a current window.
+std::string CopyWindowText(const Layout& layout, const Selection& selection);
 
-// Cut: the WINDOW group text of the current window, which is then deleted, as one command.
-// Empty, and nothing deleted, without a current window that can be deleted (the Background
-// object stays).
+// Cut: the WINDOW group texts of the windows Delete takes, which are then deleted, as one
+// command. Empty, and nothing deleted, when Delete would take none (the Background object
+// stays).
 std::string CutWindowText(Editor& editor);
 
-// Appends the window the text holds, which becomes current; its images are read into the
-// store as a load reads them. Text that is not one WINDOW group changes nothing and is
-// refused with kNotAWindow. Returns whether a window was pasted.
+// Appends the windows the text holds; their images are read into the store as a load reads
+// them. Text that is not WINDOW groups alone, or would give the layout more windows than a
+// layout file may hold, changes nothing and is refused with a message. Returns whether
+// windows were pasted.
 bool PasteWindowText(Editor& editor, const std::string& text);
 
 } // namespace pw

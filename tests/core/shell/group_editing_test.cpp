@@ -31,8 +31,8 @@ protected:
         c = &AddWindow(200, 10, 250, 40);
         d = &AddWindow(300, 10, 350, 40);
         e = &AddWindow(400, 10, 450, 40);
-        SetLocked(editor, d->Number, true);
-        SetHidden(editor, e->Number, true);
+        SetMark(editor, WindowMark::Locked, d->Number, true);
+        SetMark(editor, WindowMark::Hidden, e->Number, true);
         RedrawAll(editor.view, editor.doc);
         editor.doc.history.Reset(editor.doc);
     }
@@ -50,12 +50,12 @@ protected:
         return SelectedWindows(editor.doc.layout, editor.selection);
     }
     static Rect Place(const cWindow* w) { return {w->X0, w->Y0, w->X1, w->Y1}; }
-    // Undo rebuilds the windows: the same numbers, new objects.
+    // Undo rebuilds the windows: the same ids, new objects.
     void Undo() {
-        const std::uint32_t numbers[] = {a->Number, b->Number, c->Number, d->Number, e->Number};
+        const WindowId ids[] = {a->Id, b->Id, c->Id, d->Id, e->Id};
         pw::Undo(editor.doc, editor.view);
         cWindow** windows[] = {&a, &b, &c, &d, &e};
-        for (int i = 0; i < 5; ++i) *windows[i] = WindowNumbered(editor.doc.layout, numbers[i]);
+        for (int i = 0; i < 5; ++i) *windows[i] = FindWindow(editor.doc.layout, ids[i]);
     }
     // The window numbers in the order the layout file holds them.
     std::vector<std::uint32_t> FileOrder() const {
@@ -102,7 +102,7 @@ TEST_F(GroupEditingTest, CtrlClickBandAndSelectAllPickOnlyWhatTheCanvasMayPick) 
 }
 
 TEST_F(GroupEditingTest, AGroupDragMovesEveryWindowFromThePressAndIsOneUndoStep) {
-    SelectNumbers(editor, {a->Number, b->Number, d->Number});
+    SelectIds(editor, {a->Id, b->Id, d->Id});
     const std::string before = WriteLayoutText(editor.doc.layout);
     Press(120, 25);
     Move(121, 26);
@@ -117,7 +117,7 @@ TEST_F(GroupEditingTest, AGroupDragMovesEveryWindowFromThePressAndIsOneUndoStep)
     EXPECT_EQ(editor.doc.history.UndoSteps(), 1u);
     Undo();
     EXPECT_EQ(WriteLayoutText(editor.doc.layout), before);
-    EXPECT_EQ(Selected().size(), 3u) << "the numbers outlive the rebuilt windows";
+    EXPECT_EQ(Selected().size(), 3u) << "the ids outlive the rebuilt windows";
 
     // Dragged left the group stops at the display's edge, however far the pointer goes.
     Press(120, 25);
@@ -160,12 +160,12 @@ TEST_F(GroupEditingTest, DragsSnapToTheDisplayAndOtherWindowsUnlessAltIsHeld) {
 }
 
 TEST_F(GroupEditingTest, AlignmentMovesTheGroupOnTheCurrentWindowAsOneStep) {
-    SelectNumbers(editor, {a->Number, b->Number, c->Number, d->Number});
+    SelectIds(editor, {a->Id, b->Id, c->Id, d->Id});
     b->Y0 = 100;
     b->Y1 = 130;
     SelectWindow(editor.doc, editor.view, b);
     editor.doc.history.Reset(editor.doc);
-    EXPECT_TRUE(CanAlign(editor, Alignment::DistributeHorizontally));
+    EXPECT_TRUE(CanAlign(editor.doc.layout, editor.selection, Alignment::DistributeHorizontally));
     {
         CommandScope command(editor.doc, editor.view);
         AlignSelection(editor, Alignment::TopEdges);
@@ -190,7 +190,7 @@ TEST_F(GroupEditingTest, AlignmentMovesTheGroupOnTheCurrentWindowAsOneStep) {
 
     ClearSelection(editor);
     SelectOnly(editor, a);
-    EXPECT_FALSE(CanAlign(editor, Alignment::LeftEdges));
+    EXPECT_FALSE(CanAlign(editor.doc.layout, editor.selection, Alignment::LeftEdges));
 }
 
 TEST_F(GroupEditingTest, OrderChangesAreWrittenToTheFileInTheNewOrder) {
@@ -198,26 +198,26 @@ TEST_F(GroupEditingTest, OrderChangesAreWrittenToTheFileInTheNewOrder) {
     const std::uint32_t na = a->Number, nb = b->Number, nc = c->Number, nd = d->Number,
                         ne = e->Number;
     SelectOnly(editor, a);
-    BringForward(editor);
+    StepDrawingOrder(editor, true);
     EXPECT_EQ(FileOrder(), (std::vector<std::uint32_t>{bg, nb, na, nc, nd, ne}));
-    SelectNumbers(editor, {na, nc});
-    SendBackward(editor);
+    SelectIds(editor, {a->Id, c->Id});
+    StepDrawingOrder(editor, false);
     EXPECT_EQ(FileOrder(), (std::vector<std::uint32_t>{bg, na, nc, nb, nd, ne}));
     // a stays above the Background object, and c passes no selected window.
-    SendBackward(editor);
+    StepDrawingOrder(editor, false);
     EXPECT_EQ(FileOrder(), (std::vector<std::uint32_t>{bg, na, nc, nb, nd, ne}));
-    MoveInDrawingOrder(editor, na, 5);
+    MoveInDrawingOrder(editor, a->Id, 5);
     EXPECT_EQ(FileOrder(), (std::vector<std::uint32_t>{bg, nc, nb, nd, ne, na}));
 }
 
 TEST_F(GroupEditingTest, HiddenWindowsAreLeftOutOfTheDesignViewAndNeverOfTheFile) {
     const std::string text = WriteLayoutText(editor.doc.layout);
     EXPECT_EQ(At(425, 25), ColourOf(42));
-    SetHidden(editor, e->Number, false);
+    SetMark(editor, WindowMark::Hidden, e->Number, false);
     EXPECT_EQ(At(425, 25), ColourOf(0));
     EXPECT_EQ(WriteLayoutText(editor.doc.layout), text);
     // The colours chosen for the current window go to the whole group.
-    SelectNumbers(editor, {a->Number, b->Number});
+    SelectIds(editor, {a->Id, b->Id});
     SelectWindow(editor.doc, editor.view, b);
     b->FG = 12;
     b->BG0 = 200;

@@ -146,7 +146,7 @@ const std::vector<StepCase> kCases = {
       [](Editor& e, auto&, auto&) { NudgeWindow(e.doc, e.view, 0, 10); }}},
     {"Duplicate Position Window",
      {[](Editor& e, auto&, auto& p) { SelectWindow(e.doc, e.view, &p); },
-      [](Editor& e, auto&, auto&) { DuplicateWindow(e); }}},
+      [](Editor& e, auto&, auto&) { DuplicateSelection(e); }}},
 };
 
 class UndoStepTest : public UndoStepsTest, public ::testing::WithParamInterface<StepCase> {};

@@ -1,5 +1,7 @@
 #include "config/window_group.h"
 #include "shell/keyboard_editing.h"
+#include "shell/selection.h"
+#include "shell/undo_history.h"
 #include "shell/window_commands.h"
 #include "shell/window_copies.h"
 #include "support/editor_fixture.h"
@@ -18,7 +20,7 @@ TEST_F(WindowCopiesTest, AWindowTravelsToAnotherEditorAsItsGroupTextAndBecomesOn
     w.Text[1] = "Ground";
     w.Text[99] = "Roof\r\nGarden";
     SelectWindow(editor.doc, editor.view, &w);
-    const std::string copied = CopyWindowText(editor.doc.layout);
+    const std::string copied = CopyWindowText(editor.doc.layout, editor.selection);
 
     RecordingHost otherHost;
     Editor other(otherHost, text);
@@ -50,9 +52,10 @@ TEST_F(WindowCopiesTest, AWindowTravelsToAnotherEditorAsItsGroupTextAndBecomesOn
 TEST_F(WindowCopiesTest, TextThatIsNotOneWholeWindowIsRefusedAndChangesNothing) {
     const std::string group = "[ WINDOW\r\n  Type = 7, 5\r\n  Position = 1, 2, 30, 40\r\n"
                               "WINDOW END ]\r\n";
-    for (const std::string& text : {std::string("Lobby screen"), std::string(),
-                                    std::string("[ INPUT\r\n  Job Name = A\r\nINPUT END ]\r\n"),
-                                    group.substr(0, 40), group + group, "  " + group}) {
+    for (const std::string& text :
+         {std::string("Lobby screen"), std::string(),
+          std::string("[ INPUT\r\n  Job Name = A\r\nINPUT END ]\r\n"), group.substr(0, 40),
+          "  " + group, group + "Lobby\r\n" + group, group + group.substr(0, 40)}) {
         SCOPED_TRACE(text);
         host.messages.clear();
         EXPECT_FALSE(PasteWindowText(editor, text));
@@ -61,6 +64,66 @@ TEST_F(WindowCopiesTest, TextThatIsNotOneWholeWindowIsRefusedAndChangesNothing) 
         EXPECT_EQ(host.messages[0].text, kNotAWindow);
     }
     EXPECT_TRUE(PasteWindowText(editor, "\r\n" + group + "\r\n\r\n"));
+}
+
+TEST_F(WindowCopiesTest, SeveralWindowsAreCopiedCutAndDuplicatedTogetherEachAsOneStep) {
+    const WindowId low = AddWindow(605, 100, 634, 119).Id;
+    cWindow& lift = AddWindow(500, 300, 619, 339);
+    lift.Text[0] = "Lift 2";
+    editor.selection.Locked.insert(lift.Number); // copied and duplicated, not cut
+    const WindowId high = lift.Id, other = AddWindow(10, 10, 49, 29).Id;
+    const auto select = [&](std::set<WindowId> ids, WindowId current) {
+        SelectWindow(editor.doc, editor.view, FindWindow(editor.doc.layout, current));
+        editor.selection.Assign(std::move(ids));
+    };
+    const auto placesOfCopies = [&] {
+        std::vector<Rect> places;
+        for (const cWindow* w : SelectedWindows(editor.doc.layout, editor.selection))
+            places.push_back({w->X0, w->Y0, w->X1, w->Y1});
+        return places;
+    };
+    select({low, high}, high);
+    editor.doc.history.Reset(editor.doc);
+    const std::string copied = CopyWindowText(editor.doc.layout, editor.selection);
+    // Both move 10 on; the right edge that would leave the display is held at its edge.
+    const std::vector<Rect> copies{{615, 110, 639, 129}, {510, 310, 629, 349}};
+
+    ASSERT_TRUE(PasteWindowText(editor, copied));
+    CommandEnded(editor.doc);
+    EXPECT_EQ(editor.doc.history.UndoSteps(), 1u);
+    ASSERT_EQ(editor.doc.layout.WindowList.size(), 6u);
+    EXPECT_EQ(placesOfCopies(), copies);
+    EXPECT_EQ(editor.doc.layout.CurWindow, editor.doc.layout.WindowList[5].get()) << "the last";
+    EXPECT_EQ(editor.doc.layout.CurWindow->Text[0], "Lift 2") << "in the order they were drawn";
+    Undo(editor.doc, editor.view);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 4u);
+
+    select({low, high}, low);
+    DuplicateSelection(editor);
+    CommandEnded(editor.doc);
+    EXPECT_EQ(editor.doc.history.UndoSteps(), 1u);
+    EXPECT_EQ(placesOfCopies(), copies);
+    EXPECT_EQ(editor.doc.layout.CurWindow, editor.doc.layout.WindowList[4].get())
+        << "the copy of the current window";
+    Undo(editor.doc, editor.view);
+
+    // Copies from a larger display that would start beyond this one come back together.
+    std::string far = copied;
+    for (const auto& [from, to] : {std::pair{"605, 100, 634, 119", "905, 100, 934, 119"},
+                                   std::pair{"500, 300, 619, 339", "800, 300, 919, 339"}})
+        far.replace(far.find(from), std::string(from).size(), to);
+    ASSERT_TRUE(PasteWindowText(editor, far));
+    EXPECT_EQ(placesOfCopies(), (std::vector<Rect>{{610, 110, 639, 129}, {505, 310, 624, 349}}));
+    CommandEnded(editor.doc);
+    Undo(editor.doc, editor.view);
+
+    // Cut takes what Delete takes: the locked window stays, and stays off the clipboard.
+    select({low, high, other}, other);
+    const std::string cut = CutWindowText(editor);
+    EXPECT_EQ(editor.doc.layout.WindowList.size(), 2u);
+    EXPECT_EQ(cut.find("Lift 2"), std::string::npos);
+    EXPECT_NE(cut.find("605, 100, 634, 119"), std::string::npos);
+    EXPECT_NE(cut.find("10, 10, 49, 29"), std::string::npos);
 }
 
 TEST_F(WindowCopiesTest, DuplicatesTakeImageCountsAndStayOnTheDisplay) {
@@ -78,7 +141,7 @@ TEST_F(WindowCopiesTest, DuplicatesTakeImageCountsAndStayOnTheDisplay) {
     };
     for (const auto& row : rows) {
         SelectWindow(editor.doc, editor.view, row.original);
-        DuplicateWindow(editor);
+        DuplicateSelection(editor);
         const cWindow& copy = *editor.doc.layout.CurWindow;
         EXPECT_EQ((Rect{copy.X0, copy.Y0, copy.X1, copy.Y1}), row.copy);
         EXPECT_EQ(copy.Tag, copy.Type == wtBackground ? 0u : copy.Number);
