@@ -12,8 +12,9 @@
 namespace pw {
 
 // Gives window id the values of the fields in mask, as part of the user command under way
-// (CommandScope), which makes it a step of undo when it ends. A position must stay on the display (the Background object's is not
-// changed here), a draw type, an index, a font size and a parameter in their ranges; a change
+// (CommandScope), which makes it a step of undo when it ends. A position must stay on the
+// display (the Background object's is not changed here), a draw type, an index, a font size
+// and a parameter in their ranges; a change
 // that breaks one of these changes nothing. The views are told (PositionChanged for the
 // position, WindowChanged for what the information dialog shows) and what the window covered
 // before and covers now is drawn again. Returns the fields that changed.
