@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <utility>
+
 namespace {
 
 using pw::bench::BusyLayout;
@@ -18,9 +20,10 @@ using pw::bench::BusyLayout;
 // drag fills with the display's colour.
 constexpr std::size_t kDragged = 2;
 
-void DragStep(benchmark::State& state, std::uint8_t view) {
-    BusyLayout layout(view);
-    pw::Editor& editor = layout.editor;
+// Presses on the dragged window's centre and moves the pointer to offset(step) from there at
+// every step. Returns the steps made and how far the window has moved from where it started.
+template <class Offset>
+std::pair<int, int> Drag(benchmark::State& state, pw::Editor& editor, Offset offset) {
     pw::cWindow& w = *pw::WindowAt(editor.doc.layout, kDragged);
     const int x = (w.X0 + w.X1) / 2, y = (w.Y0 + w.Y1) / 2;
     const int x0 = w.X0;
@@ -28,12 +31,21 @@ void DragStep(benchmark::State& state, std::uint8_t view) {
     pw::FormMouseDown(editor, pw::mbLeft, pw::ssLeft, x, y);
     int step = 0;
     for (auto _ : state) {
-        // Down and right by one pixel, then back, so the window never meets an edge.
-        const int d = ++step % 2;
-        pw::FormMouseMove(editor, pw::ssLeft, x + d, y + d);
+        const auto [dx, dy] = offset(++step);
+        pw::FormMouseMove(editor, pw::ssLeft, x + dx, y + dy);
         benchmark::DoNotOptimize(editor.view.canvas.Bits());
     }
-    if (w.X0 != x0 + step % 2) state.SkipWithError("the window did not follow the pointer");
+    return {step, w.X0 - x0};
+}
+
+void DragStep(benchmark::State& state, std::uint8_t view) {
+    BusyLayout layout(view);
+    // Down and right by one pixel, then back, so the window never meets an edge.
+    const auto [steps, moved] = Drag(state, layout.editor, [](int step) {
+        const int d = step % 2;
+        return std::pair{d, d};
+    });
+    if (moved != steps % 2) state.SkipWithError("the window did not follow the pointer");
 }
 
 // Fifty windows of the busy layout and a dozen small ones more, selected and dragged by the
@@ -57,18 +69,9 @@ void GroupDragStep(benchmark::State& state) {
         ids.insert(editor.doc.layout.WindowList[i]->Id);
     pw::SelectIds(editor, ids);
     editor.pointer.snap.windows = true;
-    pw::cWindow& w = *pw::WindowAt(editor.doc.layout, kDragged);
-    const int x = (w.X0 + w.X1) / 2, y = (w.Y0 + w.Y1) / 2;
-    const int x0 = w.X0;
-    pw::RedrawAll(editor.view, editor.doc);
-    pw::FormMouseDown(editor, pw::mbLeft, pw::ssLeft, x, y);
-    int step = 0;
-    for (auto _ : state) {
-        const int d = ++step % 2 ? -8 : 0;
-        pw::FormMouseMove(editor, pw::ssLeft, x + d, y);
-        benchmark::DoNotOptimize(editor.view.canvas.Bits());
-    }
-    if (w.X0 != x0 + (step % 2 ? -10 : 5)) state.SkipWithError("the group did not follow the pointer");
+    const auto [steps, moved] =
+        Drag(state, editor, [](int step) { return std::pair{step % 2 ? -8 : 0, 0}; });
+    if (moved != (steps % 2 ? -10 : 5)) state.SkipWithError("the group did not follow the pointer");
 }
 
 void BM_GroupDragStep50(benchmark::State& state) { GroupDragStep(state); }

@@ -1,20 +1,13 @@
 #include "config/dcf_file.h"
 #include "config/layout_parse.h"
 #include "platform/errors.h"
-#include "support/editor_fixture.h"
+#include "support/window_groups_fixture.h"
 
 namespace pw {
 namespace {
 
-class DcfReadTest : public EditorTest {
+class DcfReadTest : public WindowGroupsTest {
 protected:
-    void Read(const std::string& text) {
-        DcfReader in(text);
-        ReadGroups(editor.doc.layout, in, host);
-    }
-    static std::string Window(const std::string& body) {
-        return "[ WINDOW\r\n" + body + "WINDOW END ]\r\n\r\n";
-    }
     const std::string background =
         Window("  Type = 0, 1\r\n  Colours = 0, 42, 42\r\n  Position = 0, 0, 799, 599\r\n");
 };

@@ -4,20 +4,13 @@
 #include "config/dcf_file.h"
 #include "images/load_image.h"
 #include "platform/errors.h"
-#include "support/editor_fixture.h"
+#include "support/window_groups_fixture.h"
 
 namespace pw {
 namespace {
 
-class DcfWrittenBackTest : public EditorTest {
+class DcfWrittenBackTest : public WindowGroupsTest {
 protected:
-    void Read(const std::string& text) {
-        DcfReader in(text);
-        ReadGroups(editor.doc.layout, in, host);
-    }
-    static std::string Window(const std::string& body) {
-        return "[ WINDOW\r\n" + body + "WINDOW END ]\r\n\r\n";
-    }
     const std::string background =
         Window("  Type = 0, 1\r\n  Colours = 0, 42, 42\r\n  Position = 0, 0, 639, 479\r\n");
     // The file's text for the second window, after the job record and the Background object.
