@@ -7,10 +7,14 @@
 
 #include "platform/geometry.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 namespace pw {
+
+// count pixels from first become colour.
+void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t colour);
 
 class RasterCanvas {
 public:

@@ -106,8 +106,8 @@ void GlyphCache::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y,
                 }
                 if (background)
                     for (int row = top; row < bottom; ++row)
-                        std::fill(canvas.Row(y + row) + x0, canvas.Row(y + row) + x1 + 1,
-                                  *background);
+                        FillPixels(canvas.Row(y + row) + x0, static_cast<std::size_t>(x1 - x0 + 1),
+                                   *background);
                 for (const InkSpan& span : glyph->ink) {
                     if (span.row < top || span.row >= bottom) continue;
                     const int from = std::max(x0, cellLeft + span.left);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace pw {
 namespace {
 
@@ -21,6 +24,19 @@ TEST(RasterCanvas, NothingIsWrittenOutsideTheBuffer) {
     c.FrameRect({-1, -1, 10, 10}, kInk);
     EXPECT_EQ(c.Pixel(-1, 0), 0u);
     EXPECT_EQ(CountPixels(c, kInk), 10 + 9); // the row and the rest of the diagonal
+}
+
+TEST(RasterCanvas, AFillOfAnyLengthAndStartFillsThosePixelsOnly) {
+    // Fills go by blocks and a tail: every length and alignment around the block size.
+    std::vector<std::uint32_t> row(300);
+    for (std::size_t start = 0; start < 4; ++start)
+        for (std::size_t count = 0; count <= 200; ++count) {
+            std::fill(row.begin(), row.end(), kBack);
+            FillPixels(row.data() + start, count, kInk);
+            for (std::size_t i = 0; i < row.size(); ++i)
+                ASSERT_EQ(row[i], i >= start && i < start + count ? kInk : kBack)
+                    << start << " " << count << " " << i;
+        }
 }
 
 TEST(RasterCanvas, DirtyAreaCoversWhatWasDrawnOnly) {
