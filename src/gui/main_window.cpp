@@ -1,20 +1,17 @@
 #include "gui/main_window.h"
 
 #include "check/generate_question.h"
-#include "shell/layout_commands.h"
-#include "shell/layout_file.h"
-#include "shell/generate_files.h"
 #include "generate/verify_display.h"
 #include "gui/application.h"
 #include "gui/canvas_status_label.h"
 #include "gui/canvas_view.h"
 #include "gui/edit_menu.h"
 #include "gui/gui_host.h"
+#include "gui/help_key.h"
+#include "gui/help_window.h"
 #include "gui/place_hint.h"
 #include "gui/problems_dock.h"
 #include "gui/progress_window.h"
-#include "gui/help_key.h"
-#include "gui/help_window.h"
 #include "gui/recent_files.h"
 #include "gui/setup_dialog.h"
 #include "gui/view_control_dialog.h"
@@ -24,9 +21,12 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "qt/layout_picture.h"
-#include "qt/qt_hasher.h"
+#include "qt/libcrypto_hasher.h"
 #include "qt/win1252.h"
 #include "shell/close_query.h"
+#include "shell/generate_files.h"
+#include "shell/layout_commands.h"
+#include "shell/layout_file.h"
 #include "shell/new_layout.h"
 #include "shell/place_mode.h"
 #include "shell/startup.h"
@@ -303,19 +303,19 @@ void TfPanelwright::Generatefiles1Click() {
         !GenerateDespiteProblems(editor_.host, problems_->Problems()))
         return;
     ProgressWindow progress(this);
-    QtHasher hasher;
+    LibcryptoHasher hasher;
     if (const auto report = pw::Generatefiles1Click(editor_, progress, hasher))
         statusBar()->showMessage(FromWin1252(GenerateSummary(*report)));
 }
 
 void TfPanelwright::VerifyDisplayFiles1Click() {
-    QtHasher hasher;
+    LibcryptoHasher hasher;
     pw::VerifyDisplayFiles1Click(editor_.doc.layout.InputSpec, editor_.host, hasher);
 }
 
 void TfPanelwright::RestorePreviousDisplayFiles1Click() {
     ProgressWindow progress(this);
-    QtHasher hasher;
+    LibcryptoHasher hasher;
     if (pw::RestorePrevious1Click(editor_.host, hasher, progress))
         statusBar()->showMessage("The previous display files are back");
 }
