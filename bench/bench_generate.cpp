@@ -4,11 +4,11 @@
 // against a bare start of the tool.
 
 #include "cli/cli_editor.h"
-#include "shell/generate_files.h"
 #include "photo_bitmap.h"
-#include "qt/qt_hasher.h"
+#include "qt/libcrypto_hasher.h"
 #include "ratio_report.h"
 #include "reference/deploy_reference.h"
+#include "shell/generate_files.h"
 
 #include <QProcess>
 
@@ -89,7 +89,7 @@ void BM_GenerateInProcess(benchmark::State& state) {
     pw::CliEditor cli(context);
     cli.Load(kJob);
     context.host.answer = pw::Answer::Yes;
-    pw::QtHasher hasher;
+    pw::LibcryptoHasher hasher;
     for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher);
 }
 void BM_ToolStart(benchmark::State& state) {
@@ -122,7 +122,7 @@ void BM_GenerateLobby(benchmark::State& state) {
     pw::CliEditor cli(context);
     LobbyEditor(cli);
     context.host.answer = pw::Answer::Yes;
-    pw::QtHasher hasher;
+    pw::LibcryptoHasher hasher;
     for (auto _ : state) {
         SettleOnDisk(state);
         pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher);
@@ -136,7 +136,11 @@ public:
     void WriteFile(const std::string& p, const std::string& b) override {
         pw::DiskFs().WriteFile(p, b);
     }
-    void Flush(const std::string&) override {}
+    std::future<void> Flush(const std::string&) override {
+        std::promise<void> done;
+        done.set_value();
+        return done.get_future();
+    }
     void Rename(const std::string& a, const std::string& b) override { pw::DiskFs().Rename(a, b); }
     void RemoveFile(const std::string& p) override { pw::DiskFs().RemoveFile(p); }
     void RemoveTree(const std::string& p) override { pw::DiskFs().RemoveTree(p); }
@@ -151,7 +155,7 @@ void BM_GenerateLobbyUnflushed(benchmark::State& state) {
     pw::CliEditor cli(context);
     LobbyEditor(cli);
     context.host.answer = pw::Answer::Yes;
-    pw::QtHasher hasher;
+    pw::LibcryptoHasher hasher;
     UnflushedFs fs;
     for (auto _ : state) {
         SettleOnDisk(state);

@@ -1,6 +1,7 @@
 #pragma once
 // A DeployFs on the real disk that can be told to fail at the k-th write or at the k-th byte
-// written (as a full disk does, after writing what fitted), to stop for good after the k-th
+// written (as a full disk does, after writing what fitted), to fail while the disk is waited
+// for (the failure arriving later, as a flush's does), to stop for good after the k-th
 // change (as a crash does: nothing runs after it), or to read a file back with a byte flipped.
 
 #include "generate/deploy_fs.h"
@@ -20,6 +21,7 @@ public:
     long failAtWrite = 0;   // 1-based; 0 never
     long failAtByte = -1;   // 0-based over all bytes written; -1 never
     long stopAfter = -1;    // changes allowed before the stop; -1 never
+    bool failFlush = false;
     std::string flipOnRead; // a file name whose first byte reads back changed
 
     long writes = 0, bytes = 0, changes = 0; // what happened so far
@@ -38,7 +40,15 @@ public:
         bytes += static_cast<long>(data.size());
         Write(path, data);
     }
-    void Flush(const std::string&) override { Change(); } // the tests need not wait for it
+    std::future<void> Flush(const std::string&) override { // the tests need not wait for it
+        Change();
+        std::promise<void> done;
+        if (failFlush)
+            done.set_exception(std::make_exception_ptr(IoError("Input/output error.")));
+        else
+            done.set_value();
+        return done.get_future();
+    }
     void Rename(const std::string& from, const std::string& to) override {
         Change();
         DiskFs().Rename(from, to);

@@ -3,6 +3,8 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 
+#include <system_error>
+
 namespace pw {
 
 namespace {
@@ -13,7 +15,17 @@ public:
     void WriteFile(const std::string& path, const std::string& bytes) override {
         WriteFileStraight(path, bytes);
     }
-    void Flush(const std::string& folder) override { FlushFolderToDisk(folder); }
+    std::future<void> Flush(const std::string& folder) override {
+        try {
+            return std::async(std::launch::async, [folder] { FlushFolderToDisk(folder); });
+        } catch (const std::system_error&) {
+            // No thread to spare: the caller waits here instead.
+            std::promise<void> done;
+            FlushFolderToDisk(folder);
+            done.set_value();
+            return done.get_future();
+        }
+    }
     void Rename(const std::string& from, const std::string& to) override { RenamePath(from, to); }
     void RemoveFile(const std::string& path) override { EraseFile(path); }
     void RemoveTree(const std::string& path) override { RemoveFolderTree(path); }

@@ -3,6 +3,7 @@
 // of them fail, or stop the run after any of them as a crash would.
 
 #include <cstddef>
+#include <future>
 #include <string>
 
 namespace pw {
@@ -13,8 +14,10 @@ public:
     // Each changes the disk; each throws IoError naming the path and the reason.
     virtual void MakeFolder(const std::string& path) = 0;
     virtual void WriteFile(const std::string& path, const std::string& bytes) = 0;
-    // Has the files written into the folder on the disk.
-    virtual void Flush(const std::string& folder) = 0;
+    // Has the files written into the folder put on the disk. The wait for the disk may go on
+    // while the caller does other work: the future is ready when the files are on the disk,
+    // and throws what stopped them. Nothing may change the folder before it is ready.
+    virtual std::future<void> Flush(const std::string& folder) = 0;
     virtual void Rename(const std::string& from, const std::string& to) = 0;
     virtual void RemoveFile(const std::string& path) = 0;
     virtual void RemoveTree(const std::string& path) = 0;

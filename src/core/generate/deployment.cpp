@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace pw {
 
@@ -135,15 +136,20 @@ std::vector<std::string> MissingFolders(const std::string& folder) {
     return missing;
 }
 
-// Writes the set into the staging folder and reads every file back, decoding what it read.
-// The disk is waited for once, when the whole staged folder is complete (DeployFiles): the
-// read-back sees the same bytes before that wait as after it.
-DecodedDisplayFiles Stage(const DisplayFileSet& files, const std::string& staging, DeployFs& fs,
-                          ProgressSteps& steps) {
+// Writes the set and its manifest into the staging folder.
+void Write(const DisplayFileSet& files, const std::string& staging, const Manifest& manifest,
+           DeployFs& fs, ProgressSteps& steps) {
     for (const DisplayFile& file : files) {
         steps.Next("Writing " + file.name);
         fs.WriteFile(staging + file.name, file.bytes);
     }
+    fs.WriteFile(staging + kManifest, ManifestText(manifest));
+}
+
+// Reads every staged file back, decoding what it read. The read-back sees the same bytes
+// while the disk is still being written as after (DeployFiles).
+DecodedDisplayFiles ReadBack(const DisplayFileSet& files, const std::string& staging, DeployFs& fs,
+                             ProgressSteps& steps) {
     DecodedDisplayFiles decoded;
     for (const DisplayFile& file : files) {
         steps.Next("Reading back " + file.name);
@@ -197,38 +203,47 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
     ProgressSteps steps(progress, 2 * static_cast<long>(files.size()) + 2);
     std::vector<std::string> made;
     std::string pending; // the record's path while it waits, once written
-    Manifest manifest;
+    std::future<void> flushed;
+    const auto undo = [&] {
+        // The staged files are not touched while the disk is still taking them.
+        if (flushed.valid()) flushed.wait();
+        RollBack(staging, made, pending, fs);
+    };
     try {
-        made = MissingFolders(staging);
-        for (const std::string& path : made) fs.MakeFolder(path);
-        DecodedDisplayFiles decoded = Stage(files, staging, fs, steps);
-        const KeptRecord record = target.record();
-        if (!record.path.empty()) {
-            const std::string records = record.path.substr(0, NameStart(record.path));
-            if (!FolderExists(records)) fs.MakeFolder(records);
-            pending = PendingRecord(record.path);
-            fs.WriteFile(pending, record.text);
-        }
-        steps.Next("Checking the staged files");
-        target.checkStaged(staging, decoded);
+        // Everything the swap needs to know is settled first, so that the whole staged
+        // folder can be on its way to the disk while it is read back and checked.
         const BackupPlan plan = target.planBackup();
+        Manifest manifest;
         manifest.wholeFolder = !FolderExists(folder) || plan.moveDisplay;
         manifest.moveDisplay = plan.moveDisplay;
-        manifest.recordPath = record.path;
+        manifest.recordPath = target.recordPath;
         manifest.dropOldBackup = plan.dropOldBackup;
         for (const DisplayFile& file : files) manifest.names.push_back(file.name);
-        fs.WriteFile(staging + kManifest, ManifestText(manifest));
-        // One wait for the disk for the whole set and its manifest, before the rename that
-        // makes the set count.
-        fs.Flush(staging);
+        made = MissingFolders(staging);
+        for (const std::string& path : made) fs.MakeFolder(path);
+        Write(files, staging, manifest, fs, steps);
+        // One wait for the disk for the whole set and its manifest, made while the set is
+        // read back and checked, and ended before the rename that makes the set count.
+        flushed = fs.Flush(staging);
+        DecodedDisplayFiles decoded = ReadBack(files, staging, fs, steps);
+        steps.Next("Checking the staged files");
+        target.checkStaged(staging, decoded);
+        if (!target.recordPath.empty()) {
+            const std::string text = target.recordText();
+            const std::string records = target.recordPath.substr(0, NameStart(target.recordPath));
+            if (!FolderExists(records)) fs.MakeFolder(records);
+            pending = PendingRecord(target.recordPath);
+            fs.WriteFile(pending, text);
+        }
+        std::exchange(flushed, {}).get();
         steps.Next("Putting the new files in place");
         // The point of no return: from here on the next run finishes what this one begins.
         fs.Rename(staging, SwapFolder(folder));
     } catch (const Error& error) {
-        RollBack(staging, made, pending, fs);
+        undo();
         throw IoError("Nothing in " + folder + " was changed. " + error.what());
     } catch (...) {
-        RollBack(staging, made, pending, fs);
+        undo();
         throw;
     }
     try {

@@ -22,31 +22,27 @@
 
 namespace pw {
 
-// What the backup rules decided for the display folder, once the new set is staged.
+// What the backup rules decided for the display folder, before the new set is written.
 struct BackupPlan {
     bool dropOldBackup = false; // the backup folder's contents go
     bool moveDisplay = false;   // the display folder becomes the backup folder
 };
 
-// A record and where it is kept.
-struct KeptRecord {
-    std::string path;
-    std::string text;
-};
-
 struct DeployTarget {
     std::string folder; // ends with a backslash
-    // Asked once the set is staged; may throw to stop the deployment before anything changes.
+    // Asked before anything is written; may throw to stop the deployment before anything
+    // changes.
     std::function<BackupPlan()> planBackup = [] { return BackupPlan{}; };
     // Looks at the staged folder (ending with a backslash), whose files were read back and
     // decoded, before anything changes; throws to stop the deployment.
     std::function<void(const std::string& staged, DecodedDisplayFiles& decoded)> checkStaged =
         [](const std::string&, DecodedDisplayFiles&) {};
-    // The record of the deployment, written once the swap is sure to come to its end (by this
-    // run or, after a stop, the next); none when its path is empty. Asked for once the set is
-    // staged, so that its digests can be made while the files are written; may throw to stop
-    // the deployment before anything changes.
-    std::function<KeptRecord()> record = [] { return KeptRecord{}; };
+    // Where the record of the deployment is kept once the swap is sure to come to its end (by
+    // this run or, after a stop, the next); none when empty.
+    std::string recordPath;
+    // The record's text, asked for once the staged set is checked, so that its digests can be
+    // made meanwhile; may throw to stop the deployment before anything changes.
+    std::function<std::string()> recordText = [] { return std::string(); };
 };
 
 // The folders beside a target: "C:\KVP\Display\" gives "C:\KVP\Display.~new\" and

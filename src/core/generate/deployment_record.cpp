@@ -30,13 +30,11 @@ std::string RecordsFolder() {
     return StateFolder() + "/deployments/";
 }
 
-DeploymentRecord MakeRecord(const DisplayFileSet& files, const std::string& layoutFile,
-                            const std::string& target, std::time_t now, Hasher& hasher) {
+DeploymentRecord NewRecord(const std::string& layoutFile, const std::string& target,
+                           std::time_t now) {
     const std::tm local = LocalTimeOf(now);
     DeploymentRecord record{{}, Stamp(local, "%Y-%m-%d %H:%M:%S"), layoutFile, target, PW_VERSION,
                             {}};
-    for (const DisplayFile& file : files)
-        record.files.push_back({file.name, file.bytes.size(), hasher.Sha256Hex(file.bytes)});
     // Names sort as the records were made; a second record in the same second takes the next
     // free number.
     const std::string base = RecordsFolder() + Stamp(local, "%Y%m%dT%H%M%S");
@@ -47,6 +45,12 @@ DeploymentRecord MakeRecord(const DisplayFileSet& files, const std::string& layo
         if (!FileExists(record.path)) break;
     }
     return record;
+}
+
+void RecordFiles(DeploymentRecord& record, const DisplayFileSet& files, Hasher& hasher) {
+    record.files.clear();
+    for (const DisplayFile& file : files)
+        record.files.push_back({file.name, file.bytes.size(), hasher.Sha256Hex(file.bytes)});
 }
 
 std::string RecordText(const DeploymentRecord& r) {

@@ -33,9 +33,11 @@ struct DeploymentRecord {
 // The folder of the records: deployments/ in the state folder.
 std::string RecordsFolder();
 
-// A record of the set for target, made now, with a path of its own in RecordsFolder.
-DeploymentRecord MakeRecord(const DisplayFileSet& files, const std::string& layoutFile,
-                            const std::string& target, std::time_t now, Hasher& hasher);
+// A record for target, made now, with a path of its own in RecordsFolder and no files yet.
+DeploymentRecord NewRecord(const std::string& layoutFile, const std::string& target,
+                           std::time_t now);
+// The record lists the set, each file with its digest.
+void RecordFiles(DeploymentRecord& record, const DisplayFileSet& files, Hasher& hasher);
 
 std::string RecordText(const DeploymentRecord& record);
 // Throws FormatError for a text that is no record.

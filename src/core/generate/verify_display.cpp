@@ -112,9 +112,10 @@ void RestoreBackup(const DeploymentRecord& record, Hasher& hasher, Progress& pro
     }
     DeployTarget target;
     target.folder = kDisplayFolder;
-    const DeploymentRecord restored =
-        MakeRecord(files, record.layoutFile, kDisplayFolder, std::time(nullptr), hasher);
-    target.record = [&] { return KeptRecord{restored.path, RecordText(restored)}; };
+    DeploymentRecord restored = NewRecord(record.layoutFile, kDisplayFolder, std::time(nullptr));
+    RecordFiles(restored, files, hasher);
+    target.recordPath = restored.path;
+    target.recordText = [&] { return RecordText(restored); };
     DeployFiles(files, target, fs, progress);
 }
 

@@ -104,15 +104,16 @@ GenerateReport Deploy(Editor& editor, Generation& g, Progress& progress, Hasher&
         ProgressScope scope(progress, "Putting the display files in " + g.target);
         DeployTarget deploy;
         deploy.folder = g.target;
+        DeploymentRecord record =
+            NewRecord(editor.doc.LayoutFileName, g.target, std::time(nullptr));
+        deploy.recordPath = record.path;
         // The digests are made on a thread of their own while the files are staged, read back
-        // and decoded: the record is needed only then.
-        std::future<DeploymentRecord> record = std::async(std::launch::async, [&] {
-            return MakeRecord(prepared.files, editor.doc.LayoutFileName, g.target,
-                              std::time(nullptr), hasher);
-        });
-        deploy.record = [&] {
-            const DeploymentRecord made = record.get();
-            return KeptRecord{made.path, RecordText(made)};
+        // and checked: the record's text is needed only then.
+        std::future<void> digests =
+            std::async(std::launch::async, [&] { RecordFiles(record, prepared.files, hasher); });
+        deploy.recordText = [&] {
+            digests.get();
+            return RecordText(record);
         };
         const cInputSpec& job = editor.doc.layout.InputSpec;
         deploy.checkStaged = [&](const std::string& staged, DecodedDisplayFiles& decoded) {

@@ -73,7 +73,7 @@ protected:
     }
 };
 
-TEST_F(DeploymentTest, AFailureAtAnyWriteOrByteLeavesTheFoldersAsTheyWere) {
+TEST_F(DeploymentTest, AFailureAtAnyWriteOrByteOrOfTheDiskLeavesTheFoldersAsTheyWere) {
     for (const bool withJobFolder : {false, true}) {
         TwoGenerationsBehind(withJobFolder);
         const Tree before = Snapshot();
@@ -109,6 +109,11 @@ TEST_F(DeploymentTest, AFailureAtAnyWriteOrByteLeavesTheFoldersAsTheyWere) {
             }
             ASSERT_EQ(Snapshot(), before) << "byte " << k;
         }
+        FaultyFs failingDisk;
+        failingDisk.failFlush = true;
+        host.answers = {Answer::Yes};
+        EXPECT_THROW(GenerateFiles(editor, NoProgress(), hasher, failingDisk), IoError);
+        ASSERT_EQ(Snapshot(), before) << "flush";
         EXPECT_EQ(text->FntFile, "");
         fs::remove_all(drive.root / "KVP/Display");
         fs::remove_all(drive.root / "KVP/DisplayBU");
