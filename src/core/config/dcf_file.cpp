@@ -64,10 +64,10 @@ std::size_t ExpectedLength(const Layout& layout) {
     std::size_t length = kGroupLines;
     for (const auto& w : layout.WindowList) {
         length += kGroupLines + 2 * (w->FontName.size() + w->FntFile.size());
-        for (int i = 0; i < kIndexCount; ++i) {
-            if (!w->Text[i].empty()) length += kIndexedLine + w->Text[i].size();
-            if (!w->BMP[i].empty()) length += kImageLines + w->BMP[i].size();
-        }
+        for (const std::string& text : w->Text)
+            if (!text.empty()) length += kIndexedLine + text.size();
+        for (const std::string& name : w->BMP)
+            if (!name.empty()) length += kImageLines + name.size();
     }
     return length;
 }

@@ -142,14 +142,17 @@ void WriteWindowGroup(cWinFileDescription& w, std::string& file) {
         } else if constexpr (std::is_same_v<T, std::string>) {
             if (font) file.append("  ").append(key).append(" = ").append(w.*member).append("\r\n");
         } else if (info.bit == wfText) {
+            // Read, not written: the entries are looked at through const.
+            const IndexedStrings& texts = w.Text;
             for (int i = 0; i < kIndexCount; ++i) {
-                if (w.Text[i].empty()) continue;
+                if (texts[i].empty()) continue;
                 Line(file, key, std::initializer_list<long long>{i});
-                AppendDelimited(file, w.Text[i]);
+                AppendDelimited(file, texts[i]);
             }
         } else {
+            const IndexedStrings& names = w.BMP;
             for (int i = 0; i < kIndexCount; ++i)
-                if (!w.BMP[i].empty()) w.WriteIndexImage(file, i);
+                if (!names[i].empty()) w.WriteIndexImage(file, i);
         }
     });
     endLine();

@@ -19,10 +19,15 @@ std::size_t HeapBytes(const std::string& s) {
     return data >= self && data < self + sizeof s ? 0 : s.capacity() + 1;
 }
 
-std::size_t WindowBytes(const cWindow& w) {
-    std::size_t bytes = sizeof(cWindow) + HeapBytes(w.FontName) + HeapBytes(w.FntFile);
-    for (int i = 0; i < kIndexCount; ++i) bytes += HeapBytes(w.Text[i]) + HeapBytes(w.BMP[i]);
+std::size_t HeapBytes(const IndexedStrings& entries) {
+    std::size_t bytes = entries.size() * sizeof(std::string);
+    for (const std::string& s : entries) bytes += HeapBytes(s);
     return bytes;
+}
+
+std::size_t WindowBytes(const cWindow& w) {
+    return sizeof(cWindow) + HeapBytes(w.FontName) + HeapBytes(w.FntFile) + HeapBytes(w.Text) +
+           HeapBytes(w.BMP);
 }
 
 // Whether a kept window's field still holds the value a change replaced.

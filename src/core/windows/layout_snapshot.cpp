@@ -11,9 +11,11 @@ LayoutSnapshot::LayoutSnapshot(Layout layout, const ImageStore& store)
 
 void RecountImages(const Layout& layout, ImageStore& store) {
     std::unordered_map<std::string, std::uint32_t> holders;
-    for (const auto& w : layout.WindowList)
+    for (const auto& window : layout.WindowList) {
+        const cWindow& w = *window; // read through const, which holds no more entries
         for (int i = 0; i < kIndexCount; ++i)
-            if (w->ImageHeld[i] && !w->BMP[i].empty()) ++holders[w->BMP[i]];
+            if (w.ImageHeld[i] && !w.BMP[i].empty()) ++holders[w.BMP[i]];
+    }
     std::vector<std::shared_ptr<cImage>> kept;
     for (const auto& image : store.Images()) {
         const auto found = holders.find(image->FileName);

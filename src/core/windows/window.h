@@ -104,8 +104,8 @@ protected:
 // that what is found wrong with them can point there. 0 where it was not read from a file.
 struct FileLines {
     std::uint32_t group = 0;
-    std::array<std::uint32_t, kIndexCount> text{};
-    std::array<std::uint32_t, kIndexCount> bmp{};
+    IndexedEntries<std::uint32_t> text;
+    IndexedEntries<std::uint32_t> bmp;
     friend bool operator==(const FileLines&, const FileLines&) = default;
 };
 

@@ -5,13 +5,12 @@
 // a field added to WindowFields and to the list is compared, named, written and changed
 // everywhere, and one added to WindowFields alone fails a test.
 
-#include <array>
+#include "windows/indexed_strings.h"
+
 #include <cstdint>
 #include <string>
 
 namespace pw {
-
-constexpr int kIndexCount = 100; // Text and BMP entries 0..99
 
 struct WindowFields {
     std::uint8_t DragMode = 0;
@@ -34,8 +33,8 @@ struct WindowFields {
     std::int32_t Y0 = 0;
     std::int32_t X1 = 0;
     std::int32_t Y1 = 0;
-    std::array<std::string, kIndexCount> Text;
-    std::array<std::string, kIndexCount> BMP;
+    IndexedStrings Text;
+    IndexedStrings BMP;
     std::string FontName;
     std::string FntFile;
     std::uint8_t FontStyle = 0;

@@ -44,9 +44,10 @@ void DeleteWindow(Layout& layout, ImageStore& store, cWindow* window) {
     if (i <= 0) return;
     std::unique_ptr<cWindow> removed = std::move(layout.WindowList[i]);
     layout.WindowList.erase(layout.WindowList.begin() + i);
+    const IndexedStrings& names = removed->BMP;
     for (int i = 0; i < kIndexCount; ++i) {
-        if (!removed->ImageHeld[i] || removed->BMP[i].empty()) continue;
-        cImage* image = store.FindImage(removed->BMP[i]);
+        if (!removed->ImageHeld[i] || names[i].empty()) continue;
+        cImage* image = store.FindImage(names[i]);
         store.ReleaseImage(image);
     }
     if (layout.CurWindow == window) layout.CurWindow = nullptr;

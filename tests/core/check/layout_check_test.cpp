@@ -299,7 +299,8 @@ TEST_F(LayoutCheckTest, AHostileLayoutIsCheckedInTime) {
         cWindow& w = AddText(i % 2 ? INT_MIN : 0, 0, i % 3 ? INT_MAX : 10, i, 0, "");
         w.FontSize = i * 40 - 100;
         w.Format = i % 8;
-        for (std::string& text : w.Text) text = std::string(200, 'W') + std::string(200, '\n');
+        for (int i = 0; i < kIndexCount; ++i)
+            w.Text[i] = std::string(200, 'W') + std::string(200, '\n');
     }
     const auto start = std::chrono::steady_clock::now();
     const std::vector<Problem> problems = Check();
