@@ -13,30 +13,38 @@
 
 namespace pw {
 
+namespace {
+
+// F1 in a dialog opens its topic unless the focused control names one of its own.
+template <class T> T* WithTopic(T* form, int context) {
+    form->setProperty(kHelpContextProperty, context);
+    return form;
+}
+
+} // namespace
+
 std::unique_ptr<TfPanelwright> CreateForms(Editor& editor, GuiHost& host,
                                            const QStringList& arguments, Forms& forms) {
     auto main = std::make_unique<TfPanelwright>(editor, arguments, forms);
-    forms.fPanelwright = main.get();
-    forms.fTextEdit = new TfTextEdit(main.get());
-    forms.fWinInfo = new TfWinInfo(editor, forms, main.get());
-    forms.fColourSelection = new TfColourSelection(main.get());
-    forms.fImage = new TfImage(editor, main.get());
-    forms.fFont = new TfFont(main.get());
-    forms.fViewControl = new TfViewControl(editor, main.get());
-    forms.fSetUp = new TfSetUp(editor, main.get());
-    host.Attach(main.get());
-    // The dialogs' help topics: F1 in a dialog opens its topic unless the focused control
-    // names one of its own. The Image dialog has no topic of its own; its Dither box's page
-    // tells about the whole dialog.
-    const std::pair<QWidget*, int> topics[] = {
-        {forms.fTextEdit, TfTextEdit::kHelpContext},
-        {forms.fWinInfo, TfWinInfo::kHelpContext},
-        {forms.fColourSelection, TfColourSelection::kHelpContext},
-        {forms.fImage, TfImage::kDitherHelpContext},
-        {forms.fViewControl, TfViewControl::kHelpContext},
-        {forms.fSetUp, TfSetUp::kHelpContext},
-    };
-    for (const auto& [form, context] : topics) form->setProperty(kHelpContextProperty, context);
+    TfPanelwright* parent = main.get();
+    forms.fPanelwright = parent;
+    forms.fWinInfo = WithTopic(new TfWinInfo(editor, forms, parent), TfWinInfo::kHelpContext);
+    // The Image dialog has no topic of its own; its Dither box's page tells about the whole
+    // dialog.
+    forms.fImage = WithTopic(new TfImage(editor, parent), TfImage::kDitherHelpContext);
+    forms.fTextEdit.SetMaker(
+        [parent] { return WithTopic(new TfTextEdit(parent), TfTextEdit::kHelpContext); });
+    forms.fColourSelection.SetMaker([parent] {
+        return WithTopic(new TfColourSelection(parent), TfColourSelection::kHelpContext);
+    });
+    forms.fFont.SetMaker([parent] { return new TfFont(parent); });
+    forms.fViewControl.SetMaker([&editor, parent] {
+        return WithTopic(new TfViewControl(editor, parent), TfViewControl::kHelpContext);
+    });
+    forms.fSetUp.SetMaker([&editor, parent] {
+        return WithTopic(new TfSetUp(editor, parent), TfSetUp::kHelpContext);
+    });
+    host.Attach(parent);
     return main;
 }
 

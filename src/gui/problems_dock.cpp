@@ -25,6 +25,30 @@ QString CountText(std::size_t errors, std::size_t warnings) {
     return count(errors, "error") + ", " + count(warnings, "warning");
 }
 
+QList<QTreeWidgetItem*> Rows(const std::vector<Problem>& problems, const QStyle& style) {
+    QList<QTreeWidgetItem*> rows;
+    // The style looks its icons up in the icon theme, which a layout without problems, the
+    // usual one at start-up, need not wait for.
+    if (problems.empty()) return rows;
+    const QIcon error = style.standardIcon(QStyle::SP_MessageBoxCritical);
+    const QIcon warning = style.standardIcon(QStyle::SP_MessageBoxWarning);
+    rows.reserve(static_cast<qsizetype>(problems.size()));
+    for (std::size_t i = 0; i < problems.size(); ++i) {
+        const Problem& p = problems[i];
+        auto* row = new QTreeWidgetItem;
+        const bool isError = p.severity == Severity::Error;
+        row->setIcon(colSeverity, isError ? error : warning);
+        row->setText(colSeverity, isError ? "Error" : "Warning");
+        row->setText(colWindow, QString::number(p.window));
+        row->setText(colIndex, p.index == kNoIndex ? QString() : QString::number(p.index));
+        row->setText(colMessage, FromWin1252(p.message));
+        row->setToolTip(colMessage, row->text(colMessage));
+        row->setData(colSeverity, kProblemRole, static_cast<qulonglong>(i));
+        rows.append(row);
+    }
+    return rows;
+}
+
 } // namespace
 
 ProblemsDock::ProblemsDock(Editor& editor, QWidget* parent)
@@ -62,25 +86,8 @@ void ProblemsDock::Refresh() {
 }
 
 void ProblemsDock::Fill() {
-    const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     list_->clear();
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(problems_.size()));
-    for (std::size_t i = 0; i < problems_.size(); ++i) {
-        const Problem& p = problems_[i];
-        auto* row = new QTreeWidgetItem;
-        const bool isError = p.severity == Severity::Error;
-        row->setIcon(colSeverity, isError ? error : warning);
-        row->setText(colSeverity, isError ? "Error" : "Warning");
-        row->setText(colWindow, QString::number(p.window));
-        row->setText(colIndex, p.index == kNoIndex ? QString() : QString::number(p.index));
-        row->setText(colMessage, FromWin1252(p.message));
-        row->setToolTip(colMessage, row->text(colMessage));
-        row->setData(colSeverity, kProblemRole, static_cast<qulonglong>(i));
-        rows.append(row);
-    }
-    list_->addTopLevelItems(rows);
+    list_->addTopLevelItems(Rows(problems_, *style()));
     const std::size_t errors = CountErrors(problems_);
     count_->setText(CountText(errors, problems_.size() - errors));
 }

@@ -1,8 +1,9 @@
-#include "shell/layout_file.h"
 #include "display/colour.h"
 #include "gui/canvas_view.h"
+#include "gui/help_window.h"
 #include "gui/win_info_dialog.h"
 #include "gui_fixture.h"
+#include "shell/layout_file.h"
 #include "shell/window_commands.h"
 #include "windows/window_list.h"
 
@@ -163,16 +164,27 @@ TEST_F(MainWindowTest, PlaceItemsArmThePlaceMode) {
     }
 }
 
-TEST_F(MainWindowTest, TheFormsAreMadeInTheirOrderWithTheirCaptions) {
+TEST_F(MainWindowTest, TheDialogsNotShownAtStartAreMadeOnceWhenFirstAskedFor) {
     Start();
-    const QObjectList& children = main->children();
-    QStringList dialogs;
-    for (const QObject* child : children)
-        if (child->inherits("QDialog")) dialogs << child->objectName();
-    EXPECT_EQ(dialogs, (QStringList{"fTextEdit", "fWinInfo", "fColourSelection", "fImage", "fFont",
-                                    "fViewControl", "fSetUp"}));
+    const auto dialogs = [this] {
+        QStringList names;
+        for (const QObject* child : main->children())
+            if (child->inherits("QDialog")) names << child->objectName();
+        return names;
+    };
+    EXPECT_EQ(dialogs(), (QStringList{"fWinInfo", "fImage"}));
     EXPECT_EQ(forms.fWinInfo->windowTitle(), "Window Information");
-    EXPECT_STREQ(forms.fSetUp->metaObject()->className(), "pw::TfSetUp");
+    TfSetUp* setUp = forms.fSetUp;
+    EXPECT_EQ(forms.fSetUp.get(), setUp);
+    EXPECT_STREQ(setUp->metaObject()->className(), "pw::TfSetUp");
+    EXPECT_EQ(setUp->property(kHelpContextProperty).toInt(), TfSetUp::kHelpContext);
+    // Asked for in another order than the forms are listed: each is made when asked for.
+    forms.fTextEdit.get();
+    forms.fColourSelection.get();
+    forms.fFont.get();
+    forms.fViewControl.get();
+    EXPECT_EQ(dialogs(), (QStringList{"fWinInfo", "fImage", "fSetUp", "fTextEdit",
+                                      "fColourSelection", "fFont", "fViewControl"}));
 }
 
 TEST_F(MainWindowTest, ClosingALayoutOfOnlyTheBackgroundAsksNothing) {
