@@ -3,10 +3,9 @@
 // on screen.
 
 #include "cli/commands.h"
-#include "shell/layout_file.h"
-#include "qt/qt_picture_decoder.h"
-#include "qt/qt_text_engine.h"
+#include "cli/gui_on_demand.h"
 #include "shell/editor.h"
+#include "shell/layout_file.h"
 #include "windows/glyph_cache.h"
 
 #include <memory>
@@ -29,14 +28,10 @@ public:
     Editor& editor() { return *editor_; }
 
 private:
-    QtTextEngine fonts_;
+    OnDemandTextEngine fonts_;
     GlyphCache text_{fonts_}; // what the editor measures and draws with
-    QtPictureDecoder pictures_;
+    OnDemandPictureDecoder pictures_;
     std::unique_ptr<Editor> editor_;
 };
-
-// Makes sure a Qt GUI application exists (offscreen unless a platform is chosen), which the
-// font engine needs.
-void EnsureGuiApplication();
 
 } // namespace pw
