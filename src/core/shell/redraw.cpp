@@ -34,6 +34,7 @@ void RedrawAll(View& view, Document& doc) {
 void DrawWindow(View& view, Document& doc, const cWindow& w, DrawMode mode) {
     if (view.Loading) return;
     if (mode == DrawMode::Draw) ApplyShownValues(doc, view);
+    if (view.Unseen) return;
     DrawWindow(view, doc.layout, w, mode);
 }
 

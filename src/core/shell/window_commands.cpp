@@ -21,7 +21,7 @@ void SelectWindow(Document& doc, View& view, cWindow* window) {
 
 void SetDisplaySize(Document& doc, View& view, int width, int height) {
     if (!SizeBackground(doc.layout, width, height)) return;
-    view.canvas.Resize(width, height, kButtonFace);
+    if (!view.Unseen) view.canvas.Resize(width, height, kButtonFace);
     doc.observers.Notify(&EditorObserver::DisplaySizeChanged, width, height);
     if (!view.Loading) doc.observers.Notify(&EditorObserver::RedrawRequested);
 }

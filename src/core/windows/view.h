@@ -47,8 +47,8 @@ public:
     CanvasFont canvasFont;
     std::uint8_t ViewMode = vmDesign;
     bool Loading = false; // nothing is drawn while set
-    // No one looks at the canvas (a command-line tool): a full redraw stores what the windows
-    // show, as it always does, but draws no pixel.
+    // No one looks at the canvas (a command-line tool): drawing stores what the windows show,
+    // as it always does, but draws no pixel, and the canvas keeps the size it was given.
     bool Unseen = false;
     std::int32_t LineColour = 0;
     std::int32_t FillColour = 0;

@@ -43,6 +43,23 @@ TEST_F(WindowChangeTest, AChangeBeneathOtherWindowsLeavesThemOnTop) {
     EXPECT_TRUE(views.changed.empty());
 }
 
+// A command-line tool's canvas no one looks at: its commands change the windows as always,
+// and neither a new display size nor any drawing gives it pixels.
+TEST_F(WindowChangeTest, AnUnseenViewChangesWindowsWithoutPixels) {
+    editor.view.Unseen = true;
+    editor.view.canvas = RasterCanvas(0, 0, 0);
+    cWindow& w = AddWindow(50, 50, 300, 200);
+    SetDisplaySize(editor.doc, editor.view, 800, 600);
+    SelectWindow(editor.doc, editor.view, &w);
+    WindowFields values;
+    values.BG0 = values.BG = 77;
+    EXPECT_EQ(ChangeWindow(editor.doc, editor.view, w.Id, values, wfBG0 | wfBG), wfBG0 | wfBG);
+    RedrawAll(editor.view, editor.doc);
+    EXPECT_EQ(w.BG, 77);
+    EXPECT_EQ(editor.view.canvas.Width(), 0);
+    EXPECT_EQ(editor.view.canvas.Height(), 0);
+}
+
 // Undo and redo rebuild the windows; whoever held a window's identity finds it again.
 TEST_F(WindowChangeTest, AWindowIsFoundByItsIdentityAfterUndoAndRedo) {
     cWindow& w = AddWindow(50, 50, 150, 80);
