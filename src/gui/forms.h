@@ -33,7 +33,6 @@ public:
     T* operator->() const { return get(); }
     T& operator*() const { return *get(); }
     operator T*() const { return get(); }
-    bool Made() const { return form_ != nullptr; }
 
 private:
     std::function<T*()> make_;

@@ -27,14 +27,12 @@ void RedrawAll(View& view, Document& doc) {
     if (layout.CurWindow && layout.CurWindow == Background(layout))
         layout.BackgroundColour = layout.CurWindow->BG0;
     ApplyShownValues(doc, view);
-    if (view.Unseen) return;
     RedrawAll(view, layout);
 }
 
 void DrawWindow(View& view, Document& doc, const cWindow& w, DrawMode mode) {
     if (view.Loading) return;
     if (mode == DrawMode::Draw) ApplyShownValues(doc, view);
-    if (view.Unseen) return;
     DrawWindow(view, doc.layout, w, mode);
 }
 

@@ -109,6 +109,7 @@ void PaintSelectionMark(View& view, const cWindow* w, bool on) {
 } // namespace
 
 void RedrawAll(View& view, const Layout& layout) {
+    if (view.Unseen) return;
     for (const auto& w : layout.WindowList)
         if (w->Type == wtBackground) DrawWindow(view, layout, *w, DrawMode::Draw);
     for (const auto& w : layout.WindowList)
@@ -133,13 +134,14 @@ void RedrawArea(View& view, const Layout& layout, const Rect& area) {
 }
 
 void DrawWindow(View& view, const Layout& layout, const cWindow& w, DrawMode mode) {
-    if (view.Loading) return;
+    if (view.Loading || view.Unseen) return;
     std::vector<const cWindow*> visited;
     DrawMember(view, layout, w, mode, visited);
     Flush(view);
 }
 
 void DrawSelectionMark(View& view, const cWindow* w, bool on) {
+    if (view.Unseen) return;
     PaintSelectionMark(view, w, on);
     Flush(view);
 }
