@@ -1,13 +1,16 @@
 #include "windows/draw_mat.h"
 
-#include "images/nearest_code.h"
 #include "display/colour.h"
+#include "images/nearest_code.h"
 #include "windows/draw_placeholder.h"
+#include "windows/mat_row_starts.h"
 #include "windows/random.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <span>
+#include <utility>
 
 namespace pw {
 
@@ -44,6 +47,35 @@ private:
     std::uint32_t d_;
     int shift_; // l - 1; d is at least 2
     std::uint32_t m_;
+};
+
+// Rows drawn side by side: each row's numbers follow one another, but rows whose starts are
+// known do not wait for each other.
+constexpr std::size_t kMatLanes = 2;
+
+struct MatRows {
+    RasterCanvas& canvas;
+    Rect shown;
+    int skipLeft; // numbers of each row left of the canvas
+    std::uint32_t mask;
+    Modulo level;
+    const ScreenColour* levels;
+
+    template <std::size_t Lanes> void Draw(int top, const std::uint32_t* start) const {
+        Lanes_(top, start, std::make_index_sequence<Lanes>{});
+    }
+
+private:
+    // Each lane spelt out, so that the compiler keeps every row's state in a register.
+    template <std::size_t... K>
+    void Lanes_(int top, const std::uint32_t* start, std::index_sequence<K...>) const {
+        std::uint32_t state[] = {start[K]...};
+        std::uint32_t* pixel[] = {(canvas.Row(top + static_cast<int>(K)) + shown.left)...};
+        for (int j = 0; j < skipLeft; ++j) ((state[K] = NextState(state[K], mask)), ...);
+        const int width = shown.Width();
+        for (int x = 0; x < width; ++x)
+            ((state[K] = NextState(state[K], mask), pixel[K][x] = levels[level.Of(state[K])]), ...);
+    }
 };
 
 } // namespace
@@ -90,32 +122,28 @@ void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const 
     view.random.RandomMask = mask;
     const std::vector<ScreenColour> levels = MatLevels(view, backgroundColour, w, n);
 
-    // Pixels go straight into the buffer. Rows and columns off the canvas still draw their
-    // numbers, so the part that shows is the part the whole mat would show.
+    // Pixels go straight into the buffer. The texture stays anchored at the mat's corner, rows
+    // and columns off the canvas counting their numbers, so the part that shows is the part
+    // the whole mat would show.
     RasterCanvas& canvas = view.canvas;
     const Rect shown = r.Intersected(canvas.Clip());
-    const int rowLength = std::max(MatRowLength, r.Width());
-    const int skipLeft = shown.left - r.left;
-    const int skipRight = rowLength - skipLeft - shown.Width();
-    const Modulo level(static_cast<std::uint32_t>(n));
-    std::uint32_t state = 0;
-    if (!shown.Empty()) {
-        for (int y = r.top; y <= shown.bottom; ++y) {
-            if (y < shown.top) {
-                for (int j = 0; j < rowLength; ++j) state = NextState(state, mask);
-                continue;
-            }
-            for (int j = 0; j < skipLeft; ++j) state = NextState(state, mask);
-            std::uint32_t* pixel = canvas.Row(y) + shown.left;
-            for (int x = shown.left; x <= shown.right; ++x) {
-                state = NextState(state, mask);
-                *pixel++ = levels[level.Of(state)];
-            }
-            for (int j = 0; j < skipRight; ++j) state = NextState(state, mask);
-        }
-        canvas.MarkDirty(shown);
+    if (shown.Empty()) {
+        view.random.RandomState = 0;
+        return;
     }
-    view.random.RandomState = state;
+    const int rowLength = std::max(MatRowLength, r.Width());
+    const std::span<const std::uint32_t> starts =
+        MatRowStarts(mask, rowLength, shown.bottom - r.top + 1);
+    const MatRows rows{
+        canvas,       shown, shown.left - r.left, mask, Modulo(static_cast<std::uint32_t>(n)),
+        levels.data()};
+    int y = shown.top;
+    for (; y + static_cast<int>(kMatLanes) - 1 <= shown.bottom; y += static_cast<int>(kMatLanes))
+        rows.Draw<kMatLanes>(y, starts.data() + (y - r.top));
+    for (; y <= shown.bottom; ++y) rows.Draw<1>(y, starts.data() + (y - r.top));
+    canvas.MarkDirty(shown);
+    // The simulation goes on from where the mat left the generator.
+    view.random.RandomState = starts.back();
 }
 
 } // namespace pw

@@ -151,5 +151,30 @@ TEST_F(MatTest, DesignViewShowsLargeMatsAsPlaceholders) {
     EXPECT_NE(editor.run.random.RandomState, 77u);
 }
 
+TEST_F(MatTest, WhereRowsStartIsKeptForEveryTextureAndRowLength) {
+    // More textures than are kept, each for two rows; then texture 0 again, taller.
+    for (int texture = 0; texture < 20; ++texture) {
+        cWindow& m = Mat(0, 0, 9, 1, texture);
+        RedrawAll(editor.view, editor.doc);
+        DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &m);
+    }
+    cWindow& tall = Mat(0, 0, 9, 40);
+    RedrawAll(editor.view, editor.doc);
+    const auto numbers = Numbers(0x0C17DFD1, 41 * 1400);
+    for (int i = 0; i < 41; ++i)
+        for (int j = 0; j < 10; ++j) ExpectTexture(0, 0, i, j, numbers);
+    EXPECT_EQ(editor.run.random.RandomState, numbers[41 * 1280 - 1]);
+    DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &tall);
+
+    // A mat wider than a row of numbers draws as many numbers per row as it is wide.
+    Mat(0, 0, 1399, 4);
+    RedrawAll(editor.view, editor.doc);
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 20; ++j)
+            EXPECT_EQ(At(j, i), numbers[i * 1400 + j] % 2 ? ColourOf(255) : ColourOf(0))
+                << "row " << i << " column " << j;
+    EXPECT_EQ(editor.run.random.RandomState, numbers[5 * 1400 - 1]);
+}
+
 } // namespace
 } // namespace pw
