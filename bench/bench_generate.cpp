@@ -4,12 +4,13 @@
 // against a bare start of the tool.
 
 #include "cli/cli_editor.h"
+#include "generate/deployment.h"
+#include "generate/deployment_record.h"
 #include "photo_bitmap.h"
 #include "qt/libcrypto_hasher.h"
 #include "ratio_report.h"
 #include "reference/deploy_reference.h"
 #include "shell/generate_files.h"
-#include "generate/deployment_record.h"
 
 #include <QProcess>
 
@@ -110,11 +111,13 @@ void LobbyEditor(pw::CliEditor& cli) {
 // On a site the last deployment's files reached the disk long before the next Generate; here
 // the runs follow each other within milliseconds, and files deleted before the system wrote
 // them cost nothing to delete. Each run therefore starts, untimed, with the display and
-// backup folders on the disk, for every way of writing alike. Nor does a site deploy a
+// backup folders on the disk, for every way of writing alike, and with the old backup the last
+// run left to go after it returned gone, as it is long gone on a site. Nor does a site deploy a
 // hundred times a second: the records of earlier runs go, so that each run's record is the
 // first of its second, as it is on a site.
 void SettleOnDisk(benchmark::State& state) {
     state.PauseTiming();
+    pw::AwaitDeploymentCleanup();
     for (const char* folder : {pw::kDisplayFolder, pw::kBackupFolder})
         if (pw::FolderExists(folder)) pw::FlushFolderToDisk(folder);
     std::error_code ignored;
@@ -150,6 +153,9 @@ public:
     void Rename(const std::string& a, const std::string& b) override { pw::DiskFs().Rename(a, b); }
     void RemoveFile(const std::string& p) override { pw::DiskFs().RemoveFile(p); }
     void RemoveTree(const std::string& p) override { pw::DiskFs().RemoveTree(p); }
+    std::future<void> RemoveTreeLater(const std::string& p) override {
+        return pw::DiskFs().RemoveTreeLater(p);
+    }
     void RemoveEmptyFolder(const std::string& p) override { pw::DiskFs().RemoveEmptyFolder(p); }
     std::string ReadFile(const std::string& p, std::size_t max) override {
         return pw::DiskFs().ReadFile(p, max);

@@ -2,6 +2,8 @@
 // A fresh folder standing for drive C for the length of one test, of its own for each test
 // process, so that suites run side by side (other builds, ctest -j) never share one.
 
+#include "generate/deployment.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -27,6 +29,8 @@ public:
         setenv("XDG_STATE_HOME", (root / "state").c_str(), 1);
     }
     ~TempDrive() {
+        // Nothing a deployment left running outlives the drive.
+        AwaitDeploymentCleanup();
         unsetenv("PANELWRIGHT_DRIVE_C");
         if (stateBefore_.empty())
             unsetenv("XDG_STATE_HOME");

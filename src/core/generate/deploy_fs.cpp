@@ -2,7 +2,9 @@
 
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/paths.h"
 
+#include <filesystem>
 #include <system_error>
 
 namespace pw {
@@ -29,6 +31,19 @@ public:
     void Rename(const std::string& from, const std::string& to) override { RenamePath(from, to); }
     void RemoveFile(const std::string& path) override { EraseFile(path); }
     void RemoveTree(const std::string& path) override { RemoveFolderTree(path); }
+    // On a site's disk every file removed may cost a wait of its own, which the user need not
+    // sit through. The path is made the system's here: the removal may outlast the settings
+    // the path was read with.
+    std::future<void> RemoveTreeLater(const std::string& path) override {
+        try {
+            return std::async(std::launch::async, [native = MapPath(path)] {
+                std::error_code ignored;
+                std::filesystem::remove_all(native, ignored);
+            });
+        } catch (const std::system_error&) {
+            return DeployFs::RemoveTreeLater(path);
+        }
+    }
     void RemoveEmptyFolder(const std::string& path) override { pw::RemoveEmptyFolder(path); }
     std::string ReadFile(const std::string& path, std::size_t maxBytes) override {
         return ReadFileBytes(path, maxBytes);
@@ -36,6 +51,13 @@ public:
 };
 
 } // namespace
+
+std::future<void> DeployFs::RemoveTreeLater(const std::string& path) {
+    RemoveTree(path);
+    std::promise<void> done;
+    done.set_value();
+    return done.get_future();
+}
 
 DeployFs& DiskFs() {
     static Disk disk;

@@ -21,6 +21,10 @@ public:
     virtual void Rename(const std::string& from, const std::string& to) = 0;
     virtual void RemoveFile(const std::string& path) = 0;
     virtual void RemoveTree(const std::string& path) = 0;
+    // Removes a tree nothing needs any more, on the disk after the call returns: the future
+    // is ready once it is gone as far as it could be, and what is left stays for the next
+    // deployment to remove. Unless the disk does otherwise, it is RemoveTree, done at once.
+    virtual std::future<void> RemoveTreeLater(const std::string& path);
     virtual void RemoveEmptyFolder(const std::string& path) = 0;
     // Reads a file back; throws IoError, or FormatError beyond maxBytes.
     virtual std::string ReadFile(const std::string& path, std::size_t maxBytes) = 0;

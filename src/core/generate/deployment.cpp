@@ -82,9 +82,18 @@ Manifest ParseManifest(const std::string& text) {
 }
 
 // Only a swap of the display folder sets the old backup aside.
+bool OldBackupAside(const std::string& target) {
+    return target == kDisplayFolder && FolderExists(OldBackupFolder());
+}
 void DropOldBackup(const std::string& target, DeployFs& fs) {
-    if (target == kDisplayFolder && FolderExists(OldBackupFolder()))
-        fs.RemoveTree(OldBackupFolder());
+    if (OldBackupAside(target)) fs.RemoveTree(OldBackupFolder());
+}
+
+// The old backup of the last deployment, on its way off the disk once the new set is in
+// place. Deployments are made one at a time, each waiting first for what the last one left.
+std::future<void>& OldBackupRemoval() {
+    static std::future<void> removal;
+    return removal;
 }
 
 // Carries a committed swap to its end. Every step looks at what is already done, so that a
@@ -118,7 +127,6 @@ void FinishSwap(const std::string& target, DeployFs& fs) {
             fs.RemoveTree(swap);
         }
     }
-    DropOldBackup(target, fs);
 }
 
 // The folders that must be made for the staging folder, outermost first.
@@ -187,12 +195,15 @@ std::string SwapFolder(const std::string& target) {
     return Beside(target, ".~swap");
 }
 
+void AwaitDeploymentCleanup() {
+    if (OldBackupRemoval().valid()) OldBackupRemoval().get();
+}
+
 void FinishInterrupted(const std::string& target, DeployFs& fs) {
+    AwaitDeploymentCleanup();
     if (FolderExists(StagingFolder(target))) fs.RemoveTree(StagingFolder(target));
-    if (FolderExists(SwapFolder(target)))
-        FinishSwap(target, fs);
-    else
-        DropOldBackup(target, fs);
+    if (FolderExists(SwapFolder(target))) FinishSwap(target, fs);
+    DropOldBackup(target, fs);
 }
 
 void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, DeployFs& fs,
@@ -248,6 +259,7 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
     }
     try {
         FinishSwap(folder, fs);
+        if (OldBackupAside(folder)) OldBackupRemoval() = fs.RemoveTreeLater(OldBackupFolder());
     } catch (const Error& error) {
         throw IoError("The new display files for " + folder +
                       " are complete but not yet all in place: " + error.what() +

@@ -30,6 +30,7 @@ protected:
     DeploymentTest() : DisplayJobTest(8) {}
 
     Tree Snapshot(const std::string& folder = "KVP") const {
+        AwaitDeploymentCleanup();
         Tree tree;
         for (const auto& entry : fs::recursive_directory_iterator(drive.root / folder)) {
             const std::string name = fs::relative(entry.path(), drive.root).string();

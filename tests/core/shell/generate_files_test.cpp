@@ -3,6 +3,7 @@
 
 #include "shell/generate_files.h"
 
+#include "generate/deployment.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "shell/timer_step.h"
@@ -30,6 +31,7 @@ class GenerateFilesTest : public DisplayJobTest {
 protected:
     // The names in a folder of the drive, folders with a slash after them.
     Names In(const std::string& folder) const {
+        AwaitDeploymentCleanup();
         Names names;
         std::error_code ec;
         for (const auto& entry : fs::directory_iterator(drive.root / folder, ec))
@@ -92,6 +94,8 @@ TEST_F(GenerateFilesTest, BackupRulesHoldOverRepeatedGenerations) {
     Run();
     EXPECT_EQ(host.questions.size(), 3u);
     EXPECT_EQ(In("KVP/DisplayBU"), kDisplayFiles);
+    // The backups replaced leave the disk, if only after the deployment has returned.
+    EXPECT_FALSE(In("KVP").contains("DisplayBU.~old/"));
 }
 
 TEST_F(GenerateFilesTest, HiddenReadOnlyAndSubFoldersStayAndADisplayFolderWithJobsIsNotMoved) {
