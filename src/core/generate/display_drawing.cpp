@@ -52,8 +52,7 @@ void DrawDisplayOn(RasterCanvas& canvas, const Layout& layout, const ImageStore&
     view.canvas = std::move(canvas);
     view.canvas.Resize(
         background ? std::clamp(background->X1 + 1, 1, kMaxDisplaySide) : kFirstCanvasWidth,
-        background ? std::clamp(background->Y1 + 1, 1, kMaxDisplaySide) : kFirstCanvasHeight,
-        kButtonFace);
+        background ? std::clamp(background->Y1 + 1, 1, kMaxDisplaySide) : kFirstCanvasHeight);
     bank.ImageList.Replace(images.Images());
     Layout shown = layout;
     view.ViewMode = options.clock ? vmDynamic : vmStatic;
@@ -71,6 +70,9 @@ void DrawDisplayOn(RasterCanvas& canvas, const Layout& layout, const ImageStore&
     // stands for its colour.
     if (shown.CurWindow && shown.CurWindow == Background(shown))
         shown.BackgroundColour = shown.CurWindow->BG0;
+    // The canvas handed in may hold an earlier drawing: what the layout leaves unpainted
+    // shows the colour of a fresh canvas.
+    if (!CoversCanvas(view, shown)) view.canvas.Fill(kButtonFace);
     RedrawAll(view, shown);
     // The images stay with their owner.
     bank.ImageList.Replace({});

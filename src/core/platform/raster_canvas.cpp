@@ -20,10 +20,14 @@ void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t colour) {
 }
 
 void RasterCanvas::Resize(int width, int height, std::uint32_t fill) {
+    Resize(width, height);
+    FillPixels(pixels_.data(), pixels_.size(), fill);
+}
+
+void RasterCanvas::Resize(int width, int height) {
     width_ = std::max(0, width);
     height_ = std::max(0, height);
     pixels_.resize(static_cast<std::size_t>(width_) * height_);
-    FillPixels(pixels_.data(), pixels_.size(), fill);
     clip_ = Bounds();
     dirty_ = Bounds();
 }

@@ -23,6 +23,8 @@ public:
 
     // New size; every pixel becomes fill.
     void Resize(int width, int height, std::uint32_t fill);
+    // New size; what the pixels hold is left unsaid, for a caller that paints every one.
+    void Resize(int width, int height);
     void Fill(std::uint32_t colour);
 
     int Width() const { return width_; }

@@ -59,6 +59,12 @@ void DrawContent(View& view, const Layout& layout, const cWindow& w, const Rect&
     }
 }
 
+// A bevel fills what it needs itself, and a mat paints every pixel of its area without
+// its background.
+bool PaintsEveryPixel(const View& view, const cWindow& w) {
+    return w.DrawType == dtMat && MatCoversArea(view, w);
+}
+
 bool HiddenIn(const View& view, const cWindow& w) {
     return view.ViewMode == vmDesign && view.Hidden.contains(w.Number);
 }
@@ -73,9 +79,7 @@ void Paint(View& view, const Layout& layout, const cWindow& w, DrawMode mode) {
         view.canvas.FillRect(r, ColourOf(layout.BackgroundColour));
         return;
     }
-    // A bevel fills what it needs itself, and a mat paints every pixel of its area.
-    if (w.DrawType != dtRectangle && !(w.DrawType == dtMat && MatCoversArea(view, w)))
-        FillBackground(view, layout, w, r);
+    if (w.DrawType != dtRectangle && !PaintsEveryPixel(view, w)) FillBackground(view, layout, w, r);
     DrawContent(view, layout, w, r);
     if (view.ViewMode == vmDesign)
         view.canvas.FrameRect(r, &w == layout.CurWindow ? kMagenta : kBlack);
@@ -116,6 +120,18 @@ void RedrawAll(View& view, const Layout& layout) {
         if (w->Type != wtBackground) DrawWindow(view, layout, *w, DrawMode::Draw);
     if (layout.CurWindow) DrawSelectionMark(view, layout.CurWindow, true);
     Flush(view);
+}
+
+bool CoversCanvas(const View& view, const Layout& layout) {
+    const auto first = std::find_if(layout.WindowList.begin(), layout.WindowList.end(),
+                                    [](const auto& w) { return w->Type == wtBackground; });
+    if (first == layout.WindowList.end()) return false;
+    const cWindow& w = **first;
+    if (HiddenIn(view, w) || !IsShownShared(layout, w) ||
+        WindowArea(view.canvas, w) != view.canvas.Bounds())
+        return false;
+    return PaintsEveryPixel(view, w) ||
+           (w.DrawType != dtRectangle && w.IndexBackground() != kTransparent);
 }
 
 void RedrawArea(View& view, const Layout& layout, const Rect& area) {

@@ -12,6 +12,9 @@ enum class DrawMode { Draw, Erase };
 // Redraws the whole layout: Background objects first, then every other window, then the
 // selection mark. The canvas is not cleared first: the first Background object covers it.
 void RedrawAll(View& view, const Layout& layout);
+// Whether RedrawAll gives every pixel of the view's canvas a colour of its own, whatever it
+// held: the first Background object covers the canvas and paints all of its area.
+bool CoversCanvas(const View& view, const Layout& layout);
 // Redraws what the layout shows inside area, every window there in drawing order, as
 // RedrawAll would, and leaves every pixel outside it as it was.
 void RedrawArea(View& view, const Layout& layout, const Rect& area);

@@ -4,14 +4,16 @@
 
 #include "generate/display_drawing.h"
 
-#include "shell/generate_files.h"
+#include "display/colour.h"
 #include "platform/errors.h"
+#include "shell/generate_files.h"
 #include "support/editor_fixture.h"
 #include "support/fake_hasher.h"
 #include "support/temp_drive.h"
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace pw {
 namespace {
@@ -93,6 +95,44 @@ TEST_F(DisplayDrawingTest, EveryKindOfWindowDrawsFromTheFilesAsTheStaticViewShow
     time.tm_hour = 9;
     time.tm_min = 5;
     EXPECT_EQ(Differences({std::nullopt, time}), "");
+}
+
+// Each deployment draws on the canvases of the one before: only a Background object that
+// paints all of the screen may leave the canvas unfilled.
+TEST_F(DisplayDrawingTest, ACanvasDrawnOnBeforeShowsNothingOfTheEarlierDrawing) {
+    Text(40, wtMessage, 0, 12, 255, 42);
+    cWindow& background = *editor.doc.layout.WindowList.front();
+    background.DrawType = dtMat;
+    background.Texture = 5;
+    RasterCanvas kept;
+    DrawDisplayOn(kept, editor.doc.layout, editor.doc.images.ImageList, text,
+                  editor.run.calendarNames, {});
+    const std::vector<std::function<void(cWindow&)>> backgrounds = {
+        [](cWindow& w) { w.DrawType = dtMat; },
+        [](cWindow& w) { w.BG0 = 42; },
+        [](cWindow& w) { w.BG0 = kTransparent; },
+        [](cWindow& w) { w.DrawType = dtRectangle; },
+        [](cWindow& w) { w.X0 = 100; },
+        [](cWindow& w) { w.Parameter = 999; }, // a mat with levels out of range draws nothing
+    };
+    for (std::size_t i = 0; i < backgrounds.size(); ++i) {
+        background.DrawType = dtText;
+        background.BG0 = 7;
+        background.X0 = 0;
+        backgrounds[i](background);
+        if (background.DrawType == dtMat) background.Texture = 1 + static_cast<int>(i);
+        DrawDisplayOn(kept, editor.doc.layout, editor.doc.images.ImageList, text,
+                      editor.run.calendarNames, {});
+        const RasterCanvas fresh = DrawDisplay(editor.doc.layout, editor.doc.images.ImageList, text,
+                                               editor.run.calendarNames, {});
+        ASSERT_EQ(kept.Width() * kept.Height(), fresh.Width() * fresh.Height());
+        EXPECT_TRUE(
+            std::equal(kept.Bits(), kept.Bits() + kept.Width() * kept.Height(), fresh.Bits()))
+            << i;
+        if (background.X0 != 0) {
+            EXPECT_EQ(fresh.Pixel(50, 300), kButtonFace);
+        }
+    }
 }
 
 // A text engine whose lines are not their characters' cells side by side: a whole line gets
