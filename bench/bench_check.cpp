@@ -39,9 +39,9 @@ pw::Layout BigLayout() {
         w.FontSize = 16 + 8 * (i % 4);
         w.Format = i % 4 == 0 ? pw::fmCentre : 0;
         for (int k = 0; k < pw::kIndexCount; ++k)
-            w.Text[k] = k % 5 ? "Floor " + std::to_string(k) + " - car park"
-                              : "Level " + std::to_string(k) + "\r\nRestaurant and bar";
-        w.Text[99] = "Basement car park and loading bay";
+            w.Text.Set(k, k % 5 ? "Floor " + std::to_string(k) + " - car park"
+                                : "Level " + std::to_string(k) + "\r\nRestaurant and bar");
+        w.Text.Set(99, "Basement car park and loading bay");
     }
     return layout;
 }

@@ -62,7 +62,7 @@ void GroupDragStep(benchmark::State& state) {
         t.FontName = "Arial";
         t.FontSize = 12;
         t.BG0 = 195;
-        t.Text[0] = "Lift " + std::to_string(i);
+        t.Text.Set(0, "Lift " + std::to_string(i));
     }
     std::set<pw::WindowId> ids;
     for (std::size_t i = 2; i < editor.doc.layout.WindowList.size() && ids.size() < 50; ++i)

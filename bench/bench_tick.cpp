@@ -32,18 +32,18 @@ struct LiftLayout : pw::bench::BusyLayout {
         };
         pw::cWindow& position = text(540, 10, 789, 59, pw::wtPosition);
         for (int floor = 0; floor <= 12; ++floor)
-            position.Text[floor] = "Floor " + std::to_string(floor);
+            position.Text.Set(floor, "Floor " + std::to_string(floor));
         pw::cWindow& destination = text(540, 70, 789, 119, pw::wtDestination);
         destination.Text = position.Text;
         pw::cWindow& status = text(540, 130, 789, 179, pw::wtLiftStatus);
-        for (int s = 1; s <= 3; ++s) status.Text[s] = "Status " + std::to_string(s);
+        for (int s = 1; s <= 3; ++s) status.Text.Set(s, "Status " + std::to_string(s));
         pw::cWindow& clock = text(540, 190, 789, 239, pw::wtTimeDate);
         clock.Parameter = 1;
         clock.FontSize = 18;
         pw::cWindow& sequence = text(540, 250, 789, 299, pw::wtTimedSequence);
         sequence.Parameter = 2;
-        sequence.Text[0] = "Welcome";
-        sequence.Text[1] = "Please wait";
+        sequence.Text.Set(0, "Welcome");
+        sequence.Text.Set(1, "Please wait");
         editor.view.FullRedraw = fullRedraw;
         pw::SetViewMode(editor.view, pw::vmDynamic);
         canvas.Paint();

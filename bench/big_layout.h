@@ -40,7 +40,7 @@ struct BigLayout {
             w.Y1 = 30;
             w.FontName = "Arial";
             for (int k = 0; k < pw::kIndexCount; ++k)
-                w.Text[k] = "Floor " + std::to_string(k) + "\r\nwindow " + std::to_string(i);
+                w.Text.Set(k, "Floor " + std::to_string(k) + "\r\nwindow " + std::to_string(i));
             // Every tenth window shows one of five shared pictures.
             if (i % 10 == 0) {
                 w.DrawType = pw::dtImage;

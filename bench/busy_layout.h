@@ -82,8 +82,8 @@ struct BusyLayout {
                        (i % 2 ? pw::fmVCentre : 0);
             t.FG = 255;
             t.BG0 = i % 4 == 0 ? pw::kTransparent : 195;
-            t.Text[0] = i % 5 == 0 ? "Floor " + std::to_string(i) + "\r\nOut of service"
-                                   : "Level " + std::to_string(i) + " - Lifts 1 to 4";
+            t.Text.Set(0, i % 5 == 0 ? "Floor " + std::to_string(i) + "\r\nOut of service"
+                                     : "Level " + std::to_string(i) + " - Lifts 1 to 4");
         }
         for (int i = 0; i < 4; ++i) {
             pw::cWindow& a =

@@ -19,7 +19,7 @@ inline void CheckTextsByEngine(const Layout& layout, TextEngine& engine,
         if (w.DrawType != dtText || w.FontName.empty()) continue;
         const FontDesc font{w.FontName, w.FontSize, w.FontStyle};
         for (int index = 0; index < kIndexCount; ++index) {
-            const std::string& s = w.Text[index];
+            const std::string_view s = w.Text[index];
             if (s.empty()) continue;
             long long worst = 0;
             for (unsigned i = 1; i <= LineCount(s); ++i) {

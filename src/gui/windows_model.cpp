@@ -18,10 +18,10 @@ constexpr const char* kRowMime = "application/x-panelwright-window";
 // The first line of the text at the window's index, or the bitmap's name for a picture.
 QString ShownText(const cWindow& w) {
     if (!w.IndexInRange()) return {};
-    const std::string& s =
-        w.DrawType == dtImage ? w.BMP[static_cast<std::size_t>(w.CurIndex)]
-                              : w.Text[static_cast<std::size_t>(w.CurIndex)];
-    return FromWin1252(s.substr(0, s.find_first_of("\r\n")));
+    const std::string_view s = w.DrawType == dtImage
+                                   ? std::string_view(w.BMP[static_cast<std::size_t>(w.CurIndex)])
+                                   : w.Text[static_cast<std::size_t>(w.CurIndex)];
+    return FromWin1252(std::string(s.substr(0, s.find_first_of("\r\n"))));
 }
 
 } // namespace

@@ -103,7 +103,7 @@ TEST_F(EditMenuTest, KeysActOnTheCurrentWindowAndEachIsOneStep) {
 
 TEST_F(EditMenuTest, CopyPutsTheWindowOnTheClipboardAsTextAndPasteTakesOnlyAWindow) {
     Start();
-    AddWindow(editor, 100, 50, 219, 79, wtPosition).Text[1] = "Ground";
+    AddWindow(editor, 100, 50, 219, 79, wtPosition).Text.Set(1, "Ground");
     Shown();
     QTest::mouseClick(Canvas(), Qt::LeftButton, {}, {150, 60});
     main->MenuItem("Copy1")->trigger();
@@ -124,7 +124,7 @@ TEST_F(EditMenuTest, CopyPutsTheWindowOnTheClipboardAsTextAndPasteTakesOnlyAWind
 
 TEST_F(EditMenuTest, CutCopiesAndDeletesAsOneStepAndLeavesTheBackground) {
     Start();
-    AddWindow(editor, 100, 50, 219, 79, wtPosition).Text[1] = "Ground";
+    AddWindow(editor, 100, 50, 219, 79, wtPosition).Text.Set(1, "Ground");
     Shown();
     QTest::mouseClick(Canvas(), Qt::LeftButton, {}, {150, 60});
     QTest::keyClick(Canvas(), Qt::Key_X, Qt::ControlModifier);

@@ -37,8 +37,8 @@ protected:
 TEST_F(TextEditTest, EditsAreStoredPerIndexAndOnlyWhenTyped) {
     cWindow& w = AddWindow(editor, 10, 10, 200, 40, wtPosition);
     w.CurIndex = 1;
-    w.Text[1] = "One";
-    w.Text[2] = "Two\n"; // a lone LF is left alone while the text is not edited
+    w.Text.Set(1, "One");
+    w.Text.Set(2, "Two\n"); // a lone LF is left alone while the text is not edited
     Open(w);
     EXPECT_EQ(dialog->ebIndex->text(), "1");
     EXPECT_EQ(Memo(), "One");
@@ -98,7 +98,7 @@ TEST_F(TextEditTest, APipeTypedOrPastedIsLeftOutSoTheTextReadsBackWhole) {
 TEST_F(TextEditTest, ImagesAndTheBackgroundObjectLimitTheControls) {
     cWindow& image = AddWindow(editor, 10, 10, 200, 40, wtMessage);
     image.DrawType = dtImage;
-    image.Text[0] = "lobby.bm";
+    image.Text.Set(0, "lobby.bm");
     Open(image);
     EXPECT_FALSE(dialog->Memo1->isEnabled());
     EXPECT_TRUE(dialog->ebIndex->isEnabled());

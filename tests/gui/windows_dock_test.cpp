@@ -43,7 +43,7 @@ TEST_F(WindowsDockTest, RowsSelectTheWindowsThatTheAlignMenuThenLinesUp) {
     RunCommand([&] {
         for (int i = 0; i < 3; ++i) {
             cWindow& w = AddWindow(editor, 10 + 100 * i, 10 + 30 * i, 80 + 100 * i, 40 + 30 * i);
-            w.Text[0] = i == 1 ? "Lift out of service" : "Floor " + std::to_string(i);
+            w.Text.Set(0, i == 1 ? "Lift out of service" : "Floor " + std::to_string(i));
             numbers[i] = w.Number;
         }
     });

@@ -82,7 +82,7 @@ TEST(GlyphCache, AWindowGivenAnotherFontDrawsFromThatFontsGlyphs) {
         w.BG0 = 3;
         w.FontName = "Arial";
         w.FontSize = 20;
-        w.Text[0] = "Floor 12\r\nDoors closing";
+        w.Text.Set(0, "Floor 12\r\nDoors closing");
     }
     const auto change = [&](auto&& edit) {
         for (Editor* editor : {&cached, &plain}) {

@@ -86,7 +86,7 @@ TEST_F(QtTextEngineTest, AHugeTextWindowFromAHandEditedLayoutDrawsQuickly) {
     cWindow& w = AddWindow(editor, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     w.FontSize = INT_MAX;
     w.Format = fmCentre | fmVCentre;
-    w.Text[0] = "Lift\r\nout of service";
+    w.Text.Set(0, "Lift\r\nout of service");
     editor.view.ViewMode = vmStatic;
     RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(w.FontSize, INT_MAX); // the window keeps what the file said

@@ -26,7 +26,7 @@ protected:
         text = &AddWindow(0, 0, 99, 29);
         text->FontName = "Fake";
         text->FontSize = fontSize_;
-        text->Text[0] = "Lift";
+        text->Text.Set(0, "Lift");
         editor.doc.images.ImageList.AcquireImage("C:\\Pics\\logo.bmp");
         Put("KVP/Display.axf", "program");
         Put("KVP/Work/job.dcf");

@@ -15,8 +15,8 @@ constexpr int kDisplayShift = 2;
 // How much of a text a message quotes.
 constexpr std::size_t kQuoted = 40;
 
-std::string Quoted(const std::string& text) {
-    std::string shown = text.substr(0, std::min(text.find_first_of("\r\n"), kQuoted));
+std::string Quoted(std::string_view text) {
+    std::string shown(text.substr(0, std::min(text.find_first_of("\r\n"), kQuoted)));
     if (shown.size() < text.size()) shown += "...";
     return "\"" + shown + "\"";
 }
@@ -36,7 +36,7 @@ struct TextScan {
     long long lines = 1;
 };
 
-TextScan Scan(const std::string& text) {
+TextScan Scan(std::string_view text) {
     TextScan scan;
     long long lineFeeds = 0;
     for (const char ch : text) {
@@ -49,7 +49,7 @@ TextScan Scan(const std::string& text) {
     return scan;
 }
 
-std::string Unshown(const std::string& text) {
+std::string Unshown(std::string_view text) {
     std::bitset<256> above;
     for (const char c : text)
         if (static_cast<unsigned char>(c) >= kGlyphSlots) above.set(static_cast<unsigned char>(c));
@@ -66,7 +66,7 @@ public:
         : w_(w), font_(font), engine_(engine) {}
 
     // Columns of the text's widest-passing line outside the window, and that line's width.
-    std::pair<long long, long long> WidthOutside(const std::string& text, const TextScan& scan) {
+    std::pair<long long, long long> WidthOutside(std::string_view text, const TextScan& scan) {
         if (scan.lowest < 32 && HasRoomyControls(text)) font_.ControlsTakeRoom(engine_);
         // Lines are split as the renderer splits them: from just after a line feed up to the
         // next carriage return. Most texts are one line.
@@ -113,7 +113,7 @@ private:
         return w_.X0;
     }
 
-    long long Sum(const std::string& text, std::size_t from, std::size_t to) const {
+    long long Sum(std::string_view text, std::size_t from, std::size_t to) const {
         long long width = 0;
         for (std::size_t i = from; i < to; ++i)
             width += font_.Width(static_cast<unsigned char>(text[i]));
@@ -122,7 +122,7 @@ private:
 
     // Whether a line holds a character below the standard set: any but the CR LF between
     // lines.
-    static bool HasRoomyControls(const std::string& text) {
+    static bool HasRoomyControls(std::string_view text) {
         for (std::size_t i = 0; i < text.size(); ++i) {
             const auto c = static_cast<unsigned char>(text[i]);
             if (c >= 32 || c == '\r' || (c == '\n' && i > 0 && text[i - 1] == '\r')) continue;
@@ -166,7 +166,7 @@ void CheckWindowTexts(const cWindow& w, const FontUse& use, DisplayFont& font, T
 
     TextMeasure measure(w, font, engine);
     for (int index = 0; index < kIndexCount; ++index) {
-        const std::string& text = w.Text[index];
+        const std::string_view text = w.Text[index];
         if (text.empty()) continue;
         const TextScan scan = Scan(text);
         if (const std::string chars = scan.highest < kGlyphSlots ? "" : Unshown(text);

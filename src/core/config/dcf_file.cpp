@@ -64,7 +64,7 @@ std::size_t ExpectedLength(const Layout& layout) {
     std::size_t length = kGroupLines;
     for (const auto& w : layout.WindowList) {
         length += kGroupLines + 2 * (w->FontName.size() + w->FntFile.size());
-        for (const std::string& text : w->Text)
+        for (const std::string_view text : w->Text)
             if (!text.empty()) length += kIndexedLine + text.size();
         for (const std::string& name : w->BMP)
             if (!name.empty()) length += kImageLines + name.size();

@@ -92,7 +92,7 @@ void ReadIndexedText(cWinFileDescription& w, const std::string& line, DcfReader&
     const auto at = static_cast<std::uint32_t>(file.LineNumber());
     std::string text = file.ReadDelimited();
     if (index < 0 || index >= kIndexCount) return;
-    w.Text[index] = std::move(text);
+    w.Text.Set(index, text);
     if (lines) lines->text[index] = at;
 }
 
@@ -143,7 +143,7 @@ void WriteWindowGroup(cWinFileDescription& w, std::string& file) {
             if (font) file.append("  ").append(key).append(" = ").append(w.*member).append("\r\n");
         } else if (info.bit == wfText) {
             // Read, not written: the entries are looked at through const.
-            const IndexedStrings& texts = w.Text;
+            const IndexedTexts& texts = w.Text;
             for (int i = 0; i < kIndexCount; ++i) {
                 if (texts[i].empty()) continue;
                 Line(file, key, std::initializer_list<long long>{i});
@@ -221,6 +221,7 @@ void ReadWindowGroup(cWinFileDescription& w, DcfReader& file, FileLines* lines) 
     }
     // The last line of a file is never interpreted, but it may still be the end line.
     if (!StartsWith(line, "WINDOW END ]")) file.GroupRanOut();
+    w.Text.Compact();
     // The three font lines are written together or not at all, so a hand-edited font file or
     // style without a face would be lost at the next save: it is dropped now, and the window
     // reads as it will read back.

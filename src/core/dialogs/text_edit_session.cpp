@@ -39,13 +39,13 @@ bool TextEditSession::IndexEnabled() const {
 }
 
 void TextEditSession::StoreText() {
-    if (Changed && MemoEnabled()) draft_.Text[draft_.CurIndex] = memo_.Text();
+    if (Changed && MemoEnabled()) draft_.Text.Set(draft_.CurIndex, memo_.Text());
 }
 
 void TextEditSession::LoadText() {
     if (!shown_) return;
     const bool inRange = draft_.CurIndex >= 0 && draft_.CurIndex < kIndexCount;
-    memo_.SetText(inRange ? draft_.Text[draft_.CurIndex] : std::string());
+    memo_.SetText(inRange ? std::string(draft_.Text[draft_.CurIndex]) : std::string());
     Changed = false;
 }
 

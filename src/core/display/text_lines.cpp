@@ -4,18 +4,19 @@
 
 namespace pw {
 
-unsigned LineCount(const std::string& text) {
+unsigned LineCount(std::string_view text) {
     return 1u + static_cast<unsigned>(std::count(text.begin(), text.end(), '\n'));
 }
 
-std::string GetLine(const std::string& text, unsigned n) {
+std::string GetLine(std::string_view text, unsigned n) {
     std::size_t pos = 0;
     for (unsigned line = 1; line < n; ++pos) {
         if (pos >= text.size()) return {};
         if (text[pos] == '\n') ++line;
     }
     const std::size_t end = text.find('\r', pos);
-    return text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+    return std::string(
+        text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
 }
 
 } // namespace pw

@@ -62,7 +62,7 @@ void DrawDisplayOn(RasterCanvas& canvas, const Layout& layout, const ImageStore&
             w->CurIndex = *options.index;
         // The clock shows a time of its own only where the view is live.
         if (options.clock && w->Type == wtTimeDate) {
-            w->Text[0] = FormatClock(*options.clock, w->Parameter, names);
+            w->Text.Set(0, FormatClock(*options.clock, w->Parameter, names));
             w->CurIndex = 0;
         }
     }

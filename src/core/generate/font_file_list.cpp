@@ -68,10 +68,9 @@ void MakeFileNameFree(const FontFileRecords& list, cFontFile& record) {
     }
 }
 
-bool NeedsFontFile(std::uint8_t drawType, const std::string& fontName,
-                   std::span<const std::string> texts) {
+bool NeedsFontFile(std::uint8_t drawType, const std::string& fontName, const IndexedTexts& texts) {
     return drawType == dtText && !fontName.empty() &&
-           std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return !t.empty(); });
+           std::any_of(texts.begin(), texts.end(), [](std::string_view t) { return !t.empty(); });
 }
 
 FontFileChoice ChooseFontFile(FontFileRecords& list, const FontDesc& font) {

@@ -4,9 +4,9 @@
 // made from its face and size, told apart by a suffix letter when two fonts would share it.
 
 #include "platform/text_engine.h"
+#include "windows/indexed_texts.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -44,8 +44,7 @@ void MakeFileNameFree(const FontFileRecords& list, cFontFile& record);
 
 // Whether a window with these fields gets a font file: it draws text, names a font and has
 // at least one text.
-bool NeedsFontFile(std::uint8_t drawType, const std::string& fontName,
-                   std::span<const std::string> texts);
+bool NeedsFontFile(std::uint8_t drawType, const std::string& fontName, const IndexedTexts& texts);
 
 struct FontFileChoice {
     std::string fntFile; // the name with ".fnt" that the window takes

@@ -32,7 +32,7 @@ std::string UnshownCharacters(const Layout& layout, const FontUse& use) {
     for (const std::size_t i : use.windows) {
         const cWindow& w = *layout.WindowList[i];
         std::bitset<256> above;
-        for (const std::string& text : w.Text)
+        for (const std::string_view text : w.Text)
             for (const char c : text)
                 if (static_cast<unsigned char>(c) >= kGlyphSlots)
                     above.set(static_cast<unsigned char>(c));

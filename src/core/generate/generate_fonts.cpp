@@ -13,7 +13,7 @@ std::string CharsUsedBy(const Layout& layout, const std::string& baseName) {
     std::bitset<256> used;
     for (const auto& w : layout.WindowList)
         if (w->FntFile == fntFile)
-            for (const std::string& text : w->Text)
+            for (const std::string_view text : w->Text)
                 for (const char c : text) used.set(static_cast<unsigned char>(c));
     std::string chars;
     for (int c = 0; c < 256; ++c)

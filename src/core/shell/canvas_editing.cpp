@@ -86,38 +86,38 @@ void ContentDefaults(cWindow& w, int x, std::uint32_t tag, bool shared) {
     w.Format = fmCentre | fmVCentre | (shared ? fmShared : 0);
     switch (w.Type) {
     case wtPosition:
-        w.Text[0] = "unknown";
-        w.Text[1] = "lowest floor";
+        w.Text.Set(0, "unknown");
+        w.Text.Set(1, "lowest floor");
         break;
     case wtDirection: w.DrawType = dtArrows; break;
     case wtDestination:
-        w.Text[0] = "running";
-        w.Text[1] = "lowest floor";
+        w.Text.Set(0, "running");
+        w.Text.Set(1, "lowest floor");
         break;
     case wtTimeDate:
         w.CurIndex = 0;
-        w.Text[0] = TimeDateSample(0);
+        w.Text.Set(0, TimeDateSample(0));
         w.X1 = x + kClockWidth;
         break;
     case wtLiftStatus:
-        w.Text[1] = "OVERLOAD";
-        w.Text[2] = "FIRE SERVICE";
-        w.Text[3] = "INDEPENDENT SERVICE";
-        w.Text[4] = "DOOR HELD";
-        w.Text[5] = "LIFT RECALLED";
-        w.Text[6] = "LIFT CANNOT RUN";
+        w.Text.Set(1, "OVERLOAD");
+        w.Text.Set(2, "FIRE SERVICE");
+        w.Text.Set(3, "INDEPENDENT SERVICE");
+        w.Text.Set(4, "DOOR HELD");
+        w.Text.Set(5, "LIFT RECALLED");
+        w.Text.Set(6, "LIFT CANNOT RUN");
         w.BG = 195;
         w.X1 = x + kWideWidth;
         break;
     case wtTimedSequence:
         w.CurIndex = 0;
         w.Parameter = 5;
-        w.Text[0] = "first 5 seconds";
-        w.Text[1] = "next 5 seconds...";
+        w.Text.Set(0, "first 5 seconds");
+        w.Text.Set(1, "next 5 seconds...");
         w.X1 = x + kWideWidth;
         break;
     case wtMessage:
-        w.Text[0] = "Default Message";
+        w.Text.Set(0, "Default Message");
         w.X1 = x + kWideWidth;
         w.CurIndex = 0;
         break;

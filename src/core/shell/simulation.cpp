@@ -83,7 +83,7 @@ void UpdateDynamicWindow(Editor& editor, cWindow& w) {
     case wtTimeDate: {
         const std::string now = FormatClock(editor.run.LocalTime(), w.Parameter, editor.run.calendarNames);
         if (now == w.Text[0]) return;
-        w.Text[0] = now;
+        w.Text.Set(0, now);
         w.CurIndex = 1;
         return SetValue(editor.doc, editor.view, w, wfCurIndex, 0);
     }

@@ -26,7 +26,7 @@ std::size_t HeapBytes(const IndexedStrings& entries) {
 }
 
 std::size_t WindowBytes(const cWindow& w) {
-    return sizeof(cWindow) + HeapBytes(w.FontName) + HeapBytes(w.FntFile) + HeapBytes(w.Text) +
+    return sizeof(cWindow) + HeapBytes(w.FontName) + HeapBytes(w.FntFile) + w.Text.HeapBytes() +
            HeapBytes(w.BMP);
 }
 
@@ -38,7 +38,7 @@ template <typename T> bool Stale(const T& field, const T& was, const T& now) {
 } // namespace
 
 LiveValues LiveValuesOf(const cWindow& w) {
-    return {w.CurIndex, w.Text[0], w.FontName, w.FontSize};
+    return {w.CurIndex, std::string(w.Text[0]), w.FontName, w.FontSize};
 }
 
 std::vector<LiveValues> LiveValuesOf(const Layout& layout) {
@@ -215,13 +215,13 @@ void UndoHistory::TakeIn(const std::vector<LiveChange>& changes) {
                 const LiveChange& c = *change;
                 const cWindow& w = copy ? *copy : *held;
                 const bool index = Stale(w.CurIndex, c.was.index, c.now.index);
-                const bool text = Stale(w.Text[0], c.was.text, c.now.text);
+                const bool text = Stale<std::string_view>(w.Text[0], c.was.text, c.now.text);
                 const bool font = Stale(w.FontName, c.was.fontName, c.now.fontName);
                 const bool size = Stale(w.FontSize, c.was.fontSize, c.now.fontSize);
                 if (!index && !text && !font && !size) continue;
                 if (!copy) copy = std::make_shared<cWindow>(*held);
                 if (index) copy->CurIndex = c.now.index;
-                if (text) copy->Text[0] = c.now.text;
+                if (text) copy->Text.Set(0, c.now.text);
                 if (font) copy->FontName = c.now.fontName;
                 if (size) copy->FontSize = c.now.fontSize;
             }

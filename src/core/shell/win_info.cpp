@@ -233,7 +233,7 @@ void WinInfo::btImageClick() {
     FieldMask mask = wfText;
     if (!name.empty()) {
         values.DrawType = dtImage;
-        values.Text[i] = BitmapFileName(name);
+        values.Text.Set(i, BitmapFileName(name));
         mask |= wfDrawType;
         // A file the reader refused is not in the store: the window keeps its size. Else it
         // grows to show the whole picture, as far as the display allows.
@@ -252,7 +252,7 @@ void WinInfo::btImageClick() {
         }
     } else if (wasImage) {
         // The entry's text named the bitmap; a window drawn otherwise keeps its text.
-        values.Text[i].clear();
+        values.Text.Set(i, {});
     }
     // The dialog has given the entry its bitmap already: that is drawn whatever else changes.
     if (ChangeWindow(editor_.doc, editor_.view, w->Id, values, mask) == wfNone)

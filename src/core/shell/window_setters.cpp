@@ -79,7 +79,7 @@ void SetParameter(Document& doc, View& view, cWindow& w, std::int32_t value) {
     FieldMask mask = wfParameter;
     if (w.Type == wtTimeDate) {
         values.Text = w.Text;
-        values.Text[0] = TimeDateSample(value);
+        values.Text.Set(0, TimeDateSample(value));
         mask |= wfText;
     }
     ChangeWindow(doc, view, w.Id, values, mask);

@@ -5,11 +5,12 @@
 // another character it does not hold, so that it reads back whole.
 
 #include <string>
+#include <string_view>
 
 namespace pw {
 
 // Appends the text between delimiters and the line end. Throws FormatError for a text that
 // holds all 256 byte values, which no delimiter can close (the reader never gives one).
-void AppendDelimited(std::string& file, const std::string& text);
+void AppendDelimited(std::string& file, std::string_view text);
 
 } // namespace pw

@@ -30,7 +30,7 @@ std::string Displayable(std::string line) {
 
 void DrawText(View& view, const cWindow& w, const Rect& r) {
     const ShownText shown = ShownTextOf(w, view.ViewMode);
-    if (!shown.text) return;
+    if (shown.text.empty()) return;
 
     // A negative size, possible only from a hand-edited file, draws as the smallest one.
     const FontDesc font{shown.fontName, std::clamp(shown.fontSize, 1, kMaxFontHeight), w.FontStyle};
@@ -40,7 +40,7 @@ void DrawText(View& view, const cWindow& w, const Rect& r) {
         bg == kTransparent ? std::nullopt : std::optional<ScreenColour>(ColourOf(bg));
     view.canvasFont = {font, colour};
 
-    const std::string& s = *shown.text;
+    const std::string s(shown.text);
     const unsigned n = LineCount(s);
     // A line height below one pixel would stack every line on the first.
     const long long h = std::max(1, view.textEngine.Measure(font, s).height);

@@ -16,7 +16,7 @@ bool SampleDiffers(const cWindow& w, std::uint8_t viewMode) {
 
 // A window that shows no text keeps its empty face: merely loading and saving a layout must
 // not change the file.
-bool FontDiffers(const cWindow& w, const std::string& text) {
+bool FontDiffers(const cWindow& w, std::string_view text) {
     return w.DrawType == dtText && !text.empty() && (w.FontName.empty() || w.FontSize == 0);
 }
 
@@ -27,13 +27,12 @@ const char* TimeDateSample(std::int32_t parameter) {
 }
 
 ShownText ShownTextOf(const cWindow& w, std::uint8_t viewMode) {
-    ShownText shown{nullptr, w.FontName.empty() ? "Arial" : w.FontName,
-                    w.FontSize == 0 ? 20 : w.FontSize};
+    ShownText shown{
+        {}, w.FontName.empty() ? "Arial" : w.FontName, w.FontSize == 0 ? 20 : w.FontSize};
     if (ShowsSample(w, viewMode)) {
-        static const std::string samples[] = {TimeDateSample(0), TimeDateSample(1)};
-        shown.text = &samples[w.Parameter == 1 ? 1 : 0];
-    } else if (w.IndexInRange() && !w.Text[w.CurIndex].empty()) {
-        shown.text = &w.Text[w.CurIndex];
+        shown.text = TimeDateSample(w.Parameter == 1 ? 1 : 0);
+    } else if (w.IndexInRange()) {
+        shown.text = w.Text[w.CurIndex];
     }
     return shown;
 }
@@ -46,7 +45,7 @@ bool DiffersFromShown(const cWindow& w, std::uint8_t viewMode) {
 void ApplyShownValues(cWindow& w, std::uint8_t viewMode) {
     if (SampleDiffers(w, viewMode)) {
         w.CurIndex = 0;
-        w.Text[0] = TimeDateSample(w.Parameter);
+        w.Text.Set(0, TimeDateSample(w.Parameter));
     }
     if (!w.IndexInRange() || !FontDiffers(w, w.Text[w.CurIndex])) return;
     if (w.FontName.empty()) w.FontName = "Arial";

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pw {
 
@@ -16,7 +17,7 @@ namespace pw {
 const char* TimeDateSample(std::int32_t parameter);
 
 struct ShownText {
-    const std::string* text; // none: the window shows no text
+    std::string_view text; // empty: the window shows no text
     std::string fontName;
     std::int32_t fontSize;
 };

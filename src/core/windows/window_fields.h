@@ -6,6 +6,7 @@
 // everywhere, and one added to WindowFields alone fails a test.
 
 #include "windows/indexed_strings.h"
+#include "windows/indexed_texts.h"
 
 #include <cstdint>
 #include <string>
@@ -33,7 +34,7 @@ struct WindowFields {
     std::int32_t Y0 = 0;
     std::int32_t X1 = 0;
     std::int32_t Y1 = 0;
-    IndexedStrings Text;
+    IndexedTexts Text;
     IndexedStrings BMP;
     std::string FontName;
     std::string FntFile;

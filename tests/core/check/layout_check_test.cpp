@@ -40,7 +40,7 @@ protected:
         w.FontName = "Arial";
         w.FontSize = 20;
         w.Format = format;
-        w.Text[index] = text;
+        w.Text.Set(index, text);
         return w;
     }
     std::vector<Problem> Check() { return CheckLayout(layout, images, engine, fonts); }
@@ -65,9 +65,9 @@ TEST_F(LayoutCheckTest, AGoodLayoutHasNoProblem) {
     for (cWindow* w : {&position, &destination}) {
         w->FontName = "Arial";
         w->FontSize = 20;
-        w->Text[0] = "-";
-        w->Text[1] = "G";
-        w->Text[2] = "1";
+        w->Text.Set(0, "-");
+        w->Text.Set(1, "G");
+        w->Text.Set(2, "1");
     }
     EXPECT_EQ(Check(), std::vector<Problem>{});
 }
@@ -119,7 +119,7 @@ TEST_F(LayoutCheckTest, LinesTallerThanTheWindow) {
 
 TEST_F(LayoutCheckTest, AWindowLowerThanALineIsOneProblemNotOnePerText) {
     cWindow& w = AddText(10, 10, 209, 24, 0, "a");
-    w.Text[5] = "b";
+    w.Text.Set(5, "b");
     ExpectOne(Check(), ProblemKind::WindowBelowLine, Severity::Error, 2, kNoIndex, 5);
 }
 
@@ -140,7 +140,7 @@ TEST_F(LayoutCheckTest, ControlCharactersTakeRoomOnlyInAFontOfTheCharactersInUse
     layout.WindowList.pop_back();
     cWindow& w = AddText(0, 0, 299, 299, 1, "\tAB");
     w.FontSize = 240;
-    w.Text[2] = "AB";
+    w.Text.Set(2, "AB");
     ExpectOne(Check(), ProblemKind::TextTooWide, Severity::Error, 3, 1, 62);
 }
 
@@ -240,9 +240,9 @@ TEST_F(LayoutCheckTest, GapsInFloorsAndStatusesAndFloorsWithoutADestination) {
     position.BMP[1] = "g.bmp";
     position.BMP[3] = "2.bmp";
     cWindow& status = Add(wtLiftStatus, 10, 100, 109, 149);
-    status.Text[2] = "FIRE"; // index 0 is the lift in service, 1 is a gap
+    status.Text.Set(2, "FIRE"); // index 0 is the lift in service, 1 is a gap
     cWindow& destination = Add(wtDestination, 10, 200, 109, 249);
-    destination.Text[1] = "Lobby";
+    destination.Text.Set(1, "Lobby");
     for (const auto& [name, image] : {std::pair{"g.bmp", &position}, {"2.bmp", &position}}) {
         cImage& i = *images.AcquireImage(name);
         i.Width = i.Height = 1, i.Data = {0, 1, kRowEnd};
@@ -300,7 +300,7 @@ TEST_F(LayoutCheckTest, AHostileLayoutIsCheckedInTime) {
         w.FontSize = i * 40 - 100;
         w.Format = i % 8;
         for (int i = 0; i < kIndexCount; ++i)
-            w.Text[i] = std::string(200, 'W') + std::string(200, '\n');
+            w.Text.Set(i, std::string(200, 'W') + std::string(200, '\n'));
     }
     const auto start = std::chrono::steady_clock::now();
     const std::vector<Problem> problems = Check();

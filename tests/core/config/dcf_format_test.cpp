@@ -26,8 +26,8 @@ TEST_F(DcfFormatTest, AWindowGroupIsWrittenLetterForLetter) {
     w.BG0 = 256;
     w.BG = 195;
     w.CurIndex = 1;
-    w.Text[0] = "unknown";
-    w.Text[1] = "lowest\r\nfloor";
+    w.Text.Set(0, "unknown");
+    w.Text.Set(1, "lowest\r\nfloor");
     std::string file;
     WriteWindowGroup(w, file);
     EXPECT_EQ(file, "[ WINDOW\r\n"
@@ -64,7 +64,7 @@ TEST_F(DcfFormatTest, WithoutAFontNameTheThreeFontLinesAreLeftOut) {
 TEST_F(DcfFormatTest, BmpLinesComeAfterTheTextsAndOnlyForHeldImages) {
     cWindow& w = AddWindow(0, 0, 1, 1);
     w.DrawType = dtImage;
-    w.Text[5] = "logo.bm";
+    w.Text.Set(5, "logo.bm");
     w.BMP[5] = "C:\\KVP\\Work\\logo.bmp";
     w.BMP[6] = "C:\\KVP\\Work\\gone.bmp";
     cImage* image = editor.doc.images.ImageList.AcquireImage("C:\\KVP\\Work\\logo.bmp");

@@ -22,8 +22,8 @@ std::string SampleLayout() {
         w.X1 = 100;
         w.Y1 = 50;
         w.FontName = "Arial";
-        w.Text[0] = "zero";
-        w.Text[7] = "seven\r\nlines";
+        w.Text.Set(0, "zero");
+        w.Text.Set(7, "seven\r\nlines");
         w.DrawType = i == 2 ? dtImage : dtText;
         w.BMP[1] = "C:\\x.bmp";
     }
@@ -47,7 +47,7 @@ void ReadHostile(const std::string& bytes) {
         RedrawAll(editor.view, editor.doc);
     }
     for (const auto& w : editor.doc.layout.WindowList) {
-        for (const std::string& t : w->Text) ASSERT_LE(t.size(), kMaxFileText);
+        for (const std::string_view t : w->Text) ASSERT_LE(t.size(), kMaxFileText);
         ASSERT_LE(w->FontName.size(), kMaxFileText);
     }
     if (const cWindow* bg = Background(editor.doc.layout)) {

@@ -44,7 +44,7 @@ void Randomise(cWindow& w, std::mt19937& rng, ImageStore& images) {
         w.FontStyle = static_cast<std::uint8_t>(num(15));
     }
     for (int i = 0; i < kIndexCount; ++i)
-        if (num(3) == 0 || i == 99) w.Text[i] = RandomText(rng, true);
+        if (num(3) == 0 || i == 99) w.Text.Set(i, RandomText(rng, true));
     if (w.DrawType == dtImage) {
         for (int i : {0, num(99), 99}) {
             w.BMP[i] = "C:\\img\\" + std::to_string(num(5)) + ".bmp";

@@ -42,7 +42,7 @@ TEST_F(DcfWrittenBackTest, ATextHoldingEveryPrintableCharacterTakesAControlChara
     std::string text;
     for (int c = '!'; c <= '~'; ++c) text += static_cast<char>(c);
     cWindow& w = NewWindow(editor.doc.layout);
-    w.Text[0] = text;
+    w.Text.Set(0, text);
     std::string file;
     WriteWindows(editor.doc.layout, file);
     EXPECT_NE(file.find("  Text = 0\r\n" + std::string(1, '\0') + text + std::string(1, '\0')),
@@ -50,7 +50,7 @@ TEST_F(DcfWrittenBackTest, ATextHoldingEveryPrintableCharacterTakesAControlChara
 
     std::string everything;
     for (int c = 0; c < 256; ++c) everything += static_cast<char>(c);
-    w.Text[0] = everything;
+    w.Text.Set(0, everything);
     EXPECT_THROW(WriteLayoutText(editor.doc.layout), FormatError);
 }
 

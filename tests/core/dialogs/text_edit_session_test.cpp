@@ -16,7 +16,7 @@ protected:
 TEST_F(TextEditSessionTest, ARefusedIndexChangesNothing) {
     cWindow& w = AddWindow(0, 0, 50, 20);
     w.CurIndex = 4;
-    w.Text[4] = "four";
+    w.Text.Set(4, "four");
     session.Start(w);
     session.Painted();
     memo.text = "edited";
@@ -50,7 +50,7 @@ TEST_F(TextEditSessionTest, AnIndexOutsideTheTextsIsNeverWritten) {
     EXPECT_EQ(session.Draft().CurIndex, 3);
     EXPECT_TRUE(session.MemoEnabled());
     EXPECT_EQ(memo.text, "");
-    for (const std::string& text : session.Draft().Text) EXPECT_EQ(text, "");
+    for (const std::string_view text : session.Draft().Text) EXPECT_EQ(text, "");
 }
 
 } // namespace

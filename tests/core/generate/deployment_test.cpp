@@ -66,10 +66,10 @@ protected:
         GenerateFiles(editor, NoProgress(), hasher);
         Put("KVP/Display/stale.fnt");
         if (withJobFolder) Put("KVP/Display/Bank2/3/Display.dcf");
-        text->Text[0] = "Lift 1";
+        text->Text.Set(0, "Lift 1");
         GenerateFiles(editor, NoProgress(), hasher);
         Put("KVP/Display/stale.fnt");
-        text->Text[0] = "Lift 2";
+        text->Text.Set(0, "Lift 2");
         text->FontSize = 10;
     }
 };

@@ -39,8 +39,8 @@ protected:
         w.FG = fg;
         w.BG0 = bg;
         for (int i = 0; i < 4; ++i)
-            w.Text[i] = std::string(static_cast<std::size_t>(i + 1), 'A' + static_cast<char>(i)) +
-                        (i == 2 ? "\r\nsecond line" : "");
+            w.Text.Set(i, std::string(static_cast<std::size_t>(i + 1), 'A' + static_cast<char>(i)) +
+                              (i == 2 ? "\r\nsecond line" : ""));
         return w;
     }
 
@@ -65,7 +65,7 @@ TEST_F(DisplayDrawingTest, EveryKindOfWindowDrawsFromTheFilesAsTheStaticViewShow
     Text(240, wtBackground, fmCentre, 12, 255, kTransparent);
     // The font files have no character above code 127: the display leaves it out, and so
     // must the Static view.
-    Text(280, wtMessage, fmCentre, 12, 255, 42).Text[1] = "Caf\xE9 au lait";
+    Text(280, wtMessage, fmCentre, 12, 255, 42).Text.Set(1, "Caf\xE9 au lait");
     cWindow& arrows = AddWindow(320, 0, 359, 59, wtDirection);
     arrows.DrawType = dtArrows;
     arrows.FG = 252;
@@ -164,7 +164,7 @@ TEST_F(DisplayDrawingTest, ADeploymentWhoseFilesWouldDrawOtherwiseIsRefusedNamin
         w.FontName = "Fake";
         w.FontSize = 12;
         w.FG = 255;
-        w.Text[0] = y == 0 ? "Lift" : "G";
+        w.Text.Set(0, y == 0 ? "Lift" : "G");
     }
     try {
         GenerateFiles(other, NoProgress(), hasher);

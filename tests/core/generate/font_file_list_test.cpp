@@ -74,9 +74,9 @@ TEST(MakeFileNameFree, StepsPastCharactersNoNameMayHoldAndNeverRunsOut) {
 }
 
 TEST(NeedsFontFile, TextWindowsWithAFontAndSomeText) {
-    std::array<std::string, kIndexCount> texts;
+    IndexedTexts texts;
     EXPECT_FALSE(NeedsFontFile(dtText, "Arial", texts));
-    texts[99] = "Floor";
+    texts.Set(99, "Floor");
     EXPECT_TRUE(NeedsFontFile(dtText, "Arial", texts));
     EXPECT_FALSE(NeedsFontFile(dtText, "", texts));
     EXPECT_FALSE(NeedsFontFile(dtImage, "Arial", texts));

@@ -24,7 +24,7 @@ protected:
         w.DrawType = drawType;
         w.FontName = face;
         w.FontSize = size;
-        for (std::size_t i = 0; i < texts.size(); ++i) w.Text[i * 7] = texts[i];
+        for (std::size_t i = 0; i < texts.size(); ++i) w.Text.Set(i * 7, texts[i]);
         return w;
     }
 

@@ -67,7 +67,7 @@ TEST_F(VerifyDisplayTest, OneFlippedByteInAnyFileAndMissingOrExtraFilesAreFound)
 TEST_F(VerifyDisplayTest, RestoreBringsBackTheBackedUpSetOnlyWhenItsRecordVouchesForIt) {
     GenerateFiles(editor, NoProgress(), hasher);
     const std::string first = Read("KVP/Display/Display.dcf");
-    text->Text[0] = "Lift 2";
+    text->Text.Set(0, "Lift 2");
     GenerateFiles(editor, NoProgress(), hasher); // the first set becomes the backup
     ASSERT_NE(Read("KVP/Display/Display.dcf"), first);
     Write("KVP/Display/stray.fnt", "x");

@@ -214,7 +214,7 @@ TEST_F(GenerateFilesTest, TheMenuCommandHoldsTheTimersStepsUntilItEnds) {
         }
     } progress(editor);
     cWindow& position = AddWindow(0, 40, 99, 69, wtPosition);
-    for (int k = 0; k <= 9; ++k) position.Text[k] = std::to_string(k);
+    for (int k = 0; k <= 9; ++k) position.Text.Set(k, std::to_string(k));
     const std::int32_t floor = position.CurIndex;
     editor.view.ViewMode = vmDynamic;
     editor.run.TickCount = 7; // the lift would leave on the next step

@@ -65,7 +65,7 @@ TEST_F(LayoutFileTest, TheBackupHoldsWhatTheFirstOfTwoSavesWrote) {
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
     SaveLayout(editor.doc, path);
     const std::string first = Read(path);
-    NewWindow(editor.doc.layout).Text[0] = "second";
+    NewWindow(editor.doc.layout).Text.Set(0, "second");
     SaveLayout(editor.doc, path);
     EXPECT_EQ(Read("C:\\KVP\\Work\\lobby.~dc"), first);
     EXPECT_NE(Read(path), first);
@@ -76,7 +76,7 @@ TEST_F(LayoutFileTest, ALayoutWrittenInManyPiecesIsItsText) {
     for (int i = 0; i < 60; ++i) {
         cWindow& w = NewWindow(editor.doc.layout);
         for (int k = 0; k < kIndexCount; ++k)
-            w.Text[k] = std::string(80, static_cast<char>('a' + k % 26));
+            w.Text.Set(k, std::string(80, static_cast<char>('a' + k % 26)));
     }
     const std::string path = "C:\\KVP\\Work\\big.dcf";
     SaveLayout(editor.doc, path);
@@ -91,7 +91,7 @@ TEST_F(LayoutFileTest, AFailedSaveLeavesTheFileAndItsBackupAsTheyWere) {
     SaveLayout(editor.doc, path);
     const std::string file = Read(path), backup = Read("C:\\KVP\\Work\\lobby.~dc");
     // A file size limit makes the write fail half-way, for any user.
-    NewWindow(editor.doc.layout).Text[0] = std::string(5000, 'x');
+    NewWindow(editor.doc.layout).Text.Set(0, std::string(5000, 'x'));
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -151,7 +151,7 @@ TEST_F(LayoutFileTest, AFolderInTheWayOfTheFileOrItsBackupRefusesTheSaveAndChang
 TEST_F(LayoutFileTest, LoadReplacesTheLayoutAndNamesIt) {
     cWindow& w = NewWindow(editor.doc.layout);
     w.Type = wtMessage;
-    w.Text[0] = "hello";
+    w.Text.Set(0, "hello");
     SetDisplaySize(editor.doc, editor.view, 800, 600);
     const std::string path = "C:\\KVP\\Work\\lobby.dcf";
     SaveLayout(editor.doc, path);
@@ -227,7 +227,7 @@ TEST_F(LayoutFileTest, StampsArePackedAsFatDateAndTime) {
 
 TEST_F(LayoutFileTest, AFileThatCannotBeReadLeavesThePreviousLayout) {
     cWindow& w = NewWindow(editor.doc.layout);
-    w.Text[0] = "mine";
+    w.Text.Set(0, "mine");
     w.BMP[1] = "C:\\mine.bmp";
     w.ImageHeld.set(1);
     editor.doc.layout.InputSpec.JobName = "mine";

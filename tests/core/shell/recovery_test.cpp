@@ -56,7 +56,7 @@ TEST_F(RecoveryTest, TheCopyIsKeptWhileTheLayoutHasUnsavedChangesOnly) {
     copy.Update(t0);
     EXPECT_FALSE(Exists("recovery-100.dcf")); // nothing unsaved in a new layout
     cWindow& w = AddWindow(10, 10, 99, 49);
-    w.Text[0] = "Level 3";
+    w.Text.Set(0, "Level 3");
     EXPECT_TRUE(HasUnsavedChanges(editor.doc));
     copy.Update(t0 + seconds(5)); // the first change is kept at once
     const std::string written = ReadFileBytes(copy.Path(), 1 << 20);
@@ -64,7 +64,7 @@ TEST_F(RecoveryTest, TheCopyIsKeptWhileTheLayoutHasUnsavedChangesOnly) {
               0u);
     EXPECT_NE(written.find("|Level 3|"), std::string::npos);
     // Later changes at most every half minute.
-    w.Text[0] = "Level 4";
+    w.Text.Set(0, "Level 4");
     copy.Update(t0 + seconds(30));
     EXPECT_NE(ReadFileBytes(copy.Path(), 1 << 20).find("|Level 3|"), std::string::npos);
     copy.Update(t0 + seconds(35));
@@ -85,7 +85,7 @@ TEST_F(RecoveryTest, TheCopyIsKeptWhileTheLayoutHasUnsavedChangesOnly) {
 TEST_F(RecoveryTest, ACopyLeftByARunThatEndedIsOfferedAndYesOpensItUnsaved) {
     RecoveryCopy crashed(editor, folder, 100);
     SetLayoutFileName(editor.doc, "C:\\KVP\\Work\\lobby.dcf");
-    AddWindow(10, 10, 99, 49).Text[0] = "Level 3";
+    AddWindow(10, 10, 99, 49).Text.Set(0, "Level 3");
     crashed.Update(t0);
 
     StartNextRun(Answer::Yes, [](int id) { return id == 200; });
@@ -115,7 +115,7 @@ TEST_F(RecoveryTest, NoRemovesTheCopyAndACopyOfARunningEditorIsNotOffered) {
 
 TEST_F(RecoveryTest, ACopyThatCannotBeReadIsReportedAndRemovedAndTheNextOneOffered) {
     RecoveryCopy crashed(editor, folder, 100);
-    AddWindow(10, 10, 99, 49).Text[0] = "Level 3";
+    AddWindow(10, 10, 99, 49).Text.Set(0, "Level 3");
     crashed.Update(t0);
     WriteFileAtomically(folder + "/recovery-300.dcf",
                         "Panelwright recovery copy\r\n  Written = 2024-03-13 09:00\r\n\r\n"

@@ -19,8 +19,8 @@ protected:
 
 TEST_F(SimulationTest, ALiftWithOneFloorTextShuttlesBetweenFloorsOneAndTwo) {
     cWindow& pos = AddWindow(10, 10, 100, 40, wtPosition);
-    pos.Text[0] = "unknown";
-    pos.Text[1] = "lowest floor";
+    pos.Text.Set(0, "unknown");
+    pos.Text.Set(1, "lowest floor");
     editor.view.ViewMode = vmDynamic;
     editor.run.TickCount = 7;
     Tick(); // tick 8: range refresh, departure and the first move
@@ -38,7 +38,7 @@ TEST_F(SimulationTest, ALiftWithOneFloorTextShuttlesBetweenFloorsOneAndTwo) {
 
 TEST_F(SimulationTest, StatusesTakeTurnsForFourTicksInEveryThirtyTwo) {
     cWindow& status = AddWindow(10, 10, 100, 40, wtLiftStatus);
-    for (int k = 1; k <= 5; ++k) status.Text[k] = "s" + std::to_string(k);
+    for (int k = 1; k <= 5; ++k) status.Text.Set(k, "s" + std::to_string(k));
     editor.view.ViewMode = vmDynamic;
     std::vector<int> shown;
     for (int t = 1; t <= 32 * 6; ++t) {
@@ -57,8 +57,8 @@ TEST_F(SimulationTest, StatusesTakeTurnsForFourTicksInEveryThirtyTwo) {
 TEST_F(SimulationTest, TimedSequenceStepsEveryParameterTicks) {
     cWindow& seq = AddWindow(10, 10, 100, 40, wtTimedSequence);
     seq.Parameter = 5;
-    seq.Text[0] = "first 5 seconds";
-    seq.Text[1] = "next 5 seconds...";
+    seq.Text.Set(0, "first 5 seconds");
+    seq.Text.Set(1, "next 5 seconds...");
     editor.view.ViewMode = vmDynamic;
     std::vector<int> seen;
     for (int t = 1; t <= 20; ++t) {
@@ -106,7 +106,7 @@ TEST_F(SimulationTest, ClockChangesOnlyWhenItsTextDoes) {
 // 0x0C17DFD1 mod 4 + 1 = 2 floors and then 0x14386073 mod 4 + 1 = 4 floors.
 TEST_F(SimulationTest, TripsStartOnMultiplesOfEightAndPauseOutsideTheDynamicView) {
     cWindow& pos = AddWindow(10, 10, 100, 40, wtPosition);
-    for (int k = 0; k <= 9; ++k) pos.Text[k] = "floor " + std::to_string(k);
+    for (int k = 0; k <= 9; ++k) pos.Text.Set(k, "floor " + std::to_string(k));
     cWindow& dir = AddWindow(110, 10, 140, 40, wtDirection);
     cWindow& dest = AddWindow(150, 10, 240, 40, wtDestination);
     SetViewMode(editor.view, vmDynamic);
@@ -146,7 +146,7 @@ TEST_F(SimulationTest, FloorRangeIsTakenAtTheFirstTickAfterAViewChange) {
     EXPECT_EQ(editor.run.sim.SimPosition, 2);
     EXPECT_EQ(editor.run.sim.SimDirection, 2);
     cWindow& pos = AddWindow(10, 10, 100, 40, wtPosition);
-    for (int k = 0; k <= 5; ++k) pos.Text[k] = std::to_string(k);
+    for (int k = 0; k <= 5; ++k) pos.Text.Set(k, std::to_string(k));
     Tick();
     EXPECT_EQ(editor.run.sim.SimTopPosition, 1);
     SetViewMode(editor.view, vmDesign);
@@ -155,7 +155,7 @@ TEST_F(SimulationTest, FloorRangeIsTakenAtTheFirstTickAfterAViewChange) {
 }
 
 TEST_F(SimulationTest, NothingMovesOutsideTheDynamicView) {
-    AddWindow(10, 10, 100, 40, wtPosition).Text[1] = "1";
+    AddWindow(10, 10, 100, 40, wtPosition).Text.Set(1, "1");
     Tick(40);
     EXPECT_EQ(editor.run.sim.SimPosition, 1);
     EXPECT_EQ(editor.run.sim.SimStatus, 0);

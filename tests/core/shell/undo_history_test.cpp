@@ -15,7 +15,7 @@ protected:
     void SetUp() override {
         EditorTest::SetUp();
         history = UndoHistory{3};
-        for (int i = 0; i < 4; ++i) AddWindow(10 + 40 * i, 10, 40 + 40 * i, 40).Text[0] = "w";
+        for (int i = 0; i < 4; ++i) AddWindow(10 + 40 * i, 10, 40 + 40 * i, 40).Text.Set(0, "w");
         // Shown, as the editor shows a layout before anyone edits it: drawing gives the texts
         // their font.
         RedrawAll(editor.view, editor.doc);
@@ -71,8 +71,8 @@ TEST_F(UndoHistoryTest, AHistoryOfNoStepsKeepsNoCopyAndAlwaysCountsAsModified) {
 
 TEST_F(UndoHistoryTest, TheOldestStepsGoAndUnchangedWindowsAreShared) {
     // A text that took more memory while it was edited than its copies take.
-    At(4).Text[1].reserve(1000);
-    At(4).Text[1].assign(100, 'x');
+    At(4).Text.Set(1, std::string(1000, 'x'));
+    At(4).Text.Set(1, std::string(100, 'x'));
     history.Reset(editor.doc);
     std::size_t bytes = 0;
     for (int x = 1; x <= 5; ++x) {

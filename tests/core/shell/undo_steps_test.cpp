@@ -37,10 +37,10 @@ protected:
         std::ofstream(drive.root / "logo.bmp", std::ios::binary)
             << test::Bitmap24({{0xF03030, 0x20A0A0}});
         message = &AddWindow(100, 100, 219, 129);
-        message->Text[0] = "Welcome";
+        message->Text.Set(0, "Welcome");
         position = &AddWindow(300, 200, 419, 229, wtPosition);
-        position->Text[1] = "Ground";
-        position->Text[2] = "First";
+        position->Text.Set(1, "Ground");
+        position->Text.Set(2, "First");
         position->CurIndex = 1;
         // On the screen before anyone edits it, as a loaded layout is.
         RedrawAll(editor.view, editor.doc);
@@ -193,7 +193,7 @@ TEST_F(UndoStepsTest, SelectingIsNoStepButUndoComesBackToTheWindowActedOn) {
 
 TEST_F(UndoStepsTest, TimerTicksAreNoStepsAndNoUndoTakesThemBack) {
     cWindow& clock = AddWindow(10, 400, 339, 429, wtTimeDate);
-    clock.Text[0] = TimeDateSample(0);
+    clock.Text.Set(0, TimeDateSample(0));
     RedrawAll(editor.view, editor.doc);
     editor.doc.history.Reset(editor.doc);
     int minute = 0;
@@ -223,7 +223,7 @@ TEST_F(UndoStepsTest, TimerTicksAreNoStepsAndNoUndoTakesThemBack) {
     CommandEnded(editor.doc);
     ASSERT_EQ(editor.doc.history.UndoName(), "Move Message Window");
     tick();
-    const std::string live = clock.Text[0];
+    const std::string live(clock.Text[0]);
     const std::int32_t floor = position->CurIndex;
     ASSERT_NE(floor, 1) << "the ticks moved the lift";
     EXPECT_EQ(live, "9:03 am  Thursday 1 Jan 26");

@@ -113,7 +113,7 @@ TEST_F(WinInfoTest, TheIndexMovesTheWindowsOfItsKindTogether) {
 
 TEST_F(WinInfoTest, ABitmapGrowsTheWindowToItsPictureWithinTheDisplay) {
     cWindow& w = AddWindow(100, 100, 219, 129);
-    w.Text[0] = "Welcome";
+    w.Text.Set(0, "Welcome");
     editor.doc.layout.CurWindow = &w;
     sheet.btImageClick(); // cancelled on a text window: its text stays
     EXPECT_EQ(w.Text[0], "Welcome");

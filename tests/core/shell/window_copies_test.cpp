@@ -17,8 +17,8 @@ TEST_F(WindowCopiesTest, AWindowTravelsToAnotherEditorAsItsGroupTextAndBecomesOn
     w.Format = fmCentre | fmShared;
     w.FontName = "Arial";
     w.FontSize = 24;
-    w.Text[1] = "Ground";
-    w.Text[99] = "Roof\r\nGarden";
+    w.Text.Set(1, "Ground");
+    w.Text.Set(99, "Roof\r\nGarden");
     SelectWindow(editor.doc, editor.view, &w);
     const std::string copied = CopyWindowText(editor.doc.layout, editor.selection);
 
@@ -40,7 +40,7 @@ TEST_F(WindowCopiesTest, AWindowTravelsToAnotherEditorAsItsGroupTextAndBecomesOn
     EXPECT_EQ((Rect{pasted.X0, pasted.Y0, pasted.X1, pasted.Y1}), (Rect{110, 60, 229, 89}));
     EXPECT_EQ(pasted.Text[99], "Roof\nGarden");
     // Everything else as it was.
-    pasted.Text[99] = w.Text[99];
+    pasted.Text.Set(99, w.Text[99]);
     pasted.Number = w.Number;
     pasted.Tag = w.Tag;
     pasted.X0 -= 10, pasted.Y0 -= 10, pasted.X1 -= 10, pasted.Y1 -= 10;
@@ -69,7 +69,7 @@ TEST_F(WindowCopiesTest, TextThatIsNotOneWholeWindowIsRefusedAndChangesNothing) 
 TEST_F(WindowCopiesTest, SeveralWindowsAreCopiedCutAndDuplicatedTogetherEachAsOneStep) {
     const WindowId low = AddWindow(605, 100, 634, 119).Id;
     cWindow& lift = AddWindow(500, 300, 619, 339);
-    lift.Text[0] = "Lift 2";
+    lift.Text.Set(0, "Lift 2");
     editor.selection.Locked.insert(lift.Number); // copied and duplicated, not cut
     const WindowId high = lift.Id, other = AddWindow(10, 10, 49, 29).Id;
     const auto select = [&](std::set<WindowId> ids, WindowId current) {

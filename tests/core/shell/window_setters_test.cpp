@@ -109,7 +109,7 @@ TEST_F(SettersTest, ParameterOfAClockWindowSetsItsSampleText) {
     SetValue(editor.doc, editor.view, *w, wfParameter, 0);
     EXPECT_EQ(w->Text[0], "10:30 am  Wednesday 30 Sep 2002");
     w->Type = wtMessage;
-    w->Text[0] = "kept";
+    w->Text.Set(0, "kept");
     SetValue(editor.doc, editor.view, *w, wfParameter, 1);
     EXPECT_EQ(w->Text[0], "kept");
 }

@@ -94,7 +94,7 @@ TEST_F(ImageTest, DesignViewShowsPicturesOfTenThousandBytesAsPlaceholders) {
 
 TEST_F(ImageTest, AMissingPictureShowsItsNameInTheLastFontOutsideDesignView) {
     cWindow& label = AddWindow(300, 300, 400, 330);
-    label.Text[0] = "label";
+    label.Text.Set(0, "label");
     label.FontName = "Courier New";
     label.FontSize = 30;
     label.FG = 48;

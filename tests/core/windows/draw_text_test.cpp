@@ -15,7 +15,7 @@ protected:
         w->FontName = "Arial";
         w->BG0 = 195;
         w->FG = 255;
-        w->Text[0] = "abc";
+        w->Text.Set(0, "abc");
     }
     // Top-left corners of the lines drawn by one full redraw in the view.
     std::vector<std::pair<int, int>> Placed(int format, std::uint8_t view) {
@@ -48,13 +48,13 @@ TEST_F(TextTest, StaticAndDynamicViewsStartTwoPixelsIn) {
 }
 
 TEST_F(TextTest, LinesAreJustifiedOneByOneAndCentredAsABlock) {
-    w->Text[0] = "ab\r\ncdef";
+    w->Text.Set(0, "ab\r\ncdef");
     EXPECT_EQ(Placed(fmRight | fmVCentre, vmDesign), (Places{{179, 49}, {159, 69}}));
     ASSERT_EQ(text.drawn.size(), 2u);
     EXPECT_EQ(text.drawn[0].text, "ab");
     EXPECT_EQ(text.drawn[1].text, "cdef");
     // V Centre may start above the window: (50 + 89 - 3 * 20) div 2 = 39.
-    w->Text[0] = "a\r\nb\r\nc";
+    w->Text.Set(0, "a\r\nb\r\nc");
     EXPECT_EQ(Placed(fmVCentre, vmDesign), (Places{{100, 39}, {100, 59}, {100, 79}}));
 }
 
@@ -72,7 +72,7 @@ TEST_F(TextTest, AnEmptyFaceAndSizeZeroBecomeArialTwentyAndStay) {
 
 TEST_F(TextTest, OpaqueCellsInTheIndexBackgroundOrNoneWhenTransparent) {
     w->CurIndex = 1;
-    w->Text[1] = "xy";
+    w->Text.Set(1, "xy");
     w->BG = 3;
     RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(text.drawn.back().background, ColourOf(3));
@@ -82,7 +82,7 @@ TEST_F(TextTest, OpaqueCellsInTheIndexBackgroundOrNoneWhenTransparent) {
 }
 
 TEST_F(TextTest, AnEmptyTextOrAnIndexOutOfRangeDrawsOnlyTheBackground) {
-    w->Text[0].clear();
+    w->Text.Set(0, {});
     RedrawAll(editor.view, editor.doc);
     w->CurIndex = 100;
     w->BG = 12;
@@ -103,13 +103,13 @@ TEST_F(TextTest, ATimeAndDateWindowShowsAndKeepsTheSampleOutsideDynamicView) {
     w->Parameter = 0;
     Placed(0, vmDesign);
     EXPECT_EQ(w->Text[0], "10:30 am  Wednesday 30 Sep 2002");
-    w->Text[0] = "09:15  Monday 3 Mar 25"; // what the live clock wrote
+    w->Text.Set(0, "09:15  Monday 3 Mar 25"); // what the live clock wrote
     Placed(0, vmDynamic);
     EXPECT_EQ(text.drawn.at(0).text, "09:15  Monday 3 Mar 25");
 }
 
 TEST_F(TextTest, AWindowFarOffTheCanvasDrawsNothingAndStaysQuick) {
-    w->Text[0] = std::string(20000, 'x') + "\r\n" + std::string(100000, '\n');
+    w->Text.Set(0, std::string(20000, 'x') + "\r\n" + std::string(100000, '\n'));
     w->Format = fmVCentre | fmCentre;
     w->X0 = w->Y0 = -2000000000;
     w->X1 = w->Y1 = 2000000000;

@@ -25,7 +25,7 @@ TEST(IndexedStrings, EntriesNeverWrittenReadEmptyAndCompareAsEmpty) {
 TEST(IndexedStrings, WritingALayoutHoldsNoMoreEntries) {
     Layout layout;
     cWindow& w = NewWindow(layout);
-    w.Text[2] = "two";
+    w.Text.Set(2, "two");
     EXPECT_NE(WriteLayoutText(layout).find("|two|"), std::string::npos);
     EXPECT_EQ(w.Text.size(), 3u);
     EXPECT_EQ(w.BMP.size(), 0u);

@@ -23,7 +23,7 @@ protected:
             w.ImageHeld.set(0);
             editor.doc.images.ImageList.AcquireImage(w.BMP[0])->Transparent = 7;
         }
-        AddWindow(200, 100, 300, 140).Text[1] = "Ground\r\nfloor";
+        AddWindow(200, 100, 300, 140).Text.Set(1, "Ground\r\nfloor");
         editor.doc.layout.InputSpec.JobName = "Tower";
         editor.doc.layout.CurWindow = WindowAt(editor.doc.layout, 2);
     }
@@ -63,7 +63,7 @@ TEST_F(LayoutSnapshotTest, ACopiedLayoutHoldsWindowsOfItsOwn) {
     ASSERT_EQ(copy.WindowList.size(), 4u);
     EXPECT_NE(copy.WindowList[2].get(), editor.doc.layout.WindowList[2].get());
     EXPECT_EQ(copy.CurWindow, copy.WindowList[2].get());
-    copy.WindowList[3]->Text[1] = "changed";
+    copy.WindowList[3]->Text.Set(1, "changed");
     EXPECT_EQ(WindowAt(editor.doc.layout, 3)->Text[1], "Ground\r\nfloor");
 }
 
@@ -83,7 +83,7 @@ TEST_F(LayoutSnapshotTest, LoadingAndSavingALayoutThisProgramWroteChangesNoByte)
     // window whose text gets the default font when drawn: neither may change on the way.
     AddWindow(20, 200, 140, 230, wtPosition).CurIndex = 3;
     cWindow& shown = AddWindow(20, 300, 140, 330);
-    shown.Text[0] = "Welcome";
+    shown.Text.Set(0, "Welcome");
     RedrawAll(editor.view, editor.doc);
     SaveLayout(editor.doc, "C:\\first.dcf");
     for (const std::uint8_t view : {vmDesign, vmStatic}) {

@@ -73,7 +73,7 @@ TEST_F(RendererTest, ATransparentWindowShowsWhatLiesBeneathUntilItIsDragged) {
     Box(10, 10, 50, 50, 192);
     cWindow& top = Box(10, 10, 50, 50, kTransparent);
     top.DrawType = dtText;
-    top.Text[0] = "ab";
+    top.Text.Set(0, "ab");
     top.FontSize = 20;
     RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(40, 15), ColourOf(192));
@@ -149,7 +149,7 @@ TEST_F(RendererTest, AGroupOfThreeDrawsEachShowingMemberOnce) {
 
 TEST_F(RendererTest, AFileNameWindowShowsItsBackgroundAndOutline) {
     cWindow& f = Box(10, 10, 50, 50, 192);
-    f.Text[0] = "ignored";
+    f.Text.Set(0, "ignored");
     RedrawAll(editor.view, editor.doc);
     EXPECT_EQ(At(10, 10), kBlack);
     EXPECT_EQ(At(30, 30), ColourOf(192));
@@ -184,7 +184,7 @@ TEST_F(RendererTest, WindowsOfAnySizeAndPlaceAreDrawnInsideTheCanvas) {
                 w.FontSize = INT_MAX;
                 w.Parameter = type == dtMat ? 16 : 3;
                 w.Format = fmCentre | fmVCentre;
-                w.Text[2] = "text\r\nmore";
+                w.Text.Set(2, "text\r\nmore");
                 w.BMP[2] = "none.bmp";
                 editor.doc.layout.CurWindow = &w;
                 RedrawAll(editor.view, editor.doc);

@@ -44,6 +44,8 @@ TEST(WindowFields, AChangeOfOneFieldIsThatFieldsBitAndCopiesAlone) {
             changed.*member = 7;
         else if constexpr (std::is_same_v<T, std::string>)
             changed.*member = "x";
+        else if constexpr (std::is_same_v<T, IndexedTexts>)
+            (changed.*member).Set(42, "x");
         else
             (changed.*member)[42] = "x";
         EXPECT_EQ(DifferentFields(base, changed), info.bit) << info.key;
