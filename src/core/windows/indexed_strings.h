@@ -14,6 +14,14 @@ namespace pw {
 
 constexpr int kIndexCount = 100; // Text and BMP entries 0..99
 
+// Makes room for count entries. Entries are mostly written in order: room for more than one
+// at a time, never for more than a window has.
+template <typename T> void ReserveEntries(std::vector<T>& entries, std::size_t count) {
+    if (count > entries.capacity())
+        entries.reserve(
+            std::min<std::size_t>(std::max(count, 2 * entries.capacity()), kIndexCount));
+}
+
 template <typename T> class IndexedEntries {
 public:
     // Entry i (0 <= i < kIndexCount); empty where nothing was written.
@@ -45,11 +53,7 @@ private:
         return empty;
     }
     void Hold(std::size_t count) {
-        // Entries are mostly written in order: room for more than one at a time, never for
-        // more than a window has.
-        if (count > held_.capacity())
-            held_.reserve(
-                std::min<std::size_t>(std::max(count, 2 * held_.capacity()), kIndexCount));
+        ReserveEntries(held_, count);
         held_.resize(count);
     }
 

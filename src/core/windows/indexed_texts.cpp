@@ -6,11 +6,7 @@ namespace pw {
 
 void IndexedTexts::Set(std::size_t i, std::string_view text) {
     if (i >= ends_.size()) {
-        // Texts are mostly written in order: room for more than one at a time, never for
-        // more than a window has.
-        if (i >= ends_.capacity())
-            ends_.reserve(
-                std::min<std::size_t>(std::max(i + 1, 2 * ends_.capacity()), kIndexCount));
+        ReserveEntries(ends_, i + 1);
         ends_.resize(i + 1, static_cast<std::uint32_t>(chars_.size()));
     }
     const std::uint32_t start = i == 0 ? 0 : ends_[i - 1];

@@ -59,8 +59,7 @@ void DrawContent(View& view, const Layout& layout, const cWindow& w, const Rect&
     }
 }
 
-// A bevel fills what it needs itself, and a mat paints every pixel of its area without
-// its background.
+// A mat paints every pixel of its area, so its background would be painted over.
 bool PaintsEveryPixel(const View& view, const cWindow& w) {
     return w.DrawType == dtMat && MatCoversArea(view, w);
 }
@@ -79,6 +78,7 @@ void Paint(View& view, const Layout& layout, const cWindow& w, DrawMode mode) {
         view.canvas.FillRect(r, ColourOf(layout.BackgroundColour));
         return;
     }
+    // A bevel fills what it needs itself.
     if (w.DrawType != dtRectangle && !PaintsEveryPixel(view, w)) FillBackground(view, layout, w, r);
     DrawContent(view, layout, w, r);
     if (view.ViewMode == vmDesign)
