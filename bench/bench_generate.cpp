@@ -7,7 +7,7 @@
 #include "generate/deployment.h"
 #include "generate/deployment_record.h"
 #include "photo_bitmap.h"
-#include "qt/libcrypto_hasher.h"
+#include "qt/gcrypt_hasher.h"
 #include "ratio_report.h"
 #include "reference/deploy_reference.h"
 #include "shell/generate_files.h"
@@ -91,7 +91,7 @@ void BM_GenerateInProcess(benchmark::State& state) {
     pw::CliEditor cli(context);
     cli.Load(kJob);
     context.host.answer = pw::Answer::Yes;
-    pw::LibcryptoHasher hasher;
+    pw::GcryptHasher hasher;
     for (auto _ : state) pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher);
 }
 void BM_ToolStart(benchmark::State& state) {
@@ -131,7 +131,7 @@ void BM_GenerateLobby(benchmark::State& state) {
     pw::CliEditor cli(context);
     LobbyEditor(cli);
     context.host.answer = pw::Answer::Yes;
-    pw::LibcryptoHasher hasher;
+    pw::GcryptHasher hasher;
     for (auto _ : state) {
         SettleOnDisk(state);
         pw::GenerateFiles(cli.editor(), pw::NoProgress(), hasher);
@@ -167,7 +167,7 @@ void BM_GenerateLobbyUnflushed(benchmark::State& state) {
     pw::CliEditor cli(context);
     LobbyEditor(cli);
     context.host.answer = pw::Answer::Yes;
-    pw::LibcryptoHasher hasher;
+    pw::GcryptHasher hasher;
     UnflushedFs fs;
     for (auto _ : state) {
         SettleOnDisk(state);

@@ -3,7 +3,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/cli_editor.h"
 #include "platform/win1252.h"
-#include "qt/libcrypto_hasher.h"
+#include "qt/gcrypt_hasher.h"
 #include "shell/generate_files.h"
 
 namespace pw {
@@ -35,7 +35,7 @@ int RunGenerate(CliContext& context, const std::vector<std::string>& arguments) 
         return kExitOk;
     }
     context.host.answer = args.Has("--replace-backups") ? Answer::Yes : Answer::No;
-    LibcryptoHasher hasher;
+    GcryptHasher hasher;
     const GenerateReport report = GenerateFiles(cli.editor(), NoProgress(), hasher);
     context.out << Win1252ToUtf8(GenerateSummary(report)) << '\n';
     return report.complete ? kExitOk : kExitError;

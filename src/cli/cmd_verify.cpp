@@ -3,7 +3,7 @@
 #include "generate/target_folder.h"
 #include "generate/verify_display.h"
 #include "platform/win1252.h"
-#include "qt/libcrypto_hasher.h"
+#include "qt/gcrypt_hasher.h"
 
 namespace pw {
 
@@ -24,7 +24,7 @@ int RunVerify(CliContext& context, const std::vector<std::string>& arguments) {
         context.err << "Usage: panelwright-cli verify [FOLDER]\n";
         return kExitUsage;
     }
-    LibcryptoHasher hasher;
+    GcryptHasher hasher;
     const VerifyResult result = VerifyDisplayFolder(FolderArgument(arguments), hasher);
     context.out << Win1252ToUtf8(VerifyText(result));
     return result.Agrees() ? kExitOk : kExitError;
@@ -40,7 +40,7 @@ int RunRestore(CliContext& context, const std::vector<std::string>& arguments) {
                     << " has a backup folder to restore from.\n";
         return kExitError;
     }
-    LibcryptoHasher hasher;
+    GcryptHasher hasher;
     const DeploymentRecord record = BackupRecord(hasher);
     RestoreBackup(record, hasher, NoProgress());
     context.out << Win1252ToUtf8("The display files deployed on " + record.time + " are back in " +

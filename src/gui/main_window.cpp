@@ -21,7 +21,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "qt/layout_picture.h"
-#include "qt/libcrypto_hasher.h"
+#include "qt/gcrypt_hasher.h"
 #include "qt/win1252.h"
 #include "shell/close_query.h"
 #include "shell/generate_files.h"
@@ -303,19 +303,19 @@ void TfPanelwright::Generatefiles1Click() {
         !GenerateDespiteProblems(editor_.host, problems_->Problems()))
         return;
     ProgressWindow progress(this);
-    LibcryptoHasher hasher;
+    GcryptHasher hasher;
     if (const auto report = pw::Generatefiles1Click(editor_, progress, hasher))
         statusBar()->showMessage(FromWin1252(GenerateSummary(*report)));
 }
 
 void TfPanelwright::VerifyDisplayFiles1Click() {
-    LibcryptoHasher hasher;
+    GcryptHasher hasher;
     pw::VerifyDisplayFiles1Click(editor_.doc.layout.InputSpec, editor_.host, hasher);
 }
 
 void TfPanelwright::RestorePreviousDisplayFiles1Click() {
     ProgressWindow progress(this);
-    LibcryptoHasher hasher;
+    GcryptHasher hasher;
     if (pw::RestorePrevious1Click(editor_.host, hasher, progress))
         statusBar()->showMessage("The previous display files are back");
 }

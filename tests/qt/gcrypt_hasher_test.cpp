@@ -1,4 +1,4 @@
-#include "qt/libcrypto_hasher.h"
+#include "qt/gcrypt_hasher.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 namespace pw {
 namespace {
 
-TEST(LibcryptoHasher, GivesTheStandardDigestsInLowerCaseHex) {
-    LibcryptoHasher hasher;
+TEST(GcryptHasher, GivesTheStandardDigestsInLowerCaseHex) {
+    GcryptHasher hasher;
     EXPECT_EQ(hasher.Sha256Hex(""),
               "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     EXPECT_EQ(hasher.Sha256Hex("abc"),

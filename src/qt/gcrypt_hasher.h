@@ -1,0 +1,17 @@
+#pragma once
+// SHA-256 digests through libgcrypt, which uses the processor's SHA instructions where it has
+// them: several times as fast as Qt's portable hash, and a deployment digests every file it
+// writes. Qt's own dependencies load libgcrypt into both programs already, so it costs their
+// start nothing, where a cryptography library of its own cost every start more time than the
+// digests of a deployment take.
+
+#include "platform/hasher.h"
+
+namespace pw {
+
+class GcryptHasher final : public Hasher {
+public:
+    std::string Sha256Hex(std::string_view bytes) override;
+};
+
+} // namespace pw
