@@ -1,5 +1,6 @@
 #include "platform/raster_canvas.h"
 #include "qt/qt_text_engine.h"
+#include "qt/win1252.h"
 #include "display/colour.h"
 #include "shell/startup.h"
 #include "support/add_window.h"
@@ -36,6 +37,20 @@ protected:
 TEST_F(QtTextEngineTest, ArialIsLiberationSans) {
     EXPECT_EQ(QFontInfo(QtTextEngine::MakeFont({"Arial", 20, 0})).family(), "Liberation Sans");
     EXPECT_EQ(QFontInfo(QtTextEngine::MakeFont({"Arial", 20, 0})).pixelSize(), 20);
+}
+
+TEST_F(QtTextEngineTest, EveryCharacterIsAsWideAsQtLaysItOutInText) {
+    // Tabs, breaks and the soft hyphen take another width in text than their glyphs have.
+    for (const FontDesc& font : {FontDesc{"Arial", 20, 0}, FontDesc{"Times New Roman", 9, fsBold},
+                                 FontDesc{"Courier New", 33, fsItalic | fsUnderline}}) {
+        const QFontMetrics metrics(QtTextEngine::MakeFont(font));
+        for (int c = 0; c < 256; ++c) {
+            const std::string text(1, static_cast<char>(c));
+            EXPECT_EQ(engine.Measure(font, text).width,
+                      std::max(0, metrics.horizontalAdvance(FromWin1252(text))))
+                << font.face << " " << font.height << ", code " << c;
+        }
+    }
 }
 
 TEST_F(QtTextEngineTest, OpaqueTextFillsItsMeasuredCellWithoutAntialiasing) {
