@@ -6,11 +6,12 @@
 namespace pw {
 
 CliEditor::CliEditor(CliContext& context, Canvas canvas) {
-    editor_ = std::make_unique<Editor>(context.host, text_);
-    editor_->view.Unseen = canvas == Canvas::Unseen;
     // Nothing is drawn on an unseen canvas: it holds no pixels, which a large display's
     // canvas would take megabytes for.
-    if (editor_->view.Unseen) editor_->view.canvas = RasterCanvas(0, 0, 0);
+    const bool unseen = canvas == Canvas::Unseen;
+    editor_ = unseen ? std::make_unique<Editor>(context.host, text_, 0, 0)
+                     : std::make_unique<Editor>(context.host, text_);
+    editor_->view.Unseen = unseen;
     // A command never undoes: the history keeps no copy of the layout.
     editor_->doc.history = UndoHistory(0);
     editor_->run.calendarNames = LocaleCalendarNames();

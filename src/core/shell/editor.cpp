@@ -5,9 +5,9 @@
 
 namespace pw {
 
-Editor::Editor(Host& host_, TextEngine& textEngine_)
+Editor::Editor(Host& host_, TextEngine& textEngine_, int canvasWidth, int canvasHeight)
     : host(host_), textEngine(textEngine_), doc(host_, observers, this),
-      view(textEngine_, doc.images, run.random, observers) {}
+      view(textEngine_, doc.images, run.random, observers, canvasWidth, canvasHeight) {}
 
 void Editor::ImageRead(cWindow& w, int index, bool dither, int transparent) {
     LoadWindowImage(doc.images, w, index, dither, transparent);

@@ -16,7 +16,9 @@ namespace pw {
 
 class Editor final : private WindowContext {
 public:
-    Editor(Host& host, TextEngine& textEngine);
+    // The canvas starts at the size given (none for a tool no one looks at).
+    Editor(Host& host, TextEngine& textEngine, int canvasWidth = kFirstCanvasWidth,
+           int canvasHeight = kFirstCanvasHeight);
 
     Host& host;
     Observers observers;
