@@ -37,6 +37,13 @@ FontDesc FontOf(const cWindow& w) {
 
 } // namespace
 
+CanvasSize DisplayCanvasSize(const Layout& layout) {
+    const cWindow* background = Background(layout);
+    if (!background) return {kFirstCanvasWidth, kFirstCanvasHeight};
+    return {std::clamp(background->X1 + 1, 1, kMaxDisplaySide),
+            std::clamp(background->Y1 + 1, 1, kMaxDisplaySide)};
+}
+
 void DrawDisplayOn(RasterCanvas& canvas, const Layout& layout, const ImageStore& images,
                    TextEngine& engine, const CalendarNames& names, const DrawingOptions& options) {
     // A view of its own: drawing the layout changes nothing but this view's pixels. It draws
@@ -48,11 +55,9 @@ void DrawDisplayOn(RasterCanvas& canvas, const Layout& layout, const ImageStore&
     ImageBank bank(host, observers);
     Random random;
     View view(engine, bank, random, observers, 1, 1);
-    const cWindow* background = Background(layout);
     view.canvas = std::move(canvas);
-    view.canvas.Resize(
-        background ? std::clamp(background->X1 + 1, 1, kMaxDisplaySide) : kFirstCanvasWidth,
-        background ? std::clamp(background->Y1 + 1, 1, kMaxDisplaySide) : kFirstCanvasHeight);
+    const CanvasSize size = DisplayCanvasSize(layout);
+    view.canvas.Resize(size.width, size.height);
     bank.ImageList.Replace(images.Images());
     Layout shown = layout;
     view.ViewMode = options.clock ? vmDynamic : vmStatic;

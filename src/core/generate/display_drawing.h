@@ -28,6 +28,13 @@ struct DrawingOptions {
 // images of the store and the text of the engine. The layout itself is not changed.
 RasterCanvas DrawDisplay(const Layout& layout, const ImageStore& images, TextEngine& engine,
                          const CalendarNames& names, const DrawingOptions& options);
+// The size DrawDisplayOn makes the canvas: the display's. Fresh memory costs a page fault for
+// every 4 KB when it is first touched, more than drawing most layouts takes, so a caller may
+// give a new canvas this size ahead, on a thread of its own.
+struct CanvasSize {
+    int width, height;
+};
+CanvasSize DisplayCanvasSize(const Layout& layout);
 // The same on the canvas given, whose memory is used again when it is large enough.
 void DrawDisplayOn(RasterCanvas& canvas, const Layout& layout, const ImageStore& images,
                    TextEngine& engine, const CalendarNames& names, const DrawingOptions& options);

@@ -41,19 +41,8 @@ namespace {
 struct Generation {
     std::string target;
     std::optional<PreparedDisplay> prepared; // none for a target outside the display folder
+    std::future<void> screens; // while the check's screens are given their size
 };
-
-Generation Prepare(Editor& editor, Progress& progress) {
-    const cInputSpec& job = editor.doc.layout.InputSpec;
-    Generation g{TargetFolder(job), std::nullopt};
-    if (!TargetStaysInside(job)) return g;
-    ProgressScope scope(progress, "Making the display files");
-    ProgressSteps steps(progress,
-                        static_cast<long>(CheckLayoutFonts(editor.textEngine, editor.doc.layout)));
-    g.prepared =
-        PrepareDisplayFiles(editor.textEngine, editor.doc.layout, editor.doc.images.ImageList, steps);
-    return g;
-}
 
 // The two screens the check draws at every deployment, kept for the next one: fresh memory
 // of a screen's size costs more than drawing most layouts on it. Screens far beyond the usual
@@ -65,6 +54,27 @@ struct CheckCanvases {
 CheckCanvases& KeptCanvases() {
     thread_local CheckCanvases canvases;
     return canvases;
+}
+
+Generation Prepare(Editor& editor, Progress& progress) {
+    const cInputSpec& job = editor.doc.layout.InputSpec;
+    Generation g{TargetFolder(job), std::nullopt, {}};
+    if (!TargetStaysInside(job)) return g;
+    // New screens, or screens of another size, take their memory on a thread of their own
+    // while the files are made: touching it first costs a page fault for every 4 KB.
+    CheckCanvases& canvases = KeptCanvases();
+    const CanvasSize size = DisplayCanvasSize(editor.doc.layout);
+    if (canvases.preview.Width() != size.width || canvases.preview.Height() != size.height)
+        g.screens = std::async(std::launch::async, [&canvases, size] {
+            canvases.preview.Resize(size.width, size.height);
+            canvases.shown.Resize(size.width, size.height);
+        });
+    ProgressScope scope(progress, "Making the display files");
+    ProgressSteps steps(progress,
+                        static_cast<long>(CheckLayoutFonts(editor.textEngine, editor.doc.layout)));
+    g.prepared =
+        PrepareDisplayFiles(editor.textEngine, editor.doc.layout, editor.doc.images.ImageList, steps);
+    return g;
 }
 
 // The display must show what the Static view shows: the staged files, drawn by themselves,
@@ -117,6 +127,7 @@ GenerateReport Deploy(Editor& editor, Generation& g, Progress& progress, Hasher&
         };
         const cInputSpec& job = editor.doc.layout.InputSpec;
         deploy.checkStaged = [&](const std::string& staged, DecodedDisplayFiles& decoded) {
+            if (g.screens.valid()) g.screens.get();
             CheckDrawing(prepared.layout, editor, staged, decoded);
         };
         if (job.SubDirectory.empty() && job.NetIDs.empty())
