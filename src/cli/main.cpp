@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     // down Qt's font system and the glyphs would add most of a millisecond to every run a
     // script waits for. A sanitised build goes the long way, so that its leak check runs.
     pw::AwaitDeploymentCleanup();
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef PW_SANITIZE
     return status;
 #else
     std::cout.flush();
