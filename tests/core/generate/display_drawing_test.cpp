@@ -7,6 +7,7 @@
 #include "display/colour.h"
 #include "platform/errors.h"
 #include "shell/generate_files.h"
+#include "shell/window_commands.h"
 #include "support/editor_fixture.h"
 #include "support/fake_hasher.h"
 #include "support/temp_drive.h"
@@ -146,35 +147,50 @@ public:
     }
 };
 
-TEST_F(DisplayDrawingTest, ADeploymentWhoseFilesWouldDrawOtherwiseIsRefusedNamingTheWindow) {
-    // The check draws on the canvases of the one before, which passed.
-    GenerateFiles(editor, NoProgress(), hasher);
-    const auto deployed = [&] {
-        std::ifstream in(drive.root / "KVP/Display/Display.dcf", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    const std::string before = deployed();
-    ASSERT_FALSE(before.empty());
-    KerningEngine kerning;
-    Editor other(host, kerning);
-    CreateDefaultLayout(other.doc, other.view);
-    other.doc.LayoutFileName = editor.doc.LayoutFileName;
-    for (const int y : {0, 40}) {
-        cWindow& w = pw::AddWindow(other, 10, y, 309, y + 39, wtMessage);
-        w.FontName = "Fake";
-        w.FontSize = 12;
-        w.FG = 255;
-        w.Text.Set(0, y == 0 ? "Lift" : "G");
+// Deploys, then deploys a layout of the display size given with two message windows from
+// (left, top), which the display would draw otherwise, and expects it refused. The check draws
+// on the canvases of the deployment before, which passed.
+class RefusedDeploymentTest : public DisplayDrawingTest {
+protected:
+    void ExpectRefused(int width, int height, int left, int top) {
+        GenerateFiles(editor, NoProgress(), hasher);
+        const auto deployed = [&] {
+            std::ifstream in(drive.root / "KVP/Display/Display.dcf", std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(in), {});
+        };
+        const std::string before = deployed();
+        ASSERT_FALSE(before.empty());
+        KerningEngine kerning;
+        Editor other(host, kerning);
+        CreateDefaultLayout(other.doc, other.view);
+        SetDisplaySize(other.doc, other.view, width, height);
+        other.doc.LayoutFileName = editor.doc.LayoutFileName;
+        for (const int y : {top, top + 40}) {
+            cWindow& w = pw::AddWindow(other, left, y, left + 299, y + 39, wtMessage);
+            w.FontName = "Fake";
+            w.FontSize = 12;
+            w.FG = 255;
+            w.Text.Set(0, y == top ? "Lift" : "G");
+        }
+        try {
+            GenerateFiles(other, NoProgress(), hasher);
+            ADD_FAILURE() << "deployed";
+        } catch (const IoError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Nothing in C:\\KVP\\Display\\ was changed. Drawn from its files, the "
+                      "display would not show what the Static view shows: Message Window 2: 1 "
+                      "pixel.");
+        }
+        EXPECT_EQ(deployed(), before);
     }
-    try {
-        GenerateFiles(other, NoProgress(), hasher);
-        ADD_FAILURE() << "deployed";
-    } catch (const IoError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Nothing in C:\\KVP\\Display\\ was changed. Drawn from its files, the display "
-                  "would not show what the Static view shows: Message Window 2: 1 pixel.");
-    }
-    EXPECT_EQ(deployed(), before);
+};
+
+TEST_F(RefusedDeploymentTest, ADeploymentWhoseFilesWouldDrawOtherwiseIsRefusedNamingTheWindow) {
+    ExpectRefused(640, 480, 10, 0);
+}
+
+TEST_F(RefusedDeploymentTest, TheCheckSeesAllOfADisplayThatGrewSinceTheDeploymentBefore) {
+    ExpectRefused(800, 600, 490, 520);
 }
 
 } // namespace
