@@ -7,13 +7,12 @@ namespace pw {
 std::string GcryptHasher::Sha256Hex(std::string_view bytes) {
     // The library must be initialised once before its first use; a program that keeps no
     // secrets needs none of its secure memory.
-    static const bool initialised = [] {
+    [[maybe_unused]] static const bool initialised = [] {
         gcry_check_version(nullptr);
         gcry_control(GCRYCTL_DISABLE_SECMEM, 0);
         gcry_control(GCRYCTL_INITIALIZATION_FINISHED, 0);
         return true;
     }();
-    (void)initialised;
     constexpr unsigned kSize = 32;
     unsigned char digest[kSize];
     gcry_md_hash_buffer(GCRY_MD_SHA256, digest, bytes.data(), bytes.size());

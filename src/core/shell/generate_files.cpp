@@ -60,20 +60,28 @@ Generation Prepare(Editor& editor, Progress& progress) {
     const cInputSpec& job = editor.doc.layout.InputSpec;
     Generation g{TargetFolder(job), std::nullopt, {}};
     if (!TargetStaysInside(job)) return g;
-    // New screens, or screens of another size, take their memory on a thread of their own
-    // while the files are made: touching it first costs a page fault for every 4 KB.
-    CheckCanvases& canvases = KeptCanvases();
-    const CanvasSize size = DisplayCanvasSize(editor.doc.layout);
-    if (canvases.preview.Width() != size.width || canvases.preview.Height() != size.height)
-        g.screens = std::async(std::launch::async, [&canvases, size] {
-            canvases.preview.Resize(size.width, size.height);
-            canvases.shown.Resize(size.width, size.height);
-        });
     ProgressScope scope(progress, "Making the display files");
     ProgressSteps steps(progress,
                         static_cast<long>(CheckLayoutFonts(editor.textEngine, editor.doc.layout)));
     g.prepared =
         PrepareDisplayFiles(editor.textEngine, editor.doc.layout, editor.doc.images.ImageList, steps);
+    return g;
+}
+
+// The files made for a deployment. New screens for its check, or screens of another size,
+// take their memory on a thread of their own while the files are made: touching it first
+// costs a page fault for every 4 KB.
+Generation PrepareToDeploy(Editor& editor, Progress& progress) {
+    std::future<void> screens;
+    CheckCanvases& canvases = KeptCanvases();
+    const CanvasSize size = DisplayCanvasSize(editor.doc.layout);
+    if (canvases.preview.Width() != size.width || canvases.preview.Height() != size.height)
+        screens = std::async(std::launch::async, [&canvases, size] {
+            canvases.preview.Resize(size.width, size.height);
+            canvases.shown.Resize(size.width, size.height);
+        });
+    Generation g = Prepare(editor, progress);
+    g.screens = std::move(screens);
     return g;
 }
 
@@ -149,7 +157,7 @@ std::string Details(const Generation& g) {
 } // namespace
 
 GenerateReport GenerateFiles(Editor& editor, Progress& progress, Hasher& hasher, DeployFs& fs) {
-    Generation g = Prepare(editor, progress);
+    Generation g = PrepareToDeploy(editor, progress);
     return Deploy(editor, g, progress, hasher, fs);
 }
 
@@ -171,7 +179,7 @@ std::optional<GenerateReport> Generatefiles1Click(Editor& editor, Progress& prog
         ~HoldTimer() { editor.run.TimerBusy = was; }
     } hold{editor};
     // The files are made first, so that the question can tell what they change.
-    Generation g = Prepare(editor, progress);
+    Generation g = PrepareToDeploy(editor, progress);
     if (editor.host.AskWithDetails("This will reconfigure the connected displays. CONTINUE ?",
                                    Buttons::YesNo, Details(g)) != Answer::Yes)
         return std::nullopt;
