@@ -98,8 +98,8 @@ RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
         glyph.width = static_cast<std::uint16_t>(widths[c]);
         for (int y = 0; y < cellHeight; ++y) {
             const ScreenColour* row = canvas.Row(y);
-            const bool ink = AppendGlyphRow(glyph.rows, widths[c],
-                                            [row](int x) { return Blue(row[x]) < kInkBlueBelow; });
+            const bool ink = AppendGlyphRow(
+                glyph.rows, widths[c], [&](auto&& span) { ForEachInkRun(row, widths[c], span); });
             if (ink) topMargin = std::min(topMargin, y);
         }
         out.dataSize += static_cast<std::int32_t>(2 + glyph.rows.size());

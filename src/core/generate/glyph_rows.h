@@ -21,18 +21,18 @@ constexpr int kLongestRunByte = 254;
 // Appends a run of the given length, split as above when it is longer than a byte can hold.
 void AppendGlyphRun(std::string& out, int length);
 
-// Appends one row of width pixels, ink(x) telling whether pixel x is ink, and its row end.
-// Returns whether the row has ink.
-template <class Ink> bool AppendGlyphRow(std::string& out, int width, Ink&& ink) {
-    bool inInk = false, anyInk = false;
-    int runStart = 0;
-    for (int x = 0; x < width; ++x) {
-        if (ink(x) == inInk) continue;
-        AppendGlyphRun(out, x - runStart);
-        runStart = x;
-        inInk = !inInk;
+// Appends one row of width pixels and its row end. runs(span) calls span(left, right), both
+// ends included, for each run of ink in the row, left to right. Returns whether the row has
+// ink.
+template <class Runs> bool AppendGlyphRow(std::string& out, int width, Runs&& runs) {
+    int x = 0; // where the run of background before the next ink starts
+    bool anyInk = false;
+    runs([&](int left, int right) {
+        AppendGlyphRun(out, left - x);
+        x = right + 1;
+        if (x < width) AppendGlyphRun(out, x - left);
         anyInk = true;
-    }
+    });
     out += static_cast<char>(kGlyphRowEnd);
     return anyInk;
 }

@@ -38,18 +38,9 @@ const Glyph* GlyphFace::Of(unsigned char c) {
     // Drawn as the font rasteriser draws it, so the ink is what the font file will hold.
     RasterCanvas cell(width, height_, kCell);
     engine_.Draw(cell, font_, 0, 0, std::string(1, static_cast<char>(c)), kInk, kCell);
-    for (int y = 0; y < height_; ++y) {
-        const ScreenColour* row = cell.Row(y);
-        for (int x = 0; x < width;) {
-            if (Blue(row[x]) >= kInkBlueBelow) {
-                ++x;
-                continue;
-            }
-            const int left = x;
-            while (x < width && Blue(row[x]) < kInkBlueBelow) ++x;
-            glyph.ink.push_back({y, left, x - 1});
-        }
-    }
+    for (int y = 0; y < height_; ++y)
+        ForEachInkRun(cell.Row(y), width,
+                      [&](int left, int right) { glyph.ink.push_back({y, left, right}); });
     return &glyph;
 }
 

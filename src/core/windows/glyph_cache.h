@@ -7,6 +7,7 @@
 
 #include "platform/raster_canvas.h"
 #include "platform/text_engine.h"
+#include "windows/ink_runs.h"
 
 #include <array>
 #include <memory>
@@ -19,10 +20,6 @@ namespace pw {
 // The largest display is 800 pixels a side; no cell beyond this many pixels high or wide is a
 // font it can show, and the bound keeps a layout's font size from taking memory without end.
 constexpr int kMaxGlyphCell = 1000;
-
-// A pixel of a glyph drawn black on white is ink when its blue component is below this:
-// black text and dark greys.
-constexpr int kInkBlueBelow = 176;
 
 // One run of ink in a row of a glyph's cell, both ends included.
 struct InkSpan {

@@ -1,5 +1,7 @@
 #include "generate/glyph_rows.h"
 
+#include "windows/ink_runs.h"
+
 #include <gtest/gtest.h>
 
 namespace pw {
@@ -17,6 +19,16 @@ std::string Bytes(std::initializer_list<int> values) {
     std::string s;
     for (const int v : values) s += static_cast<char>(v);
     return s;
+}
+
+// The pattern as a cell's pixels: ink and background alternate between the darkest and the
+// lightest blue that count as such.
+std::vector<ScreenColour> Pixels(const std::string& pattern) {
+    std::vector<ScreenColour> row;
+    for (std::size_t x = 0; x < pattern.size(); ++x)
+        row.push_back(pattern[x] == '#' ? MakeColour(0, 0, x % 2 ? 0 : kInkBlueBelow - 1)
+                                        : MakeColour(255, 255, x % 2 ? 255 : kInkBlueBelow));
+    return row;
 }
 
 struct RowCase {
@@ -38,11 +50,16 @@ TEST(GlyphRows, EachRowIsItsRunsThenTheRowEnd) {
         {Dots(255) + "#", Bytes({254, 0, 1, 255})},
         {Dots(300) + Ink(10) + Dots(10), Bytes({254, 0, 46, 10, 255})},
         {Ink(600) + ".", Bytes({0, 254, 0, 254, 0, 92, 255})},
+        // Runs across and within the eight pixels looked at together.
+        {Dots(13) + Ink(9) + Dots(3) + Ink(17), Bytes({13, 9, 3, 255})},
+        {Ink(7) + "." + Ink(8) + ".#.", Bytes({0, 7, 1, 8, 1, 1, 255})},
     };
     for (const RowCase& c : cases) {
         const int width = static_cast<int>(c.pixels.size());
         std::string out = "x";
-        const bool ink = AppendGlyphRow(out, width, [&](int x) { return c.pixels[x] == '#'; });
+        const std::vector<ScreenColour> row = Pixels(c.pixels);
+        const bool ink = AppendGlyphRow(
+            out, width, [&](auto&& span) { ForEachInkRun(row.data(), width, span); });
         EXPECT_EQ(out, "x" + c.bytes) << c.pixels;
         EXPECT_EQ(ink, c.pixels.find('#') != std::string::npos) << c.pixels;
 
