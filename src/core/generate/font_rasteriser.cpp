@@ -4,20 +4,17 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/name_chars.h"
-#include "platform/raster_canvas.h"
-#include "display/colour.h"
 
 #include <algorithm>
 #include <array>
 #include <bitset>
 #include <climits>
+#include <optional>
 
 namespace pw {
 
 namespace {
 
-constexpr ScreenColour kInk = MakeColour(0, 0, 0);
-constexpr ScreenColour kCell = MakeColour(255, 255, 255);
 constexpr int kStandardFirst = 32;
 constexpr int kStandardLast = 127;
 
@@ -51,6 +48,10 @@ FormatError Unusable(const FontDesc& font, const std::string& why) {
                        " cannot be made for the display: " + why + ".");
 }
 
+FormatError CellsTooLarge(const FontDesc& font) {
+    return Unusable(font, "its cells pass " + std::to_string(kMaxGlyphCell) + " pixels");
+}
+
 } // namespace
 
 // Measured before anything is drawn so that their size is known to be sane before a canvas
@@ -59,14 +60,13 @@ GlyphCells MeasureGlyphCells(TextEngine& engine, const FontDesc& font,
                              const std::bitset<kGlyphSlots>& codes) {
     if (font.height < 1 || font.height > kMaxGlyphCell)
         throw Unusable(font, "its height is not 1 to " + std::to_string(kMaxGlyphCell) + " pixels");
-    const std::string tooLarge = "its cells pass " + std::to_string(kMaxGlyphCell) + " pixels";
     GlyphCells cells;
     cells.height = engine.Measure(font, "").height;
-    if (cells.height < 0 || cells.height > kMaxGlyphCell) throw Unusable(font, tooLarge);
+    if (cells.height < 0 || cells.height > kMaxGlyphCell) throw CellsTooLarge(font);
     for (int c = 0; c < kGlyphSlots; ++c) {
         if (!codes[c]) continue;
         const int width = engine.Measure(font, std::string(1, static_cast<char>(c))).width;
-        if (width < 0 || width > kMaxGlyphCell) throw Unusable(font, tooLarge);
+        if (width < 0 || width > kMaxGlyphCell) throw CellsTooLarge(font);
         cells.widths[c] = width;
         cells.widest = std::max(cells.widest, width);
     }
@@ -86,20 +86,28 @@ RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
 
     RasterisedGlyphs out;
     out.leftOut = std::move(selection.leftOut);
-    RasterCanvas canvas(cells.widest, cellHeight, kCell);
+    // Each glyph is the ink of its cell as the glyph cache keeps it: the engine's own cache
+    // when it is one, so that a font the canvas has drawn is not rendered again, or else a
+    // cache for this font alone.
+    auto* cache = dynamic_cast<GlyphCache*>(&engine);
+    std::optional<GlyphCache> own;
+    if (!cache) cache = &own.emplace(engine);
     int topMargin = INT_MAX; // the first row with ink in any glyph, once one has ink
     bool last = false;
     for (int c = 0; c < kGlyphSlots && !last; ++c) {
         if (!selection.codes[c]) continue;
         last = limit != 0 && out.dataSize > limit;
-        // The engine fills the whole cell, so nothing of the glyph before stays inside it.
-        engine.Draw(canvas, font, 0, 0, std::string(1, static_cast<char>(c)), kInk, kCell);
+        // The cells were measured within the cache's bounds, so it renders every glyph.
+        const Glyph* drawn = cache->GlyphOf(font, static_cast<unsigned char>(c));
+        if (!drawn) throw CellsTooLarge(font);
         FntGlyph glyph;
         glyph.width = static_cast<std::uint16_t>(widths[c]);
+        auto span = drawn->ink.begin();
         for (int y = 0; y < cellHeight; ++y) {
-            const ScreenColour* row = canvas.Row(y);
-            const bool ink = AppendGlyphRow(
-                glyph.rows, widths[c], [&](auto&& span) { ForEachInkRun(row, widths[c], span); });
+            const bool ink = AppendGlyphRow(glyph.rows, widths[c], [&](auto&& run) {
+                for (; span != drawn->ink.end() && span->row == y; ++span)
+                    run(span->left, span->right);
+            });
             if (ink) topMargin = std::min(topMargin, y);
         }
         out.dataSize += static_cast<std::int32_t>(2 + glyph.rows.size());

@@ -1,12 +1,12 @@
 #pragma once
-// Bitmap fonts for the display. Every character is drawn by the text engine, black on its
-// white cell, exactly as the canvas draws text; its pixels are read back and stored as run
-// lengths of ink and background, row by row; the blank rows that all glyphs share at the top
-// are trimmed.
+// Bitmap fonts for the display. Every character is its glyph in the glyph cache, the ink of
+// its cell drawn black on white by the text engine, from which the canvas draws text too; the
+// ink is stored as run lengths of ink and background, row by row; the blank rows that all
+// glyphs share at the top are trimmed.
 
 #include "generate/fnt_file.h"
 #include "platform/text_engine.h"
-#include "windows/glyph_cache.h" // the cell bound and what counts as ink
+#include "windows/glyph_cache.h"
 
 #include <array>
 #include <bitset>

@@ -64,6 +64,13 @@ public:
         return engine_.FaceSubstitute(face);
     }
 
+    // A character's glyph, rendered on first use; null where the engine beneath draws the
+    // font or the character, its line or cell being beyond kMaxGlyphCell.
+    const Glyph* GlyphOf(const FontDesc& font, unsigned char c) {
+        GlyphFace* face = Face(font);
+        return face ? face->Of(c) : nullptr;
+    }
+
     // Forgets every glyph, so that each is rendered again when next needed.
     void Clear() { faces_.clear(); }
 
