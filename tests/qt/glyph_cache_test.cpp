@@ -3,6 +3,8 @@
 // going back to the fonts on the next repaint.
 
 #include "display/colour.h"
+#include "generate/fnt_file.h"
+#include "generate/font_rasteriser.h"
 #include "platform/raster_canvas.h"
 #include "qt/qt_text_engine.h"
 #include "shell/redraw.h"
@@ -116,6 +118,24 @@ TEST(GlyphCache, FontsNoDisplayCanHoldAreLeftToTheFonts) {
     cache.Draw(canvas, huge, -500, -900, "W", kInk, std::nullopt);
     EXPECT_EQ(fonts.draws, 2);
     EXPECT_EQ(cache.Measure(huge, "WW").width, fonts.Measure(huge, "WW").width);
+}
+
+// A font file is made of the glyphs the canvas drew, each rendered once, and holds what Qt's
+// fonts draw.
+TEST(GlyphCache, FontFilesTakeTheGlyphsTheCanvasDrew) {
+    CountingEngine fonts;
+    GlyphCache cache(fonts);
+    const FontDesc font{"Liberation Serif", 26, fsItalic};
+    RasterCanvas canvas(300, 40, kGround);
+    cache.Draw(canvas, font, 0, 0, "Lift 3 {Wg|j}", kInk, std::nullopt);
+
+    const std::string file = FontFileBytes(RasteriseGlyphs(cache, font, "", 0).font);
+    QtTextEngine qt;
+    EXPECT_EQ(file, FontFileBytes(RasteriseGlyphs(qt, font, "", 0).font));
+    // Each of the 96 characters of the standard set, those of the text too, rendered once.
+    EXPECT_EQ(fonts.draws, 96);
+    RasteriseGlyphs(cache, font, "", 0);
+    EXPECT_EQ(fonts.draws, 96);
 }
 
 } // namespace
