@@ -35,7 +35,7 @@ const Glyph* GlyphFace::Of(unsigned char c) {
     if (glyphs_[c]) return &*glyphs_[c];
     Glyph& glyph = glyphs_[c].emplace();
     if (width == 0 || height_ == 0) return &glyph;
-    // Drawn as the font rasteriser draws it, so the ink is what the font file will hold.
+    // Drawn black on its white cell; the ink is what the canvas draws and the font file holds.
     RasterCanvas cell(width, height_, kCell);
     engine_.Draw(cell, font_, 0, 0, std::string(1, static_cast<char>(c)), kInk, kCell);
     for (int y = 0; y < height_; ++y)
