@@ -79,19 +79,19 @@ void CheckFontCells(TextEngine& engine, const FontDesc& font) {
 
 RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
                                  const std::string& characters, std::int32_t limit) {
+    // Each glyph is the ink of its cell as the glyph cache keeps it: the engine's own cache
+    // when it is one, so that a font the canvas has drawn is not measured or rendered again,
+    // or else a cache for this font alone.
+    auto* cache = dynamic_cast<GlyphCache*>(&engine);
+    std::optional<GlyphCache> own;
+    if (!cache) cache = &own.emplace(engine);
     Selection selection = Select(characters);
-    const GlyphCells cells = MeasureGlyphCells(engine, font, selection.codes);
+    const GlyphCells cells = MeasureGlyphCells(*cache, font, selection.codes);
     const int cellHeight = cells.height;
     const std::array<int, kGlyphSlots>& widths = cells.widths;
 
     RasterisedGlyphs out;
     out.leftOut = std::move(selection.leftOut);
-    // Each glyph is the ink of its cell as the glyph cache keeps it: the engine's own cache
-    // when it is one, so that a font the canvas has drawn is not rendered again, or else a
-    // cache for this font alone.
-    auto* cache = dynamic_cast<GlyphCache*>(&engine);
-    std::optional<GlyphCache> own;
-    if (!cache) cache = &own.emplace(engine);
     int topMargin = INT_MAX; // the first row with ink in any glyph, once one has ink
     bool last = false;
     for (int c = 0; c < kGlyphSlots && !last; ++c) {
