@@ -4,9 +4,7 @@
 #include "shell/command_scope.h"
 #include "shell/editor.h"
 
-#include <QIcon>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace pw {
 
@@ -18,12 +16,6 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(PW_VERSION);
     // The desktop entry that an installed copy brings along.
     setDesktopFileName("org.example.panelwright");
-}
-
-void Application::ShowIcon() {
-    // Finding a theme's icon searches the icon folders, a cost the first frame need not
-    // wait for: the window manager takes the icon whenever it comes.
-    QTimer::singleShot(0, this, [] { setWindowIcon(QIcon::fromTheme("panelwright")); });
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -13,9 +13,6 @@ class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
-    // Gives the windows the icon that an installed copy brings along, once what is waiting
-    // to be done when the event loop starts has been done.
-    void ShowIcon();
 
     // Shows the error's text; the message box the error handler uses.
     static void ShowError(const std::exception& error);

@@ -23,6 +23,5 @@ int main(int argc, char** argv) {
     pw::Forms forms;
     const auto mainWindow = pw::CreateForms(editor, host, app.arguments().mid(1), forms);
     mainWindow->show();
-    app.ShowIcon();
     return app.exec();
 }

@@ -16,6 +16,7 @@
 #include "gui/setup_dialog.h"
 #include "gui/view_control_dialog.h"
 #include "gui/view_mode_label.h"
+#include "gui/when_on_screen.h"
 #include "gui/win_info_dialog.h"
 #include "gui/windows_dock.h"
 #include "platform/paths.h"
@@ -34,6 +35,7 @@
 #include "shell/undo_history.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -222,6 +224,12 @@ void TfPanelwright::showEvent(QShowEvent* event) {
         for (const QString& argument : arguments_) arguments.push_back(ToWin1252(argument));
         RunCommand([&] { FirstShow(editor_, arguments); });
         RunCommand([this] { recovery_.OfferLeftCopies(ProcessRunning); });
+    });
+    // The icons come from the icon theme, whose first look-up reads the theme's index: some
+    // milliseconds that the first frame does not wait for.
+    WhenOnScreen(*windowHandle(), [this] {
+        QApplication::setWindowIcon(QIcon::fromTheme("panelwright"));
+        forms_.fWinInfo->ShowIcons();
     });
 }
 

@@ -107,8 +107,11 @@ void TfWinInfo::BuildListButtons() {
     btPutTop = AddButton("btPutTop", "Put on Top", 8, 60, &WinInfo::btPutTopClick);
     btPutTop->setToolTip("Draw current window on top of all others");
     btDelete = AddButton("btDelete", "Delete", 112, 60, &WinInfo::btDeleteClick);
-    btDelete->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
     btDelete->setToolTip("Delete current window object");
+}
+
+void TfWinInfo::ShowIcons() {
+    btDelete->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
 }
 
 void TfWinInfo::BuildDialogButtons() {

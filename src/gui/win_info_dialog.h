@@ -39,6 +39,9 @@ public:
     void ShowPositionRows();
     // The row typed into and not yet applied.
     int PendingRow() const { return sheet_.PendingRow; }
+    // Gives the buttons their icons from the icon theme, which the first frame does not wait
+    // for.
+    void ShowIcons();
 
     // The controls, by their design names. The index box holds its up-down (udIndex).
     QLabel* lbNumber;

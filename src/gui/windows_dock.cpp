@@ -46,7 +46,6 @@ WindowsDock::WindowsDock(Editor& editor, QWidget* parent)
     filter_->setObjectName("ebWindowsFilter");
     filter_->setAccessibleName("Filter windows");
     filter_->setPlaceholderText("Filter by number, kind or text");
-    filter_->setClearButtonEnabled(true);
     proxy_->setSourceModel(model_);
     proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
     list_->setObjectName("lvWindows");
@@ -68,6 +67,9 @@ WindowsDock::WindowsDock(Editor& editor, QWidget* parent)
     layout->addWidget(list_);
     setWidget(body);
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // The clear button shows only while there is text to clear. Its icon loads the icon
+        // theme, which took about a sixth of the editor's start, so it waits for the first text.
+        if (!text.isEmpty()) filter_->setClearButtonEnabled(true);
         proxy_->setFilterRegularExpression(
             QRegularExpression(QRegularExpression::escape(text),
                                QRegularExpression::CaseInsensitiveOption));

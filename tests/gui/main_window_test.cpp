@@ -36,6 +36,8 @@ TEST_F(MainWindowTest, StartsWithADefaultLayoutInColour42AndTheInformationDialog
     EXPECT_EQ(shown.pixelColor(320, 240), QColor(32, 160, 160));
     const QSize display = main->Canvas()->DisplaySize();
     EXPECT_EQ(display, QSize(640, 480));
+    // The icons come from the icon theme once the window is on the screen.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !forms.fWinInfo->btDelete->icon().isNull(); }));
 }
 
 TEST_F(MainWindowTest, TheInformationSheetIgnoresEscapeAndComesBackWithTheNextSelection) {

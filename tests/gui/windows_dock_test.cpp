@@ -58,6 +58,7 @@ TEST_F(WindowsDockTest, RowsSelectTheWindowsThatTheAlignMenuThenLinesUp) {
     QLineEdit* filter = Named<QLineEdit>("Filter windows");
     ASSERT_NE(filter, nullptr);
     filter->setText("service");
+    EXPECT_TRUE(filter->isClearButtonEnabled());
     ASSERT_EQ(list->model()->rowCount(), 1);
     EXPECT_EQ(NumberIn(list, 0), numbers[1]);
     filter->clear();
