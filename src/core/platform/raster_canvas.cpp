@@ -20,6 +20,8 @@ void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t colour) {
 }
 
 void RasterCanvas::Resize(int width, int height, std::uint32_t fill) {
+    // Every pixel is filled anew, so a canvas that grows need not copy what it held.
+    pixels_.clear();
     Resize(width, height);
     FillPixels(pixels_.data(), pixels_.size(), fill);
 }
