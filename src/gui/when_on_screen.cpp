@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include <chrono>
+#include <utility>
 
 namespace pw {
 
