@@ -230,6 +230,7 @@ void TfPanelwright::showEvent(QShowEvent* event) {
     WhenOnScreen(*windowHandle(), [this] {
         QApplication::setWindowIcon(QIcon::fromTheme("panelwright"));
         forms_.fWinInfo->ShowIcons();
+        windows_->ShowIcons();
     });
 }
 

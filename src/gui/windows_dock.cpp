@@ -67,9 +67,6 @@ WindowsDock::WindowsDock(Editor& editor, QWidget* parent)
     layout->addWidget(list_);
     setWidget(body);
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        // The clear button shows only while there is text to clear. Its icon loads the icon
-        // theme, which took about a sixth of the editor's start, so it waits for the first text.
-        if (!text.isEmpty()) filter_->setClearButtonEnabled(true);
         proxy_->setFilterRegularExpression(
             QRegularExpression(QRegularExpression::escape(text),
                                QRegularExpression::CaseInsensitiveOption));
@@ -80,6 +77,10 @@ WindowsDock::WindowsDock(Editor& editor, QWidget* parent)
     connect(model_, &WindowsModel::MarksChanged, this,
             [this] { WriteWindowMarks(editor_, editor_.doc.LayoutFileName); });
     FileMaybeChanged();
+}
+
+void WindowsDock::ShowIcons() {
+    filter_->setClearButtonEnabled(true);
 }
 
 void WindowsDock::Refresh() {

@@ -26,6 +26,9 @@ public:
     void Refresh();
     QTableView* List() const { return list_; }
     QLineEdit* Filter() const { return filter_; }
+    // Gives the filter its clear button, whose icon comes from the icon theme, which the first
+    // frame does not wait for.
+    void ShowIcons();
 
 private:
     void LayoutReplaced() override { FileMaybeChanged(); }

@@ -58,7 +58,7 @@ TEST_F(WindowsDockTest, RowsSelectTheWindowsThatTheAlignMenuThenLinesUp) {
     QLineEdit* filter = Named<QLineEdit>("Filter windows");
     ASSERT_NE(filter, nullptr);
     filter->setText("service");
-    EXPECT_TRUE(filter->isClearButtonEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([filter] { return filter->isClearButtonEnabled(); }));
     ASSERT_EQ(list->model()->rowCount(), 1);
     EXPECT_EQ(NumberIn(list, 0), numbers[1]);
     filter->clear();
