@@ -112,6 +112,7 @@ TfPanelwright::TfPanelwright(Editor& editor, QStringList arguments, const Forms&
     addDockWidget(Qt::LeftDockWidgetArea, windows_);
     resizeDocks({windows_}, {260}, Qt::Horizontal);
     BuildMenu();
+    ShowGenerateAvailable();
     // Drags snap to other windows unless Alt is held; the grid's size is the user's.
     QSettings settings;
     editor_.pointer.snap.windows = true;
@@ -236,6 +237,12 @@ void TfPanelwright::showEvent(QShowEvent* event) {
 
 void TfPanelwright::CaptionChanged(const std::string& caption) {
     setWindowTitle(MarkedCaption(caption));
+    ShowGenerateAvailable();
+}
+
+// The file name changes only with the caption.
+void TfPanelwright::ShowGenerateAvailable() {
+    MenuItem("Generatefiles1")->setEnabled(CanGenerateFiles(editor_.doc));
 }
 
 void TfPanelwright::LayoutReplaced() {
@@ -308,7 +315,7 @@ void TfPanelwright::ExportPicture1Click() {
 }
 
 void TfPanelwright::Generatefiles1Click() {
-    if (!editor_.doc.LayoutFileName.empty() &&
+    if (CanGenerateFiles(editor_.doc) &&
         !GenerateDespiteProblems(editor_.host, problems_->Problems()))
         return;
     ProgressWindow progress(this);

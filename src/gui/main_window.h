@@ -48,6 +48,7 @@ protected:
 private:
     void BuildMenu();
     void CaptionChanged(const std::string& caption) override;
+    void ShowGenerateAvailable();
     void CommandEnded() override;
     void LayoutReplaced() override;
     // Grows the window, as far as the screen allows, to show the whole display at one screen

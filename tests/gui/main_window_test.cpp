@@ -1,9 +1,11 @@
 #include "display/colour.h"
+#include "gui/application.h"
 #include "gui/canvas_view.h"
 #include "gui/help_window.h"
 #include "gui/win_info_dialog.h"
 #include "gui_fixture.h"
 #include "shell/layout_file.h"
+#include "shell/new_layout.h"
 #include "shell/window_commands.h"
 #include "windows/window_list.h"
 
@@ -127,6 +129,14 @@ TEST_F(MainWindowTest, TheFileMenuHasItsShortcutsAndTheRecentFiles) {
                                   "Save &As Ctrl+Shift+S", "&Export Picture...", "&Generate files",
                                   "&Verify Display Files", "&Restore Previous Display Files",
                                   "E&xit Ctrl+Q"}));
+    // Generate files works from a saved layout, so it is unavailable until there is one.
+    QAction* generate = main->MenuItem("Generatefiles1");
+    EXPECT_FALSE(generate->isEnabled());
+    SetLayoutFileName(editor.doc, "C:\\job.dcf");
+    EXPECT_TRUE(generate->isEnabled());
+    AnswerMessageBoxes({QMessageBox::No}); // not saved before the new layout
+    RunCommand([&] { New1Click(editor); });
+    EXPECT_FALSE(generate->isEnabled());
 }
 
 TEST_F(MainWindowTest, RecentFilesListLayoutsLoadedOrSavedAndDropOnesThatAreGone) {

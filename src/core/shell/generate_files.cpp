@@ -167,9 +167,13 @@ std::string PlannedChanges(Editor& editor, Progress& progress) {
     return Details(g);
 }
 
+bool CanGenerateFiles(const Document& doc) {
+    return !doc.LayoutFileName.empty();
+}
+
 std::optional<GenerateReport> Generatefiles1Click(Editor& editor, Progress& progress,
                                                   Hasher& hasher) {
-    if (editor.doc.LayoutFileName.empty()) return std::nullopt;
+    if (!CanGenerateFiles(editor.doc)) return std::nullopt;
     // The command runs to its end before the editor goes on: its questions and progress let
     // events through, but no timer step and no recovery copy may see the layout half-way.
     // The timer keeps ticking and counting, as while a step runs long; only its steps wait.

@@ -42,6 +42,10 @@ GenerateReport GenerateFiles(Editor& editor, Progress& progress, Hasher& hasher,
 // tells it; nothing is written. Throws IoError for a target outside the display folder.
 std::string PlannedChanges(Editor& editor, Progress& progress);
 
+// Generate files works from a layout saved under a name, which it saves again with the font
+// files' names: without one the menu command does nothing, and the menu shows it unavailable.
+bool CanGenerateFiles(const Document& doc);
+
 // The File menu's Generate files: nothing without a layout file name; otherwise makes the
 // files, asks whether to reconfigure the displays (the details tell what changes), and
 // deploys them on Yes. Nothing when nothing was generated.
