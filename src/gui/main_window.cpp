@@ -315,7 +315,7 @@ void TfPanelwright::ExportPicture1Click() {
 }
 
 void TfPanelwright::Generatefiles1Click() {
-    if (CanGenerateFiles(editor_.doc) &&
+    if (!CanGenerateFiles(editor_.doc) ||
         !GenerateDespiteProblems(editor_.host, problems_->Problems()))
         return;
     ProgressWindow progress(this);
