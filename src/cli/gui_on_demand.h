@@ -27,6 +27,11 @@ public:
         EnsureGuiApplication();
         return fonts_.FaceSubstitute(face);
     }
+    void DrawEachAlone(const FontDesc& font, std::string_view characters,
+                       const CellDrawn& drawn) override {
+        EnsureGuiApplication();
+        fonts_.DrawEachAlone(font, characters, drawn);
+    }
 
 private:
     QtTextEngine fonts_;

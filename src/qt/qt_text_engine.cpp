@@ -127,6 +127,32 @@ void QtTextEngine::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y
     canvas.MarkDirty(drawn);
 }
 
+void QtTextEngine::DrawEachAlone(const FontDesc& font, std::string_view characters,
+                                 const CellDrawn& drawn) {
+    Face& face = FaceOf(font);
+    const int height = face.metrics.height();
+    int widest = 0;
+    for (const char ch : characters)
+        widest = std::max(widest, face.CellWidth(static_cast<unsigned char>(ch)));
+    // One canvas and one painter for all, each character drawn where it is drawn alone: Qt
+    // draws a large glyph from its outline, whose pixels can change with where it stands.
+    RasterCanvas canvas(std::max(widest, 1), std::max(height, 1), 0xFFFFFFFF);
+    QImage image(reinterpret_cast<uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
+                 canvas.Width() * 4, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(face.font);
+    painter.setPen(QColor(Qt::black));
+    for (const char ch : characters) {
+        const auto c = static_cast<unsigned char>(ch);
+        const QRect cell(0, 0, face.CellWidth(c), height);
+        painter.setClipRect(cell);
+        painter.fillRect(cell, QColor(Qt::white));
+        painter.drawText(0, face.metrics.ascent(), CharText(c));
+        drawn(c, canvas);
+    }
+}
+
 std::string QtTextEngine::FaceSubstitute(const std::string& face) {
     const QString family = FromWin1252(face);
     if (QFontDatabase::hasFamily(family)) return "";

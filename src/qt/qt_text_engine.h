@@ -24,6 +24,8 @@ public:
     void Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y, const std::string& text,
               std::uint32_t colour, std::optional<std::uint32_t> background) override;
     std::string FaceSubstitute(const std::string& face) override;
+    void DrawEachAlone(const FontDesc& font, std::string_view characters,
+                       const CellDrawn& drawn) override;
 
     // The Qt font for a layout font: pixel height, style bits, no antialiasing.
     static QFont MakeFont(const FontDesc& font);

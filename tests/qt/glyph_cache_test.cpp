@@ -25,14 +25,19 @@ constexpr ScreenColour kGround = MakeColour(32, 160, 160);
 constexpr ScreenColour kInk = MakeColour(240, 48, 48);
 constexpr ScreenColour kCell = MakeColour(250, 250, 200);
 
-// Qt's fonts, counting the texts they are asked to draw.
+// Qt's fonts, counting the characters they are asked to draw.
 class CountingEngine final : public QtTextEngine {
 public:
     int draws = 0;
     void Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y, const std::string& text,
               std::uint32_t colour, std::optional<std::uint32_t> background) override {
-        ++draws;
+        draws += static_cast<int>(text.size());
         QtTextEngine::Draw(canvas, font, x, y, text, colour, background);
+    }
+    void DrawEachAlone(const FontDesc& font, std::string_view characters,
+                       const CellDrawn& drawn) override {
+        draws += static_cast<int>(characters.size());
+        QtTextEngine::DrawEachAlone(font, characters, drawn);
     }
 };
 

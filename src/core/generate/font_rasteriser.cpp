@@ -43,6 +43,27 @@ Selection Select(const std::string& characters) {
     return s;
 }
 
+// How many glyphs to draw in one go: all of them without a limit. With one, a few to begin
+// with, then half of what the limit leaves room for at the size of the glyphs so far, so that
+// an attempt that stops at its limit draws few glyphs for nothing, in a few goes.
+std::size_t Room(std::int32_t limit, std::int32_t dataSize, std::size_t taken) {
+    constexpr std::size_t kFirstGo = 8;
+    if (limit == 0) return kGlyphSlots;
+    if (taken == 0) return kFirstGo;
+    const std::int64_t each =
+        std::max<std::int64_t>(1, dataSize / static_cast<std::int64_t>(taken));
+    const std::int64_t left = std::max<std::int64_t>(0, std::int64_t{limit} - dataSize);
+    return static_cast<std::size_t>(left / each / 2) + 1;
+}
+
+// Up to most of the codes from c on, which the glyph cache draws in one go.
+std::string NextCodes(const std::bitset<kGlyphSlots>& codes, int c, std::size_t most) {
+    std::string next;
+    for (; c < kGlyphSlots && next.size() < most; ++c)
+        if (codes[c]) next += static_cast<char>(c);
+    return next;
+}
+
 FormatError Unusable(const FontDesc& font, const std::string& why) {
     return FormatError("The font " + font.face + " " + std::to_string(font.height) +
                        " cannot be made for the display: " + why + ".");
@@ -93,12 +114,17 @@ RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
     RasterisedGlyphs out;
     out.leftOut = std::move(selection.leftOut);
     int topMargin = INT_MAX; // the first row with ink in any glyph, once one has ink
+    std::size_t taken = 0;
     bool last = false;
+    // The cells were measured within the cache's bounds, so it renders every glyph.
+    GlyphFace* face = cache->FaceOf(font);
+    if (!face) throw CellsTooLarge(font);
     for (int c = 0; c < kGlyphSlots && !last; ++c) {
         if (!selection.codes[c]) continue;
         last = limit != 0 && out.dataSize > limit;
-        // The cells were measured within the cache's bounds, so it renders every glyph.
-        const Glyph* drawn = cache->GlyphOf(font, static_cast<unsigned char>(c));
+        if (!face->Rendered(c))
+            face->Render(NextCodes(selection.codes, c, Room(limit, out.dataSize, taken)));
+        const Glyph* drawn = face->Of(static_cast<unsigned char>(c));
         if (!drawn) throw CellsTooLarge(font);
         FntGlyph glyph;
         glyph.width = static_cast<std::uint16_t>(widths[c]);
@@ -112,6 +138,7 @@ RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
         }
         out.dataSize += static_cast<std::int32_t>(2 + glyph.rows.size());
         out.font.glyphs[c] = std::move(glyph);
+        ++taken;
     }
 
     // Rows above the margin are blank in every glyph, one row end byte each.

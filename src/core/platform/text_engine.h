@@ -3,8 +3,10 @@
 // what the preview shows is what the display draws.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace pw {
 
@@ -49,6 +51,14 @@ public:
     // The face that would draw text in a face this system does not have, or "" when it has
     // it or a stand-in made to the same measures.
     virtual std::string FaceSubstitute(const std::string& face) = 0;
+
+    // Draws each of the characters alone, black on its white cell at the top-left corner of a
+    // canvas, as Draw draws a one-character text there, and hands the canvas over before the
+    // next is drawn; only the cell's pixels of it count. An engine may keep one canvas and
+    // what it draws with for all of them.
+    using CellDrawn = std::function<void(unsigned char c, const RasterCanvas& canvas)>;
+    virtual void DrawEachAlone(const FontDesc& font, std::string_view characters,
+                               const CellDrawn& drawn);
 };
 
 } // namespace pw

@@ -3,6 +3,7 @@
 #include "display/colour.h"
 
 #include <algorithm>
+#include <bitset>
 #include <climits>
 
 namespace pw {
@@ -12,9 +13,6 @@ namespace {
 // Fonts beyond this many are forgotten, least recently used first, so that stepping a
 // window's size through many values does not keep every size rendered.
 constexpr std::size_t kFacesKept = 64;
-
-constexpr ScreenColour kInk = MakeColour(0, 0, 0);
-constexpr ScreenColour kCell = MakeColour(255, 255, 255);
 
 } // namespace
 
@@ -32,19 +30,36 @@ int GlyphFace::Width(unsigned char c) {
 const Glyph* GlyphFace::Of(unsigned char c) {
     const int width = Width(c);
     if (width > kMaxGlyphCell) return nullptr;
-    if (glyphs_[c]) return &*glyphs_[c];
-    Glyph& glyph = glyphs_[c].emplace();
-    if (width == 0 || height_ == 0) return &glyph;
-    // Drawn black on its white cell; the ink is what the canvas draws and the font file holds.
-    RasterCanvas cell(width, height_, kCell);
-    engine_.Draw(cell, font_, 0, 0, std::string(1, static_cast<char>(c)), kInk, kCell);
-    for (int y = 0; y < height_; ++y)
-        ForEachInkRun(cell.Row(y), width,
-                      [&](int left, int right) { glyph.ink.push_back({y, left, right}); });
-    return &glyph;
+    if (!glyphs_[c]) Render(std::string_view(reinterpret_cast<const char*>(&c), 1));
+    return &*glyphs_[c];
 }
 
-GlyphFace* GlyphCache::Face(const FontDesc& font) {
+void GlyphFace::Render(std::string_view characters) {
+    std::bitset<256> taken;
+    std::string cells;
+    for (const char ch : characters) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (glyphs_[c] || taken[c] || Width(c) > kMaxGlyphCell) continue;
+        taken.set(c);
+        if (Width(c) == 0 || height_ == 0)
+            glyphs_[c].emplace();
+        else
+            cells += ch;
+    }
+    if (cells.empty()) return;
+    // The ink is what the canvas draws and the font file holds. Each glyph is kept once
+    // drawn, so that a failure leaves the others to be drawn again.
+    engine_.DrawEachAlone(font_, cells, [&](unsigned char c, const RasterCanvas& cell) {
+        Glyph glyph;
+        for (int y = 0; y < height_; ++y)
+            ForEachInkRun(cell.Row(y), widths_[c], [&](int left, int right) {
+                glyph.ink.push_back({y, left, right});
+            });
+        glyphs_[c].emplace(std::move(glyph));
+    });
+}
+
+GlyphFace* GlyphCache::FaceOf(const FontDesc& font) {
     auto found = std::find_if(faces_.begin(), faces_.end(),
                               [&](const auto& face) { return face->Font() == font; });
     if (found == faces_.end()) {
@@ -58,7 +73,7 @@ GlyphFace* GlyphCache::Face(const FontDesc& font) {
 }
 
 TextExtent GlyphCache::Measure(const FontDesc& font, const std::string& text) {
-    GlyphFace* face = Face(font);
+    GlyphFace* face = FaceOf(font);
     if (!face) return engine_.Measure(font, text);
     long long width = 0;
     for (const char c : text) width += face->Width(static_cast<unsigned char>(c));
@@ -68,7 +83,7 @@ TextExtent GlyphCache::Measure(const FontDesc& font, const std::string& text) {
 void GlyphCache::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y,
                       const std::string& text, std::uint32_t colour,
                       std::optional<std::uint32_t> background) {
-    GlyphFace* face = Face(font);
+    GlyphFace* face = FaceOf(font);
     if (!face) return engine_.Draw(canvas, font, x, y, text, colour, background);
     const int height = face->Height();
     // Only the rows and columns of the cells inside the canvas's clip are touched.
@@ -76,6 +91,7 @@ void GlyphCache::Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y,
     if (clip.Empty() || static_cast<long long>(y) + height <= clip.top || y > clip.bottom)
         return;
     const int top = std::max(0, clip.top - y), bottom = std::min(height, clip.bottom + 1 - y);
+    face->Render(text); // the glyphs not drawn yet, all in one go
     long long left = x;
     Rect drawn;
     for (const char ch : text) {

@@ -1,9 +1,9 @@
 #pragma once
 // Text drawn from glyphs rendered once. The first time a character of a font is needed, the
-// text engine draws it black on its white cell, and the cell's ink (the pixels a font file for
-// the display counts as ink) is kept as spans; from then on every text in that font is drawn
-// from the spans. The screen is the display's font file by construction, and no repaint waits
-// on the system's fonts.
+// text engine draws it black on its white cell, together with the other characters then
+// needed, and the cell's ink (the pixels a font file for the display counts as ink) is kept
+// as spans; from then on every text in that font is drawn from the spans. The screen is the
+// display's font file by construction, and no repaint waits on the system's fonts.
 
 #include "platform/raster_canvas.h"
 #include "platform/text_engine.h"
@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pw {
@@ -40,6 +41,10 @@ public:
     int Width(unsigned char c);
     // Rendered on first use; null for a cell wider than kMaxGlyphCell, which the engine draws.
     const Glyph* Of(unsigned char c);
+    bool Rendered(unsigned char c) const { return glyphs_[c].has_value(); }
+    // Renders those of the characters not rendered yet, in one go: the engine is asked once
+    // instead of once a character.
+    void Render(std::string_view characters);
 
 private:
     TextEngine& engine_;
@@ -64,20 +69,14 @@ public:
         return engine_.FaceSubstitute(face);
     }
 
-    // A character's glyph, rendered on first use; null where the engine beneath draws the
-    // font or the character, its line or cell being beyond kMaxGlyphCell.
-    const Glyph* GlyphOf(const FontDesc& font, unsigned char c) {
-        GlyphFace* face = Face(font);
-        return face ? face->Of(c) : nullptr;
-    }
+    // The font's cells, or null when the engine beneath draws it. Kept until Clear or until
+    // many other fonts have been used since.
+    GlyphFace* FaceOf(const FontDesc& font);
 
     // Forgets every glyph, so that each is rendered again when next needed.
     void Clear() { faces_.clear(); }
 
 private:
-    // The font's cells, or null when the engine beneath draws it.
-    GlyphFace* Face(const FontDesc& font);
-
     TextEngine& engine_;
     // Most recently used first; a layout uses a few fonts, and those stay rendered.
     std::vector<std::unique_ptr<GlyphFace>> faces_;
