@@ -6,6 +6,7 @@
 // again without touching the pixels around it.
 
 #include "platform/geometry.h"
+#include "platform/page_backed.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -65,7 +66,7 @@ public:
 private:
     int width_ = 0;
     int height_ = 0;
-    std::vector<std::uint32_t> pixels_;
+    std::vector<std::uint32_t, PageBackedAllocator<std::uint32_t>> pixels_;
     Rect clip_;
     Rect dirty_;
 };

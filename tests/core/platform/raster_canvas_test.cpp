@@ -39,6 +39,18 @@ TEST(RasterCanvas, AFillOfAnyLengthAndStartFillsThosePixelsOnly) {
         }
 }
 
+TEST(RasterCanvas, KeepsItsPixelsOnEitherSideOfTheSizeThatGetsHugePages) {
+    // Small and screen-sized buffers come from different places and must go back to them.
+    RasterCanvas screen(800, 600, kInk), small(511, 512, kBack); // 1 MB less 2 KB
+    RasterCanvas copy = screen;
+    screen = small;
+    small = copy;
+    copy = RasterCanvas(512, 512, kBack); // 1 MB exactly
+    EXPECT_EQ(CountPixels(small, kInk), 800 * 600);
+    EXPECT_EQ(CountPixels(screen, kBack), 511 * 512);
+    EXPECT_EQ(CountPixels(copy, kBack), 512 * 512);
+}
+
 TEST(RasterCanvas, DirtyAreaCoversWhatWasDrawnOnly) {
     RasterCanvas c(100, 100, kBack);
     c.TakeDirty();

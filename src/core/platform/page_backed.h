@@ -1,0 +1,37 @@
+#pragma once
+// Memory for a buffer of a screen's size. Fresh memory costs the system a page fault for
+// every 4 KB the first time it is touched, and an 800 x 600 canvas has 469 of them, which on
+// some machines takes longer than drawing a layout on it. A buffer this large is therefore
+// asked for in whole huge pages where the system offers them, so that it is mapped in a few
+// faults; a small one comes from the usual heap.
+
+#include <cstddef>
+#include <new>
+
+namespace pw {
+
+// Byte sizes from which a buffer is given huge pages.
+constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
+constexpr std::size_t kPageBackedFrom = std::size_t{1} << 20;
+
+void* AllocatePageBacked(std::size_t bytes);
+void FreePageBacked(void* p, std::size_t bytes) noexcept;
+
+template <class T> struct PageBackedAllocator {
+    using value_type = T;
+    PageBackedAllocator() = default;
+    template <class U> PageBackedAllocator(const PageBackedAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t n) {
+        if (n > static_cast<std::size_t>(-1) / sizeof(T)) throw std::bad_array_new_length();
+        return static_cast<T*>(AllocatePageBacked(n * sizeof(T)));
+    }
+    void deallocate(T* p, std::size_t n) noexcept { FreePageBacked(p, n * sizeof(T)); }
+
+    template <class U>
+    friend bool operator==(const PageBackedAllocator&, const PageBackedAllocator<U>&) noexcept {
+        return true;
+    }
+};
+
+} // namespace pw
