@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include "platform/errors.h"
+#include "platform/page_backed.h"
 #include "platform/paths.h"
 
 #include <algorithm>
@@ -74,6 +75,9 @@ bool FileInput::ReadMore(std::string& bytes, std::size_t count) {
 std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     FileInput in(path, maxBytes);
     std::string bytes;
+    // A picture's file can be tens of megabytes: fresh memory, faulted in by the huge page.
+    bytes.reserve(in.Size());
+    AdviseHugePages(bytes.data(), bytes.capacity());
     in.ReadMore(bytes, in.Size());
     return bytes;
 }

@@ -3,6 +3,7 @@
 #ifdef __linux__
 #include <sys/mman.h>
 
+#include <cstdint>
 #include <cstdlib>
 #endif
 
@@ -19,6 +20,14 @@ void* AllocatePageBacked(std::size_t bytes) {
     // Only advice: where the system has no huge page to spare, the pages are the usual ones.
     madvise(p, whole, MADV_HUGEPAGE);
     return p;
+}
+
+void AdviseHugePages(void* p, std::size_t bytes) noexcept {
+    if (bytes < kPageBackedFrom) return;
+    const auto start = reinterpret_cast<std::uintptr_t>(p);
+    const std::uintptr_t first = (start + kHugePageBytes - 1) / kHugePageBytes * kHugePageBytes;
+    const std::uintptr_t end = (start + bytes) / kHugePageBytes * kHugePageBytes;
+    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
 }
 
 void FreePageBacked(void* p, std::size_t bytes) noexcept {

@@ -15,6 +15,9 @@ constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
 constexpr std::size_t kPageBackedFrom = std::size_t{1} << 20;
 
 void* AllocatePageBacked(std::size_t bytes);
+// For a large buffer not touched yet that another allocator gave: asks for huge pages for the
+// whole ones inside it.
+void AdviseHugePages(void* p, std::size_t bytes) noexcept;
 void FreePageBacked(void* p, std::size_t bytes) noexcept;
 
 template <class T> struct PageBackedAllocator {
