@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/little_endian.h"
+#include "platform/page_backed.h"
 #include "platform/paths.h"
 
 namespace pw {
@@ -17,6 +18,7 @@ std::string BitmapFileName(const std::string& path) {
 std::string BitmapFileBytes(const cImage& image) {
     std::string out;
     out.reserve(kBmHeaderSize + image.Data.size());
+    AdviseHugePages(out.data(), out.capacity()); // a photograph's runs are megabytes
     for (const std::int32_t field :
          {image.Width, image.Height, image.Bits, image.Transparent, image.Spare})
         AppendLE32(out, field);
@@ -38,6 +40,8 @@ cImage ParseBitmapFile(std::string_view bytes, const std::string& name) {
     image.Bits = LE32At(bytes, 8);
     image.Transparent = LE32At(bytes, 12);
     image.Spare = LE32At(bytes, 16);
+    image.Data.reserve(bytes.size() - kBmHeaderSize);
+    AdviseHugePages(image.Data.data(), image.Data.capacity());
     image.Data.assign(bytes.begin() + kBmHeaderSize, bytes.end());
     // The image of a missing bitmap is a header of zeros and nothing else.
     const bool empty = image.Width == 0 && image.Height == 0 && image.Bits == 0 &&
