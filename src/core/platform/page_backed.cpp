@@ -46,6 +46,7 @@ void* AllocatePageBacked(std::size_t bytes) {
 void FreePageBacked(void* p, std::size_t) noexcept {
     ::operator delete(p);
 }
+void AdviseHugePages(void*, std::size_t) noexcept {}
 
 #endif
 

@@ -10,7 +10,7 @@
 
 namespace pw {
 
-// Byte sizes from which a buffer is given huge pages.
+// The size of a huge page, and the size from which a buffer is given them.
 constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
 constexpr std::size_t kPageBackedFrom = std::size_t{1} << 20;
 
