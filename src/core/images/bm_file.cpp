@@ -17,8 +17,7 @@ std::string BitmapFileName(const std::string& path) {
 
 std::string BitmapFileBytes(const cImage& image) {
     std::string out;
-    out.reserve(kBmHeaderSize + image.Data.size());
-    AdviseHugePages(out.data(), out.capacity()); // a photograph's runs are megabytes
+    ReserveInHugePages(out, kBmHeaderSize + image.Data.size()); // a photograph's are megabytes
     for (const std::int32_t field :
          {image.Width, image.Height, image.Bits, image.Transparent, image.Spare})
         AppendLE32(out, field);
@@ -40,8 +39,7 @@ cImage ParseBitmapFile(std::string_view bytes, const std::string& name) {
     image.Bits = LE32At(bytes, 8);
     image.Transparent = LE32At(bytes, 12);
     image.Spare = LE32At(bytes, 16);
-    image.Data.reserve(bytes.size() - kBmHeaderSize);
-    AdviseHugePages(image.Data.data(), image.Data.capacity());
+    ReserveInHugePages(image.Data, bytes.size() - kBmHeaderSize);
     image.Data.assign(bytes.begin() + kBmHeaderSize, bytes.end());
     // The image of a missing bitmap is a header of zeros and nothing else.
     const bool empty = image.Width == 0 && image.Height == 0 && image.Bits == 0 &&

@@ -107,10 +107,8 @@ void EncodeColourCodes(ImageBank& images, cImage& image, const PixelRows& rows) 
     // Room for the most the rows can take, asked for once: growing by doubling would copy a
     // large picture's runs again and again into fresh memory, each page of it a fault. Only
     // what the runs fill is ever touched.
-    image.Data.reserve(image.Data.size() + static_cast<std::size_t>(rows.height) *
-                                               (2 * static_cast<std::size_t>(rows.width) + 2));
-    AdviseHugePages(image.Data.data() + image.Data.size(),
-                    image.Data.capacity() - image.Data.size());
+    ReserveInHugePages(image.Data, static_cast<std::size_t>(rows.height) *
+                                       (2 * static_cast<std::size_t>(rows.width) + 2));
     // Nothing can change the switch while a picture is read, so it is looked at once.
     const bool dither = images.Dither;
     if (dither && SixteenRowsFit(rows)) return DitherSixteenRows(images, image, rows);

@@ -76,8 +76,7 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     FileInput in(path, maxBytes);
     std::string bytes;
     // A picture's file can be tens of megabytes: fresh memory, faulted in by the huge page.
-    bytes.reserve(in.Size());
-    AdviseHugePages(bytes.data(), bytes.capacity());
+    ReserveInHugePages(bytes, in.Size());
     in.ReadMore(bytes, in.Size());
     return bytes;
 }

@@ -20,6 +20,14 @@ void* AllocatePageBacked(std::size_t bytes);
 void AdviseHugePages(void* p, std::size_t bytes) noexcept;
 void FreePageBacked(void* p, std::size_t bytes) noexcept;
 
+// Makes room at once for more elements after those a string or vector holds, in huge pages
+// where the room is large: for a file's or a picture's bytes, filled once and never regrown.
+template <class Buffer> void ReserveInHugePages(Buffer& buffer, std::size_t more) {
+    buffer.reserve(buffer.size() + more);
+    AdviseHugePages(buffer.data() + buffer.size(),
+                    (buffer.capacity() - buffer.size()) * sizeof(*buffer.data()));
+}
+
 template <class T> struct PageBackedAllocator {
     using value_type = T;
     PageBackedAllocator() = default;

@@ -31,7 +31,8 @@ const Glyph* GlyphFace::Of(unsigned char c) {
     const int width = Width(c);
     if (width > kMaxGlyphCell) return nullptr;
     if (!glyphs_[c]) Render(std::string_view(reinterpret_cast<const char*>(&c), 1));
-    return &*glyphs_[c];
+    // An engine that did not hand the cell over leaves the character to be drawn by it.
+    return glyphs_[c] ? &*glyphs_[c] : nullptr;
 }
 
 void GlyphFace::Render(std::string_view characters) {

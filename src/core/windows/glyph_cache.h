@@ -39,7 +39,8 @@ public:
     const FontDesc& Font() const { return font_; }
     int Height() const { return height_; }
     int Width(unsigned char c);
-    // Rendered on first use; null for a cell wider than kMaxGlyphCell, which the engine draws.
+    // Rendered on first use; null for a cell wider than kMaxGlyphCell, or one the engine did
+    // not hand over, which the engine draws.
     const Glyph* Of(unsigned char c);
     bool Rendered(unsigned char c) const { return glyphs_[c].has_value(); }
     // Renders those of the characters not rendered yet, in one go: the engine is asked once
