@@ -125,6 +125,42 @@ TEST(GlyphCache, FontsNoDisplayCanHoldAreLeftToTheFonts) {
     EXPECT_EQ(cache.Measure(huge, "WW").width, fonts.Measure(huge, "WW").width);
 }
 
+// One canvas serves a whole batch: a narrow character after a wide one, or a small one after
+// a tall italic, must not keep what the one before left beside or below it.
+TEST(GlyphCache, ABatchDrawsEachCharacterAsItIsDrawnAlone) {
+    QtTextEngine qt;
+    const std::string characters = "W.|Wi_j\xC4 ";
+    for (const FontDesc& font :
+         {FontDesc{"Arial", 100, 0}, FontDesc{"Liberation Serif", 26, fsItalic | fsUnderline}}) {
+        int handed = 0;
+        qt.DrawEachAlone(font, characters, [&](unsigned char c, const RasterCanvas& batch) {
+            const std::string alone(1, static_cast<char>(c));
+            const TextExtent cell = qt.Measure(font, alone);
+            RasterCanvas drawn(cell.width, cell.height, kCell);
+            qt.Draw(drawn, font, 0, 0, alone, kInk, kCell);
+            for (int y = 0; y < cell.height; ++y)
+                for (int x = 0; x < cell.width; ++x)
+                    ASSERT_EQ(batch.Pixel(x, y) == MakeColour(0, 0, 0), drawn.Pixel(x, y) == kInk)
+                        << font.face << " '" << alone << "' at " << x << "," << y;
+            ++handed;
+        });
+        EXPECT_EQ(handed, static_cast<int>(characters.size()));
+    }
+}
+
+// A font file with a limit stops where the limit is reached, and the batches it renders ahead
+// in draw few glyphs for nothing.
+TEST(GlyphCache, AFontFileAtItsLimitRendersLittleItDoesNotTake) {
+    CountingEngine fonts;
+    const FontDesc font{"Arial", 120, 0};
+    const RasterisedGlyphs cut = RasteriseGlyphs(fonts, font, "", 20000);
+    const auto taken = std::count_if(cut.font.glyphs.begin(), cut.font.glyphs.end(),
+                                     [](const auto& glyph) { return glyph.has_value(); });
+    ASSERT_GT(taken, 8);
+    ASSERT_LT(taken, 96);
+    EXPECT_LE(fonts.draws, taken + 8) << taken << " glyphs taken";
+}
+
 // A font file is made of the glyphs the canvas drew, each rendered once, and holds what Qt's
 // fonts draw.
 TEST(GlyphCache, FontFilesTakeTheGlyphsTheCanvasDrew) {

@@ -4,6 +4,7 @@
 #include "generate/display_files.h"
 #include "images/bitmap_reader.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "shell/editor.h"
 #include "support/bmp_bytes.h"
 #include "support/fake_text_engine.h"
@@ -76,6 +77,26 @@ TEST(ParseBitmapFile, ReadsBackTheHeaderAndData) {
     EXPECT_EQ(image.Transparent, 42);
     EXPECT_EQ(image.Data, (std::vector<std::uint8_t>{42, 2, 195, 255}));
     EXPECT_EQ(ParseBitmapFile(std::string(20, '\0'), "empty.bm").Width, 0);
+}
+
+// A photograph's display bitmap is megabytes, which take another kind of memory: written,
+// read from its file and parsed, every byte comes back.
+TEST_F(BmFileTest, APhotographsBitmapComesBackWholeFromItsFile) {
+    cImage image;
+    image.Width = 2000;
+    image.Height = 1500;
+    image.Bits = 8;
+    image.Transparent = kTransparent;
+    for (std::uint32_t i = 0; i < 3'000'017; ++i)
+        image.Data.push_back(static_cast<std::uint8_t>(i * 7919 >> 3));
+    const std::string bytes = BitmapFileBytes(image);
+    ASSERT_EQ(bytes.size(), kBmHeaderSize + image.Data.size());
+    WriteFileStraight("C:\\photo.bm", bytes);
+    const std::string read = ReadFileBytes("C:\\photo.bm", bytes.size());
+    ASSERT_EQ(read, bytes);
+    const cImage back = ParseBitmapFile(read, "photo.bm");
+    EXPECT_EQ(back.Width, 2000);
+    EXPECT_EQ(back.Data, image.Data);
 }
 
 TEST(ParseBitmapFile, RefusesWhatCannotBeADisplayBitmap) {
