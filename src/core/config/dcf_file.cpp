@@ -20,7 +20,7 @@ constexpr std::size_t kShownHeader = 200;
 // Drops the lines of a group of another name up to one that holds "]". The header line itself
 // is not examined, so a one-line group swallows the group after it.
 void SkipGroup(DcfReader& file) {
-    std::string line;
+    std::string_view line;
     while (file.ReadLine(line))
         if (line.find(']') != std::string::npos) return;
     if (line.find(']') == std::string::npos) file.GroupRanOut();
@@ -28,7 +28,7 @@ void SkipGroup(DcfReader& file) {
 
 void ReadAll(Layout& layout, DcfReader& file, Host& host) {
     int unknown = 0;
-    std::string line;
+    std::string_view line;
     while (file.ReadLine(line)) {
         if (StartsWith(line, "[ INPUT")) {
             ReadInputGroup(layout.InputSpec, file);
@@ -45,8 +45,8 @@ void ReadAll(Layout& layout, DcfReader& file, Host& host) {
         } else if (StartsWith(line, "[ ")) {
             if (++unknown <= kUnknownGroupMessages) {
                 const bool cut = line.size() > kShownHeader;
-                host.ShowMessage("Unknown group " + line.substr(0, kShownHeader) +
-                                        (cut ? "..." : ""));
+                host.ShowMessage("Unknown group " + std::string(line.substr(0, kShownHeader)) +
+                                 (cut ? "..." : ""));
             }
             SkipGroup(file);
         }

@@ -16,8 +16,8 @@ bool DcfReader::More() {
     return got;
 }
 
-bool DcfReader::ReadLine(std::string& line) {
-    line.clear();
+bool DcfReader::ReadLine(std::string_view& line) {
+    line = {};
     if (pos_ >= data_.size() && !More()) return false;
     ++line_;
     // A plain scan: find_first_of looks every character up in the set of two.
@@ -30,17 +30,23 @@ bool DcfReader::ReadLine(std::string& line) {
         end = pos_ + scanned;
     }
     if (end == data_.size()) {
-        line.assign(data_.substr(pos_));
+        line = data_.substr(pos_);
         pos_ = data_.size();
         return false;
     }
-    line.assign(data_.substr(pos_, end - pos_));
-    pos_ = end + 1;
-    if (data_[end] == '\r' && (pos_ < data_.size() || More()) && data_[pos_] == '\n') ++pos_;
-    return pos_ < data_.size() || More();
+    // Taking more bytes in moves those at hand, so what tells where the next line starts and
+    // whether there is one (an LF after a CR, then a byte) is taken in before the line is
+    // looked at.
+    const std::size_t length = end - pos_;
+    while (data_.size() - pos_ <= length + 2 && More()) {
+    }
+    line = data_.substr(pos_, length);
+    pos_ += length + 1;
+    if (data_[pos_ - 1] == '\r' && pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
+    return pos_ < data_.size();
 }
 
-std::string DcfReader::ReadDelimited() {
+std::string_view DcfReader::ReadDelimited() {
     if (pos_ >= data_.size() && !More()) {
         endedEarly_ = true;
         return {};
@@ -71,7 +77,7 @@ std::string DcfReader::ReadDelimited() {
     } else {
         pos_ += end + 1;
     }
-    return std::string(text);
+    return text;
 }
 
 std::uint32_t ScanNumber(std::string_view line, std::size_t& pos) {

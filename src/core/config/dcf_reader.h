@@ -20,16 +20,18 @@ public:
     // whether there were any. Only what has not been read yet is held.
     explicit DcfReader(std::function<bool(std::string&)> more) : more_(std::move(more)) {}
 
-    // Reads the next line into line (CR LF, LF or CR ends it). Returns false when that read
-    // reached the end of the file: the line is then not interpreted, so the last line of a
-    // file never is (files end with an empty line, which makes this harmless).
-    bool ReadLine(std::string& line);
+    // Reads the next line (CR LF, LF or CR ends it). Returns false when that read reached the
+    // end of the file: the line is then not interpreted, so the last line of a file never is
+    // (files end with an empty line, which makes this harmless). The line is a view of the
+    // reader's bytes, good until the next read: a large layout's lines are nearly all looked
+    // at once and dropped, and copying each cost more than reading it.
+    bool ReadLine(std::string_view& line);
 
     // A text between delimiters, read character by character, line breaks included: the
     // first character is the delimiter; reading stops at the next one (consumed), after
     // kMaxFileText characters (the next one is consumed and dropped) or at the end, which
-    // counts as ending early.
-    std::string ReadDelimited();
+    // counts as ending early. Like a line, a view good until the next read.
+    std::string_view ReadDelimited();
 
     // 1-based number of the line read last.
     std::size_t LineNumber() const { return line_; }

@@ -35,7 +35,7 @@ void WriteInputGroup(const cInputSpec& job, std::string& file) {
 }
 
 void ReadInputGroup(cInputSpec& job, DcfReader& file) {
-    std::string line;
+    std::string_view line;
     while (file.ReadLine(line)) {
         // First match wins, in this order; the prefixes are tested at column 1.
         if (StartsWith(line, "INPUT END ]")) break;

@@ -85,25 +85,25 @@ private:
     bool first_ = true;
 };
 
-void ReadIndexedText(cWinFileDescription& w, const std::string& line, DcfReader& file,
+void ReadIndexedText(cWinFileDescription& w, std::string_view line, DcfReader& file,
                      FileLines* lines) {
     Numbers n(line);
     const std::int32_t index = n.Next();
     const auto at = static_cast<std::uint32_t>(file.LineNumber());
-    std::string text = file.ReadDelimited();
+    const std::string_view text = file.ReadDelimited();
     if (index < 0 || index >= kIndexCount) return;
     w.Text.Set(index, text);
     if (lines) lines->text[index] = at;
 }
 
-void ReadIndexedImage(cWinFileDescription& w, const std::string& line, DcfReader& file,
+void ReadIndexedImage(cWinFileDescription& w, std::string_view line, DcfReader& file,
                       FileLines* lines) {
     Numbers n(line);
     const std::int32_t index = n.Next();
     if (lines && index >= 0 && index < kIndexCount) lines->bmp[index] = static_cast<std::uint32_t>(file.LineNumber());
     const std::int32_t transparent = n.Next();
     const bool dither = static_cast<std::uint8_t>(n.Next()) != 0;
-    std::string name = file.ReadDelimited();
+    std::string name(file.ReadDelimited());
     if (index < 0 || index >= kIndexCount) return;
     w.BMP[index] = name;
     // The draw type must already be known: a BMP line before the Format line loads nothing.
@@ -161,7 +161,7 @@ void WriteWindowGroup(cWinFileDescription& w, std::string& file) {
 
 void ReadWindowGroup(cWinFileDescription& w, DcfReader& file, FileLines* lines) {
     w.DragMode = dmIdle;
-    std::string line;
+    std::string_view line;
     while (file.ReadLine(line)) {
         // First match wins, in this order. Most keys are found anywhere in the line, as files
         // edited by hand have relied on; the end line, Text and BMP only at column 1.

@@ -9,7 +9,7 @@ namespace pw {
 
 namespace {
 
-bool Blank(const std::string& line) {
+bool Blank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string::npos;
 }
 
@@ -38,7 +38,7 @@ std::optional<std::vector<ParsedWindow>> ParseWindowText(const std::string& text
     const std::string lines = text + "\r\n";
     DcfReader reader(lines);
     std::vector<ParsedWindow> windows;
-    std::string line;
+    std::string_view line;
     while (reader.ReadLine(line)) {
         if (Blank(line)) continue;
         // Each window read takes memory; no more than a layout file may hold are taken in.

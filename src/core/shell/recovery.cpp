@@ -59,7 +59,7 @@ std::optional<LeftCopy> ReadHeading(const std::string& path) {
         return std::nullopt;
     }
     DcfReader reader(bytes);
-    std::string line;
+    std::string_view line;
     if (!reader.ReadLine(line) || line != kHeading) return std::nullopt;
     LeftCopy copy{path, {}, {}};
     while (reader.ReadLine(line) && !line.empty()) {

@@ -143,7 +143,7 @@ TEST(DcfReader, NumbersHaveNoSign) {
 }
 
 TEST(DcfReader, TheLastLineIsNeverInterpreted) {
-    std::string line;
+    std::string_view line;
     DcfReader a("one\r\ntwo\r\n");
     EXPECT_TRUE(a.ReadLine(line));
     EXPECT_EQ(line, "one");
@@ -159,7 +159,7 @@ TEST(DcfReader, TheLastLineIsNeverInterpreted) {
 TEST(DcfReader, DelimitedTextsStopAtTheDelimiterOrAfter4000Characters) {
     DcfReader a("|two\r\nlines|rest\r\nnext\r\n");
     EXPECT_EQ(a.ReadDelimited(), "two\r\nlines");
-    std::string line;
+    std::string_view line;
     EXPECT_TRUE(a.ReadLine(line));
     EXPECT_EQ(line, "rest");
     const std::string longFile = "|" + std::string(4100, 'x') + "|\r\n\r\n";
@@ -169,6 +169,38 @@ TEST(DcfReader, DelimitedTextsStopAtTheDelimiterOrAfter4000Characters) {
     EXPECT_EQ(line, std::string(99, 'x') + "|"); // the 4001st character is dropped
     DcfReader c("|unterminated");
     EXPECT_EQ(c.ReadDelimited(), "unterminated");
+}
+
+// Fed a few bytes at a time, as a large file is, the reader gives the lines and texts it gives
+// with the whole file at hand: what it hands out never shows bytes that taking more moved.
+TEST(DcfReader, ReadsInPiecesWhatItReadsWhole) {
+    const std::string file = "[ WINDOW\r\n  Text = 0\r\n|two\r\nlines|\r\nCR\rLF\n\r\n"
+                             "  BMP = 1\r\n|pic.bmp|after\r\nlast";
+    const auto transcript = [](DcfReader& reader) {
+        std::vector<std::string> seen;
+        std::string_view line;
+        for (bool more = true; more;) {
+            more = reader.ReadLine(line);
+            seen.emplace_back(line);
+            if (StartsWith(line, "  Text") || StartsWith(line, "  BMP"))
+                seen.emplace_back(reader.ReadDelimited());
+            seen.push_back(std::to_string(reader.LineNumber()));
+        }
+        return seen;
+    };
+    DcfReader whole(file);
+    const std::vector<std::string> expected = transcript(whole);
+    ASSERT_EQ(expected.size(), 20u);
+    for (std::size_t piece = 1; piece <= 4; ++piece) {
+        std::size_t at = 0;
+        DcfReader pieces([&](std::string& bytes) {
+            if (at >= file.size()) return false;
+            bytes.append(file, at, piece);
+            at += piece;
+            return true;
+        });
+        EXPECT_EQ(transcript(pieces), expected) << piece << " bytes at a time";
+    }
 }
 
 } // namespace
