@@ -34,8 +34,10 @@ template <typename Values> void Line(std::string& file, std::string_view key, co
 class KeyLine {
 public:
     explicit KeyLine(std::string_view line) : line_(line) {
-        for (std::size_t at = line.find(kEquals); at != std::string_view::npos;
-             at = line.find(kEquals, at + 1)) {
+        // A plain scan: a key line is short, and a search would be started again at every
+        // blank of it.
+        for (std::size_t at = 0; at + kEquals.size() <= line.size(); ++at) {
+            if (line[at + 1] != '=' || line[at] != ' ' || line[at + 2] != ' ') continue;
             if (count_ == ends_.size()) {
                 many_ = true;
                 break;
