@@ -39,13 +39,18 @@ std::string Written(const Layout& layout) {
 } // namespace
 
 void FuzzLayout(std::string_view bytes) {
-    LayoutReading first;
-    if (!ReadLayout(first, bytes)) return;
+    LayoutReading first, inPieces;
+    const bool read = ReadLayout(first, bytes);
+    // As a file arrives: a few bytes at a time, so that lines and texts span the pieces.
+    Require(ReadLayout(inPieces, bytes, 1 + bytes.size() % 5) == read,
+            "a layout read in pieces reads as it reads whole");
+    if (!read) return;
     Require(first.layout.WindowList.size() <= kMaxLayoutWindows, "the window limit holds");
     Require(first.layout.WindowList.size() * sizeof(cWindow) <= kWindowsBound,
             "the windows stay within the memory bound");
 
     const std::string text = Written(first.layout);
+    Require(Written(inPieces.layout) == text, "a layout read in pieces is the layout read whole");
     LayoutReading second;
     Require(ReadLayout(second, text), "a written layout reads");
     CheckSameLayout(first, second);

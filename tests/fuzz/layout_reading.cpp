@@ -1,6 +1,7 @@
 #include "layout_reading.h"
 
 #include "config/dcf_file.h"
+#include "config/dcf_reader.h"
 #include "config/layout_parse.h"
 #include "platform/errors.h"
 #include "windows/window_images.h"
@@ -16,10 +17,18 @@ void LayoutReading::DisplaySizeRead(int width, int height) {
     SizeBackground(layout, width, height);
 }
 
-bool ReadLayout(LayoutReading& reading, std::string_view bytes) {
+bool ReadLayout(LayoutReading& reading, std::string_view bytes, std::size_t piece) {
     if (bytes.size() > kMaxLayoutFileBytes) return false;
+    const std::string whole(piece == 0 ? bytes : std::string_view());
+    std::size_t at = 0;
+    DcfReader reader = piece == 0 ? DcfReader(whole) : DcfReader([&](std::string& more) {
+        if (at >= bytes.size()) return false;
+        more.append(bytes.substr(at, piece));
+        at += piece;
+        return true;
+    });
     try {
-        ParsedLayout parsed = ParseLayout(std::string(bytes), reading.layout, reading.host);
+        ParsedLayout parsed = ParseLayout(reader, reading.layout, reading.host);
         // Load refuses a file without windows: everything expects the Background object.
         if (parsed.layout.WindowList.empty()) return false;
         reading.images.ImageList.ReleaseAllImages();

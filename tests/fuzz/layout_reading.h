@@ -37,8 +37,9 @@ public:
     void DisplaySizeRead(int width, int height) override;
 };
 
-// Reads the bytes into reading.layout as Load does; false when Load refuses them.
-bool ReadLayout(LayoutReading& reading, std::string_view bytes);
+// Reads the bytes into reading.layout as Load does; false when Load refuses them. With a piece
+// size they reach the reader that many at a time, as a file's do.
+bool ReadLayout(LayoutReading& reading, std::string_view bytes, std::size_t piece = 0);
 
 // Whether a window that reads writes and reads back as the same window: every field the file
 // stores, with the BMP entries the writer keeps (those whose image is in the store).
