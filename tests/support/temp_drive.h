@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -18,9 +19,12 @@ class TempDrive {
 public:
     TempDrive() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root = std::filesystem::temp_directory_path() /
-               ("pw_drive_" + std::to_string(getpid()) + "_" + info->test_suite_name() + "_" +
-                info->name());
+        // A parameterised test's names hold slashes, which would leave the folders above the
+        // drive behind.
+        std::string name =
+            std::to_string(getpid()) + "_" + info->test_suite_name() + "_" + info->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        root = std::filesystem::temp_directory_path() / ("pw_drive_" + name);
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root);
         setenv("PANELWRIGHT_DRIVE_C", root.c_str(), 1);
