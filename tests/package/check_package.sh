@@ -46,8 +46,9 @@ for needed in libqt6widgets6 libqt6gui6 fonts-liberation2; do
     esac
 done
 if command -v lintian >/dev/null 2>&1; then
-    # Errors and warnings only: the informational tags are advice.
-    if ! lintian --fail-on error,warning "$deb" >"$out/lintian.log" 2>&1; then
+    # Errors and warnings only: the informational tags are advice. Its temporary files, which
+    # it leaves behind, go with the scratch folder.
+    if ! TMPDIR="$out" lintian --fail-on error,warning "$deb" >"$out/lintian.log" 2>&1; then
         echo "lintian:"
         cat "$out/lintian.log"
         status=1
