@@ -183,7 +183,10 @@ void FlushFolderToDisk(const std::string& folder) {
     // The data of every file, and the folder that names them. Write-back of every file is
     // started first; then all the waits are made at once, a few threads each taking its
     // share, as each wait ends with the disk's cache being flushed and the disk joins flushes
-    // asked for together: two or three flushes for the folder instead of one per file.
+    // asked for together: two or three flushes for the folder instead of one per file. There
+    // are no more waiters than processors: a wait also does the system's share of the work of
+    // putting its files on the disk, and more of them only take processor time from the
+    // checks the deployment makes meanwhile.
     std::atomic<int> error{0}; // the system's reason for a failure, from whichever thread
     std::vector<int> fds;
     std::error_code ec;
@@ -210,7 +213,8 @@ void FlushFolderToDisk(const std::string& folder) {
             if ((fds[i] == dir ? fsync(fds[i]) : fdatasync(fds[i])) != 0) error = errno;
     };
     constexpr std::size_t kMaxWaiters = 16;
-    const std::size_t waiters = std::min(fds.size(), kMaxWaiters);
+    const std::size_t waiters = std::min(
+        fds.size(), std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxWaiters));
     {
         std::vector<std::jthread> threads;
         std::size_t first = 1;
