@@ -153,8 +153,8 @@ public:
     void Rename(const std::string& a, const std::string& b) override { pw::DiskFs().Rename(a, b); }
     void RemoveFile(const std::string& p) override { pw::DiskFs().RemoveFile(p); }
     void RemoveTree(const std::string& p) override { pw::DiskFs().RemoveTree(p); }
-    std::future<void> RemoveTreeLater(const std::string& p) override {
-        return pw::DiskFs().RemoveTreeLater(p);
+    std::future<void> RemoveTreesLater(std::vector<std::string> p) override {
+        return pw::DiskFs().RemoveTreesLater(std::move(p));
     }
     void RemoveEmptyFolder(const std::string& p) override { pw::DiskFs().RemoveEmptyFolder(p); }
     std::string ReadFile(const std::string& p, std::size_t max) override {

@@ -32,16 +32,18 @@ public:
     void RemoveFile(const std::string& path) override { EraseFile(path); }
     void RemoveTree(const std::string& path) override { RemoveFolderTree(path); }
     // On a site's disk every file removed may cost a wait of its own, which the user need not
-    // sit through. The path is made the system's here: the removal may outlast the settings
-    // the path was read with.
-    std::future<void> RemoveTreeLater(const std::string& path) override {
+    // sit through. The paths are made the system's here: the removal may outlast the settings
+    // the paths were read with.
+    std::future<void> RemoveTreesLater(std::vector<std::string> paths) override {
+        std::vector<std::filesystem::path> native;
+        for (const std::string& path : paths) native.push_back(MapPath(path));
         try {
-            return std::async(std::launch::async, [native = MapPath(path)] {
+            return std::async(std::launch::async, [native = std::move(native)] {
                 std::error_code ignored;
-                std::filesystem::remove_all(native, ignored);
+                for (const auto& path : native) std::filesystem::remove_all(path, ignored);
             });
         } catch (const std::system_error&) {
-            return DeployFs::RemoveTreeLater(path);
+            return DeployFs::RemoveTreesLater(std::move(paths));
         }
     }
     void RemoveEmptyFolder(const std::string& path) override { pw::RemoveEmptyFolder(path); }
@@ -52,8 +54,8 @@ public:
 
 } // namespace
 
-std::future<void> DeployFs::RemoveTreeLater(const std::string& path) {
-    RemoveTree(path);
+std::future<void> DeployFs::RemoveTreesLater(std::vector<std::string> paths) {
+    for (const std::string& path : paths) RemoveTree(path);
     std::promise<void> done;
     done.set_value();
     return done.get_future();

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <future>
 #include <string>
+#include <vector>
 
 namespace pw {
 
@@ -21,10 +22,11 @@ public:
     virtual void Rename(const std::string& from, const std::string& to) = 0;
     virtual void RemoveFile(const std::string& path) = 0;
     virtual void RemoveTree(const std::string& path) = 0;
-    // Removes a tree nothing needs any more, on the disk after the call returns: the future
-    // is ready once it is gone as far as it could be, and what is left stays for the next
-    // deployment to remove. Unless the disk does otherwise, it is RemoveTree, done at once.
-    virtual std::future<void> RemoveTreeLater(const std::string& path);
+    // Removes trees (or files) nothing needs any more, on the disk after the call returns:
+    // the future is ready once they are gone as far as they could be, and what is left stays
+    // for the next deployment to remove. Unless the disk does otherwise, it is RemoveTree of
+    // each, done at once.
+    virtual std::future<void> RemoveTreesLater(std::vector<std::string> paths);
     virtual void RemoveEmptyFolder(const std::string& path) = 0;
     // Reads a file back; throws IoError, or FormatError beyond maxBytes.
     virtual std::string ReadFile(const std::string& path, std::size_t maxBytes) = 0;

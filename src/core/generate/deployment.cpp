@@ -89,11 +89,26 @@ void DropOldBackup(const std::string& target, DeployFs& fs) {
     if (OldBackupAside(target)) fs.RemoveTree(OldBackupFolder());
 }
 
-// The old backup of the last deployment, on its way off the disk once the new set is in
-// place. Deployments are made one at a time, each waiting first for what the last one left.
-std::future<void>& OldBackupRemoval() {
-    static std::future<void> removal;
-    return removal;
+// What the last deployment set aside (the old backup, the swap's manifest), on its way off
+// the disk once the new set is in place. Deployments are made one at a time, each waiting
+// first for what the last one left.
+std::future<void>& LaterRemovals() {
+    static std::future<void> removals;
+    return removals;
+}
+
+// What a swap leaves once the new set is in place: its manifest, or the emptied swap folder
+// holding it. Removing a file the disk has just taken waits for the disk, where renaming it
+// does not, so it is set aside under this name and removed after the deployment has returned.
+std::string SetAside(const std::string& target) {
+    std::string base = Beside(target, ".~done");
+    base.pop_back();
+    return base;
+}
+
+void DropSetAside(const std::string& target, DeployFs& fs) {
+    const std::string aside = SetAside(target);
+    if (FileExists(aside) || FolderExists(aside)) fs.RemoveTree(aside);
 }
 
 // Carries a committed swap to its end. Every step looks at what is already done, so that a
@@ -115,7 +130,7 @@ void FinishSwap(const std::string& target, DeployFs& fs) {
             fs.Rename(kBackupFolder, OldBackupFolder());
         if (m.wholeFolder) {
             if (m.moveDisplay && FolderExists(target)) fs.Rename(target, kBackupFolder);
-            fs.RemoveFile(manifestPath);
+            fs.Rename(manifestPath, SetAside(target));
             fs.Rename(swap, target);
         } else {
             for (const std::string& name : m.names)
@@ -124,7 +139,7 @@ void FinishSwap(const std::string& target, DeployFs& fs) {
             for (const FolderEntry& entry : ListFolder(target))
                 if (entry.Deletable() && !keep.contains(entry.name))
                     fs.RemoveFile(target + entry.name);
-            fs.RemoveTree(swap);
+            fs.Rename(swap, SetAside(target));
         }
     }
 }
@@ -196,13 +211,18 @@ std::string SwapFolder(const std::string& target) {
 }
 
 void AwaitDeploymentCleanup() {
-    if (OldBackupRemoval().valid()) OldBackupRemoval().get();
+    if (LaterRemovals().valid()) LaterRemovals().get();
 }
 
 void FinishInterrupted(const std::string& target, DeployFs& fs) {
     AwaitDeploymentCleanup();
+    // Gone first, so that a swap carried to its end here can set its manifest aside anew.
+    DropSetAside(target, fs);
     if (FolderExists(StagingFolder(target))) fs.RemoveTree(StagingFolder(target));
-    if (FolderExists(SwapFolder(target))) FinishSwap(target, fs);
+    if (FolderExists(SwapFolder(target))) {
+        FinishSwap(target, fs);
+        DropSetAside(target, fs);
+    }
     DropOldBackup(target, fs);
 }
 
@@ -259,7 +279,9 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
     }
     try {
         FinishSwap(folder, fs);
-        if (OldBackupAside(folder)) OldBackupRemoval() = fs.RemoveTreeLater(OldBackupFolder());
+        std::vector<std::string> setAside{SetAside(folder)};
+        if (OldBackupAside(folder)) setAside.push_back(OldBackupFolder());
+        LaterRemovals() = fs.RemoveTreesLater(std::move(setAside));
     } catch (const Error& error) {
         throw IoError("The new display files for " + folder +
                       " are complete but not yet all in place: " + error.what() +

@@ -11,7 +11,8 @@
 // display folder to the backup, the new set to the display folder. A folder that must stay
 // (it holds other jobs' folders, or its files are not backed up) has its files replaced one
 // by one by rename, and its old files deleted, as the target's files always were. The old
-// backup set aside is removed last, after the deployment has returned where the disk allows.
+// backup and the swap's manifest, set aside by rename, are removed last, after the deployment
+// has returned where the disk allows.
 
 #include "generate/deploy_fs.h"
 #include "generate/display_file.h"
@@ -62,8 +63,9 @@ void DeployFiles(const DisplayFileSet& files, const DeployTarget& target, Deploy
 // way is carried to its end. Nothing when there is none. Waits first for the cleanup below.
 void FinishInterrupted(const std::string& target, DeployFs& fs);
 
-// A deployment returns once the new set is in place; the old backup it set aside may still
-// be leaving the disk. This waits until it has gone, as far as it could.
+// A deployment returns once the new set is in place; what it set aside (the old backup, the
+// swap's manifest) may still be leaving the disk. This waits until it has gone, as far as it
+// could.
 void AwaitDeploymentCleanup();
 
 } // namespace pw

@@ -94,8 +94,10 @@ TEST_F(GenerateFilesTest, BackupRulesHoldOverRepeatedGenerations) {
     Run();
     EXPECT_EQ(host.questions.size(), 3u);
     EXPECT_EQ(In("KVP/DisplayBU"), kDisplayFiles);
-    // The backups replaced leave the disk, if only after the deployment has returned.
+    // The backups replaced and the swap's manifest leave the disk, if only after the
+    // deployment has returned.
     EXPECT_FALSE(In("KVP").contains("DisplayBU.~old/"));
+    EXPECT_FALSE(In("KVP").contains("Display.~done"));
 }
 
 TEST_F(GenerateFilesTest, HiddenReadOnlyAndSubFoldersStayAndADisplayFolderWithJobsIsNotMoved) {
