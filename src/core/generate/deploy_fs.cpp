@@ -1,5 +1,6 @@
 #include "generate/deploy_fs.h"
 
+#include "platform/background.h"
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/paths.h"
@@ -18,15 +19,7 @@ public:
         WriteFileStraight(path, bytes);
     }
     std::future<void> Flush(const std::string& folder) override {
-        try {
-            return std::async(std::launch::async, [folder] { FlushFolderToDisk(folder); });
-        } catch (const std::system_error&) {
-            // No thread to spare: the caller waits here instead.
-            std::promise<void> done;
-            FlushFolderToDisk(folder);
-            done.set_value();
-            return done.get_future();
-        }
+        return RunInBackground([folder] { FlushFolderToDisk(folder); });
     }
     void Rename(const std::string& from, const std::string& to) override { RenamePath(from, to); }
     void RemoveFile(const std::string& path) override { EraseFile(path); }
@@ -37,14 +30,10 @@ public:
     std::future<void> RemoveTreesLater(std::vector<std::string> paths) override {
         std::vector<std::filesystem::path> native;
         for (const std::string& path : paths) native.push_back(MapPath(path));
-        try {
-            return std::async(std::launch::async, [native = std::move(native)] {
-                std::error_code ignored;
-                for (const auto& path : native) std::filesystem::remove_all(path, ignored);
-            });
-        } catch (const std::system_error&) {
-            return DeployFs::RemoveTreesLater(std::move(paths));
-        }
+        return RunInBackground([native = std::move(native)] {
+            std::error_code ignored;
+            for (const auto& path : native) std::filesystem::remove_all(path, ignored);
+        });
     }
     void RemoveEmptyFolder(const std::string& path) override { pw::RemoveEmptyFolder(path); }
     std::string ReadFile(const std::string& path, std::size_t maxBytes) override {

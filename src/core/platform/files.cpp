@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include "platform/background.h"
 #include "platform/errors.h"
 #include "platform/page_backed.h"
 #include "platform/paths.h"
@@ -11,7 +12,6 @@
 #include <cstdio>
 #include <fstream>
 #include <system_error>
-#include <thread>
 #include <vector>
 
 #ifdef _WIN32
@@ -183,10 +183,10 @@ void FlushFolderToDisk(const std::string& folder) {
     // The data of every file, and the folder that names them. Write-back of every file is
     // started first; then all the waits are made at once, a few threads each taking its
     // share, as each wait ends with the disk's cache being flushed and the disk joins flushes
-    // asked for together: two or three flushes for the folder instead of one per file. There
-    // are no more waiters than processors: a wait also does the system's share of the work of
-    // putting its files on the disk, and more of them only take processor time from the
-    // checks the deployment makes meanwhile.
+    // asked for together: one or two flushes for the folder instead of one per file. The
+    // waiters are threads kept for such work (RunInBackground): a thread made for each wait
+    // took more processor time from the checks the deployment makes meanwhile than the
+    // joined flushes saved.
     std::atomic<int> error{0}; // the system's reason for a failure, from whichever thread
     std::vector<int> fds;
     std::error_code ec;
@@ -213,18 +213,23 @@ void FlushFolderToDisk(const std::string& folder) {
             if ((fds[i] == dir ? fsync(fds[i]) : fdatasync(fds[i])) != 0) error = errno;
     };
     constexpr std::size_t kMaxWaiters = 16;
-    const std::size_t waiters = std::min(
-        fds.size(), std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxWaiters));
+    const std::size_t waiters = std::min(fds.size(), kMaxWaiters);
     {
-        std::vector<std::jthread> threads;
-        std::size_t first = 1;
+        // The other shares use this call's descriptors: each has ended before they are closed.
+        std::vector<std::future<void>> others;
+        const auto awaitOthers = [&] {
+            for (std::future<void>& other : others) other.wait();
+        };
         try {
-            for (; first < waiters; ++first) threads.emplace_back(wait, first, waiters);
-        } catch (const std::system_error&) {
-            // No thread to spare: this one waits for the rest too.
-            for (std::size_t i = first; i < waiters; ++i) wait(i, waiters);
+            for (std::size_t first = 1; first < waiters; ++first)
+                others.push_back(
+                    RunInBackground([&wait, first, waiters] { wait(first, waiters); }));
+        } catch (...) {
+            awaitOthers();
+            throw;
         }
         if (waiters > 0) wait(0, waiters);
+        awaitOthers();
     }
     for (const int fd : fds) close(fd);
     if (error != 0) {

@@ -9,6 +9,7 @@
 #include "generate/generate_fonts.h"
 #include "generate/target_folder.h"
 
+#include "platform/background.h"
 #include "platform/errors.h"
 
 #include <ctime>
@@ -128,7 +129,14 @@ GenerateReport Deploy(Editor& editor, Generation& g, Progress& progress, Hasher&
         // The digests are made on a thread of their own while the files are staged, read back
         // and checked: the record's text is needed only then.
         std::future<void> digests =
-            std::async(std::launch::async, [&] { RecordFiles(record, prepared.files, hasher); });
+            RunInBackground([&] { RecordFiles(record, prepared.files, hasher); });
+        // They are made from the files and into the record: they end before either goes.
+        struct AwaitDigests {
+            std::future<void>& digests;
+            ~AwaitDigests() {
+                if (digests.valid()) digests.wait();
+            }
+        } awaitDigests{digests};
         deploy.recordText = [&] {
             digests.get();
             return RecordText(record);

@@ -1,0 +1,17 @@
+#pragma once
+// Work run on threads kept for such work. A thread made for each piece of work costs more
+// than most of the pieces a deployment hands over (tens of microseconds on some systems);
+// kept, the threads of one deployment serve the next.
+
+#include <functional>
+#include <future>
+
+namespace pw {
+
+// Runs the work on a kept thread, or on a new one while all are busy; on this thread when the
+// system has no thread to spare. The future is ready when the work has ended and gives what it
+// threw. Unlike one from std::async it does not wait when it goes: whoever hands over work
+// that uses its own objects waits for it first.
+std::future<void> RunInBackground(std::function<void()> work);
+
+} // namespace pw

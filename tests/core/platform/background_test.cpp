@@ -1,0 +1,46 @@
+// Work handed over together runs together, on threads that serve the next work too, and what
+// it throws reaches whoever waits for it.
+
+#include "platform/background.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <stdexcept>
+#include <vector>
+
+namespace pw {
+namespace {
+
+TEST(Background, WorkHandedOverTogetherRunsTogetherAndTellsWhatItThrew) {
+    // Each piece waits until all have started, as the waits for a disk's flush must: run one
+    // after another, they would give up. Each round hands over more than the threads kept.
+    for (const int pieceCount : {2, 4, 8, 16}) {
+        std::mutex mutex;
+        std::condition_variable started;
+        int running = 0;
+        std::vector<std::future<void>> pieces;
+        for (int i = 0; i < pieceCount; ++i)
+            pieces.push_back(RunInBackground([&] {
+                std::unique_lock lock(mutex);
+                ++running;
+                started.notify_all();
+                if (!started.wait_for(lock, std::chrono::seconds(10),
+                                      [&] { return running == pieceCount; }))
+                    throw std::runtime_error("ran alone");
+            }));
+        for (std::future<void>& piece : pieces) EXPECT_NO_THROW(piece.get()) << pieceCount;
+    }
+    std::future<void> failing = RunInBackground([] { throw std::runtime_error("disk gone"); });
+    try {
+        failing.get();
+        ADD_FAILURE() << "nothing thrown";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "disk gone");
+    }
+}
+
+} // namespace
+} // namespace pw
