@@ -16,11 +16,7 @@ bool DisplayFont::ControlsTakeRoom(TextEngine& engine) {
     // Only a font whose standard set makes too large a file is made of the characters in
     // use; finding out takes a rasterisation, so it is done only for a text that needs it.
     if (!standardSet_) {
-        // Every glyph of the set takes at least its width field and one byte a row, so a high
-        // font is too large whatever its glyphs look like, and nothing need be drawn.
-        constexpr long long kStandardGlyphs = kGlyphSlots - kFirstStandard;
-        const long long least = kStandardGlyphs * (2 + lineHeight) + kFntRecordsStart;
-        if (least >= kLargestStandardFont) {
+        if (StandardSetTooHigh(lineHeight)) {
             standardSet_ = false;
         } else {
             const RasterisedGlyphs first = RasteriseGlyphs(engine, desc_, "", kFirstAttemptLimit);

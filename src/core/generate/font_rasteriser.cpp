@@ -94,6 +94,12 @@ GlyphCells MeasureGlyphCells(TextEngine& engine, const FontDesc& font,
     return cells;
 }
 
+bool StandardSetTooHigh(int lineHeight) {
+    constexpr long long kStandardGlyphs = kStandardLast - kStandardFirst + 1;
+    return kStandardGlyphs * (2 + static_cast<long long>(lineHeight)) + kFntRecordsStart >=
+           kLargestStandardFont;
+}
+
 void CheckFontCells(TextEngine& engine, const FontDesc& font) {
     MeasureGlyphCells(engine, font, Select("").codes);
 }

@@ -22,6 +22,10 @@ constexpr std::int32_t kLargestStandardFont = 20001;
 // Whether a first attempt of this size (glyph data, header and index) is too large a file of
 // the standard set.
 inline bool StandardSetTooLarge(std::int32_t size) { return size >= kLargestStandardFont; }
+// Whether the standard set of a font with lines this high makes too large a file whatever its
+// glyphs look like: every glyph takes at least its width field and one byte a row, so nothing
+// need be drawn to know.
+bool StandardSetTooHigh(int lineHeight);
 
 struct GlyphCells {
     int height = 0;                         // a line's height

@@ -47,12 +47,21 @@ FontFilesMade GenerateFonts(TextEngine& engine, Layout& layout, FontFileRecords&
         const FontUse& use = uses[k];
         cFontFile& record = list[k];
         steps.Next("Making the font file " + use.fntFile);
-        RasterisedGlyphs glyphs = RasteriseGlyphs(engine, use.font, "", kFirstAttemptLimit);
-        if (glyphs.dataSize + static_cast<std::int32_t>(kFntRecordsStart) >= kLargestStandardFont) {
+        const auto firstAttempt = [&] {
+            return RasteriseGlyphs(engine, use.font, "", kFirstAttemptLimit);
+        };
+        // A face too high for its standard set is not drawn whole only to find that out.
+        const bool tooHigh = StandardSetTooHigh(engine.Measure(use.font, "").height);
+        RasterisedGlyphs glyphs = tooHigh ? RasterisedGlyphs() : firstAttempt();
+        if (tooHigh ||
+            StandardSetTooLarge(glyphs.dataSize + static_cast<std::int32_t>(kFntRecordsStart))) {
             record.Chars = CharsUsedBy(layout, record.FileName);
             // Characters that all lie beyond the slots give no glyph; the first file stands.
             RasterisedGlyphs used = RasteriseGlyphs(engine, use.font, record.Chars, 0);
-            if (used.dataSize > 0) glyphs = std::move(used);
+            if (used.dataSize > 0)
+                glyphs = std::move(used);
+            else if (tooHigh)
+                glyphs = firstAttempt();
         }
         if (glyphs.dataSize > 0) made.files.push_back({use.fntFile, FontFileBytes(glyphs.font)});
         if (std::string message = UnshownCharacters(layout, use); !message.empty())

@@ -74,6 +74,22 @@ TEST_F(GenerateFontsTest, TooLargeAFontHoldsTheCharactersOfEveryWindowThatUsesIt
     EXPECT_EQ(Codes("Fake199.fnt"), StandardSet());
 }
 
+TEST_F(GenerateFontsTest, AFaceTooHighForItsStandardSetIsNotDrawnWhole) {
+    // From h = 203 on even blank glyphs make too large a file: 96 * (2 + 203) + 528 = 20208.
+    TextWindow("Fake", 203, {"AB"});
+    // Characters beyond the slots alone: the first attempt's file stands, as for any face.
+    TextWindow("Fake", 204, {"\xE9"});
+    text.drawn.clear();
+    Generate();
+    EXPECT_EQ(Codes("Fake203.fnt"), "AB");
+    EXPECT_EQ(std::count_if(text.drawn.begin(), text.drawn.end(),
+                            [](const auto& d) { return d.font.height == 203; }),
+              2);
+    const std::string first = Codes("Fake204.fnt");
+    EXPECT_EQ(first, StandardSet().substr(0, first.size()));
+    EXPECT_GT(first.size(), 60u);
+}
+
 TEST_F(GenerateFontsTest, CharactersAboveTheSlotsAreToldOncePerFontAndLeftOut) {
     TextWindow("Fake", 20, {"Caf\xE9", "\x80"}).Number = 7;
     TextWindow("Fake", 20, {"plain"});
