@@ -17,6 +17,12 @@ public:
         std::packaged_task<void()> task(std::move(work));
         std::future<void> done = task.get_future();
         std::unique_lock lock(mutex_);
+        if (stopping_) {
+            // The program is ending: work that hands over more work has it done here.
+            lock.unlock();
+            task();
+            return done;
+        }
         queue_.push_back(std::move(task));
         // Each idle thread takes one piece of the work waiting.
         if (static_cast<std::size_t>(idle_) >= queue_.size()) {
