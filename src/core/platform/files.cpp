@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <new>
 #include <system_error>
 #include <vector>
 
@@ -217,19 +218,18 @@ void FlushFolderToDisk(const std::string& folder) {
     {
         // The other shares use this call's descriptors: each has ended before they are closed.
         std::vector<std::future<void>> others;
-        const auto awaitOthers = [&] {
-            for (std::future<void>& other : others) other.wait();
-        };
+        others.reserve(waiters);
+        std::size_t first = 1;
         try {
-            for (std::size_t first = 1; first < waiters; ++first)
+            for (; first < waiters; ++first)
                 others.push_back(
                     RunInBackground([&wait, first, waiters] { wait(first, waiters); }));
-        } catch (...) {
-            awaitOthers();
-            throw;
+        } catch (const std::bad_alloc&) {
+            // No memory to hand a share over: this thread waits for the rest too.
+            for (std::size_t i = first; i < waiters; ++i) wait(i, waiters);
         }
         if (waiters > 0) wait(0, waiters);
-        awaitOthers();
+        for (std::future<void>& other : others) other.wait();
     }
     for (const int fd : fds) close(fd);
     if (error != 0) {

@@ -126,7 +126,7 @@ GenerateReport Deploy(Editor& editor, Generation& g, Progress& progress, Hasher&
         DeploymentRecord record =
             NewRecord(editor.doc.LayoutFileName, g.target, std::time(nullptr));
         deploy.recordPath = record.path;
-        // The digests are made on a thread of their own while the files are staged, read back
+        // The digests are made in the background while the files are staged, read back
         // and checked: the record's text is needed only then.
         std::future<void> digests =
             RunInBackground([&] { RecordFiles(record, prepared.files, hasher); });
