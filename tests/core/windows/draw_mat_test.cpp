@@ -2,6 +2,7 @@
 #include "windows/draw_mat.h"
 #include "shell/redraw.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -105,6 +106,32 @@ TEST_F(MatTest, ALevelCountOfTwoHundredAndFiftyFiveReachesBothEnds) {
                 EXPECT_EQ(At(j, i), ColourOf(255));
             }
         }
+}
+
+TEST_F(MatTest, EveryPixelIsTheLevelOfItsNumberForAnySizeAndLevelCount) {
+    // Rows and columns by the eight and not, level counts other than two, and mats cut by the
+    // canvas's edges.
+    const int right = editor.view.canvas.Width() - 1, bottom = editor.view.canvas.Height() - 1;
+    const struct {
+        int levels, x0, y0, x1, y1;
+    } mats[] = {{7, 3, 5, 39, 23},
+                {255, -5, -3, 40, 12},
+                {3, right - 20, bottom - 9, right + 30, bottom + 10},
+                {2, 0, 0, 7, 7}};
+    for (const auto& mat : mats) {
+        cWindow& m = Mat(mat.x0, mat.y0, mat.x1, mat.y1);
+        m.Parameter = mat.levels;
+        m.BG0 = 3;
+        RedrawAll(editor.view, editor.doc);
+        const std::vector<ScreenColour> levels =
+            MatLevels(editor.view, editor.doc.layout.BackgroundColour, m, mat.levels);
+        const auto numbers = Numbers(0x0C17DFD1, (mat.y1 - mat.y0 + 1) * 1280);
+        for (int y = std::max(0, mat.y0); y <= std::min(bottom, mat.y1); ++y)
+            for (int x = std::max(0, mat.x0); x <= std::min(right, mat.x1); ++x)
+                ASSERT_EQ(At(x, y), levels[numbers[(y - mat.y0) * 1280 + x - mat.x0] % mat.levels])
+                    << mat.levels << " levels, pixel " << x << ", " << y;
+        DeleteWindow(editor.doc.layout, editor.doc.images.ImageList, &m);
+    }
 }
 
 TEST_F(MatTest, ATransparentEndTakesTheDisplaysBackgroundColour) {
