@@ -1,25 +1,16 @@
 #include "images/sixteen_rows.h"
 
+#include "platform/avx2.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
 
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#define PW_SIXTEEN_ROWS 1
-#endif
-
 namespace pw {
 
-#ifdef PW_SIXTEEN_ROWS
+#ifdef PW_HAVE_AVX2_TARGET
 
 namespace {
-
-// The program is built for every x86-64 processor; only these functions use the 256-bit
-// instructions, and only once the processor has been asked for them.
-#define PW_AVX2 __attribute__((target("avx2,popcnt")))
-// The helpers go into each caller, to be given the registers of the caller's instructions.
-#define PW_AVX2_INLINE __attribute__((target("avx2,popcnt"), always_inline)) inline
 
 using V = __m256i;
 
@@ -268,16 +259,11 @@ bool HasAvx512() {
     return has;
 }
 
-bool HasAvx2() {
-    static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
-    return has;
-}
-
 } // namespace
 
 bool SixteenRowsFit(const PixelRows& rows) {
     const std::ptrdiff_t reach = std::abs(rows.step) * (kWideRows - 1);
-    return HasAvx2() && rows.width >= 2 && reach <= std::numeric_limits<int>::max();
+    return ProcessorHasAvx2() && rows.width >= 2 && reach <= std::numeric_limits<int>::max();
 }
 
 std::array<std::int32_t, 3> MatchSixteenRows(const PixelRows& rows, int first, int count,
@@ -286,7 +272,7 @@ std::array<std::int32_t, 3> MatchSixteenRows(const PixelRows& rows, int first, i
 }
 
 bool SixteenWideFit(std::int32_t width) {
-    return HasAvx2() && width >= 16;
+    return ProcessorHasAvx2() && width >= 16;
 }
 
 void MatchSixteenWide(const std::uint8_t* row, std::int32_t width, std::uint8_t* codes) {
@@ -295,7 +281,7 @@ void MatchSixteenWide(const std::uint8_t* row, std::int32_t width, std::uint8_t*
 
 std::size_t AppendRunsWide(const std::uint8_t* codes, std::size_t x, std::size_t count,
                            std::uint8_t*& out, std::uint32_t& run) {
-    return HasAvx2() ? RunsWide(codes, x, count, out, run) : x;
+    return ProcessorHasAvx2() ? RunsWide(codes, x, count, out, run) : x;
 }
 
 #else

@@ -2,6 +2,7 @@
 
 #include "display/colour.h"
 #include "images/nearest_code.h"
+#include "platform/avx2.h"
 #include "windows/draw_placeholder.h"
 #include "windows/mat_row_starts.h"
 #include "windows/random.h"
@@ -11,15 +12,6 @@
 #include <cstdint>
 #include <span>
 #include <utility>
-
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#define PW_MAT_EIGHT_ROWS 1
-// The program is built for every x86-64 processor; only these functions use the 256-bit
-// instructions, and only once the processor has been asked for them.
-#define PW_AVX2 __attribute__((target("avx2")))
-#define PW_AVX2_INLINE __attribute__((target("avx2"), always_inline)) inline
-#endif
 
 namespace pw {
 
@@ -51,7 +43,7 @@ public:
         const auto t = static_cast<std::uint32_t>((static_cast<std::uint64_t>(m_) * x) >> 32);
         return x - ((t + ((x - t) >> 1)) >> shift_) * d_;
     }
-#ifdef PW_MAT_EIGHT_ROWS
+#ifdef PW_HAVE_AVX2_TARGET
     // The same for the eight numbers of the lanes.
     PW_AVX2_INLINE __m256i Of(__m256i x) const {
         const __m256i m = _mm256_set1_epi32(static_cast<int>(m_));
@@ -86,7 +78,7 @@ struct MatRows {
     template <std::size_t Lanes> void Draw(int top, const std::uint32_t* start) const {
         Lanes_(top, start, std::make_index_sequence<Lanes>{});
     }
-#ifdef PW_MAT_EIGHT_ROWS
+#ifdef PW_HAVE_AVX2_TARGET
     // Eight rows at once, one in each lane: eight numbers of every row are made, and the
     // block of 8 x 8 pixels is turned so that each row's eight are stored together.
     PW_AVX2 void DrawEight(int top, const std::uint32_t* start) const {
@@ -119,7 +111,7 @@ struct MatRows {
 #endif
 
 private:
-#ifdef PW_MAT_EIGHT_ROWS
+#ifdef PW_HAVE_AVX2_TARGET
     PW_AVX2_INLINE static __m256i Next(__m256i state, __m256i mask) {
         return _mm256_add_epi32(_mm256_srli_epi32(state, 31),
                                 _mm256_xor_si256(_mm256_slli_epi32(state, 1), mask));
@@ -214,9 +206,8 @@ void DrawMat(View& view, std::int32_t backgroundColour, const cWindow& w, const 
         canvas,       shown, shown.left - r.left, mask, Modulo(static_cast<std::uint32_t>(n)),
         levels.data()};
     int y = shown.top;
-#ifdef PW_MAT_EIGHT_ROWS
-    static const bool eightRows = __builtin_cpu_supports("avx2");
-    if (eightRows)
+#ifdef PW_HAVE_AVX2_TARGET
+    if (ProcessorHasAvx2())
         for (; y + 7 <= shown.bottom; y += 8) rows.DrawEight(y, starts.data() + (y - r.top));
 #endif
     for (; y + static_cast<int>(kMatLanes) - 1 <= shown.bottom; y += static_cast<int>(kMatLanes))
