@@ -1,8 +1,10 @@
 #include "platform/background.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <new>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -81,6 +83,30 @@ private:
 std::future<void> RunInBackground(std::function<void()> work) {
     static Workers workers;
     return workers.Run(std::move(work));
+}
+
+void ShareOut(std::size_t count, std::size_t lanes,
+              const std::function<void(std::size_t lane, std::size_t item)>& work) {
+    std::atomic<std::size_t> next{0};
+    const auto lane = [&](std::size_t l) {
+        for (std::size_t item; (item = next.fetch_add(1)) < count;) work(l, item);
+    };
+    // The other lanes use this frame's objects: they end before it goes, however it goes.
+    struct AwaitLanes {
+        std::vector<std::future<void>> lanes;
+        ~AwaitLanes() {
+            for (auto& other : lanes)
+                if (other.valid()) other.wait();
+        }
+    } others;
+    try {
+        for (std::size_t l = 1; l < lanes && l < count; ++l)
+            others.lanes.push_back(RunInBackground([&lane, l] { lane(l); }));
+    } catch (const std::bad_alloc&) {
+        // No memory to hand a lane over: the lanes there are take the items it would have.
+    }
+    lane(0);
+    for (auto& other : others.lanes) other.get();
 }
 
 } // namespace pw

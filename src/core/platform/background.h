@@ -3,6 +3,7 @@
 // than most of the pieces a deployment hands over (tens of microseconds on some systems);
 // kept, the threads of one deployment serve the next.
 
+#include <cstddef>
 #include <functional>
 #include <future>
 
@@ -13,5 +14,11 @@ namespace pw {
 // threw. Unlike one from std::async it does not wait when it goes: whoever hands over work
 // that uses its own objects waits for it first.
 std::future<void> RunInBackground(std::function<void()> work);
+
+// Does work(lane, item) for every item below count, in lanes that each take the next item
+// left when they end one: lane 0 on this thread, the others on kept threads. Returns once every
+// item has ended; work must not throw.
+void ShareOut(std::size_t count, std::size_t lanes,
+              const std::function<void(std::size_t lane, std::size_t item)>& work);
 
 } // namespace pw

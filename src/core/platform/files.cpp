@@ -209,28 +209,10 @@ void FlushFolderToDisk(const std::string& folder) {
         fds.push_back(dir);
     else
         error = errno;
-    const auto wait = [&](std::size_t first, std::size_t step) {
-        for (std::size_t i = first; i < fds.size(); i += step)
-            if ((fds[i] == dir ? fsync(fds[i]) : fdatasync(fds[i])) != 0) error = errno;
-    };
     constexpr std::size_t kMaxWaiters = 16;
-    const std::size_t waiters = std::min(fds.size(), kMaxWaiters);
-    {
-        // The other shares use this call's descriptors: each has ended before they are closed.
-        std::vector<std::future<void>> others;
-        others.reserve(waiters);
-        std::size_t first = 1;
-        try {
-            for (; first < waiters; ++first)
-                others.push_back(
-                    RunInBackground([&wait, first, waiters] { wait(first, waiters); }));
-        } catch (const std::bad_alloc&) {
-            // No memory to hand a share over: this thread waits for the rest too.
-            for (std::size_t i = first; i < waiters; ++i) wait(i, waiters);
-        }
-        if (waiters > 0) wait(0, waiters);
-        for (std::future<void>& other : others) other.wait();
-    }
+    ShareOut(fds.size(), kMaxWaiters, [&](std::size_t, std::size_t i) {
+        if ((fds[i] == dir ? fsync(fds[i]) : fdatasync(fds[i])) != 0) error = errno;
+    });
     for (const int fd : fds) close(fd);
     if (error != 0) {
         errno = error;

@@ -1,14 +1,16 @@
 // Work handed over together runs together, on threads that serve the next work too, and what
-// it throws reaches whoever waits for it.
+// it throws reaches whoever waits for it; work shared out is done once, item by item.
 
 #include "platform/background.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace pw {
@@ -40,6 +42,23 @@ TEST(Background, WorkHandedOverTogetherRunsTogetherAndTellsWhatItThrew) {
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "disk gone");
     }
+}
+
+TEST(Background, SharedOutEveryItemIsDoneOnceAndLaneZeroIsThisThread) {
+    for (const std::size_t count : {0u, 1u, 7u, 40u})
+        for (const std::size_t lanes : {1u, 3u, 64u}) {
+            std::vector<std::atomic<int>> done(count);
+            std::atomic<bool> strayLane{false}, laneZeroElsewhere{false};
+            const auto here = std::this_thread::get_id();
+            ShareOut(count, lanes, [&](std::size_t lane, std::size_t item) {
+                if (lane >= lanes) strayLane = true;
+                if (lane == 0 && std::this_thread::get_id() != here) laneZeroElsewhere = true;
+                ++done[item];
+            });
+            for (std::size_t i = 0; i < count; ++i) EXPECT_EQ(done[i], 1) << count << " " << i;
+            EXPECT_FALSE(strayLane);
+            EXPECT_FALSE(laneZeroElsewhere);
+        }
 }
 
 } // namespace
