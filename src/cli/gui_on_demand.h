@@ -32,6 +32,11 @@ public:
         EnsureGuiApplication();
         fonts_.DrawEachAlone(font, characters, drawn);
     }
+    // The application is made on this thread, before another thread draws text.
+    std::unique_ptr<TextEngine> NewForOtherThread() override {
+        EnsureGuiApplication();
+        return fonts_.NewForOtherThread();
+    }
 
 private:
     QtTextEngine fonts_;

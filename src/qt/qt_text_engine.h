@@ -26,6 +26,10 @@ public:
     std::string FaceSubstitute(const std::string& face) override;
     void DrawEachAlone(const FontDesc& font, std::string_view characters,
                        const CellDrawn& drawn) override;
+    // Qt draws text into images on any thread, each with fonts of its own.
+    std::unique_ptr<TextEngine> NewForOtherThread() override {
+        return std::make_unique<QtTextEngine>();
+    }
 
     // The Qt font for a layout font: pixel height, style bits, no antialiasing.
     static QFont MakeFont(const FontDesc& font);

@@ -20,10 +20,8 @@ namespace pw {
 // they draw, each once, in ascending order of code (line breaks included).
 std::string CharsUsedBy(const Layout& layout, const std::string& baseName);
 
-// How many font files the layout needs. Throws FormatError naming the font and a window
-// that uses it when no file can be made for one of them, so that a generation stops before
-// it touches anything.
-std::size_t CheckLayoutFonts(TextEngine& engine, const Layout& layout);
+// How many font files the layout needs.
+std::size_t FontFileCount(const Layout& layout);
 
 struct FontFilesMade {
     DisplayFileSet files; // in the order of the records
@@ -33,7 +31,9 @@ struct FontFilesMade {
 
 // Makes the layout's font files, one step of steps each, and lists them in list, which is
 // emptied first. Every window that needs a font file names it in FntFile before any file is
-// made, so that a font made of the characters in use has those of all its windows.
+// made, so that a font made of the characters in use has those of all its windows. Throws
+// FormatError naming the font and a window that uses it when no file can be made for one of
+// them, before any other error, so that a generation stops before it touches anything.
 FontFilesMade GenerateFonts(TextEngine& engine, Layout& layout, FontFileRecords& list,
                             ProgressSteps& steps);
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,6 +60,12 @@ public:
     using CellDrawn = std::function<void(unsigned char c, const RasterCanvas& canvas)>;
     virtual void DrawEachAlone(const FontDesc& font, std::string_view characters,
                                const CellDrawn& drawn);
+
+    // An engine that measures and draws as this one does, for another thread to use while
+    // this one is used here: its own fonts, nothing shared but what the system shares safely.
+    // Null when this engine serves one thread only. Made on this engine's thread, it is used
+    // on the other and may be destroyed on either.
+    virtual std::unique_ptr<TextEngine> NewForOtherThread() { return nullptr; }
 };
 
 } // namespace pw

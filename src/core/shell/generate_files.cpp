@@ -62,8 +62,7 @@ Generation Prepare(Editor& editor, Progress& progress) {
     Generation g{TargetFolder(job), std::nullopt, {}};
     if (!TargetStaysInside(job)) return g;
     ProgressScope scope(progress, "Making the display files");
-    ProgressSteps steps(progress,
-                        static_cast<long>(CheckLayoutFonts(editor.textEngine, editor.doc.layout)));
+    ProgressSteps steps(progress, static_cast<long>(FontFileCount(editor.doc.layout)));
     g.prepared =
         PrepareDisplayFiles(editor.textEngine, editor.doc.layout, editor.doc.images.ImageList, steps);
     return g;

@@ -17,13 +17,14 @@ constexpr std::size_t kFacesKept = 64;
 } // namespace
 
 GlyphFace::GlyphFace(TextEngine& engine, const FontDesc& font)
-    : engine_(engine), font_(font), height_(std::max(0, engine.Measure(font, "").height)) {
+    : engine_(&engine), font_(font), height_(std::max(0, engine.Measure(font, "").height)) {
     widths_.fill(-1);
 }
 
 int GlyphFace::Width(unsigned char c) {
     if (widths_[c] < 0)
-        widths_[c] = std::max(0, engine_.Measure(font_, std::string(1, static_cast<char>(c))).width);
+        widths_[c] =
+            std::max(0, engine_->Measure(font_, std::string(1, static_cast<char>(c))).width);
     return widths_[c];
 }
 
@@ -50,7 +51,7 @@ void GlyphFace::Render(std::string_view characters) {
     if (cells.empty()) return;
     // The ink is what the canvas draws and the font file holds. Each glyph is kept once
     // drawn, so that a failure leaves the others to be drawn again.
-    engine_.DrawEachAlone(font_, cells, [&](unsigned char c, const RasterCanvas& cell) {
+    engine_->DrawEachAlone(font_, cells, [&](unsigned char c, const RasterCanvas& cell) {
         Glyph glyph;
         for (int y = 0; y < height_; ++y)
             ForEachInkRun(cell.Row(y), widths_[c], [&](int left, int right) {
@@ -58,6 +59,26 @@ void GlyphFace::Render(std::string_view characters) {
             });
         glyphs_[c].emplace(std::move(glyph));
     });
+}
+
+std::unique_ptr<GlyphCache> GlyphCache::ForOtherThread() {
+    std::unique_ptr<TextEngine> beneath = engine_.NewForOtherThread();
+    if (!beneath) return nullptr;
+    return std::make_unique<GlyphCache>(std::move(beneath));
+}
+
+bool GlyphCache::Holds(const FontDesc& font) const {
+    return std::any_of(faces_.begin(), faces_.end(),
+                       [&](const auto& face) { return face->Font() == font; });
+}
+
+void GlyphCache::Adopt(std::vector<std::unique_ptr<GlyphFace>> faces) {
+    for (auto& face : faces) {
+        std::erase_if(faces_, [&](const auto& kept) { return kept->Font() == face->Font(); });
+        face->RenderWith(engine_);
+        faces_.insert(faces_.begin(), std::move(face));
+    }
+    if (faces_.size() > kFacesKept) faces_.resize(kFacesKept);
 }
 
 GlyphFace* GlyphCache::FaceOf(const FontDesc& font) {

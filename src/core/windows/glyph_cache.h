@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pw {
@@ -46,9 +47,11 @@ public:
     // Renders those of the characters not rendered yet, in one go: the engine is asked once
     // instead of once a character.
     void Render(std::string_view characters);
+    // From now on the glyphs not rendered yet are rendered by this engine.
+    void RenderWith(TextEngine& engine) { engine_ = &engine; }
 
 private:
-    TextEngine& engine_;
+    TextEngine* engine_;
     FontDesc font_;
     int height_;
     std::array<int, 256> widths_;               // -1 until measured
@@ -62,6 +65,9 @@ private:
 class GlyphCache final : public TextEngine {
 public:
     explicit GlyphCache(TextEngine& engine) : engine_(engine) {}
+    // Through an engine of its own.
+    explicit GlyphCache(std::unique_ptr<TextEngine> engine)
+        : owned_(std::move(engine)), engine_(*owned_) {}
 
     TextExtent Measure(const FontDesc& font, const std::string& text) override;
     void Draw(RasterCanvas& canvas, const FontDesc& font, int x, int y, const std::string& text,
@@ -74,10 +80,24 @@ public:
     // many other fonts have been used since.
     GlyphFace* FaceOf(const FontDesc& font);
 
+    // A cache over the engine beneath's engine for another thread, to be used there while
+    // this one is used here; null when the engine beneath serves one thread only.
+    std::unique_ptr<GlyphCache> ForOtherThread();
+
+    // Whether the font's cells are kept, without making them.
+    bool Holds(const FontDesc& font) const;
+
     // Forgets every glyph, so that each is rendered again when next needed.
     void Clear() { faces_.clear(); }
 
+    // Hands the fonts kept over, as from a cache on another thread, whose engine may then go.
+    std::vector<std::unique_ptr<GlyphFace>> TakeFaces() { return std::exchange(faces_, {}); }
+    // Keeps fonts another cache handed over, their glyphs rendered from now on by this
+    // cache's engine, in place of any it has of the same fonts.
+    void Adopt(std::vector<std::unique_ptr<GlyphFace>> faces);
+
 private:
+    std::unique_ptr<TextEngine> owned_;
     TextEngine& engine_;
     // Most recently used first; a layout uses a few fonts, and those stay rendered.
     std::vector<std::unique_ptr<GlyphFace>> faces_;
