@@ -7,7 +7,7 @@ BUILD_DIR ?= build
 PRESET    ?= default
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES = cmake ninja-build g++ qt6-base-dev libgcrypt20-dev libgtest-dev libgmock-dev libbenchmark-dev \
+PACKAGES = cmake ninja-build g++ qt6-base-dev libfontconfig-dev libgcrypt20-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation2 xvfb xauth \
            librsvg2-bin dpkg-dev file lintian appstream
 

@@ -1,8 +1,12 @@
 #include "cli/gui_on_demand.h"
 
+#include "platform/background.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+
+#include <fontconfig/fontconfig.h>
 
 namespace pw {
 
@@ -21,7 +25,11 @@ void EnsureGuiApplication() {
     static int argc = 1;
     static char name[] = "panelwright-cli";
     static char* argv[] = {name, nullptr};
+    // The system's font configuration takes milliseconds to read, and the first font asks
+    // for it: it is read while the application is made.
+    std::future<void> fontConfiguration = RunInBackground([] { FcInit(); });
     static QGuiApplication app(argc, argv);
+    fontConfiguration.wait();
 }
 
 } // namespace pw
