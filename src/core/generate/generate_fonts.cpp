@@ -94,8 +94,8 @@ FontFilesMade GenerateFonts(TextEngine& engine, Layout& layout, FontFileRecords&
 
     // Fonts the editor has glyphs of are made from them, here. The others are rendered from
     // nothing, which takes milliseconds a font: they are made at the same time in lanes on the
-    // other processors, each with a cache and fonts of its own, and their glyphs join the
-    // editor's afterwards.
+    // other processors, each with a cache and fonts of its own and on a thread of its own, which
+    // takes the fonts with it when it ends; their glyphs join the editor's afterwards.
     std::vector<FontMade> made(uses.size());
     const auto next = [&](std::size_t k) { steps.Next("Making the font file " + uses[k].fntFile); };
     auto* cache = dynamic_cast<GlyphCache*>(&engine);
@@ -117,12 +117,16 @@ FontFilesMade GenerateFonts(TextEngine& engine, Layout& layout, FontFileRecords&
         others.push_back(std::move(other));
     }
     std::size_t shown = 0; // the fresh fonts whose step this thread has shown
-    ShareOut(fresh.size(), others.size() + 1, [&](std::size_t lane, std::size_t item) {
-        const std::size_t k = fresh[item];
-        if (lane == 0)
-            while (shown <= item) next(fresh[shown++]);
-        made[k] = MakeFontFile(lane == 0 ? engine : *others[lane - 1], layout, uses[k], list[k]);
-    });
+    ShareOut(
+        fresh.size(), others.size() + 1,
+        [&](std::size_t lane, std::size_t item) {
+            const std::size_t k = fresh[item];
+            if (lane == 0)
+                while (shown <= item) next(fresh[shown++]);
+            made[k] =
+                MakeFontFile(lane == 0 ? engine : *others[lane - 1], layout, uses[k], list[k]);
+        },
+        LaneThreads::OwnEach);
     while (shown < fresh.size()) next(fresh[shown++]);
     for (auto& other : others) cache->Adopt(other->TakeFaces());
 

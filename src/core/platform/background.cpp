@@ -3,6 +3,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <system_error>
@@ -85,8 +86,29 @@ std::future<void> RunInBackground(std::function<void()> work) {
     return workers.Run(std::move(work));
 }
 
+namespace {
+
+// Runs the work on a thread made for it. The future is ready when the work has ended; what
+// the thread leaves to its end (the fonts Qt keeps for it) is done after that, and a kept
+// thread waits for it, so that the caller does not.
+std::future<void> RunOnThreadOfItsOwn(std::function<void()> work) {
+    std::packaged_task<void()> task(std::move(work));
+    std::future<void> done = task.get_future();
+    auto thread = std::make_shared<std::thread>(std::move(task));
+    try {
+        RunInBackground([thread] { thread->join(); });
+    } catch (...) {
+        thread->join();
+        throw;
+    }
+    return done;
+}
+
+} // namespace
+
 void ShareOut(std::size_t count, std::size_t lanes,
-              const std::function<void(std::size_t lane, std::size_t item)>& work) {
+              const std::function<void(std::size_t lane, std::size_t item)>& work,
+              LaneThreads threads) {
     std::atomic<std::size_t> next{0};
     const auto lane = [&](std::size_t l) {
         for (std::size_t item; (item = next.fetch_add(1)) < count;) work(l, item);
@@ -101,9 +123,13 @@ void ShareOut(std::size_t count, std::size_t lanes,
     } others;
     try {
         for (std::size_t l = 1; l < lanes && l < count; ++l)
-            others.lanes.push_back(RunInBackground([&lane, l] { lane(l); }));
+            others.lanes.push_back(threads == LaneThreads::Kept
+                                       ? RunInBackground([&lane, l] { lane(l); })
+                                       : RunOnThreadOfItsOwn([&lane, l] { lane(l); }));
     } catch (const std::bad_alloc&) {
         // No memory to hand a lane over: the lanes there are take the items it would have.
+    } catch (const std::system_error&) {
+        // No thread to spare: the same.
     }
     lane(0);
     for (auto& other : others.lanes) other.get();

@@ -15,10 +15,16 @@ namespace pw {
 // that uses its own objects waits for it first.
 std::future<void> RunInBackground(std::function<void()> work);
 
+// Where ShareOut's other lanes run: on kept threads, or each on a thread that ends with it,
+// for work that leaves something with its thread that must go with it (Qt keeps fonts for
+// each thread that draws text, and frees them only when the thread ends).
+enum class LaneThreads { Kept, OwnEach };
+
 // Does work(lane, item) for every item below count, in lanes that each take the next item
-// left when they end one: lane 0 on this thread, the others on kept threads. Returns once every
-// item has ended; work must not throw.
+// left when they end one: lane 0 on this thread, the others on threads as told. Returns once
+// every item has ended; work must not throw.
 void ShareOut(std::size_t count, std::size_t lanes,
-              const std::function<void(std::size_t lane, std::size_t item)>& work);
+              const std::function<void(std::size_t lane, std::size_t item)>& work,
+              LaneThreads threads = LaneThreads::Kept);
 
 } // namespace pw

@@ -45,20 +45,25 @@ TEST(Background, WorkHandedOverTogetherRunsTogetherAndTellsWhatItThrew) {
 }
 
 TEST(Background, SharedOutEveryItemIsDoneOnceAndLaneZeroIsThisThread) {
-    for (const std::size_t count : {0u, 1u, 7u, 40u})
-        for (const std::size_t lanes : {1u, 3u, 64u}) {
-            std::vector<std::atomic<int>> done(count);
-            std::atomic<bool> strayLane{false}, laneZeroElsewhere{false};
-            const auto here = std::this_thread::get_id();
-            ShareOut(count, lanes, [&](std::size_t lane, std::size_t item) {
-                if (lane >= lanes) strayLane = true;
-                if (lane == 0 && std::this_thread::get_id() != here) laneZeroElsewhere = true;
-                ++done[item];
-            });
-            for (std::size_t i = 0; i < count; ++i) EXPECT_EQ(done[i], 1) << count << " " << i;
-            EXPECT_FALSE(strayLane);
-            EXPECT_FALSE(laneZeroElsewhere);
-        }
+    for (const LaneThreads threads : {LaneThreads::Kept, LaneThreads::OwnEach})
+        for (const std::size_t count : {0u, 1u, 7u, 40u})
+            for (const std::size_t lanes : {1u, 3u, 64u}) {
+                std::vector<std::atomic<int>> done(count);
+                std::atomic<bool> strayLane{false}, laneZeroElsewhere{false};
+                const auto here = std::this_thread::get_id();
+                ShareOut(
+                    count, lanes,
+                    [&](std::size_t lane, std::size_t item) {
+                        if (lane >= lanes) strayLane = true;
+                        if (lane == 0 && std::this_thread::get_id() != here)
+                            laneZeroElsewhere = true;
+                        ++done[item];
+                    },
+                    threads);
+                for (std::size_t i = 0; i < count; ++i) EXPECT_EQ(done[i], 1) << count << " " << i;
+                EXPECT_FALSE(strayLane);
+                EXPECT_FALSE(laneZeroElsewhere);
+            }
 }
 
 } // namespace
