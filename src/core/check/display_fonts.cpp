@@ -16,13 +16,7 @@ bool DisplayFont::ControlsTakeRoom(TextEngine& engine) {
     // Only a font whose standard set makes too large a file is made of the characters in
     // use; finding out takes a rasterisation, so it is done only for a text that needs it.
     if (!standardSet_) {
-        if (StandardSetTooHigh(lineHeight)) {
-            standardSet_ = false;
-        } else {
-            const RasterisedGlyphs first = RasteriseGlyphs(engine, desc_, "", kFirstAttemptLimit);
-            standardSet_ =
-                !StandardSetTooLarge(first.dataSize + static_cast<std::int32_t>(kFntRecordsStart));
-        }
+        standardSet_ = StandardSetThatFits(engine, desc_).has_value();
         if (!*standardSet_) std::copy(controls_.begin(), controls_.end(), widths_.begin());
     }
     return !*standardSet_;

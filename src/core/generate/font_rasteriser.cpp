@@ -43,17 +43,16 @@ Selection Select(const std::string& characters) {
     return s;
 }
 
-// How many glyphs to draw in one go: all of them without a limit. With one, a few to begin
-// with, then half of what the limit leaves room for at the size of the glyphs so far, so that
-// an attempt that stops at its limit draws few glyphs for nothing, in a few goes.
-std::size_t Room(std::int32_t limit, std::int32_t dataSize, std::size_t taken) {
+// How many glyphs to draw in one go: all of them when nothing stops the attempt early. Else a
+// few to begin with, then half of what the attempt can still take before it stops, at what the
+// glyphs so far added each, so that an attempt that stops draws few glyphs for nothing, in a
+// few goes.
+std::size_t Room(std::optional<std::int64_t> left, std::int64_t added, std::size_t taken) {
     constexpr std::size_t kFirstGo = 8;
-    if (limit == 0) return kGlyphSlots;
+    if (!left) return kGlyphSlots;
     if (taken == 0) return kFirstGo;
-    const std::int64_t each =
-        std::max<std::int64_t>(1, dataSize / static_cast<std::int64_t>(taken));
-    const std::int64_t left = std::max<std::int64_t>(0, std::int64_t{limit} - dataSize);
-    return static_cast<std::size_t>(left / each / 2) + 1;
+    const std::int64_t each = std::max<std::int64_t>(1, added / static_cast<std::int64_t>(taken));
+    return static_cast<std::size_t>(std::max<std::int64_t>(0, *left) / each / 2) + 1;
 }
 
 // Up to most of the codes from c on, which the glyph cache draws in one go.
@@ -94,18 +93,26 @@ GlyphCells MeasureGlyphCells(TextEngine& engine, const FontDesc& font,
     return cells;
 }
 
-bool StandardSetTooHigh(int lineHeight) {
-    constexpr long long kStandardGlyphs = kStandardLast - kStandardFirst + 1;
-    return kStandardGlyphs * (2 + static_cast<long long>(lineHeight)) + kFntRecordsStart >=
-           kLargestStandardFont;
-}
-
 void CheckFontCells(TextEngine& engine, const FontDesc& font) {
     MeasureGlyphCells(engine, font, Select("").codes);
 }
 
-RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
-                                 const std::string& characters, std::int32_t limit) {
+namespace {
+
+// When an attempt ends before its last glyph: after the glyph at which the data passes a limit,
+// or, for the standard set, as soon as the file is certain to be too large.
+struct Stop {
+    std::int32_t limit = 0; // none with 0
+    bool tooLargeStandardSet = false;
+};
+
+// Every glyph takes at least its width field and one byte a row, however it looks.
+std::int64_t LeastGlyphBytes(int cellHeight) {
+    return 2 + static_cast<std::int64_t>(cellHeight);
+}
+
+std::optional<RasterisedGlyphs> Rasterise(TextEngine& engine, const FontDesc& font,
+                                          const std::string& characters, Stop stop) {
     // Each glyph is the ink of its cell as the glyph cache keeps it: the engine's own cache
     // when it is one, so that a font the canvas has drawn is not measured or rendered again,
     // or else a cache for this font alone.
@@ -116,6 +123,11 @@ RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
     const GlyphCells cells = MeasureGlyphCells(*cache, font, selection.codes);
     const int cellHeight = cells.height;
     const std::array<int, kGlyphSlots>& widths = cells.widths;
+    // The standard set makes too large a file once the glyphs so far and the least the others
+    // can take reach that size; at its last glyph that is the set's size itself.
+    constexpr std::int64_t kTooLargeData = kLargestStandardFont - kFntRecordsStart;
+    const std::int64_t least = LeastGlyphBytes(cellHeight);
+    std::int64_t toCome = static_cast<std::int64_t>(selection.codes.count());
 
     RasterisedGlyphs out;
     out.leftOut = std::move(selection.leftOut);
@@ -127,9 +139,20 @@ RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
     if (!face) throw CellsTooLarge(font);
     for (int c = 0; c < kGlyphSlots && !last; ++c) {
         if (!selection.codes[c]) continue;
-        last = limit != 0 && out.dataSize > limit;
-        if (!face->Rendered(c))
-            face->Render(NextCodes(selection.codes, c, Room(limit, out.dataSize, taken)));
+        last = stop.limit != 0 && out.dataSize > stop.limit;
+        const std::int64_t certain = out.dataSize + toCome * least;
+        if (stop.tooLargeStandardSet && certain >= kTooLargeData) return std::nullopt;
+        if (!face->Rendered(c)) {
+            std::optional<std::int64_t> left;
+            std::int64_t added = out.dataSize;
+            if (stop.tooLargeStandardSet) {
+                left = kTooLargeData - certain;
+                added -= static_cast<std::int64_t>(taken) * least;
+            } else if (stop.limit != 0) {
+                left = std::int64_t{stop.limit} - out.dataSize;
+            }
+            face->Render(NextCodes(selection.codes, c, Room(left, added, taken)));
+        }
         const Glyph* drawn = face->Of(static_cast<unsigned char>(c));
         if (!drawn) throw CellsTooLarge(font);
         FntGlyph glyph;
@@ -145,7 +168,9 @@ RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
         out.dataSize += static_cast<std::int32_t>(2 + glyph.rows.size());
         out.font.glyphs[c] = std::move(glyph);
         ++taken;
+        --toCome;
     }
+    if (stop.tooLargeStandardSet && out.dataSize >= kTooLargeData) return std::nullopt;
 
     // Rows above the margin are blank in every glyph, one row end byte each.
     if (topMargin == INT_MAX) topMargin = 0;
@@ -155,6 +180,17 @@ RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
     out.font.topMargin = topMargin;
     out.font.size = font.height;
     return out;
+}
+
+} // namespace
+
+RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
+                                 const std::string& characters, std::int32_t limit) {
+    return *Rasterise(engine, font, characters, {limit, false});
+}
+
+std::optional<RasterisedGlyphs> StandardSetThatFits(TextEngine& engine, const FontDesc& font) {
+    return Rasterise(engine, font, "", {0, true});
 }
 
 RasteriseResult RasteriseFont(TextEngine& engine, const FontDesc& font,

@@ -11,6 +11,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace pw {
@@ -21,11 +22,9 @@ constexpr std::int32_t kFirstAttemptLimit = 20000;
 constexpr std::int32_t kLargestStandardFont = 20001;
 // Whether a first attempt of this size (glyph data, header and index) is too large a file of
 // the standard set.
-inline bool StandardSetTooLarge(std::int32_t size) { return size >= kLargestStandardFont; }
-// Whether the standard set of a font with lines this high makes too large a file whatever its
-// glyphs look like: every glyph takes at least its width field and one byte a row, so nothing
-// need be drawn to know.
-bool StandardSetTooHigh(int lineHeight);
+inline bool StandardSetTooLarge(std::int32_t size) {
+    return size >= kLargestStandardFont;
+}
 
 struct GlyphCells {
     int height = 0;                         // a line's height
@@ -60,6 +59,13 @@ struct RasterisedGlyphs {
 // kMaxGlyphCell.
 RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
                                  const std::string& characters, std::int32_t limit);
+
+// The first attempt at a font file (RasteriseGlyphs of the standard set with kFirstAttemptLimit)
+// when its file is not too large (StandardSetTooLarge), else nothing. Every glyph takes at
+// least its width field and one byte a row, so the rendering stops as soon as those of the
+// glyphs still to come make the file too large whatever they look like: a face with lines of
+// 200 pixels or more has none drawn.
+std::optional<RasterisedGlyphs> StandardSetThatFits(TextEngine& engine, const FontDesc& font);
 
 struct RasteriseResult {
     // The data size plus the header and index, before trimming: what decides whether the

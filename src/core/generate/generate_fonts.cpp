@@ -59,21 +59,16 @@ FontMade MakeFontFile(TextEngine& engine, const Layout& layout, const FontUse& u
         return made;
     }
     try {
-        const auto firstAttempt = [&] {
-            return RasteriseGlyphs(engine, use.font, "", kFirstAttemptLimit);
-        };
-        // A face too high for its standard set is not drawn whole only to find that out.
-        const bool tooHigh = StandardSetTooHigh(engine.Measure(use.font, "").height);
-        RasterisedGlyphs glyphs = tooHigh ? RasterisedGlyphs() : firstAttempt();
-        if (tooHigh ||
-            StandardSetTooLarge(glyphs.dataSize + static_cast<std::int32_t>(kFntRecordsStart))) {
+        std::optional<RasterisedGlyphs> standard = StandardSetThatFits(engine, use.font);
+        RasterisedGlyphs glyphs;
+        if (standard) {
+            glyphs = std::move(*standard);
+        } else {
             record.Chars = CharsUsedBy(layout, record.FileName);
+            glyphs = RasteriseGlyphs(engine, use.font, record.Chars, 0);
             // Characters that all lie beyond the slots give no glyph; the first file stands.
-            RasterisedGlyphs used = RasteriseGlyphs(engine, use.font, record.Chars, 0);
-            if (used.dataSize > 0)
-                glyphs = std::move(used);
-            else if (tooHigh)
-                glyphs = firstAttempt();
+            if (glyphs.dataSize == 0)
+                glyphs = RasteriseGlyphs(engine, use.font, "", kFirstAttemptLimit);
         }
         if (glyphs.dataSize > 0) made.file = DisplayFile{use.fntFile, FontFileBytes(glyphs.font)};
         made.unshown = UnshownCharacters(layout, use);

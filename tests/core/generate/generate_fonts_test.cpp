@@ -90,6 +90,25 @@ TEST_F(GenerateFontsTest, AFaceTooHighForItsStandardSetIsNotDrawnWhole) {
     EXPECT_GT(first.size(), 60u);
 }
 
+TEST_F(GenerateFontsTest, AStandardSetCertainToBeTooLargeIsDrawnNoFurther) {
+    // At h = 200 every glyph takes one byte more than the 202 any glyph takes: after 81 glyphs,
+    // 81 * 203 + 15 * 202 + 528 = 20001 bytes, too large whatever the 15 others hold. At
+    // h = 199 the whole set fits.
+    TextWindow("Fake", 200, {"AB"});
+    TextWindow("Fake", 199, {"AB"});
+    text.drawn.clear();
+    Generate();
+    EXPECT_EQ(Codes("Fake200.fnt"), "AB");
+    EXPECT_EQ(Codes("Fake199.fnt"), StandardSet());
+    const auto drawnAt = [&](int height) {
+        return std::count_if(text.drawn.begin(), text.drawn.end(),
+                             [&](const auto& d) { return d.font.height == height; });
+    };
+    EXPECT_GE(drawnAt(200), 81);
+    EXPECT_LT(drawnAt(200), 96);
+    EXPECT_EQ(drawnAt(199), 96);
+}
+
 TEST_F(GenerateFontsTest, CharactersAboveTheSlotsAreToldOncePerFontAndLeftOut) {
     TextWindow("Fake", 20, {"Caf\xE9", "\x80"}).Number = 7;
     TextWindow("Fake", 20, {"plain"});
