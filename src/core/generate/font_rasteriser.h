@@ -63,8 +63,8 @@ RasterisedGlyphs RasteriseGlyphs(TextEngine& engine, const FontDesc& font,
 // The first attempt at a font file (RasteriseGlyphs of the standard set with kFirstAttemptLimit)
 // when its file is not too large (StandardSetTooLarge), else nothing. Every glyph takes at
 // least its width field and one byte a row, so the rendering stops as soon as those of the
-// glyphs still to come make the file too large whatever they look like: a face with lines of
-// 200 pixels or more has none drawn.
+// glyphs still to come make the file too large whatever they look like: a face whose lines
+// are 201 pixels high or more has none drawn.
 std::optional<RasterisedGlyphs> StandardSetThatFits(TextEngine& engine, const FontDesc& font);
 
 struct RasteriseResult {
