@@ -74,15 +74,17 @@ cli_once() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] / 1000 }'; }
 
-for build in "$@"; do : > "$scratch/editor.$(echo "$build" | md5sum | cut -c1-8)"; done
-i=0
-while [ $i -lt "$runs" ]; do
-    for build in "$@"; do
-        key=$(echo "$build" | md5sum | cut -c1-8)
-        editor_once "$build" >> "$scratch/editor.$key"
-        cli_once "$build" >> "$scratch/cli.$key"
+# The editors' runs first, then the tool's: a killed editor is still being taken down, and the
+# display server still dropping its windows, when the next program starts, and the tool would
+# share the processors with that.
+for kind in editor cli; do
+    i=0
+    while [ $i -lt "$runs" ]; do
+        for build in "$@"; do
+            "${kind}_once" "$build" >> "$scratch/$kind.$(echo "$build" | md5sum | cut -c1-8)"
+        done
+        i=$((i + 1))
     done
-    i=$((i + 1))
 done
 
 first_editor="" first_cli=""
