@@ -67,14 +67,18 @@ std::unique_ptr<GlyphCache> GlyphCache::ForOtherThread() {
     return std::make_unique<GlyphCache>(std::move(beneath));
 }
 
+GlyphCache::Faces::const_iterator GlyphCache::Kept(const FontDesc& font) const {
+    return std::find_if(faces_.begin(), faces_.end(),
+                        [&](const auto& face) { return face->Font() == font; });
+}
+
 bool GlyphCache::Holds(const FontDesc& font) const {
-    return std::any_of(faces_.begin(), faces_.end(),
-                       [&](const auto& face) { return face->Font() == font; });
+    return Kept(font) != faces_.end();
 }
 
 void GlyphCache::Adopt(std::vector<std::unique_ptr<GlyphFace>> faces) {
     for (auto& face : faces) {
-        std::erase_if(faces_, [&](const auto& kept) { return kept->Font() == face->Font(); });
+        if (const auto kept = Kept(face->Font()); kept != faces_.end()) faces_.erase(kept);
         face->RenderWith(engine_);
         faces_.insert(faces_.begin(), std::move(face));
     }
@@ -82,8 +86,7 @@ void GlyphCache::Adopt(std::vector<std::unique_ptr<GlyphFace>> faces) {
 }
 
 GlyphFace* GlyphCache::FaceOf(const FontDesc& font) {
-    auto found = std::find_if(faces_.begin(), faces_.end(),
-                              [&](const auto& face) { return face->Font() == font; });
+    const auto found = faces_.begin() + (Kept(font) - faces_.cbegin());
     if (found == faces_.end()) {
         if (faces_.size() == kFacesKept) faces_.pop_back();
         faces_.insert(faces_.begin(), std::make_unique<GlyphFace>(engine_, font));

@@ -97,10 +97,13 @@ public:
     void Adopt(std::vector<std::unique_ptr<GlyphFace>> faces);
 
 private:
+    using Faces = std::vector<std::unique_ptr<GlyphFace>>;
+    Faces::const_iterator Kept(const FontDesc& font) const;
+
     std::unique_ptr<TextEngine> owned_;
     TextEngine& engine_;
     // Most recently used first; a layout uses a few fonts, and those stay rendered.
-    std::vector<std::unique_ptr<GlyphFace>> faces_;
+    Faces faces_;
 };
 
 } // namespace pw

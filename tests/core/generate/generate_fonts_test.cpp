@@ -34,6 +34,11 @@ protected:
         return made.unshown;
     }
 
+    long GlyphsDrawnAt(int height) const {
+        return std::count_if(text.drawn.begin(), text.drawn.end(),
+                             [&](const auto& d) { return d.font.height == height; });
+    }
+
     std::string Codes(const std::string& fntFile) {
         const auto file = std::find_if(made.files.begin(), made.files.end(),
                                        [&](const DisplayFile& f) { return f.name == fntFile; });
@@ -82,9 +87,7 @@ TEST_F(GenerateFontsTest, AFaceTooHighForItsStandardSetIsNotDrawnWhole) {
     text.drawn.clear();
     Generate();
     EXPECT_EQ(Codes("Fake203.fnt"), "AB");
-    EXPECT_EQ(std::count_if(text.drawn.begin(), text.drawn.end(),
-                            [](const auto& d) { return d.font.height == 203; }),
-              2);
+    EXPECT_EQ(GlyphsDrawnAt(203), 2);
     const std::string first = Codes("Fake204.fnt");
     EXPECT_EQ(first, StandardSet().substr(0, first.size()));
     EXPECT_GT(first.size(), 60u);
@@ -100,13 +103,9 @@ TEST_F(GenerateFontsTest, AStandardSetCertainToBeTooLargeIsDrawnNoFurther) {
     Generate();
     EXPECT_EQ(Codes("Fake200.fnt"), "AB");
     EXPECT_EQ(Codes("Fake199.fnt"), StandardSet());
-    const auto drawnAt = [&](int height) {
-        return std::count_if(text.drawn.begin(), text.drawn.end(),
-                             [&](const auto& d) { return d.font.height == height; });
-    };
-    EXPECT_GE(drawnAt(200), 81);
-    EXPECT_LT(drawnAt(200), 96);
-    EXPECT_EQ(drawnAt(199), 96);
+    EXPECT_GE(GlyphsDrawnAt(200), 81);
+    EXPECT_LT(GlyphsDrawnAt(200), 96);
+    EXPECT_EQ(GlyphsDrawnAt(199), 96);
 }
 
 TEST_F(GenerateFontsTest, CharactersAboveTheSlotsAreToldOncePerFontAndLeftOut) {
